@@ -1,0 +1,19 @@
+#pragma once
+// A controller command before framing: axis, command letter and data characters.
+
+#include "CmdResp.h"
+
+#include <cstdint>
+
+namespace JEX {
+
+struct Cmd {
+    uint32_t axis = 0; // 0 is the first axis, any other value the second
+    char letter = 0;
+    Bytes data;
+};
+
+// The request bytes of a command: ':' letter axis-character data CR.
+Bytes frame(const Cmd& cmd);
+
+} // namespace JEX

@@ -1,0 +1,33 @@
+#pragma once
+// Serialises every conversation with one mount, keeps the last three response times and
+// the timed-out flag, and can log each exchange.
+
+#include "IConverser.h"
+
+#include <array>
+#include <atomic>
+#include <memory>
+#include <mutex>
+
+namespace JEX {
+
+class SLConverser : public IConverser {
+public:
+    explicit SLConverser(std::shared_ptr<IConverserRaw> raw, bool logExchanges = false);
+
+    CmdResp<Bytes> converse(const Bytes& request) override;
+    bool isTimedOut() const override { return timedOut_.load(); }
+    uint32_t averageResponseMs() const override;
+
+    void setLogExchanges(bool on) { logExchanges_.store(on); }
+
+private:
+    std::shared_ptr<IConverserRaw> raw_;
+    mutable std::mutex mutex_;
+    std::array<uint32_t, 3> durationsMs_{150, 150, 150};
+    size_t nextDuration_ = 0;
+    std::atomic<bool> timedOut_{false};
+    std::atomic<bool> logExchanges_;
+};
+
+} // namespace JEX
