@@ -3,7 +3,8 @@
 // mount's Wi-Fi as the JexAstroBase module offers them to QML.
 
 #include "CmdRet.h"
-#include "ConnectionEnums.h"
+#include "ConnectableState.h"
+#include "IConnectionSettings.h"
 #include "LocationSensorState.h"
 #include "MountEnums.h"
 
