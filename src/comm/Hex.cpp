@@ -7,14 +7,6 @@ namespace {
 
 constexpr char kDigits[] = "0123456789ABCDEF";
 
-int digitValue(uint8_t c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 void appendByte(Bytes& out, uint8_t b) {
     out.push_back(static_cast<uint8_t>(kDigits[b >> 4]));
     out.push_back(static_cast<uint8_t>(kDigits[b & 0x0F]));
@@ -26,8 +18,8 @@ std::optional<Bytes> decodeBytes(const uint8_t* digits, size_t count) {
         return std::nullopt;
     Bytes bytes;
     for (size_t i = 0; i < count; i += 2) {
-        const int hi = digitValue(digits[i]);
-        const int lo = digitValue(digits[i + 1]);
+        const int hi = hexDigitValue(digits[i]);
+        const int lo = hexDigitValue(digits[i + 1]);
         if (hi < 0 || lo < 0)
             return std::nullopt;
         bytes.push_back(static_cast<uint8_t>(hi << 4 | lo));
@@ -36,6 +28,14 @@ std::optional<Bytes> decodeBytes(const uint8_t* digits, size_t count) {
 }
 
 } // namespace
+
+int hexDigitValue(uint8_t c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
 
 Bytes hexLE(uint32_t value, int byteCount) {
     Bytes out;

@@ -16,6 +16,9 @@ Bytes hexLE(uint32_t value, int byteCount);
 // The value's lowest byteCount bytes, most significant byte first.
 Bytes hexBE(uint32_t value, int byteCount);
 
+// The value of one upper-case hex digit, or -1.
+int hexDigitValue(uint8_t c);
+
 // Empty on an odd digit count, more than 8 digits, or any character other than 0-9 and A-F.
 std::optional<uint32_t> decodeHexLE(const uint8_t* digits, size_t count);
 std::optional<uint32_t> decodeHexBE(const uint8_t* digits, size_t count);

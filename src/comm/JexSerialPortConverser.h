@@ -1,0 +1,30 @@
+#pragma once
+// The raw converser over a serial line: purges stale input, writes the request and reads
+// the reply byte by byte from its marker to the carriage return, with resends.
+
+#include "Cancellation.h"
+#include "IConnectionSettings.h"
+#include "IConverser.h"
+#include "ISerialPort.h"
+
+#include <memory>
+
+namespace JEX {
+
+class JexSerialPortConverser : public IConverserRaw {
+public:
+    JexSerialPortConverser(std::shared_ptr<IConnectionSettings> settings,
+                           std::shared_ptr<ISerialPort> port,
+                           std::shared_ptr<ICancellable> cancellable);
+
+    CmdResp<Bytes> converse(const Bytes& request) override;
+
+private:
+    CmdResp<Bytes> readReply(uint32_t byteTimeoutMs);
+
+    std::shared_ptr<IConnectionSettings> settings_;
+    std::shared_ptr<ISerialPort> port_;
+    std::shared_ptr<ICancellable> cancellable_;
+};
+
+} // namespace JEX

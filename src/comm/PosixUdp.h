@@ -1,0 +1,47 @@
+#pragma once
+// The UDP socket to the mount over BSD sockets. Only datagrams from the mount's address
+// are taken as replies.
+
+#include "IUDP.h"
+
+#include <netinet/in.h>
+
+#include <cstdint>
+#include <string>
+
+namespace JEX {
+
+class PosixUdp : public IUDP {
+public:
+    // An empty local address binds to any interface; foundWith is what the search found the
+    // mount with (kept for the record, not used by the socket).
+    PosixUdp(std::string localAddress, std::string remoteAddress, std::string foundWith,
+             uint16_t remotePort, uint32_t receiveTimeoutMs);
+    ~PosixUdp() override;
+    PosixUdp(const PosixUdp&) = delete;
+    PosixUdp& operator=(const PosixUdp&) = delete;
+
+    bool isOpen() const override { return fd_ >= 0; }
+    bool write(const Bytes& bytes) override;
+    Bytes read() override;
+    void clearReadBuffer() override;
+    bool reopen() override;
+
+    bool open();
+    void close();
+    // The local port of the open socket, 0 when closed.
+    uint16_t localPort() const;
+
+private:
+    static constexpr size_t kDatagramMax = 1500;
+
+    std::string localAddress_;
+    std::string remoteAddress_;
+    std::string foundWith_;
+    uint16_t remotePort_;
+    uint32_t receiveTimeoutMs_;
+    int fd_ = -1;
+    sockaddr_in remote_{};
+};
+
+} // namespace JEX
