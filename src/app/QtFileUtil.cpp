@@ -1,0 +1,133 @@
+#include "QtFileUtil.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QString>
+
+#include <unistd.h>
+
+namespace JEX {
+namespace {
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+bool isWritableDir(const QString& path) {
+    // access() also sees read-only mounts, which permission bits do not show.
+    const QByteArray native = QFile::encodeName(path);
+    return QFileInfo(path).isDir() && ::access(native.constData(), W_OK) == 0;
+}
+
+QString executableDir() {
+    if (QCoreApplication::instance() != nullptr)
+        return QCoreApplication::applicationDirPath();
+    return QDir::currentPath();
+}
+
+// True when path is dir itself or lies somewhere below it.
+bool isInside(const QString& path, const QString& dir) {
+    const QString cleanPath = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const QString cleanDir = QDir::cleanPath(QFileInfo(dir).absoluteFilePath());
+    return cleanPath == cleanDir || cleanPath.startsWith(cleanDir + QLatin1Char('/'));
+}
+
+bool copyTree(const QString& source, const QString& destination, bool overwrite) {
+    QDir dest(destination);
+    if (!dest.exists() && !QDir().mkdir(destination))
+        return false;
+    const QFileInfoList entries = QDir(source).entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo& entry : entries) {
+        const QString target = dest.filePath(entry.fileName());
+        if (entry.isSymLink() && entry.isDir()) {
+            // A linked directory is linked again rather than descended: a link back up the
+            // tree would otherwise copy without end.
+            if (!QFile::link(entry.symLinkTarget(), target))
+                return false;
+        } else if (entry.isDir()) {
+            if (!copyTree(entry.filePath(), target, overwrite))
+                return false;
+        } else {
+            if (overwrite && QFileInfo::exists(target))
+                QFile::remove(target);
+            if (!QFile::copy(entry.filePath(), target))
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+QtFileUtil::QtFileUtil(std::string folderName) : folderName_(std::move(folderName)) {}
+
+std::string QtFileUtil::chooseDataDir(const std::string& exeDir, const std::string& folderName) {
+    const QString overridden = qEnvironmentVariable("VELMORA_DATA_DIR");
+    if (!overridden.isEmpty())
+        return QDir(overridden).absolutePath().toStdString();
+
+    const QString exe = QDir(q(exeDir)).absolutePath();
+    if (!exeDir.empty() && isWritableDir(exe))
+        return exe.toStdString();
+
+    // An installed program's directory is read-only; settings saved there would be lost.
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(base + QLatin1Char('/') + q(folderName)).toStdString();
+}
+
+std::string QtFileUtil::dataDirPath() const {
+    return chooseDataDir(executableDir().toStdString(), folderName_);
+}
+
+std::string QtFileUtil::tempDirPath() const {
+    return QStandardPaths::writableLocation(QStandardPaths::TempLocation).toStdString();
+}
+
+std::string QtFileUtil::appDirPath() const {
+    return executableDir().toStdString();
+}
+
+std::string QtFileUtil::resourceDirPath() const {
+    return appDirPath();
+}
+
+void QtFileUtil::prepare() {}
+
+std::string QtFileUtil::appFileUrl(const std::string& relativePath) const {
+    // The joined path is absolute and starts with "/", which completes the "file://" prefix.
+    return "file://" + appFilePath(relativePath);
+}
+
+std::string QtFileUtil::appFilePath(const std::string& relativePath) const {
+    return QDir(executableDir()).filePath(q(relativePath)).toStdString();
+}
+
+bool QtFileUtil::urlExists(const std::string& urlOrPath) const {
+    const QString text = q(urlOrPath);
+    if (text.startsWith(QStringLiteral("file:///android_asset/")))
+        return true;
+    if (text.startsWith(QStringLiteral("file://")))
+        return QFileInfo::exists(text.mid(7));
+    if (text.startsWith(QStringLiteral("qrc:/")))
+        return QFileInfo::exists(QStringLiteral(":/") + text.mid(5));
+    return !text.isEmpty() && QFileInfo::exists(text);
+}
+
+bool QtFileUtil::copyDir(const std::string& source, const std::string& destination,
+                         bool overwrite) const {
+    const QString src = q(source);
+    const QString dst = q(destination);
+    // A missing source is a failed copy, and a destination inside the source would grow
+    // while it is being copied.
+    if (src.isEmpty() || dst.isEmpty() || !QFileInfo(src).isDir() || isInside(dst, src))
+        return false;
+    return copyTree(src, dst, overwrite);
+}
+
+} // namespace JEX

@@ -1,0 +1,57 @@
+#pragma once
+// The settings store kept as one JSON object in memory and rewritten to its file, atomically,
+// after every change. Safe to call from several threads.
+
+#include "IFileUtil.h"
+#include "IKVStore.h"
+
+#include <QJsonObject>
+#include <QString>
+
+#include <memory>
+#include <mutex>
+
+namespace JEX {
+
+class QtKVStore : public IKVStore {
+public:
+    // Loads the file fileName in the file utility's data directory. An empty file name, or no
+    // file utility, keeps the store in memory only.
+    QtKVStore(const QString& fileName, std::shared_ptr<IFileUtil> fileUtil);
+
+    QJsonObject getAll() const override;
+    void setAll(const QJsonObject& all) override;
+
+    std::string getString(std::string_view key, const std::string& defaultValue) const override;
+    bool getBool(std::string_view key, bool defaultValue) const override;
+    int32_t getInt(std::string_view key, int32_t defaultValue) const override;
+    double getDouble(std::string_view key, double defaultValue) const override;
+
+    void setString(std::string_view key, const std::string& value) override;
+    void setBool(std::string_view key, bool value) override;
+    void setInt(std::string_view key, int32_t value) override;
+    void setDouble(std::string_view key, double value) override;
+
+    bool contains(std::string_view key) const override;
+    void remove(std::string_view key) override;
+
+    // The absolute path of the settings file; empty when the store is in memory only.
+    QString filePath() const { return filePath_; }
+
+    // Files larger than this are not read: no settings file comes near it.
+    static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+
+private:
+    QJsonValue value(std::string_view key) const;
+    void set(std::string_view key, const QJsonValue& value);
+    void load();
+    void saveLocked();
+
+    const QString fileName_;
+    const std::shared_ptr<IFileUtil> fileUtil_;
+    const QString filePath_;
+    mutable std::mutex mutex_;
+    QJsonObject data_;
+};
+
+} // namespace JEX
