@@ -1,0 +1,188 @@
+#include "QtFileUtil.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+
+using namespace JEX;
+
+class TestFileUtil : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> tempDir_;
+    QtFileUtil util_{"KD208"};
+
+    QString path(const QString& relative) const { return tempDir_->filePath(relative); }
+
+    static void writeFile(const QString& filePath, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(filePath).absolutePath());
+        QFile file(filePath);
+        QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(filePath));
+        file.write(bytes);
+    }
+
+    static QByteArray readFile(const QString& filePath) {
+        QFile file(filePath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    static std::string s(const QString& text) { return text.toStdString(); }
+
+private slots:
+    void init() {
+        tempDir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(tempDir_->isValid());
+        qputenv("VELMORA_DATA_DIR", path("data").toUtf8());
+        qunsetenv("XDG_DATA_HOME");
+    }
+
+    void dataDirFollowsTheOverrideMadeAbsolute() {
+        QCOMPARE(QString::fromStdString(util_.dataDirPath()), path("data"));
+        qputenv("VELMORA_DATA_DIR", "relative/dir");
+        QCOMPARE(QString::fromStdString(util_.dataDirPath()),
+                 QDir::current().absoluteFilePath("relative/dir"));
+    }
+
+    void dataDirRules_data() {
+        QTest::addColumn<QString>("exeDir");
+        QTest::addColumn<QByteArray>("xdgDataHome");
+        QTest::addColumn<QString>("expected"); // "@" stands for the temporary directory
+
+        QTest::newRow("writable executable dir") << "@/bin" << QByteArray() << "@/bin";
+        QTest::newRow("writable dir wins over XDG") << "@/bin" << QByteArray("@/xdg") << "@/bin";
+        QTest::newRow("missing executable dir") << "@/gone" << QByteArray("@/xdg") << "@/xdg/KD208";
+        QTest::newRow("executable path is a file")
+            << "@/file" << QByteArray("@/xdg") << "@/xdg/KD208";
+        QTest::newRow("no XDG_DATA_HOME")
+            << "@/gone" << QByteArray() << "@/home/.local/share/KD208";
+        QTest::newRow("relative XDG_DATA_HOME is ignored")
+            << "@/gone" << QByteArray("rel/xdg") << "@/home/.local/share/KD208";
+    }
+
+    void dataDirRules() {
+        QFETCH(QString, exeDir);
+        QFETCH(QByteArray, xdgDataHome);
+        QFETCH(QString, expected);
+        const QString root = tempDir_->path();
+        QVERIFY(QDir().mkpath(path("bin")));
+        writeFile(path("file"), "x");
+        qunsetenv("VELMORA_DATA_DIR");
+        const QByteArray savedHome = qgetenv("HOME");
+        qputenv("HOME", path("home").toUtf8());
+        if (xdgDataHome.isEmpty())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", xdgDataHome.replace("@", root.toUtf8()));
+        const std::string chosen = QtFileUtil::chooseDataDir(s(exeDir.replace("@", root)), "KD208");
+        qputenv("HOME", savedHome);
+        QCOMPARE(QString::fromStdString(chosen), expected.replace("@", root));
+        QVERIFY2(!QFileInfo::exists(path("xdg/KD208")) && !QFileInfo::exists(path("home")),
+                 "choosing the directory must not create it");
+    }
+
+    void dataDirWithoutOverrideIsTheWritableExecutableDir() {
+        qunsetenv("VELMORA_DATA_DIR");
+        // The test program sits in the build tree, which is writable.
+        QCOMPARE(QString::fromStdString(util_.dataDirPath()),
+                 QCoreApplication::applicationDirPath());
+    }
+
+    void appFilesAreBesideTheExecutable() {
+        const QString appDir = QCoreApplication::applicationDirPath();
+        QCOMPARE(QString::fromStdString(util_.appDirPath()), appDir);
+        QCOMPARE(QString::fromStdString(util_.resourceDirPath()), appDir);
+        QCOMPARE(QString::fromStdString(util_.appFilePath("help/index.html")),
+                 appDir + "/help/index.html");
+        const QString url = QString::fromStdString(util_.appFileUrl("help/index.html"));
+        QCOMPARE(url, "file://" + appDir + "/help/index.html");
+        QCOMPARE(QUrl(url).toLocalFile(), appDir + "/help/index.html");
+
+        const std::string self = s(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+        QVERIFY(util_.urlExists(util_.appFileUrl(self)));
+        QVERIFY(util_.urlExists(util_.appFilePath(self)));
+        QVERIFY(QFileInfo(QString::fromStdString(util_.tempDirPath())).isDir());
+    }
+
+    void urlExists_data() {
+        QTest::addColumn<QString>("text"); // "@" stands for the temporary directory
+        QTest::addColumn<bool>("exists");
+
+        QTest::newRow("android asset, never looked at")
+            << "file:///android_asset/nothing/here.html" << true;
+        QTest::newRow("file url of a file") << "file://@/present.txt" << true;
+        QTest::newRow("file url of a directory") << "file://@" << true;
+        QTest::newRow("file url of a missing file") << "file://@/absent.txt" << false;
+        QTest::newRow("plain path") << "@/present.txt" << true;
+        QTest::newRow("plain missing path") << "@/absent.txt" << false;
+        QTest::newRow("qrc url") << "qrc:/fileutil/fileutil_probe.txt" << true;
+        QTest::newRow("qrc url, missing") << "qrc:/fileutil/absent.txt" << false;
+        QTest::newRow("resource path") << ":/fileutil/fileutil_probe.txt" << true;
+        QTest::newRow("prefixes are case-sensitive") << "QRC:/fileutil/fileutil_probe.txt" << false;
+        QTest::newRow("File url is a path") << "FILE://@/present.txt" << false;
+        QTest::newRow("one slash is a path") << "file:@/present.txt" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+
+    void urlExists() {
+        QFETCH(QString, text);
+        QFETCH(bool, exists);
+        writeFile(path("present.txt"), "x");
+        text.replace("@", tempDir_->path());
+        QVERIFY2(util_.urlExists(s(text)) == exists, qPrintable(text));
+    }
+
+    void copyDirCopiesTheWholeTree() {
+        writeFile(path("src/a.txt"), "A");
+        writeFile(path("src/.hidden"), "H");
+        writeFile(path("src/sub/b.txt"), "B");
+        writeFile(path("src/sub/deeper/c.txt"), "C");
+        QVERIFY(QDir().mkpath(path("src/empty")));
+
+        QVERIFY(util_.copyDir(s(path("src")), s(path("dst")), false));
+        QCOMPARE(readFile(path("dst/a.txt")), QByteArray("A"));
+        QCOMPARE(readFile(path("dst/.hidden")), QByteArray("H"));
+        QCOMPARE(readFile(path("dst/sub/b.txt")), QByteArray("B"));
+        QCOMPARE(readFile(path("dst/sub/deeper/c.txt")), QByteArray("C"));
+        QVERIFY(QFileInfo(path("dst/empty")).isDir());
+    }
+
+    void copyDirOverwriteFlag() {
+        writeFile(path("src/a.txt"), "new");
+        writeFile(path("dst/a.txt"), "old");
+        QVERIFY(!util_.copyDir(s(path("src")), s(path("dst")), false));
+        QCOMPARE(readFile(path("dst/a.txt")), QByteArray("old"));
+        QVERIFY(util_.copyDir(s(path("src")), s(path("dst")), true));
+        QCOMPARE(readFile(path("dst/a.txt")), QByteArray("new"));
+    }
+
+    void copyDirFailures() {
+        writeFile(path("src/a.txt"), "A");
+        QVERIFY2(!util_.copyDir(s(path("absent")), s(path("dst1")), true),
+                 "a missing source is not a successful copy");
+        QVERIFY2(!util_.copyDir(s(path("src")), s(path("no/such/parent/dst")), true),
+                 "the destination is created one level only");
+        QVERIFY2(!util_.copyDir(s(path("src")), s(path("src/inner")), true),
+                 "a destination inside the source");
+        QVERIFY(!QFileInfo::exists(path("src/inner")));
+        writeFile(path("blocker"), "x");
+        QVERIFY(!util_.copyDir(s(path("src")), s(path("blocker")), true));
+    }
+
+    void copyDirDoesNotFollowDirectoryLinksForever() {
+        writeFile(path("src/a.txt"), "A");
+        QVERIFY(QFile::link(path("src"), path("src/loop")));
+        QVERIFY(util_.copyDir(s(path("src")), s(path("dst")), false));
+        QCOMPARE(readFile(path("dst/a.txt")), QByteArray("A"));
+        QVERIFY(QFileInfo(path("dst/loop")).isSymLink());
+        QCOMPARE(QFileInfo(path("dst/loop")).symLinkTarget(), path("src"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileUtil)
+#include "test_fileutil.moc"

@@ -1,0 +1,185 @@
+#include "QtFileUtil.h"
+#include "QtKVStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <chrono>
+#include <memory>
+#include <random>
+#include <thread>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+using namespace JEX;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+// One run of the saver, whose standard output is read through a pipe.
+class Saver {
+public:
+    explicit Saver(int32_t start) {
+        int fds[2];
+        if (pipe2(fds, O_CLOEXEC) != 0)
+            return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+        const std::string startText = std::to_string(start);
+        char* argv[] = {const_cast<char*>(KVSTORE_SAVER), const_cast<char*>(startText.c_str()),
+                        nullptr};
+        if (posix_spawn(&pid_, KVSTORE_SAVER, &actions, nullptr, argv, environ) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        close(fds[1]);
+        out_ = fds[0];
+    }
+    ~Saver() {
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        if (out_ >= 0)
+            close(out_);
+    }
+
+    bool started() const { return pid_ > 0 && out_ >= 0; }
+
+    // Reads until a whole line has arrived or the deadline passes.
+    bool waitForLine(Clock::time_point deadline) {
+        while (!output_.contains('\n')) {
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            if (left.count() <= 0 || !readSome(static_cast<int>(left.count())))
+                return false;
+        }
+        return true;
+    }
+
+    // Kills the saver and returns its raw wait status.
+    int killNow() {
+        kill(pid_, SIGKILL);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        while (readSome(-1)) {
+        }
+        return status;
+    }
+
+    // The last number whose save had returned when the saver died.
+    int32_t lastSaved() const {
+        const QList<QByteArray> lines = output_.left(output_.lastIndexOf('\n')).split('\n');
+        return lines.last().toInt();
+    }
+
+private:
+    bool readSome(int timeoutMs) {
+        pollfd p{out_, POLLIN, 0};
+        const int ready = poll(&p, 1, timeoutMs);
+        if (ready <= 0)
+            return false;
+        char buffer[4096];
+        const ssize_t n = read(out_, buffer, sizeof buffer);
+        if (n <= 0)
+            return false;
+        output_.append(buffer, n);
+        return true;
+    }
+
+    pid_t pid_ = -1;
+    int out_ = -1;
+    QByteArray output_;
+};
+
+} // namespace
+
+class TestKVStoreCrash : public QObject {
+    Q_OBJECT
+private slots:
+    void killedSavesLeaveThePreviousOrTheNewFile() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        qputenv("VELMORA_DATA_DIR", dir.path().toUtf8());
+        const QString filePath = dir.filePath("Settings.txt");
+
+        // Padding makes each save long enough that most kills land inside one.
+        constexpr int kPadMembers = 200;
+        QJsonObject initial;
+        for (int i = 0; i < kPadMembers; ++i)
+            initial.insert(QStringLiteral("pad.%1").arg(i), QString(200, QChar(u'a' + i % 26)));
+        initial.insert("counter", 0);
+        QtKVStore(QStringLiteral("Settings.txt"), std::make_shared<QtFileUtil>("KD208"))
+            .setAll(initial);
+
+        const quint32 seed = QRandomGenerator::global()->generate();
+        qInfo("seed %u", seed);
+        std::mt19937 random(seed);
+        std::uniform_int_distribution<int> delayUs(0, 4000);
+
+        constexpr int kKills = 220;
+        int32_t previous = 0;
+        for (int round = 1; round <= kKills; ++round) {
+            const int32_t start = round * 100000;
+            Saver saver(start);
+            QVERIFY2(
+                saver.started(),
+                qPrintable(
+                    QStringLiteral("round %1: cannot start %2").arg(round).arg(KVSTORE_SAVER)));
+            QVERIFY2(saver.waitForLine(Clock::now() + std::chrono::seconds(30)),
+                     qPrintable(QStringLiteral("round %1: the saver never saved").arg(round)));
+            // The moment of the kill is what varies, not something being waited for.
+            std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random)));
+            const int status = saver.killNow();
+            QVERIFY2(
+                WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL,
+                qPrintable(
+                    QStringLiteral("round %1: saver ended with status %2").arg(round).arg(status)));
+
+            const int32_t saved = saver.lastSaved();
+            QFile file(filePath);
+            QVERIFY2(file.open(QIODevice::ReadOnly),
+                     qPrintable(QStringLiteral("round %1: no settings file").arg(round)));
+            const QByteArray bytes = file.readAll();
+            QJsonParseError error{};
+            const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
+            QVERIFY2(error.error == QJsonParseError::NoError && doc.isObject(),
+                     qPrintable(QStringLiteral("round %1: %2 bytes, %3 at offset %4")
+                                    .arg(round)
+                                    .arg(bytes.size())
+                                    .arg(error.errorString())
+                                    .arg(error.offset)));
+            const QJsonObject object = doc.object();
+            const int32_t counter = object.value("counter").toInt(-1);
+            QVERIFY2(counter == saved || counter == saved + 1,
+                     qPrintable(QStringLiteral("round %1: file holds %2, last save returned %3")
+                                    .arg(round)
+                                    .arg(counter)
+                                    .arg(saved)));
+            QVERIFY2(counter > previous,
+                     qPrintable(QStringLiteral("round %1: file holds %2, before it held %3")
+                                    .arg(round)
+                                    .arg(counter)
+                                    .arg(previous)));
+            QCOMPARE(object.size(), kPadMembers + 1);
+            QCOMPARE(object.value("pad.25").toString(), QString(200, QLatin1Char('z')));
+            previous = counter;
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKVStoreCrash)
+#include "test_kvstore_crash.moc"
