@@ -1,0 +1,80 @@
+#include "Location.h"
+
+#include "Log.h"
+
+#include <cmath>
+#include <utility>
+
+namespace JEX {
+
+namespace {
+constexpr const char* kLongitudeKey = "loc.long";
+constexpr const char* kLatitudeKey = "loc.lat";
+constexpr const char* kMockLatitudeKey = "loc.mock_lat";
+constexpr const char* kAltitudeKey = "loc.alt";
+constexpr const char* kTemperatureKey = "loc.temp_cel";
+} // namespace
+
+Location::Location(std::shared_ptr<IKVStore> store) : store_(std::move(store)) {
+    if (store_) {
+        const CLocation defaults;
+        location_.longitudeRad = store_->getDouble(kLongitudeKey, defaults.longitudeRad);
+        location_.latitudeRad = store_->getDouble(kLatitudeKey, defaults.latitudeRad);
+        location_.mockLatitude = store_->getBool(kMockLatitudeKey, defaults.mockLatitude);
+        location_.altitudeMeter = store_->getDouble(kAltitudeKey, defaults.altitudeMeter);
+        location_.temperatureCelsius =
+            store_->getDouble(kTemperatureKey, defaults.temperatureCelsius);
+    }
+    notify();
+}
+
+CLocation Location::location() const {
+    return location_;
+}
+
+void Location::setLocation(const CLocation& location) {
+    // A NaN or infinity (an empty or garbled entry) would poison every sky calculation and
+    // could not be written to the settings file; such a field keeps its current value.
+    const auto keepIfNotFinite = [](double& field, double value, const char* name) {
+        if (std::isfinite(value))
+            field = value;
+        else
+            log("Location: ignoring non-finite %s", name);
+    };
+    keepIfNotFinite(location_.longitudeRad, location.longitudeRad, "longitude");
+    keepIfNotFinite(location_.latitudeRad, location.latitudeRad, "latitude");
+    location_.mockLatitude = location.mockLatitude;
+    keepIfNotFinite(location_.altitudeMeter, location.altitudeMeter, "altitude");
+    keepIfNotFinite(location_.temperatureCelsius, location.temperatureCelsius, "temperature");
+    if (store_) {
+        store_->setDouble(kLongitudeKey, location_.longitudeRad);
+        store_->setDouble(kLatitudeKey, location_.latitudeRad);
+        store_->setBool(kMockLatitudeKey, location_.mockLatitude);
+        store_->setDouble(kAltitudeKey, location_.altitudeMeter);
+        store_->setDouble(kTemperatureKey, location_.temperatureCelsius);
+    }
+    notify();
+}
+
+double Location::longitudeRad() const {
+    return location_.longitudeRad;
+}
+double Location::latitudeRad() const {
+    return location_.latitudeRad;
+}
+bool Location::mockLatitude() const {
+    return location_.mockLatitude;
+}
+double Location::altitudeMeter() const {
+    return location_.altitudeMeter;
+}
+double Location::temperatureCelsius() const {
+    return location_.temperatureCelsius;
+}
+
+void Location::notify() {
+    locationChangedList(false);
+    emit locationChanged_q();
+}
+
+} // namespace JEX

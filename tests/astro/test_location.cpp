@@ -1,0 +1,256 @@
+// The observer's location on a real settings file: defaults, loading, saving and the
+// notifications that the astronomy side and QML rely on.
+
+#include "Location.h"
+#include "LogCapture.h"
+#include "MemoryKVStore.h"
+#include "QtFileUtil.h"
+#include "QtKVStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace JEX;
+
+namespace {
+
+QString describe(const CLocation& l) {
+    return QStringLiteral("{long %1, lat %2, mock %3, alt %4, temp %5}")
+        .arg(l.longitudeRad, 0, 'g', 17)
+        .arg(l.latitudeRad, 0, 'g', 17)
+        .arg(l.mockLatitude)
+        .arg(l.altitudeMeter, 0, 'g', 17)
+        .arg(l.temperatureCelsius, 0, 'g', 17);
+}
+
+CLocation place(double longitude, double latitude, bool mock, double altitude, double temperature) {
+    CLocation l;
+    l.longitudeRad = longitude;
+    l.latitudeRad = latitude;
+    l.mockLatitude = mock;
+    l.altitudeMeter = altitude;
+    l.temperatureCelsius = temperature;
+    return l;
+}
+
+} // namespace
+
+#define COMPARE_LOCATION(actual, expected)                                                         \
+    do {                                                                                           \
+        const CLocation a_ = (actual);                                                             \
+        const CLocation e_ = (expected);                                                           \
+        QVERIFY2(                                                                                  \
+            a_ == e_,                                                                              \
+            qPrintable(QStringLiteral("actual %1, expected %2").arg(describe(a_), describe(e_)))); \
+    } while (false)
+
+class TestLocation : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> tempDir_;
+    QString dataDir_;
+    std::shared_ptr<QtFileUtil> fileUtil_;
+
+    QString settingsPath() const { return dataDir_ + QStringLiteral("/Settings.txt"); }
+    std::shared_ptr<QtKVStore> openStore() {
+        return std::make_shared<QtKVStore>(QStringLiteral("Settings.txt"), fileUtil_);
+    }
+    void writeFile(const QByteArray& bytes) {
+        QDir().mkpath(dataDir_);
+        QFile file(settingsPath());
+        QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate),
+                 qPrintable(file.errorString()));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+    QJsonObject readFile() const {
+        QFile file(settingsPath());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QJsonDocument::fromJson(file.readAll()).object();
+    }
+
+private slots:
+    void init() {
+        tempDir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(tempDir_->isValid());
+        dataDir_ = tempDir_->filePath(QStringLiteral("KD208"));
+        qputenv("VELMORA_DATA_DIR", dataDir_.toUtf8());
+        fileUtil_ = std::make_shared<QtFileUtil>("KD208");
+    }
+
+    void freshInstallHasDefaultsInTheNorth() {
+        Location location(openStore());
+        COMPARE_LOCATION(location.location(), place(0.0, 0.0, false, 0.0, 10.0));
+        QVERIFY(location.isNorthernHemisphere());
+        QCOMPARE(location.property("isNorthernHemisphere").toBool(), true);
+        QCOMPARE(location.property("temperatureCelsius").toDouble(), 10.0);
+        QVERIFY2(!QFile::exists(settingsPath()), "loading must not write the file");
+    }
+
+    void loadsTheStoredLocation() {
+        writeFile(R"({"loc.long": -2.1031, "loc.lat": -0.6, "loc.mock_lat": true,
+                      "loc.alt": 1200.5, "loc.temp_cel": -4, "other": 1})");
+        Location location(openStore());
+        COMPARE_LOCATION(location.location(), place(-2.1031, -0.6, true, 1200.5, -4.0));
+        QCOMPARE(location.longitudeRad(), -2.1031);
+        QCOMPARE(location.latitudeRad(), -0.6);
+        QCOMPARE(location.mockLatitude(), true);
+        QCOMPARE(location.altitudeMeter(), 1200.5);
+        QCOMPARE(location.temperatureCelsius(), -4.0);
+        QVERIFY(!location.isNorthernHemisphere());
+    }
+
+    // Each key of the wrong JSON type falls back to its own default; the others still load.
+    void malformedValuesFallBackToDefaults_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<CLocation>("expected");
+        QTest::newRow("not JSON") << QByteArray("{\"loc.long\": 1.0,") << place(0, 0, false, 0, 10);
+        QTest::newRow("top level is an array") << QByteArray("[1, 2]") << place(0, 0, false, 0, 10);
+        QTest::newRow("latitude as text") << QByteArray(R"({"loc.long": 0.25, "loc.lat": "0.5"})")
+                                          << place(0.25, 0, false, 0, 10);
+        QTest::newRow("mock flag as a number")
+            << QByteArray(R"({"loc.mock_lat": 1, "loc.alt": 7})") << place(0, 0, false, 7, 10);
+        QTest::newRow("null and array")
+            << QByteArray(R"({"loc.temp_cel": null, "loc.long": [1], "loc.lat": 0.1})")
+            << place(0, 0.1, false, 0, 10);
+    }
+
+    void malformedValuesFallBackToDefaults() {
+        QFETCH(QByteArray, file);
+        QFETCH(CLocation, expected);
+        writeFile(file);
+        Location location(openStore());
+        COMPARE_LOCATION(location.location(), expected);
+    }
+
+    void setLocationSavesFiveKeysAndNotifiesOnce() {
+        Location location(openStore());
+        std::vector<bool> callbacks;
+        int signalsBeforeCallback = -1;
+        QSignalSpy spy(&location, &ILocation::locationChanged_q);
+        location.locationChangedList.append([&](bool flag) {
+            callbacks.push_back(flag);
+            signalsBeforeCallback = static_cast<int>(spy.count());
+        });
+
+        // Only the longitude differs from the defaults; all five keys are still written.
+        location.setLocation(place(-0.17453292519943295, 0.0, false, 0.0, 10.0));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(callbacks, std::vector<bool>{false});
+        QCOMPARE(signalsBeforeCallback, 0);
+        const QJsonObject saved = readFile();
+        QCOMPARE(saved.keys(),
+                 (QStringList{"loc.alt", "loc.lat", "loc.long", "loc.mock_lat", "loc.temp_cel"}));
+        QCOMPARE(saved.value("loc.long").toDouble(), -0.17453292519943295);
+        QCOMPARE(saved.value("loc.lat").toDouble(), 0.0);
+        QVERIFY(saved.value("loc.mock_lat").isBool());
+        QCOMPARE(saved.value("loc.temp_cel").toDouble(), 10.0);
+
+        const CLocation south = place(1.25, -0.785, true, 812.0, -3.5);
+        location.setLocation(south);
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(callbacks.size(), size_t(2));
+        QVERIFY(!location.property("isNorthernHemisphere").toBool());
+        // A later run reads back exactly what was saved, bit for bit.
+        COMPARE_LOCATION(Location(openStore()).location(), south);
+    }
+
+    void keysAreWrittenInTheirFixedOrder() {
+        auto store = std::make_shared<Test::MemoryKVStore>();
+        Location location(store);
+        QVERIFY(store->writtenKeys.empty());
+        location.setLocation(place(0.1, 0.2, false, 3.0, 4.0));
+        location.setLocation(place(0.1, 0.2, false, 3.0, 4.0));
+        const std::vector<std::string> once{"loc.long", "loc.lat", "loc.mock_lat", "loc.alt",
+                                            "loc.temp_cel"};
+        std::vector<std::string> twice = once;
+        twice.insert(twice.end(), once.begin(), once.end());
+        QCOMPARE(store->writtenKeys, twice);
+    }
+
+    void hemisphere_data() {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<bool>("northern");
+        QTest::newRow("equator") << 0.0 << true;
+        QTest::newRow("negative zero") << -0.0 << true;
+        QTest::newRow("just north") << 1e-12 << true;
+        QTest::newRow("just south") << -1e-12 << false;
+        QTest::newRow("south pole") << -kPiOver2 << false;
+    }
+
+    void hemisphere() {
+        QFETCH(double, latitude);
+        QFETCH(bool, northern);
+        Location location(openStore());
+        location.setLocation(place(0.3, latitude, false, 0, 10));
+        QCOMPARE(location.isNorthernHemisphere(), northern);
+        QCOMPARE(location.property("isNorthernHemisphere").toBool(), northern);
+    }
+
+    // An empty or garbled entry on the location page arrives as NaN; it must neither reach
+    // the sky calculations nor the settings file.
+    void nonFiniteFieldsKeepTheirValues() {
+        Location location(openStore());
+        const CLocation before = place(0.5, 0.6, false, 100.0, 12.0);
+        location.setLocation(before);
+        QSignalSpy spy(&location, &ILocation::locationChanged_q);
+        Test::LogCapture log;
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double inf = std::numeric_limits<double>::infinity();
+        location.setLocation(place(nan, 0.7, true, inf, -inf));
+        COMPARE_LOCATION(location.location(), place(0.5, 0.7, true, 100.0, 12.0));
+        QCOMPARE(spy.count(), 1);
+        QVERIFY2(log.contains("Location: ignoring non-finite longitude"),
+                 qPrintable(log.lines().join('\n')));
+        COMPARE_LOCATION(Location(openStore()).location(), place(0.5, 0.7, true, 100.0, 12.0));
+    }
+
+    // The location page copies the record, edits it and hands it back.
+    void qmlReadsAndWritesTheRecord() {
+        auto location = std::make_shared<Location>(openStore());
+        QQmlEngine engine;
+        engine.rootContext()->setContextProperty("inj_location", location.get());
+        QQmlComponent component(&engine);
+        component.setData(R"(
+            import QtQml
+            QtObject {
+                function edit() {
+                    var l = inj_location.location();
+                    l.latitudeRad = -0.5;
+                    l.longitudeRad = l.longitudeRad + 0.25;
+                    l.mockLatitude = true;
+                    inj_location.setLocation(l);
+                    return [inj_location.isNorthernHemisphere, inj_location.latitudeRad,
+                            inj_location.location().temperatureCelsius].join(" ");
+                }
+            })",
+                          QUrl());
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        QSignalSpy spy(location.get(), &ILocation::locationChanged_q);
+        QVariant result;
+        QVERIFY(QMetaObject::invokeMethod(object.get(), "edit", Q_RETURN_ARG(QVariant, result)));
+        QCOMPARE(result.toString(), QStringLiteral("false -0.5 10"));
+        QCOMPARE(spy.count(), 1);
+        COMPARE_LOCATION(location->location(), place(0.25, -0.5, true, 0.0, 10.0));
+    }
+
+private:
+    static constexpr double kPiOver2 = 1.5707963267948966;
+};
+
+QTEST_GUILESS_MAIN(TestLocation)
+#include "test_location.moc"
