@@ -184,7 +184,7 @@ private slots:
         row("no error", State::HasSignal, QGeoPositionInfoSource::NoError, State::HasSignal);
         row("update time-out", State::HasSignal, QGeoPositionInfoSource::UpdateTimeoutError,
             State::NoSignalForNow);
-        row("code outside the enumeration", State::HasSignal, 99, State::NoSignalAlways);
+        row("code the enumeration does not name", State::HasSignal, 5, State::NoSignalAlways);
         row("time-out while already without signal", State::NoSignalForNow,
             QGeoPositionInfoSource::UpdateTimeoutError, State::NoSignalForNow);
         row("no error without signal", State::NoSignalForNow, QGeoPositionInfoSource::NoError,
