@@ -29,6 +29,7 @@ Location::Location(std::shared_ptr<IKVStore> store) : store_(std::move(store)) {
 }
 
 CLocation Location::location() const {
+    std::lock_guard lock(mutex_);
     return location_;
 }
 
@@ -41,35 +42,40 @@ void Location::setLocation(const CLocation& location) {
         else
             log("Location: ignoring non-finite %s", name);
     };
-    keepIfNotFinite(location_.longitudeRad, location.longitudeRad, "longitude");
-    keepIfNotFinite(location_.latitudeRad, location.latitudeRad, "latitude");
-    location_.mockLatitude = location.mockLatitude;
-    keepIfNotFinite(location_.altitudeMeter, location.altitudeMeter, "altitude");
-    keepIfNotFinite(location_.temperatureCelsius, location.temperatureCelsius, "temperature");
+    CLocation stored;
+    {
+        std::lock_guard lock(mutex_);
+        keepIfNotFinite(location_.longitudeRad, location.longitudeRad, "longitude");
+        keepIfNotFinite(location_.latitudeRad, location.latitudeRad, "latitude");
+        location_.mockLatitude = location.mockLatitude;
+        keepIfNotFinite(location_.altitudeMeter, location.altitudeMeter, "altitude");
+        keepIfNotFinite(location_.temperatureCelsius, location.temperatureCelsius, "temperature");
+        stored = location_;
+    }
     if (store_) {
-        store_->setDouble(kLongitudeKey, location_.longitudeRad);
-        store_->setDouble(kLatitudeKey, location_.latitudeRad);
-        store_->setBool(kMockLatitudeKey, location_.mockLatitude);
-        store_->setDouble(kAltitudeKey, location_.altitudeMeter);
-        store_->setDouble(kTemperatureKey, location_.temperatureCelsius);
+        store_->setDouble(kLongitudeKey, stored.longitudeRad);
+        store_->setDouble(kLatitudeKey, stored.latitudeRad);
+        store_->setBool(kMockLatitudeKey, stored.mockLatitude);
+        store_->setDouble(kAltitudeKey, stored.altitudeMeter);
+        store_->setDouble(kTemperatureKey, stored.temperatureCelsius);
     }
     notify();
 }
 
 double Location::longitudeRad() const {
-    return location_.longitudeRad;
+    return location().longitudeRad;
 }
 double Location::latitudeRad() const {
-    return location_.latitudeRad;
+    return location().latitudeRad;
 }
 bool Location::mockLatitude() const {
-    return location_.mockLatitude;
+    return location().mockLatitude;
 }
 double Location::altitudeMeter() const {
-    return location_.altitudeMeter;
+    return location().altitudeMeter;
 }
 double Location::temperatureCelsius() const {
-    return location_.temperatureCelsius;
+    return location().temperatureCelsius;
 }
 
 void Location::notify() {

@@ -5,6 +5,7 @@
 #include "ILocation.h"
 
 #include <memory>
+#include <mutex>
 
 namespace JEX {
 
@@ -27,6 +28,8 @@ private:
     void notify();
 
     std::shared_ptr<IKVStore> store_;
+    // The mount's worker threads read the latitude while the GUI thread may change it.
+    mutable std::mutex mutex_;
     CLocation location_;
 };
 

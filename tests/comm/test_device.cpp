@@ -1,0 +1,335 @@
+// The device command set against the simulated controller: identification, status
+// decoding, the steps-per-revolution paths, initialisation on the wire, and conversions.
+
+#include "IJexDevice.h"
+#include "JexConverser.h"
+#include "JexDevice.h"
+#include "SLConverser.h"
+#include "ScriptedRawConverser.h"
+#include "SimLink.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace JEX;
+using JEX::Test::SimStack;
+
+namespace {
+
+Sim::Identity identity(uint8_t major, uint8_t minor, uint8_t board,
+                       std::string_view base = "3.10-08") {
+    Sim::Identity id = *Sim::presetIdentity(base);
+    id.firmwareMajor = major;
+    id.firmwareMinor = minor;
+    id.boardId = board;
+    return id;
+}
+
+std::string breach(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const std::logic_error& e) {
+        return e.what();
+    }
+    return "no exception";
+}
+
+} // namespace
+
+class TestDevice : public QObject {
+    Q_OBJECT
+private slots:
+    void firmwareReplies_data() {
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("extended");
+        QTest::newRow("3.39 board 80") << "3.39-80" << QByteArray("=032780\r") << "3.39.80" << true;
+        QTest::newRow("3.10 board 08")
+            << "3.10-08" << QByteArray("=030A08\r") << "3.10.08" << false;
+        QTest::newRow("3.10 board 0A")
+            << "3.10-0A" << QByteArray("=030A0A\r") << "3.10.0A" << false;
+        QTest::newRow("3.09 board 08") << "3.09-08" << QByteArray("=030908\r") << "3.9.08" << false;
+    }
+    void firmwareReplies() {
+        QFETCH(QString, preset);
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, text);
+        QFETCH(bool, extended);
+        SimStack stack(preset.toStdString());
+        const auto fw = stack.device->readFirmware(0);
+        QCOMPARE(fw.type, CmdRetType::Ok);
+        const auto exchange = stack.sim->transcript()->last();
+        QCOMPARE(Sim::toText(*exchange->reply), reply.toStdString());
+        QCOMPARE(QString::fromStdString(fw.get().text()), text);
+        QCOMPARE(stack.device->supportsExtendedCommands(), extended);
+        // Cached: a second read sends nothing.
+        stack.device->readFirmware(0);
+        QCOMPARE(stack.sim->transcript()->size(), size_t(1));
+    }
+
+    void malformedReplies_data() {
+        QTest::addColumn<char>("letter");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("firmware, five digits") << 'e' << QByteArray("=03278\r");
+        QTest::newRow("firmware, seven digits") << 'e' << QByteArray("=0327800\r");
+        QTest::newRow("firmware, lower case") << 'e' << QByteArray("=0327a0\r");
+        QTest::newRow("status, four bytes") << 'f' << QByteArray("=11\r");
+        QTest::newRow("extended status, short") << 'q' << QByteArray("=00000\r");
+        QTest::newRow("extended status, not hex") << 'q' << QByteArray("=00G000\r");
+    }
+    void malformedReplies() {
+        QFETCH(char, letter);
+        QFETCH(QByteArray, reply);
+        auto raw = std::make_shared<Test::ScriptedRawConverser>();
+        raw->replyOk(reply.toStdString());
+        JexDevice device(std::make_shared<JexConverser>(std::make_shared<SLConverser>(raw)));
+        CmdRetType type = CmdRetType::Ok;
+        if (letter == 'e')
+            type = device.readFirmware(0).type;
+        else if (letter == 'f')
+            type = device.readAxisStatus(0).type;
+        else
+            type = device.readExtendedStatus().type;
+        QCOMPARE(type, CmdRetType::Other);
+        // Nothing was cached from the bad reply.
+        QCOMPARE(breach([&] { device.firmware(0); }), std::string("Read null Nullable"));
+    }
+
+    void axisStatusBits_data() {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<uint>("motion");
+        QTest::addColumn<bool>("forward");
+        QTest::addColumn<bool>("highSpeed");
+        QTest::addColumn<bool>("uninitialised");
+        QTest::newRow("stopped, not initialised")
+            << QByteArray("=100\r") << 0u << true << false << true;
+        QTest::newRow("rate forward") << QByteArray("=111\r") << 1u << true << false << false;
+        QTest::newRow("goto backward") << QByteArray("=211\r") << 2u << false << false << false;
+        QTest::newRow("rate backward fast") << QByteArray("=711\r") << 1u << false << true << false;
+        QTest::newRow("goto fast") << QByteArray("=411\r") << 2u << true << true << false;
+        QTest::newRow("extra characters")
+            << QByteArray("=101999\r") << 0u << true << false << false;
+    }
+    void axisStatusBits() {
+        QFETCH(QByteArray, reply);
+        QFETCH(uint, motion);
+        QFETCH(bool, forward);
+        QFETCH(bool, highSpeed);
+        QFETCH(bool, uninitialised);
+        auto raw = std::make_shared<Test::ScriptedRawConverser>();
+        raw->replyOk(reply.toStdString());
+        JexDevice device(std::make_shared<JexConverser>(std::make_shared<SLConverser>(raw)));
+        const auto status = device.readAxisStatus(1);
+        QCOMPARE(status.type, CmdRetType::Ok);
+        QCOMPARE(status.get().motion, motion);
+        QCOMPARE(status.get().forward, forward);
+        QCOMPARE(status.get().highSpeed, highSpeed);
+        QCOMPARE(status.get().uninitialised, uninitialised);
+        QCOMPARE(device.axisStatus(1), status.get());
+        const Bytes request = raw->requests().at(0);
+        QCOMPARE(
+            QByteArray(reinterpret_cast<const char*>(request.data()), qsizetype(request.size())),
+            QByteArray(":f2\r"));
+    }
+
+    void axisStatusOfTheSimulatedMotion() {
+        SimStack stack;
+        QCOMPARE(stack.device->readAxisStatus(0).get(), (AxisStatus{0, true, false, true}));
+        stack.sim->handle(Sim::toBytes(":F1\r"));
+        stack.sim->handle(Sim::toBytes(":G131\r"));
+        stack.sim->handle(Sim::toBytes(":I1C90400\r"));
+        stack.sim->handle(Sim::toBytes(":J1\r"));
+        QCOMPARE(stack.device->readAxisStatus(0).get(), (AxisStatus{1, false, true, false}));
+    }
+
+    void extendedStatusDigits() {
+        Sim::Identity id = *Sim::presetIdentity("3.10-08");
+        id.extendedStatus = 0x2D5000; // digits 2, D, 5
+        SimStack stack(id);
+        int raised = 0;
+        stack.device->extendedStatusList.append([&](bool v) {
+            QCOMPARE(v, false);
+            ++raised;
+        });
+        const auto status = stack.device->readExtendedStatus();
+        QCOMPARE(status.type, CmdRetType::Ok);
+        QCOMPARE(status.get(), (ExtendedStatus{true, false, true, true, true, false, true}));
+        QCOMPARE(stack.device->extendedPair(), (ExtendedPair{false, true}));
+        QCOMPARE(raised, 1);
+        QCOMPARE(stack.requests(), QList<QByteArray>{":q1010000\r"});
+        stack.device->readExtendedStatus();
+        QCOMPARE(stack.sim->transcript()->size(), size_t(1));
+    }
+
+    void rejectedExtendedStatusMeansNoCapabilities() {
+        SimStack stack("3.09-08");
+        const auto status = stack.device->readExtendedStatus();
+        QCOMPARE(status.type, CmdRetType::Ok);
+        QCOMPARE(status.get(), ExtendedStatus{});
+        QCOMPARE(stack.device->extendedPair(), ExtendedPair{});
+        stack.device->readExtendedStatus();
+        QCOMPARE(stack.requests(), QList<QByteArray>{":q1010000\r"});
+    }
+
+    void extendedStatusFailureIsNotCached() {
+        SimStack stack;
+        stack.sim->setSilent(true);
+        QCOMPARE(stack.device->readExtendedStatus().type, CmdRetType::Timeout);
+        QCOMPARE(breach([&] { stack.device->extendedStatus(); }),
+                 std::string("Read null Nullable"));
+        stack.sim->setSilent(false);
+        QCOMPARE(stack.device->readExtendedStatus().type, CmdRetType::Ok);
+    }
+
+    void initSendsExactlyItsCommands_data() {
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<bool>("singleAxis");
+        QTest::addColumn<QList<QByteArray>>("requests");
+        QTest::newRow("classic, one axis")
+            << "3.10-08" << true << QList<QByteArray>{":e1\r", ":a1\r", ":f1\r", ":b1\r"};
+        QTest::newRow("classic, two axes")
+            << "3.10-08" << false
+            << QList<QByteArray>{":e1\r", ":a1\r", ":f1\r", ":e2\r", ":a2\r", ":f2\r", ":b1\r"};
+        QTest::newRow("extended, one axis")
+            << "3.39-80" << true << QList<QByteArray>{":e1\r", ":X10002\r", ":f1\r", ":b1\r"};
+    }
+    void initSendsExactlyItsCommands() {
+        QFETCH(QString, preset);
+        QFETCH(bool, singleAxis);
+        QFETCH(QList<QByteArray>, requests);
+        SimStack stack(preset.toStdString());
+        QCOMPARE(stack.device->init(singleAxis, 1), CmdRetType::Ok);
+        QVERIFY(stack.device->isInitialised());
+        QCOMPARE(stack.requests(), requests);
+        QCOMPARE(stack.device->init(singleAxis, 1), CmdRetType::Ok);
+        QCOMPARE(stack.requests(), requests);
+    }
+
+    void initUsesACachedFirmware() {
+        SimStack stack;
+        stack.device->readFirmware(0);
+        stack.clearTranscript();
+        QCOMPARE(stack.device->init(true, 1), CmdRetType::Ok);
+        QCOMPARE(stack.requests(), (QList<QByteArray>{":a1\r", ":f1\r", ":b1\r"}));
+    }
+
+    void initStopsAtTheFirstFailure() {
+        SimStack stack;
+        Sim::Faults faults;
+        faults.reject = 1.0;
+        faults.letters = "b";
+        stack.sim->setFaults(faults);
+        QCOMPARE(stack.device->init(true, 1), CmdRetType::Nak);
+        QVERIFY(!stack.device->isInitialised());
+        QCOMPARE(breach([&] { stack.device->rpsToStride(0, SIDEREALRATE); }),
+                 std::string("Read null Nullable"));
+
+        SimStack silent;
+        silent.sim->setSilent(true);
+        QCOMPARE(silent.device->init(true, 1), CmdRetType::Timeout);
+        QCOMPARE(silent.requests().size(), 3); // the firmware query, sent with its two resends
+    }
+
+    void stepsPerRevolutionPaths_data() {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<int>("board");
+        QTest::addColumn<QByteArray>("stepsRequest");
+        QTest::addColumn<uint>("steps");
+        const uint simSteps = 2073600;
+        QTest::newRow("3.38 board 80 replaced")
+            << 3 << 38 << 0x80 << QByteArray(":a1\r") << 1452951u;
+        QTest::newRow("3.38 board 82 replaced")
+            << 3 << 38 << 0x82 << QByteArray(":a1\r") << 2118424u;
+        QTest::newRow("3.38 board 08 as read")
+            << 3 << 38 << 0x08 << QByteArray(":a1\r") << simSteps;
+        QTest::newRow("3.39 board 80 not replaced")
+            << 3 << 39 << 0x80 << QByteArray(":X10002\r") << simSteps;
+        QTest::newRow("4.0 board 82 extended")
+            << 4 << 0 << 0x82 << QByteArray(":X10002\r") << simSteps;
+    }
+    void stepsPerRevolutionPaths() {
+        QFETCH(int, major);
+        QFETCH(int, minor);
+        QFETCH(int, board);
+        QFETCH(QByteArray, stepsRequest);
+        QFETCH(uint, steps);
+        SimStack stack(identity(uint8_t(major), uint8_t(minor), uint8_t(board)));
+        QCOMPARE(stack.device->init(true, 0), CmdRetType::Ok);
+        QCOMPARE(stack.requests().at(1), stepsRequest);
+        // A quarter turn is a quarter of the steps per revolution.
+        QCOMPARE(stack.device->angleToSteps(0, kTwoPi / 4), int64_t(std::llround(steps / 4.0)));
+    }
+
+    void conversions() {
+        SimStack stack;
+        QCOMPARE(stack.device->init(true, 1), CmdRetType::Ok);
+        IJexDevice& d = *stack.device;
+        QCOMPARE(d.angleToSteps(0, kTwoPi), int64_t(2073600));
+        QCOMPARE(d.angleToSteps(0, -kTwoPi / 2073600 * 2.5), int64_t(-3)); // halves away from zero
+        QCOMPARE(d.angleToStepsNearest(0, kTwoPi / 2073600 * 2.5), int64_t(3));
+        QCOMPARE(d.stepsToAngle(0, 1036800), kTwoPi / 2);
+        QCOMPARE(d.toControllerAngle(0, 0.25), 0.25 + 1.5707963267948966);
+        QCOMPARE(d.fromControllerAngle(0, 0.25), 0.25 - 1.5707963267948966);
+        QCOMPARE(d.toControllerAngle(1, 0.25), 0.25);
+        QCOMPARE(d.rpsToStride(0, SIDEREALRATE), int64_t(62329));
+        QCOMPARE(d.rpsToStride(0, 0.0), int64_t(0));
+        QCOMPARE(breach([&] { d.rpsToStride(0, -1e-9); }),
+                 std::string("rpsToStride: expected positive rps"));
+        QCOMPARE(d.strideToRps(0, 0), 0.0);
+        QVERIFY(std::abs(d.strideToRps(0, 62329) / SIDEREALRATE - 1) < 1e-5);
+
+        SimStack modeZero;
+        QCOMPARE(modeZero.device->init(true, 0), CmdRetType::Ok);
+        QCOMPARE(modeZero.device->toControllerAngle(0, 0.25), 0.25);
+    }
+
+    void conversionsNeedAnInitialisedDevice() {
+        SimStack stack;
+        QCOMPARE(breach([&] { stack.device->angleToSteps(0, 1.0); }),
+                 std::string("Read null Nullable"));
+        QCOMPARE(breach([&] { stack.device->toControllerAngle(0, 1.0); }),
+                 std::string("Read null Nullable"));
+        QCOMPARE(stack.device->toControllerAngle(1, 1.0), 1.0);
+        QCOMPARE(breach([&] { stack.device->boardId(); }), std::string("Read null Nullable"));
+    }
+
+    void rateResolutionAndDiagnostics() {
+        SimStack classic;
+        classic.device->init(true, 1);
+        const double r0 = classic.device->strideToRps(0, 62329);
+        const double r1 = classic.device->strideToRps(0, 62330);
+        QCOMPARE(classic.device->rateResolution(), std::abs(r1 / r0 - 1));
+        const QString text = QString::fromStdString(classic.device->rateDiagnostics());
+        QVERIFY2(text.startsWith(
+                     "AXIS1 stepsPerRev: 2073600\nstepTimerHz: 1500000\nstride_sidereal: 62329\n"
+                     "a vs b == (a/b)-1\n  rate(stride_sidereal) vs SIDEREALRATE: "),
+                 qPrintable(text));
+        QVERIFY2(
+            text.contains("\n  rate(stride_sidereal + 1) vs rate(stride_sidereal): \n    -1.6043"),
+            qPrintable(text));
+        QVERIFY2(text.endsWith(" ppm"), qPrintable(text));
+
+        SimStack extended("3.39-80");
+        extended.device->init(true, 1);
+        QCOMPARE(extended.device->rateResolution(), 86164.09065 / (1452951.0 * 1024));
+        QCOMPARE(extended.device->rateDiagnostics(), std::string());
+    }
+
+    void baudRateAndFCommands() {
+        SimStack stack;
+        stack.sim->setBaudRate(9600);
+        QCOMPARE(stack.device->setBaudRate(0, 115200), CmdRetType::Ok);
+        QCOMPARE(stack.device->sendF(0), CmdRetType::Ok);
+        QCOMPARE(stack.requests(), (QList<QByteArray>{":W10D8004\r", ":F1\r"}));
+        QCOMPARE(stack.sim->baudRate(), 115200u);
+        QVERIFY(stack.sim->axis(0).initialised);
+        // A speed the controller does not take is refused.
+        QCOMPARE(stack.device->setBaudRate(0, 921600), CmdRetType::Nak);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDevice)
+#include "test_device.moc"
