@@ -8,6 +8,7 @@
 #include "JexSerialPortConverser.h"
 #include "PosixSerialPort.h"
 #include "PtyPeer.h"
+#include "PtyServer.h"
 #include "ScriptedRawConverser.h"
 
 #include <QTest>
@@ -170,6 +171,33 @@ private slots:
         QVERIFY(port_->setBaudRate(921600));
         QVERIFY(!port_->setBaudRate(12345));
         QVERIFY(!port_->setBaudRate(0));
+    }
+
+    // The simulated controller behind a pseudo-terminal answers only at its own speed.
+    void simulatedControllerAnswersOnlyAtItsSpeed() {
+        Sim::SimConfig config;
+        config.identity.baudRate = 115200;
+        config.identity.maxBaudRate = 921600;
+        auto controller = std::make_shared<Sim::MotorController>(config);
+        Sim::PtyServer server(controller);
+        std::string error;
+        QVERIFY2(server.start(&error), error.c_str());
+        const JexConverserEtal etal =
+            SerialJexDeviceFactory(settings_, token_).create(server.slavePath());
+        etal.serialPort->open();
+        QVERIFY(etal.serialPort->isOpen());
+
+        QVERIFY(etal.serialPort->setBaudRate(9600));
+        QCOMPARE(etal.device->readAxisStatus(0).type, CmdRetType::Timeout);
+        QVERIFY(etal.serialPort->setBaudRate(115200));
+        QCOMPARE(etal.device->readAxisStatus(0).type, CmdRetType::Ok);
+
+        // Acknowledged at the old speed, then only the new one works.
+        QCOMPARE(etal.device->setBaudRate(0, 921600), CmdRetType::Ok);
+        QCOMPARE(etal.device->readAxisStatus(0).type, CmdRetType::Timeout);
+        QVERIFY(etal.serialPort->setBaudRate(921600));
+        QCOMPARE(etal.device->readAxisStatus(0).type, CmdRetType::Ok);
+        QCOMPARE(controller->baudRate(), 921600u);
     }
 
     void factoryRecordCarriesTheUnopenedPort() {

@@ -10,6 +10,7 @@
 #include "ScriptedRawConverser.h"
 #include "UDPConverser.h"
 #include "UdpPeer.h"
+#include "UdpServer.h"
 
 #include <QTest>
 
@@ -170,6 +171,45 @@ private slots:
         token_->cancel();
         QCOMPARE(converser()->converse(bytes(":e1\r")).type, CmdRetType::Cancel);
         QVERIFY(mount_->receiveAll(50ms).empty());
+    }
+
+    // The same rules against the simulated mount's own UDP server.
+    void simulatedMountSilentGetsResendsPlusOneSends() {
+        auto controller = std::make_shared<Sim::MotorController>();
+        Sim::UdpServer server(controller);
+        std::string error;
+        QVERIFY2(server.start("127.0.0.1", 0, &error), error.c_str());
+        controller->setSilent(true);
+        auto udp = std::make_shared<PosixUdp>("", "127.0.0.1", "", server.port(), 80);
+        UDPConverser converser(udp, settings_, token_);
+        QCOMPARE(converser.converse(bytes(":e1\r")).type, CmdRetType::Timeout);
+        QVERIFY(controller->transcript()->waitForSize(3, 2000ms));
+        QCOMPARE(controller->transcript()->size(), size_t(3));
+        controller->setSilent(false);
+        const auto resp = converser.converse(bytes(":e1\r"));
+        QCOMPARE(resp.type, CmdRetType::Ok);
+        QCOMPARE(text(resp.value.value()), std::string("=030A08\r"));
+    }
+
+    void simulatedLateReplyNeverReachesTheNextCommand() {
+        auto controller = std::make_shared<Sim::MotorController>();
+        Sim::UdpServer server(controller);
+        std::string error;
+        QVERIFY2(server.start("127.0.0.1", 0, &error), error.c_str());
+        Sim::Faults late;
+        late.late = 1.0;
+        late.lateDelayMs = 150;
+        late.letters = "j";
+        controller->setFaults(late);
+        settings_->setMaxRetryCount(0);
+        auto device = UDPJexDeviceFactory(settings_, token_, server.port())
+                          .create("", "127.0.0.1", "")
+                          .converser;
+        QCOMPARE(device->converseU32(Cmd{0, 'j', {}}).type, CmdRetType::Timeout);
+        // The first command's reply is on its way while the second one waits for its own.
+        const auto fw = device->converse(Cmd{0, 'e', {}});
+        QCOMPARE(fw.type, CmdRetType::Ok);
+        QCOMPARE(text(fw.value.value()), std::string("=030A08\r"));
     }
 
     void factoryBuildsAWorkingStack() {
