@@ -95,6 +95,21 @@ struct ProgramSnapshot {
     bool dithering = false;
 };
 
+// Where a real controller's behaviour is not pinned down by what the console sends, this one
+// does what such a board plausibly does (velmora-mount-sim --help says the same):
+// - errors are '!' and a digit: 0 unknown or unsupported command (also 'X' before 3.39 and
+//   'q' on firmware without it), 1 wrong data length, 2 motor busy ('G' while moving, motion
+//   commands on the first axis while a program runs), 3 invalid character or no such axis,
+//   4 value out of range (address, baud rate, sub-command);
+// - a goto runs at a fixed fast or slow speed and ends exactly at its target; 'K' stops at
+//   once unless Behaviour::stopSec says otherwise; 'E' and 'X' 01 may move a running axis's
+//   position, its goto target moves with it;
+// - 'n' does not advance the selected address; command bytes keep the value written;
+// - programs: modes 1, 3, 4 move the first axis continuously at timerHz / stride steps per
+//   second, mode 2 steps it on by the cycle steps after each photo; swinging folds the
+//   travel between the start and the swing range; a period of 0 counts no photos;
+//   dithering is recorded without moving the axis; a mode above 4 starts nothing;
+// - the Wi-Fi, shut-down and light timers are stored only.
 class MotorController {
 public:
     // A null clock means a scaled clock at rate 1; a null transcript means a fresh one.

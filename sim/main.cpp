@@ -101,8 +101,12 @@ Controller behaviour where the console leaves it open:
   at 0x10 grows once per period (0x30, seconds before 3.10, milliseconds from 3.10); after
   the programmed count (0x34, 0 = unlimited) the program ends and 0x00 reads 0. A period
   of 0 counts nothing. Dithering is recorded but does not move the axis. Writing a mode
-  above 4 to 0x20 starts nothing. The Wi-Fi auto-off, shut-down and light timers are
-  stored only.
+  above 4 to 0x20 starts nothing. Writing 0 stops a program; its photo count stays.
+  The Wi-Fi auto-off, shut-down and light timers are stored only.
+  W 0x10C, and a program started with byte 0x48 set, switch the Wi-Fi off: UDP requests
+  go unanswered until W 0x10B comes over the serial line (unless --keep-wifi). The baud
+  command accepts 9600, 19200, 38400, 57600, 115200, 230400, 460800 and 921600 up to
+  --max-baud, and refuses others with "!4".
 )";
 
 struct Options {
@@ -216,6 +220,15 @@ std::optional<Options> parse(int argc, char** argv, bool* help) {
             return true;
         };
     };
+    const auto count = [](int* target) {
+        return [target](const std::string& v) {
+            const auto n = number<int>(v);
+            if (!n || *n < 0 || *n > 1000)
+                return false;
+            *target = *n;
+            return true;
+        };
+    };
     const auto centiVolts = [](int* target) {
         return [target](const std::string& v) {
             const auto volts = real(v);
@@ -319,7 +332,7 @@ std::optional<Options> parse(int argc, char** argv, bool* help) {
         {"--delay", milliseconds(&f.fixedDelayMs)},
         {"--jitter", milliseconds(&f.randomDelayMs)},
         {"--late-ms", milliseconds(&f.lateDelayMs)},
-        {"--nul-count", milliseconds(&f.nulCount)},
+        {"--nul-count", count(&f.nulCount)},
         {"--silent-after",
          [&](const std::string& v) {
              const auto n = number<uint64_t>(v);
