@@ -179,6 +179,33 @@ private slots:
         QCOMPARE(ask(request), reply);
     }
 
+    // The limit position saturates at each wire format's ends, which the console reads as
+    // "at the limit" (largest) and "no limit" (smallest).
+    void limitPosition_data() {
+        QTest::addColumn<qlonglong>("steps");
+        QTest::addColumn<QByteArray>("classic");
+        QTest::addColumn<QByteArray>("extended");
+        QTest::newRow("power-on: none")
+            << qlonglong(INT32_MIN) << QByteArray("=000000\r") << QByteArray("=80000000\r");
+        QTest::newRow("1000 steps")
+            << 1000LL << QByteArray("=E80380\r") << QByteArray("=000003E8\r");
+        QTest::newRow("-10 steps") << -10LL << QByteArray("=F6FF7F\r") << QByteArray("=FFFFFFF6\r");
+        QTest::newRow("beyond 24 bits")
+            << 0x800004LL << QByteArray("=FFFFFF\r") << QByteArray("=00800004\r");
+        QTest::newRow("beyond 32 bits")
+            << (1LL << 40) << QByteArray("=FFFFFF\r") << QByteArray("=7FFFFFFF\r");
+    }
+    void limitPosition() {
+        QFETCH(qlonglong, steps);
+        QFETCH(QByteArray, classic);
+        QFETCH(QByteArray, extended);
+        make("3.39-80");
+        controller_->setLimitSteps(0, steps);
+        QCOMPARE(ask(":q1000000\r"), classic);
+        QCOMPARE(ask(":X1000B\r"), extended);
+        QCOMPARE(ask(":X2000B\r"), QByteArray("=80000000\r"));
+    }
+
     void missingSecondAxisIsRefused() {
         make("3.10-08", 1);
         QCOMPARE(ask(":e2\r"), QByteArray("!3\r"));
