@@ -1,0 +1,71 @@
+#pragma once
+// Every operation of a connected mount as a sequence of parameter-memory reads and writes,
+// with the few values the console caches. All operations block and run on the caller's thread.
+
+#include "CmdResp.h"
+#include "CmdRet.h"
+#include "Nullable.h"
+#include "TAVOParams.h"
+
+#include <QObject>
+
+#include <cstdint>
+#include <string>
+
+namespace JEX {
+
+// Communication failures come back as result types; exceptions mark contract breaches only.
+class ITAVOSync : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Initialises the device and axis 1, reads the mount's state, and marks the connection.
+    virtual CmdRet syncOnConnect() = 0;
+    // Switches the mount's Wi-Fi off or marks the disconnection, by the console's setting.
+    virtual CmdRet prepareDisconnect() = 0;
+
+    // The task state's last status; no mount access.
+    virtual Nullable<TAVOStatus> status() const = 0;
+    virtual CmdResp<TAVOStatus> readStatus() = 0;
+    // The last successful power reading.
+    virtual Nullable<TAVOPowerStatus> lastPowerStatus() const = 0;
+    virtual CmdResp<TAVOPowerStatus> readPowerStatus() = 0;
+    // The task state's last program; no mount access.
+    virtual Nullable<ReadTAVOParamSet> lastParamSet() const = 0;
+    // Reads the program the mount holds and stores it in the task state.
+    virtual CmdResp<ReadTAVOParamSet> readParamSet() = 0;
+    // Stops the running program.
+    virtual CmdRet programManualMode() = 0;
+    // Waits until the mount takes a new program, writes it and starts it.
+    virtual CmdRet programAutoMode(const TAVOParamSet& params) = 0;
+
+    // The name read at connect time (the access point's SSID), as the mount's bytes.
+    virtual std::string deviceName() const = 0;
+    virtual CmdResp<std::string> readDeviceName() = 0;
+    virtual CmdResp<WifiSettings> readWifiSettings() = 0;
+    virtual CmdRet writeWifiSettings(const WifiSettings& settings) = 0;
+    virtual CmdResp<uint32_t> readWifiTimeoutSec() = 0;
+    virtual CmdRet writeWifiTimeoutSec(uint32_t seconds) = 0;
+    virtual CmdRet switchWifi(bool on) = 0;
+    virtual CmdRet writePolarSightLightOn(bool on) = 0;
+    virtual CmdResp<uint32_t> readPolarSightLightTimeoutSec() = 0;
+    virtual CmdRet writePolarSightLightTimeoutSec(uint32_t seconds) = 0;
+    virtual CmdResp<bool> readPowerOnAutoPreviousTask() = 0;
+    virtual CmdRet writePowerOnAutoPreviousTask(bool enabled) = 0;
+    virtual CmdResp<uint32_t> readAutoShutdownSec() = 0;
+    virtual CmdRet writeAutoShutdownSec(uint32_t seconds) = 0;
+
+    // Answered from the device's identification, read at connect time.
+    virtual bool isVelmoraWifi() const = 0;
+    virtual bool hasPolarSightLight() const = 0;
+    virtual bool hasAutoShutdown() const = 0;
+    virtual bool hasDithering() const = 0;
+    virtual bool hasMillisecondPeriods() const = 0;
+
+signals:
+    // The device name or the power status changed.
+    void propertyChanged();
+};
+
+} // namespace JEX

@@ -1,0 +1,188 @@
+#include "TAVOParamMemory.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace JEX {
+namespace {
+
+constexpr uint32_t kVersion3_10 = 0x030A;
+constexpr uint8_t kVelmoraWifiBoard = 0x0A;
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kMinDitherGapSec = 5.0;
+
+double degToRad(double deg) {
+    return deg / 180.0 * kPi;
+}
+
+double radToDeg(double rad) {
+    return rad * 180.0 / kPi;
+}
+
+uint32_t low32(int64_t value) {
+    return static_cast<uint32_t>(static_cast<uint64_t>(value));
+}
+
+} // namespace
+
+bool supportsMillisecondPeriods(const IJexDevice& device) {
+    return device.firmware(0).version() >= kVersion3_10;
+}
+
+bool isVelmoraWifiBoard(const IJexDevice& device) {
+    return device.boardId() == kVelmoraWifiBoard;
+}
+
+double effectiveCycleSec(const TAVOParamSet& params) {
+    if (!params.ditheringEnabled)
+        return params.cycleSec;
+    const double gap = std::max(kMinDitherGapSec, params.cycleSec - params.exposureSec);
+    // Without a speed there is no dithering move to time; an infinite period would help no one.
+    const double move = params.speedDps > 0 ? params.ditheringRangeDeg / params.speedDps : 0.0;
+    return (std::max(move, gap) + gap) * 0.25 + gap * 0.5 + params.exposureSec;
+}
+
+uint32_t storedU32(double value) {
+    if (std::isnan(value))
+        return 0;
+    constexpr double limit = 9.2e18;
+    return low32(std::llround(std::clamp(value, -limit, limit)));
+}
+
+CmdResp<int64_t> writeProgram(IEEPROMConverser& eeprom, const IJexDevice& device,
+                              const IClock& clock, const TAVOParamSet& p, bool wifiOffOnStart) {
+    const bool milliseconds = supportsMillisecondPeriods(device);
+    CmdRetType r = eeprom.writeByte(TAVOAddr::WifiOffOnStart, wifiOffOnStart ? 1 : 0);
+    if (r != CmdRetType::Ok)
+        return r;
+    r = eeprom.writeU32(TAVOAddr::Cycle, storedU32(p.cycleSec * (milliseconds ? 1000.0 : 1.0)));
+    if (r != CmdRetType::Ok)
+        return r;
+    r = eeprom.writeU32(TAVOAddr::AuxTimeCentiSec, storedU32(p.auxTimeSec * 100.0));
+    if (r != CmdRetType::Ok)
+        return r;
+    if (p.swingEnabled) {
+        r = eeprom.writeU32(TAVOAddr::SwingRangeDeg, storedU32(p.swingRangeDeg));
+        if (r != CmdRetType::Ok)
+            return r;
+    }
+    r = eeprom.writeByte(TAVOAddr::SwingEnabled, p.swingEnabled ? 1 : 0);
+    if (r != CmdRetType::Ok)
+        return r;
+    r = eeprom.writeByte(TAVOAddr::CounterClockwise, p.clockwise ? 0 : 1);
+    if (r != CmdRetType::Ok)
+        return r;
+    r = eeprom.writeU32(TAVOAddr::Stride, low32(device.rpsToStride(0, degToRad(p.speedDps))));
+    if (r != CmdRetType::Ok)
+        return r;
+    r = eeprom.writeU32(TAVOAddr::ExposureDeciSec, storedU32(p.exposureSec * 10.0));
+    if (r != CmdRetType::Ok)
+        return r;
+    r = eeprom.writeU32(TAVOAddr::Cycles, static_cast<uint32_t>(p.N_Cycles));
+    if (r != CmdRetType::Ok)
+        return r;
+    r = eeprom.writeU32(TAVOAddr::CycleSteps,
+                        low32(device.angleToSteps(0, degToRad(p.cycleAngleDeg))));
+    if (r != CmdRetType::Ok)
+        return r;
+    if (milliseconds) {
+        r = eeprom.writeByte(TAVOAddr::DitheringEnabled, p.ditheringEnabled ? 1 : 0);
+        if (r != CmdRetType::Ok)
+            return r;
+        if (p.ditheringEnabled) {
+            r = eeprom.writeU32(TAVOAddr::DitheringSteps,
+                                low32(device.angleToSteps(0, degToRad(p.ditheringRangeDeg))));
+            if (r != CmdRetType::Ok)
+                return r;
+        }
+    }
+    const int64_t startMs = clock.nowMs();
+    r = eeprom.writeU32(TAVOAddr::StartTime, low32(startMs));
+    if (r != CmdRetType::Ok)
+        return r;
+    r = eeprom.writeByte(TAVOAddr::RequestedMode,
+                         static_cast<uint8_t>(static_cast<int32_t>(p.mode)));
+    if (r != CmdRetType::Ok)
+        return r;
+    return startMs;
+}
+
+CmdResp<ReadTAVOParamSet> readProgram(IEEPROMConverser& eeprom, const IJexDevice& device) {
+    const bool milliseconds = supportsMillisecondPeriods(device);
+    ReadTAVOParamSet out;
+    TAVOParamSet& p = out.paramSet;
+
+    const CmdResp<uint8_t> mode = eeprom.readByte(TAVOAddr::RunningMode);
+    if (!mode.ok())
+        return mode.type;
+    p.mode = static_cast<TAVOMode_::E>(static_cast<int8_t>(mode.get()));
+
+    const CmdResp<uint8_t> ccw = eeprom.readByte(TAVOAddr::CounterClockwise);
+    if (!ccw.ok())
+        return ccw.type;
+    p.clockwise = ccw.get() == 0;
+
+    const CmdResp<uint32_t> stride = eeprom.readU32(TAVOAddr::Stride);
+    if (!stride.ok())
+        return stride.type;
+    p.speedDps = radToDeg(device.strideToRps(0, stride.get()));
+
+    const CmdResp<uint32_t> cycle = eeprom.readU32(TAVOAddr::Cycle);
+    if (!cycle.ok())
+        return cycle.type;
+    p.cycleSec = cycle.get() / (milliseconds ? 1000.0 : 1.0);
+    p.effectiveCycleSec = p.cycleSec;
+
+    const CmdResp<uint32_t> cycles = eeprom.readU32(TAVOAddr::Cycles);
+    if (!cycles.ok())
+        return cycles.type;
+    p.N_Cycles = static_cast<int32_t>(cycles.get());
+
+    const CmdResp<uint8_t> swing = eeprom.readByte(TAVOAddr::SwingEnabled);
+    if (!swing.ok())
+        return swing.type;
+    p.swingEnabled = swing.get() != 0;
+
+    const CmdResp<uint32_t> swingRange = eeprom.readU32(TAVOAddr::SwingRangeDeg);
+    if (!swingRange.ok())
+        return swingRange.type;
+    p.swingRangeDeg = static_cast<int32_t>(swingRange.get());
+
+    const CmdResp<uint32_t> exposure = eeprom.readU32(TAVOAddr::ExposureDeciSec);
+    if (!exposure.ok())
+        return exposure.type;
+    p.exposureSec = exposure.get() / 10.0;
+
+    const CmdResp<uint32_t> aux = eeprom.readU32(TAVOAddr::AuxTimeCentiSec);
+    if (!aux.ok())
+        return aux.type;
+    p.auxTimeSec = aux.get() / 100.0;
+
+    const CmdResp<uint32_t> steps = eeprom.readU32(TAVOAddr::CycleSteps);
+    if (!steps.ok())
+        return steps.type;
+    p.cycleAngleDeg = radToDeg(device.stepsToAngle(0, static_cast<int32_t>(steps.get())));
+
+    if (milliseconds && p.mode == TAVOMode_::E::AP) {
+        const CmdResp<uint8_t> dithering = eeprom.readByte(TAVOAddr::DitheringEnabled);
+        if (!dithering.ok())
+            return dithering.type;
+        p.ditheringEnabled = dithering.get() != 0;
+        if (p.ditheringEnabled) {
+            const CmdResp<uint32_t> range = eeprom.readU32(TAVOAddr::DitheringSteps);
+            if (!range.ok())
+                return range.type;
+            p.ditheringRangeDeg =
+                radToDeg(device.stepsToAngle(0, static_cast<int32_t>(range.get())));
+            p.effectiveCycleSec = effectiveCycleSec(p);
+        }
+    }
+
+    const CmdResp<uint32_t> start = eeprom.readU32(TAVOAddr::StartTime);
+    if (!start.ok())
+        return start.type;
+    out.startTimeUnixMs = start.get();
+    return out;
+}
+
+} // namespace JEX

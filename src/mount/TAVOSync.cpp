@@ -1,0 +1,364 @@
+#include "TAVOSync.h"
+
+#include "Hex.h"
+#include "Log.h"
+#include "TAVOParamMemory.h"
+
+namespace JEX {
+namespace {
+
+constexpr uint32_t kWifiOnValue = 0x10B;
+constexpr uint32_t kWifiOffValue = 0x10C;
+
+std::string utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+QString fromUtf8(const std::string& bytes) {
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+bool hasAp(WifiMode_::E mode) {
+    return mode == WifiMode_::E::AP || mode == WifiMode_::E::Both;
+}
+
+bool hasSta(WifiMode_::E mode) {
+    return mode == WifiMode_::E::STA || mode == WifiMode_::E::Both;
+}
+
+bool isKnownSecurity(WifiSec_::E sec) {
+    switch (sec) {
+    case WifiSec_::E::Open:
+    case WifiSec_::E::WPA_PSK:
+    case WifiSec_::E::WPA2_PSK:
+    case WifiSec_::E::WPA_WPA2_PSK:
+        return true;
+    }
+    return false;
+}
+
+void requireFits(const std::string& text, uint16_t fieldLength) {
+    if (text.size() > fieldLength)
+        throw std::logic_error("Write string: input too long");
+}
+
+} // namespace
+
+TAVOSync::TAVOSync(D d, QObject* parent) : ITAVOSync(parent), d_(std::move(d)) {
+    registerMountMetaTypes();
+}
+
+CmdRet TAVOSync::syncOnConnect() {
+    if (const CmdRetType r = d_.device->init(true, 1); r != CmdRetType::Ok)
+        return r;
+    if (const CmdRetType r = d_.axis->prepare(); r != CmdRetType::Ok)
+        return r;
+    if (const auto name = readDeviceName(); !name.ok())
+        return name.type;
+    if (const auto s = readStatus(); !s.ok())
+        return s.type;
+    if (const auto power = readPowerStatus(); !power.ok())
+        return power.type;
+    if (d_.taskState->status().value().mode != TAVOMode_::E::Manual) {
+        if (const auto program = readParamSet(); !program.ok())
+            return program.type;
+    }
+    if (d_.device->axisStatus(0).uninitialised) {
+        if (const CmdRetType r = d_.axis->setPosition(0, 0.0); r != CmdRetType::Ok)
+            return r;
+        if (const CmdRetType r = d_.device->sendF(0); r != CmdRetType::Ok)
+            return r;
+    }
+    return d_.eeprom->writeByte(TAVOAddr::ConnectMark, 1);
+}
+
+CmdRet TAVOSync::prepareDisconnect() {
+    if (d_.settings->wifiOffOnDisconnect())
+        return switchWifi(false);
+    return d_.eeprom->writeByte(TAVOAddr::DisconnectMark, 1);
+}
+
+Nullable<TAVOStatus> TAVOSync::status() const {
+    return d_.taskState->status();
+}
+
+CmdResp<TAVOStatus> TAVOSync::readStatus() {
+    TAVOStatus s;
+    const CmdResp<uint8_t> mode = d_.eeprom->readByte(TAVOAddr::RunningMode);
+    if (!mode.ok())
+        return mode.type;
+    s.mode = static_cast<TAVOMode_::E>(static_cast<int8_t>(mode.get()));
+    const CmdResp<uint32_t> pictures = d_.eeprom->readU32(TAVOAddr::PicturesTaken);
+    if (!pictures.ok())
+        return pictures.type;
+    s.numberOfPictureTaken = static_cast<int32_t>(pictures.get());
+    s.updateTimeUnixMs = d_.clock->nowMs();
+    d_.taskState->setStatus(s);
+    return s;
+}
+
+Nullable<TAVOPowerStatus> TAVOSync::lastPowerStatus() const {
+    std::lock_guard lock(cacheMutex_);
+    return lastPowerStatus_;
+}
+
+CmdResp<TAVOPowerStatus> TAVOSync::readPowerStatus() {
+    TAVOPowerStatus power;
+    power.readTimeUnixMs = d_.clock->nowMs();
+    const CmdResp<uint16_t> battery = d_.eeprom->readU16(TAVOAddr::BatteryVolt);
+    if (!battery.ok())
+        return battery.type;
+    power.batteryVolt = static_cast<int16_t>(battery.get()) / 100.0;
+    const CmdResp<uint16_t> usb = d_.eeprom->readU16(TAVOAddr::UsbVolt);
+    if (!usb.ok())
+        return usb.type;
+    power.usbVolt = static_cast<int16_t>(usb.get()) / 100.0;
+    {
+        std::lock_guard lock(cacheMutex_);
+        lastPowerStatus_.set(power);
+    }
+    emit propertyChanged();
+    return power;
+}
+
+Nullable<ReadTAVOParamSet> TAVOSync::lastParamSet() const {
+    return d_.taskState->readParamSet();
+}
+
+CmdResp<ReadTAVOParamSet> TAVOSync::readParamSet() {
+    const CmdResp<ReadTAVOParamSet> program = readProgram(*d_.eeprom, *d_.device);
+    if (program.ok())
+        d_.taskState->setReadParamSet(program.get());
+    return program;
+}
+
+CmdRet TAVOSync::programManualMode() {
+    const CmdRetType r = d_.eeprom->writeByte(TAVOAddr::RequestedMode, 0);
+    if (r != CmdRetType::Ok)
+        return r;
+    if (Nullable<TAVOStatus> s = d_.taskState->status()) {
+        TAVOStatus stopped = s.value();
+        stopped.mode = TAVOMode_::E::Manual;
+        stopped.numberOfPictureTaken = 0;
+        stopped.updateTimeUnixMs = d_.clock->nowMs();
+        d_.taskState->setStatus(stopped);
+    }
+    return CmdRetType::Ok;
+}
+
+CmdRet TAVOSync::programAutoMode(const TAVOParamSet& params) {
+    if (const CmdRetType r = waitNotBusy(TAVOAddr::RequestedMode); r != CmdRetType::Ok)
+        return r;
+    const CmdResp<int64_t> started =
+        writeProgram(*d_.eeprom, *d_.device, *d_.clock, params, d_.settings->wifiOffOnTaskStart());
+    if (!started.ok())
+        return started.type;
+    const int64_t startMs = started.get();
+    if (Nullable<TAVOStatus> s = d_.taskState->status()) {
+        TAVOStatus running = s.value();
+        running.mode = params.mode;
+        running.numberOfPictureTaken = 0;
+        running.updateTimeUnixMs = d_.clock->nowMs();
+        d_.taskState->setStatus(running);
+    }
+    d_.taskState->setReadParamSet(ReadTAVOParamSet{startMs, params});
+    return CmdRetType::Ok;
+}
+
+std::string TAVOSync::deviceName() const {
+    std::lock_guard lock(cacheMutex_);
+    return deviceName_;
+}
+
+CmdResp<std::string> TAVOSync::readDeviceName() {
+    const CmdResp<std::string> name =
+        d_.eeprom->readString(TAVOAddr::ApSsid, TAVOFieldLen::DeviceName);
+    if (!name.ok())
+        return name;
+    {
+        std::lock_guard lock(cacheMutex_);
+        deviceName_ = name.get();
+    }
+    emit propertyChanged();
+    return name;
+}
+
+CmdResp<WifiSettings> TAVOSync::readWifiSettings() {
+    WifiSettings w;
+    const CmdResp<uint8_t> mode = d_.eeprom->readByte(TAVOAddr::WifiMode);
+    if (!mode.ok())
+        return mode.type;
+    w.mode = static_cast<WifiMode_::E>(mode.get());
+    const CmdResp<uint8_t> sec = d_.eeprom->readByte(TAVOAddr::WifiApSecurity);
+    if (!sec.ok())
+        return sec.type;
+    w.AP_SEC = static_cast<WifiSec_::E>(static_cast<int8_t>(sec.get()));
+
+    const struct {
+        uint16_t address;
+        uint16_t length;
+        QString WifiSettings::*field;
+    } texts[] = {
+        {TAVOAddr::ApSsid, TAVOFieldLen::ApSsid, &WifiSettings::AP_SSID},
+        {TAVOAddr::ApPass, TAVOFieldLen::ApPass, &WifiSettings::AP_pass},
+        {TAVOAddr::StaSsid, TAVOFieldLen::StaSsid, &WifiSettings::STA_SSID},
+        {TAVOAddr::StaPass, TAVOFieldLen::StaPass, &WifiSettings::STA_pass},
+        {TAVOAddr::StaFixedIp, TAVOFieldLen::StaFixedIp, &WifiSettings::STA_fixedIP},
+    };
+    for (const auto& text : texts) {
+        const CmdResp<std::string> value = d_.eeprom->readString(text.address, text.length);
+        if (!value.ok())
+            return value.type;
+        w.*text.field = fromUtf8(value.get());
+    }
+    return w;
+}
+
+CmdRet TAVOSync::writeWifiSettings(const WifiSettings& w) {
+    const bool ap = hasAp(w.mode);
+    const bool sta = hasSta(w.mode);
+    // A mode or security the mount does not know could leave it unreachable: refuse it before
+    // anything is written.
+    if (!ap && !sta) {
+        log("writeWifiSettings: refused unknown Wi-Fi mode %d", static_cast<int>(w.mode));
+        return CmdRetType::Other;
+    }
+    if (ap && !isKnownSecurity(w.AP_SEC)) {
+        log("writeWifiSettings: refused unknown access-point security %d",
+            static_cast<int>(w.AP_SEC));
+        return CmdRetType::Other;
+    }
+    const bool apPass = ap && w.AP_SEC != WifiSec_::E::Open;
+    const std::string apSsid = utf8(w.AP_SSID), apPassword = utf8(w.AP_pass);
+    const std::string staSsid = utf8(w.STA_SSID), staPassword = utf8(w.STA_pass);
+    const std::string staIp = utf8(w.STA_fixedIP);
+    // An overlong text is found before the first write, so that the mount never keeps half a
+    // configuration because of it.
+    if (ap)
+        requireFits(apSsid, TAVOFieldLen::ApSsid);
+    if (apPass)
+        requireFits(apPassword, TAVOFieldLen::ApPass);
+    if (sta) {
+        requireFits(staSsid, TAVOFieldLen::StaSsid);
+        requireFits(staPassword, TAVOFieldLen::StaPass);
+        requireFits(staIp, TAVOFieldLen::StaFixedIp);
+    }
+
+    if (const CmdRetType r = waitNotBusy(TAVOAddr::WifiApply); r != CmdRetType::Ok)
+        return r;
+    IEEPROMConverser& e = *d_.eeprom;
+    CmdRetType r = e.writeU32(TAVOAddr::WifiMode, static_cast<uint32_t>(w.mode));
+    if (r != CmdRetType::Ok)
+        return r;
+    if (ap) {
+        r = e.writeU32(TAVOAddr::WifiApSecurity, static_cast<uint32_t>(w.AP_SEC));
+        if (r != CmdRetType::Ok)
+            return r;
+        r = e.writeString(TAVOAddr::ApSsid, TAVOFieldLen::ApSsid, apSsid);
+        if (r != CmdRetType::Ok)
+            return r;
+        if (apPass) {
+            r = e.writeString(TAVOAddr::ApPass, TAVOFieldLen::ApPass, apPassword);
+            if (r != CmdRetType::Ok)
+                return r;
+        }
+    }
+    if (sta) {
+        r = e.writeString(TAVOAddr::StaSsid, TAVOFieldLen::StaSsid, staSsid);
+        if (r != CmdRetType::Ok)
+            return r;
+        r = e.writeString(TAVOAddr::StaPass, TAVOFieldLen::StaPass, staPassword);
+        if (r != CmdRetType::Ok)
+            return r;
+        r = e.writeString(TAVOAddr::StaFixedIp, TAVOFieldLen::StaFixedIp, staIp);
+        if (r != CmdRetType::Ok)
+            return r;
+    }
+    return e.writeByte(TAVOAddr::WifiApply, 1);
+}
+
+CmdResp<uint32_t> TAVOSync::readWifiTimeoutSec() {
+    return d_.eeprom->readU32(TAVOAddr::WifiAutoOffSec);
+}
+
+CmdRet TAVOSync::writeWifiTimeoutSec(uint32_t seconds) {
+    return d_.eeprom->writeU32(TAVOAddr::WifiAutoOffSec, seconds);
+}
+
+CmdRet TAVOSync::switchWifi(bool on) {
+    const Cmd cmd{0, 'W', hexLE(on ? kWifiOnValue : kWifiOffValue, 3)};
+    return d_.converser->converse(cmd).type;
+}
+
+CmdRet TAVOSync::writePolarSightLightOn(bool on) {
+    return d_.eeprom->writeByte(on ? TAVOAddr::LightOn : TAVOAddr::LightOff, 1);
+}
+
+CmdResp<uint32_t> TAVOSync::readPolarSightLightTimeoutSec() {
+    return d_.eeprom->readU32(TAVOAddr::LightAutoOffSec);
+}
+
+CmdRet TAVOSync::writePolarSightLightTimeoutSec(uint32_t seconds) {
+    return commit(d_.eeprom->writeU32(TAVOAddr::LightAutoOffSec, seconds));
+}
+
+CmdResp<bool> TAVOSync::readPowerOnAutoPreviousTask() {
+    const CmdResp<uint8_t> value = d_.eeprom->readByte(TAVOAddr::AutoRunPrevious);
+    if (!value.ok())
+        return value.type;
+    return value.get() != 0;
+}
+
+CmdRet TAVOSync::writePowerOnAutoPreviousTask(bool enabled) {
+    return commit(d_.eeprom->writeByte(TAVOAddr::AutoRunPrevious, enabled ? 1 : 0));
+}
+
+CmdResp<uint32_t> TAVOSync::readAutoShutdownSec() {
+    return d_.eeprom->readU32(TAVOAddr::AutoShutdownSec);
+}
+
+CmdRet TAVOSync::writeAutoShutdownSec(uint32_t seconds) {
+    return commit(d_.eeprom->writeU32(TAVOAddr::AutoShutdownSec, seconds));
+}
+
+bool TAVOSync::isVelmoraWifi() const {
+    return isVelmoraWifiBoard(*d_.device);
+}
+
+bool TAVOSync::hasPolarSightLight() const {
+    return !isVelmoraWifi();
+}
+
+bool TAVOSync::hasAutoShutdown() const {
+    return !isVelmoraWifi();
+}
+
+bool TAVOSync::hasDithering() const {
+    return supportsMillisecondPeriods(*d_.device);
+}
+
+bool TAVOSync::hasMillisecondPeriods() const {
+    return supportsMillisecondPeriods(*d_.device);
+}
+
+CmdRetType TAVOSync::waitNotBusy(uint16_t address) {
+    for (int reads = 1;; ++reads) {
+        const CmdResp<uint8_t> busy = d_.eeprom->readByte(address);
+        if (!busy.ok())
+            return busy.type;
+        if (busy.get() == 0)
+            return CmdRetType::Ok;
+        if (reads == kBusyReads)
+            return CmdRetType::Other;
+        if (d_.waitable->wait(kBusyPollMs))
+            return CmdRetType::Cancel;
+    }
+}
+
+CmdRetType TAVOSync::commit(CmdRetType written) {
+    if (written != CmdRetType::Ok)
+        return written;
+    return d_.eeprom->writeByte(TAVOAddr::SettingsCommit, 1);
+}
+
+} // namespace JEX

@@ -1,0 +1,191 @@
+#pragma once
+// A connected mount's synchronisation layer over the simulated controller: the console's
+// converser stack on the in-process endpoint, device, axis 1, parameter memory, task state,
+// settings and TAVOSync, with a cancellable wait and a fault switch that turns a simulator
+// fault on from a chosen request on. Helpers read the parameter-memory traffic back out of
+// the simulator's transcript.
+
+#include "EEPROMConverser.h"
+#include "JexMountAxis.h"
+#include "Location.h"
+#include "ManualClock.h"
+#include "MemoryKVStore.h"
+#include "SimLink.h"
+#include "TAVOSettings.h"
+#include "TAVOSync.h"
+#include "TAVOTaskState.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+namespace JEX::Test {
+
+// The busy waits' pauses on a token the test can cancel.
+class TokenWaitable : public IWaitable {
+public:
+    explicit TokenWaitable(std::shared_ptr<ControlledCancellable> token)
+        : token_(std::move(token)) {}
+    bool wait(uint32_t ms) override {
+        waits_.fetch_add(1);
+        return token_->wait(ms);
+    }
+    int waits() const { return waits_.load(); }
+
+private:
+    std::shared_ptr<ControlledCancellable> token_;
+    std::atomic<int> waits_{0};
+};
+
+// Forwards to the simulator's endpoint; from the chosen request on (0 = the first), the
+// simulator runs with the chosen faults.
+class FaultSwitchConverser : public IConverserRaw {
+public:
+    FaultSwitchConverser(std::shared_ptr<Sim::MotorController> sim,
+                         std::shared_ptr<IConverserRaw> inner)
+        : sim_(std::move(sim)), inner_(std::move(inner)) {}
+
+    CmdResp<Bytes> converse(const Bytes& request) override {
+        {
+            std::lock_guard lock(mutex_);
+            if (from_ && count_ == *from_)
+                sim_->setFaults(faults_);
+            ++count_;
+        }
+        return inner_->converse(request);
+    }
+    void faultFrom(uint64_t request, const Sim::Faults& faults) {
+        std::lock_guard lock(mutex_);
+        from_ = request + count_;
+        faults_ = faults;
+    }
+
+private:
+    std::shared_ptr<Sim::MotorController> sim_;
+    std::shared_ptr<IConverserRaw> inner_;
+    std::mutex mutex_;
+    uint64_t count_ = 0;
+    std::optional<uint64_t> from_;
+    Sim::Faults faults_;
+};
+
+struct MountSim {
+    std::shared_ptr<Sim::MotorController> sim;
+    std::shared_ptr<FaultSwitchConverser> raw;
+    std::shared_ptr<SLConverser> sl;
+    std::shared_ptr<JexConverser> converser;
+    std::shared_ptr<JexDevice> device;
+    std::shared_ptr<EEPROMConverser> eeprom;
+    std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>(1'700'000'123'456);
+    std::shared_ptr<JexMountAxis> axis;
+    std::shared_ptr<MemoryKVStore> store = std::make_shared<MemoryKVStore>();
+    std::shared_ptr<TAVOSettings> settings = std::make_shared<TAVOSettings>(store);
+    std::shared_ptr<TAVOTaskState> taskState = std::make_shared<TAVOTaskState>();
+    std::shared_ptr<ControlledCancellable> token = std::make_shared<ControlledCancellable>();
+    std::shared_ptr<TokenWaitable> waitable = std::make_shared<TokenWaitable>(token);
+    std::shared_ptr<TAVOSync> sync;
+
+    explicit MountSim(const Sim::Identity& identity, Sim::Behaviour behaviour = {}) {
+        Sim::SimConfig config;
+        config.identity = identity;
+        config.behaviour = behaviour;
+        sim = std::make_shared<Sim::MotorController>(config);
+        raw = std::make_shared<FaultSwitchConverser>(sim, std::make_shared<SimRawConverser>(sim));
+        sl = std::make_shared<SLConverser>(raw);
+        converser = std::make_shared<JexConverser>(sl);
+        device = std::make_shared<JexDevice>(converser);
+        eeprom = std::make_shared<EEPROMConverser>(converser);
+        axis = std::make_shared<JexMountAxis>(
+            converser, device, std::make_shared<NullCancellable>(), clock,
+            std::make_shared<MountAxisTimeContainer>(),
+            std::make_shared<Location>(std::make_shared<MemoryKVStore>()),
+            std::make_shared<NullPerMountData>());
+        sync = std::make_shared<TAVOSync>(
+            TAVOSync::D{clock, waitable, taskState, settings, converser, device, axis, eeprom});
+    }
+    explicit MountSim(std::string_view preset = "3.10-08", Sim::Behaviour behaviour = {})
+        : MountSim(*Sim::presetIdentity(preset), behaviour) {}
+
+    // Identifies the controller and prepares axis 1 without the rest of the connect sequence.
+    bool initDevice() {
+        return device->init(true, 1) == CmdRetType::Ok && axis->prepare() == CmdRetType::Ok;
+    }
+
+    QList<QByteArray> requests() const {
+        QList<QByteArray> out;
+        for (const auto& r : sim->transcript()->requests())
+            out.push_back(QByteArray(reinterpret_cast<const char*>(r.data()), qsizetype(r.size())));
+        return out;
+    }
+    void clearTranscript() { sim->transcript()->clear(); }
+};
+
+// The requests with each parameter-memory select joined to the read or write that follows
+// it: "r 0090" for a byte read, "w 006C=01" for a byte write, anything else as sent without
+// its CR (":e1").
+inline QStringList memoryTraffic(const QList<QByteArray>& requests) {
+    QStringList out;
+    for (qsizetype i = 0; i < requests.size(); ++i) {
+        const QByteArray r = requests[i].chopped(requests[i].endsWith('\r') ? 1 : 0);
+        if (r.startsWith(":C1") && r.size() == 7 && i + 1 < requests.size()) {
+            const QString address = QString::fromLatin1(r.mid(5, 2) + r.mid(3, 2));
+            const QByteArray next = requests[i + 1].chopped(1);
+            if (next == ":n1") {
+                out.push_back("r " + address);
+                ++i;
+                continue;
+            }
+            if (next.startsWith(":N1") && next.size() == 5) {
+                out.push_back("w " + address + "=" + QString::fromLatin1(next.mid(3)));
+                ++i;
+                continue;
+            }
+        }
+        out.push_back(QString::fromLatin1(r));
+    }
+    return out;
+}
+
+// The addresses a traffic list reads ("r") or writes ("w"), in order, without repeats.
+inline QList<int> touchedAddresses(const QStringList& traffic, char kind) {
+    QList<int> out;
+    for (const QString& op : traffic) {
+        if (op.size() < 6 || op[0] != QChar(kind) || op[1] != QChar(' '))
+            continue;
+        const int address = op.mid(2, 4).toInt(nullptr, 16);
+        if (!out.contains(address))
+            out.push_back(address);
+    }
+    return out;
+}
+
+inline QString upperHex(int value, int digits) {
+    return QString("%1").arg(value, digits, 16, QChar('0')).toUpper();
+}
+
+// Traffic entries for reading or writing consecutive bytes, as memoryTraffic writes them.
+inline QStringList reads(int address, int count) {
+    QStringList out;
+    for (int i = 0; i < count; ++i)
+        out.push_back("r " + upperHex(address + i, 4));
+    return out;
+}
+inline QStringList writes(int address, const QByteArray& bytes) {
+    QStringList out;
+    for (int i = 0; i < bytes.size(); ++i)
+        out.push_back("w " + upperHex(address + i, 4) + "=" + upperHex(uint8_t(bytes[i]), 2));
+    return out;
+}
+inline QStringList writeU32(int address, uint32_t value) {
+    QByteArray bytes;
+    for (int i = 0; i < 4; ++i)
+        bytes.push_back(char(value >> (8 * i)));
+    return writes(address, bytes);
+}
+
+} // namespace JEX::Test
