@@ -27,6 +27,11 @@ QString storePath(const QString& fileName, const std::shared_ptr<IFileUtil>& fil
     return QFileInfo(dir + QLatin1Char('/') + fileName).absoluteFilePath();
 }
 
+// A copy that shares no data with the original, nested arrays and objects included.
+QJsonObject deepCopy(const QJsonObject& object) {
+    return QJsonDocument::fromJson(QJsonDocument(object).toJson(QJsonDocument::Compact)).object();
+}
+
 } // namespace
 
 QtKVStore::QtKVStore(const QString& fileName, std::shared_ptr<IFileUtil> fileUtil)
@@ -77,10 +82,13 @@ void QtKVStore::saveLocked() {
     }
 }
 
-QJsonValue QtKVStore::value(std::string_view key) const {
+// Qt counts the owners of shared JSON data inside its own library, where ThreadSanitizer
+// cannot see the ordering; so nothing that leaves the lock shares data with data_, and
+// everything read from it is converted before the lock is released.
+template <typename F> auto QtKVStore::read(std::string_view key, F&& convert) const {
     const QString k = keyString(key);
     std::lock_guard lock(mutex_);
-    return data_.value(k);
+    return convert(data_.value(k));
 }
 
 void QtKVStore::set(std::string_view key, const QJsonValue& value) {
@@ -92,39 +100,41 @@ void QtKVStore::set(std::string_view key, const QJsonValue& value) {
 
 QJsonObject QtKVStore::getAll() const {
     std::lock_guard lock(mutex_);
-    return data_;
+    return deepCopy(data_);
 }
 
 void QtKVStore::setAll(const QJsonObject& all) {
+    QJsonObject copy = deepCopy(all);
     std::lock_guard lock(mutex_);
-    data_ = all;
+    data_.swap(copy);
     saveLocked();
 }
 
 std::string QtKVStore::getString(std::string_view key, const std::string& defaultValue) const {
-    const QJsonValue v = value(key);
-    return v.isString() ? v.toString().toStdString() : defaultValue;
+    return read(key, [&](const QJsonValue& v) {
+        return v.isString() ? v.toString().toStdString() : defaultValue;
+    });
 }
 
 bool QtKVStore::getBool(std::string_view key, bool defaultValue) const {
-    const QJsonValue v = value(key);
-    return v.isBool() ? v.toBool() : defaultValue;
+    return read(key, [&](const QJsonValue& v) { return v.isBool() ? v.toBool() : defaultValue; });
 }
 
 int32_t QtKVStore::getInt(std::string_view key, int32_t defaultValue) const {
-    const QJsonValue v = value(key);
-    if (!v.isDouble())
-        return defaultValue;
-    // A fraction or a number beyond 32 bits is not an integer setting.
-    const double d = v.toDouble();
-    if (!(d >= -2147483648.0 && d <= 2147483647.0) || std::trunc(d) != d)
-        return defaultValue;
-    return v.toInt(defaultValue);
+    return read(key, [&](const QJsonValue& v) -> int32_t {
+        if (!v.isDouble())
+            return defaultValue;
+        // A fraction or a number beyond 32 bits is not an integer setting.
+        const double d = v.toDouble();
+        if (!(d >= -2147483648.0 && d <= 2147483647.0) || std::trunc(d) != d)
+            return defaultValue;
+        return v.toInt(defaultValue);
+    });
 }
 
 double QtKVStore::getDouble(std::string_view key, double defaultValue) const {
-    const QJsonValue v = value(key);
-    return v.isDouble() ? v.toDouble() : defaultValue;
+    return read(key,
+                [&](const QJsonValue& v) { return v.isDouble() ? v.toDouble() : defaultValue; });
 }
 
 void QtKVStore::setString(std::string_view key, const std::string& value) {

@@ -42,7 +42,7 @@ public:
     static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
 private:
-    QJsonValue value(std::string_view key) const;
+    template <typename F> auto read(std::string_view key, F&& convert) const;
     void set(std::string_view key, const QJsonValue& value);
     void load();
     void saveLocked();

@@ -323,8 +323,9 @@ private slots:
 
     void concurrentWritersLeaveEveryLastValue() {
         auto store = openStore();
+        store->setAll({{"shared.text", "t"}});
         constexpr int kThreads = 4;
-        constexpr int kWrites = 50;
+        constexpr int kWrites = 25;
         std::vector<std::thread> threads;
         for (int t = 0; t < kThreads; ++t) {
             threads.emplace_back([store, t] {
@@ -332,14 +333,19 @@ private slots:
                 for (int i = 1; i <= kWrites; ++i) {
                     store->setInt(key, i);
                     (void)store->getInt(key, 0);
-                    (void)store->getAll();
+                    (void)store->getString("shared.text", "");
+                    (void)store->contains("shared.list");
+                    QJsonObject all = store->getAll();
+                    all.insert("shared.text", QString::fromStdString(key));
+                    all.insert("shared.list", QJsonArray{i, key.c_str()});
+                    (void)all.value("shared.list").toArray().size();
                 }
             });
         }
         for (auto& thread : threads)
             thread.join();
         const QJsonObject saved = QJsonDocument::fromJson(readFile()).object();
-        QCOMPARE(saved.size(), kThreads);
+        QCOMPARE(saved.size(), kThreads + 1);
         for (int t = 0; t < kThreads; ++t)
             QCOMPARE(saved.value(QStringLiteral("thread.%1").arg(t)).toInt(), kWrites);
     }
