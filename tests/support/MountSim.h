@@ -42,8 +42,8 @@ private:
     std::atomic<int> waits_{0};
 };
 
-// Forwards to the simulator's endpoint; from the chosen request on (0 = the first), the
-// simulator runs with the chosen faults.
+// Forwards to the simulator's endpoint; from the chosen request on (0 = the next one), the
+// simulator runs with the chosen faults, for good or for that one request (with its resends).
 class FaultSwitchConverser : public IConverserRaw {
 public:
     FaultSwitchConverser(std::shared_ptr<Sim::MotorController> sim,
@@ -51,27 +51,38 @@ public:
         : sim_(std::move(sim)), inner_(std::move(inner)) {}
 
     CmdResp<Bytes> converse(const Bytes& request) override {
+        bool clearAfter = false;
         {
             std::lock_guard lock(mutex_);
-            if (from_ && count_ == *from_)
+            if (from_ && count_ == *from_) {
                 sim_->setFaults(faults_);
+                clearAfter = once_;
+            }
             ++count_;
         }
-        return inner_->converse(request);
+        CmdResp<Bytes> reply = inner_->converse(request);
+        if (clearAfter)
+            sim_->setFaults({});
+        return reply;
     }
-    void faultFrom(uint64_t request, const Sim::Faults& faults) {
+    void faultFrom(uint64_t request, const Sim::Faults& faults) { arm(request, faults, false); }
+    void faultAt(uint64_t request, const Sim::Faults& faults) { arm(request, faults, true); }
+
+private:
+    void arm(uint64_t request, const Sim::Faults& faults, bool once) {
         std::lock_guard lock(mutex_);
         from_ = request + count_;
         faults_ = faults;
+        once_ = once;
     }
 
-private:
     std::shared_ptr<Sim::MotorController> sim_;
     std::shared_ptr<IConverserRaw> inner_;
     std::mutex mutex_;
     uint64_t count_ = 0;
     std::optional<uint64_t> from_;
     Sim::Faults faults_;
+    bool once_ = false;
 };
 
 struct MountSim {

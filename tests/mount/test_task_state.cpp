@@ -1,0 +1,220 @@
+// The task state's running rule and change signals, the mount records as QML sees them, and
+// the mount settings over the key-value store.
+
+#include "MemoryKVStore.h"
+#include "TAVOSettings.h"
+#include "TAVOTaskState.h"
+
+#include <QMetaProperty>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <atomic>
+#include <thread>
+
+using namespace JEX;
+
+namespace {
+
+TAVOStatus statusOf(TAVOMode_::E mode, int photos) {
+    TAVOStatus s;
+    s.mode = mode;
+    s.numberOfPictureTaken = photos;
+    s.updateTimeUnixMs = 1'700'000'000'000;
+    return s;
+}
+
+ReadTAVOParamSet programOf(int cycles) {
+    ReadTAVOParamSet p;
+    p.startTimeUnixMs = 1'699'999'000'000;
+    p.paramSet.mode = TAVOMode_::E::AP;
+    p.paramSet.N_Cycles = cycles;
+    p.paramSet.cycleSec = 30;
+    return p;
+}
+
+} // namespace
+
+class TestTaskState : public QObject {
+    Q_OBJECT
+
+    std::shared_ptr<TAVOTaskState> state_;
+    std::shared_ptr<Test::MemoryKVStore> store_;
+    std::shared_ptr<TAVOSettings> settings_;
+
+private slots:
+    void init() {
+        state_ = std::make_shared<TAVOTaskState>();
+        store_ = std::make_shared<Test::MemoryKVStore>();
+        settings_ = std::make_shared<TAVOSettings>(store_);
+    }
+
+    // ---- task state ---------------------------------------------------------------------
+
+    void freshStateCannotTell() {
+        QVERIFY(!state_->isRunningTask().hasValue());
+        QVERIFY(!state_->isRunningTask_q().isValid());
+        QVERIFY(!state_->property("isRunningTask").isValid());
+        QVERIFY(!state_->property("status").isValid());
+        QVERIFY(!state_->property("paramSet").isValid());
+        QVERIFY(!state_->property("readParamSet").isValid());
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, state_->status().value());
+    }
+
+    void isRunning_data() {
+        QTest::addColumn<bool>("hasStatus");
+        QTest::addColumn<bool>("hasProgram");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("photos");
+        QTest::addColumn<int>("cycles");
+        QTest::addColumn<QVariant>("expected");
+        const QVariant invalid;
+        QTest::newRow("status only") << true << false << 1 << 0 << 0 << invalid;
+        QTest::newRow("program only") << false << true << 1 << 0 << 0 << invalid;
+        QTest::newRow("manual") << true << true << 0 << 0 << 0 << QVariant(false);
+        QTest::newRow("all 50 of 50 taken") << true << true << 1 << 50 << 50 << QVariant(false);
+        QTest::newRow("more than asked") << true << true << 1 << 51 << 50 << QVariant(false);
+        QTest::newRow("49 of 50") << true << true << 1 << 49 << 50 << QVariant(true);
+        QTest::newRow("unlimited") << true << true << 1 << 100000 << 0 << QVariant(true);
+        QTest::newRow("long exposure, 0 taken") << true << true << 3 << 0 << 10 << QVariant(true);
+    }
+    void isRunning() {
+        QFETCH(bool, hasStatus);
+        QFETCH(bool, hasProgram);
+        QFETCH(int, mode);
+        QFETCH(int, photos);
+        QFETCH(int, cycles);
+        QFETCH(QVariant, expected);
+        if (hasStatus)
+            state_->setStatus(statusOf(TAVOMode_::E(mode), photos));
+        if (hasProgram)
+            state_->setReadParamSet(programOf(cycles));
+        QCOMPARE(state_->isRunningTask_q(), expected);
+        QCOMPARE(state_->property("isRunningTask"), expected);
+        QCOMPARE(state_->isRunningTask().hasValue(), expected.isValid());
+    }
+
+    void settersAnnounceEveryStore() {
+        QSignalSpy changed(state_.get(), &ITAVOTaskState::valueChanged);
+        state_->setStatus(statusOf(TAVOMode_::E::AP, 3));
+        state_->setStatus(statusOf(TAVOMode_::E::AP, 3));
+        state_->setReadParamSet(programOf(5));
+        QCOMPARE(changed.count(), 3);
+    }
+
+    void variantsCarryTheRecords() {
+        const TAVOStatus s = statusOf(TAVOMode_::E::Reg, 7);
+        const ReadTAVOParamSet p = programOf(12);
+        state_->setStatus(s);
+        state_->setReadParamSet(p);
+        QCOMPARE(state_->property("status").value<TAVOStatus>(), s);
+        QCOMPARE(state_->property("paramSet").value<TAVOParamSet>(), p.paramSet);
+        QCOMPARE(state_->property("readParamSet").value<ReadTAVOParamSet>(), p);
+        QCOMPARE(state_->status().value(), s);
+        QCOMPARE(state_->readParamSet().value(), p);
+        QVERIFY(QMetaType::fromName("JEX::ReadTAVOParamSet").isValid());
+        QVERIFY(QMetaType::fromName("JEX::TAVOParamSet").isValid());
+    }
+
+    void writtenOnWorkersReadOnTheGuiThread() {
+        std::atomic<bool> done{false};
+        std::thread worker([&] {
+            for (int i = 1; i <= 2000; ++i) {
+                state_->setStatus(statusOf(TAVOMode_::E::AP, i));
+                state_->setReadParamSet(programOf(i));
+            }
+            done = true;
+        });
+        while (!done.load()) {
+            const QVariant s = state_->status_q();
+            if (s.isValid()) {
+                const TAVOStatus status = s.value<TAVOStatus>();
+                QVERIFY(status.mode == TAVOMode_::E::AP && status.numberOfPictureTaken >= 1);
+            }
+            state_->isRunningTask_q();
+            state_->readParamSet_q();
+        }
+        worker.join();
+        QCOMPARE(state_->status().value().numberOfPictureTaken, 2000);
+        // 2000 photos of 2000 cycles: finished
+        QCOMPARE(state_->isRunningTask().value(), false);
+    }
+
+    // ---- records as QML sees them -------------------------------------------------------
+
+    void cycleCountIsTheProgramsOneProperty() {
+        const QMetaObject& meta = TAVOParamSet::staticMetaObject;
+        QCOMPARE(meta.propertyCount(), 1);
+        TAVOParamSet p;
+        QVERIFY(meta.property(0).writeOnGadget(&p, 25));
+        QCOMPARE(p.N_Cycles, 25);
+        QCOMPARE(meta.property(0).readOnGadget(&p).toInt(), 25);
+    }
+
+    void statusUpdateTimeIsUtcMilliseconds() {
+        TAVOStatus s;
+        s.updateTimeUnixMs = 86'400'000 + 1234;
+        const QDateTime t =
+            TAVOStatus::staticMetaObject
+                .property(TAVOStatus::staticMetaObject.indexOfProperty("updateTime"))
+                .readOnGadget(&s)
+                .toDateTime();
+        QCOMPARE(t.toUTC(), QDateTime(QDate(1970, 1, 2), QTime(0, 0, 1, 234), Qt::UTC));
+    }
+
+    void dhcpIsAnEmptyFixedAddress() {
+        WifiSettings w;
+        QCOMPARE(w.mode, WifiMode_::E::AP);
+        QCOMPARE(w.AP_SEC, WifiSec_::E::Open);
+        const QMetaProperty dhcp = WifiSettings::staticMetaObject.property(
+            WifiSettings::staticMetaObject.indexOfProperty("STA_useDHCP"));
+        QVERIFY(!dhcp.isWritable());
+        QCOMPARE(dhcp.readOnGadget(&w).toBool(), true);
+        w.STA_fixedIP = "192.168.1.50";
+        QCOMPARE(dhcp.readOnGadget(&w).toBool(), false);
+    }
+
+    // ---- settings -----------------------------------------------------------------------
+
+    void settingsDefaultOff() {
+        QCOMPARE(settings_->wifiOffOnTaskStart(), false);
+        QCOMPARE(settings_->wifiOffOnDisconnect(), false);
+    }
+
+    void settingsSetterWritesAndSignalsOnlyOnChange_data() {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("task start") << "wifiOffOnTaskStart"
+                                    << "wifiOffOnStart";
+        QTest::newRow("disconnect") << "wifiOffOnDisconnect"
+                                    << "cxn.dxn_wifi_off";
+    }
+    void settingsSetterWritesAndSignalsOnlyOnChange() {
+        QFETCH(QString, property);
+        QFETCH(QString, key);
+        QSignalSpy changed(settings_.get(), &ITAVOSettings::valueChanged);
+        const QByteArray name = property.toLatin1();
+        QVERIFY(settings_->setProperty(name, false)); // the default: nothing to do
+        QCOMPARE(changed.count(), 0);
+        QVERIFY(store_->writtenKeys.empty());
+        QVERIFY(settings_->setProperty(name, true));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(store_->writtenKeys, std::vector<std::string>{key.toStdString()});
+        QCOMPARE(store_->getBool(key.toStdString(), false), true);
+        QVERIFY(settings_->setProperty(name, true));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(store_->writtenKeys.size(), size_t(1));
+        QCOMPARE(settings_->property(name).toBool(), true);
+    }
+
+    void settingsReadTheStoreEveryTime() {
+        QVERIFY(!settings_->wifiOffOnDisconnect());
+        store_->setBool("cxn.dxn_wifi_off", true);
+        QVERIFY(settings_->wifiOffOnDisconnect());
+        store_->setString("wifiOffOnStart", "yes"); // not a bool: the default
+        QVERIFY(!settings_->wifiOffOnTaskStart());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTaskState)
+#include "test_task_state.moc"
