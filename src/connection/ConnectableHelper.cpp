@@ -1,0 +1,70 @@
+#include "ConnectableHelper.h"
+
+#include <mutex>
+
+namespace JEX {
+
+ConnectableHelper::ConnectableHelper(std::shared_ptr<IConnectionSettings> settings,
+                                     std::shared_ptr<IConnectableHelper> udp,
+                                     std::shared_ptr<IConnectableHelper> emulator,
+                                     std::shared_ptr<IConnectableHelper> serial,
+                                     std::shared_ptr<IConnectableHelper> ble)
+    : relay_(std::make_shared<Relay>()),
+      settings_(std::move(settings)), helpers_{std::move(udp), std::move(emulator),
+                                               std::move(serial), std::move(ble)} {
+    relay_->target = this;
+    for (const auto& helper : {helpers_[0], helpers_[2], helpers_[3]}) {
+        if (!helper)
+            continue;
+        helper->statusList.append([relay = relay_](const Status& status) {
+            std::shared_lock lock(relay->mutex);
+            if (relay->target)
+                relay->target->statusList(status);
+        });
+        helper->devicesListChangedList.append([relay = relay_] {
+            std::shared_lock lock(relay->mutex);
+            if (relay->target)
+                relay->target->devicesListChangedList();
+        });
+    }
+}
+
+ConnectableHelper::~ConnectableHelper() {
+    std::unique_lock lock(relay_->mutex);
+    relay_->target = nullptr;
+}
+
+IConnectableHelper* ConnectableHelper::current() const {
+    const auto type = settings_ ? static_cast<size_t>(settings_->type()) : 0;
+    if (type < helpers_.size() && helpers_[type])
+        return helpers_[type].get();
+    return helpers_[0].get();
+}
+
+QVariant ConnectableHelper::devicesList() const {
+    const IConnectableHelper* helper = current();
+    return helper ? helper->devicesList() : QVariant();
+}
+
+void ConnectableHelper::startConnect() {
+    devicesListChangedList();
+    if (IConnectableHelper* helper = current())
+        helper->startConnect();
+}
+
+void ConnectableHelper::selectDevice(int index) {
+    if (IConnectableHelper* helper = current())
+        helper->selectDevice(index);
+}
+
+void ConnectableHelper::setDeviceFilter(DeviceFilter filter) {
+    if (IConnectableHelper* helper = current())
+        helper->setDeviceFilter(std::move(filter));
+}
+
+void ConnectableHelper::setOnConnected(OnConnected callback) {
+    if (IConnectableHelper* helper = current())
+        helper->setOnConnected(std::move(callback));
+}
+
+} // namespace JEX

@@ -1,0 +1,185 @@
+// The serial connectable helper against the simulated controller behind a pseudo-terminal,
+// which answers only at its own speed and changes speed after acknowledging the baud
+// command: finding the speed, raising it within the allowed maximum, and the failures.
+
+#include "DeviceFactories.h"
+#include "FakeConnectionSettings.h"
+#include "HelperProbe.h"
+#include "IJexDevice.h"
+#include "PosixSerialPort.h"
+#include "PtyServer.h"
+#include "SerialConnectableHelper.h"
+
+#include <QTest>
+
+using namespace JEX;
+using JEX::Test::HelperProbe;
+using Status = IConnectableHelper::Status;
+
+namespace {
+
+constexpr int WaitMs = 10000;
+
+QStringList requests(const Sim::Transcript& transcript, char letter) {
+    QStringList out;
+    for (const auto& e : transcript.entriesFor(letter))
+        out << QString::fromLatin1(reinterpret_cast<const char*>(e.request.data()),
+                                   qsizetype(e.request.size()));
+    return out;
+}
+
+} // namespace
+
+class TestSerialConnect : public QObject {
+    Q_OBJECT
+
+    std::shared_ptr<Test::FakeConnectionSettings> settings_;
+    std::shared_ptr<Sim::MotorController> controller_;
+    std::unique_ptr<Sim::PtyServer> server_;
+    std::shared_ptr<SerialConnectableHelper> helper_;
+    HelperProbe probe_;
+
+    void startController(uint32_t baud, uint32_t maxBaud) {
+        Sim::SimConfig config;
+        config.identity = *Sim::presetIdentity("3.10-08");
+        config.identity.baudRate = baud;
+        config.identity.maxBaudRate = maxBaud;
+        controller_ = std::make_shared<Sim::MotorController>(config);
+        server_ = std::make_unique<Sim::PtyServer>(controller_);
+        std::string error;
+        QVERIFY2(server_->start(&error), error.c_str());
+        settings_->setSerialPortName(server_->slavePath());
+    }
+
+    // Waits for the one report that ends a failed connect.
+    void expectFailure(const char* detail) {
+        QTRY_COMPARE_WITH_TIMEOUT(probe_.lastKind(), int(Status::Failed), WaitMs);
+        QCOMPARE(probe_.kinds(), QList<int>({Status::Connecting, Status::Failed}));
+        QCOMPARE(probe_.statuses().back().detail, std::string(detail));
+        QCOMPARE(probe_.linkCount(), size_t(0));
+    }
+
+private slots:
+    void init() {
+        // Short replies keep the unanswered probes quick; one resend as on a real line.
+        settings_ = std::make_shared<Test::FakeConnectionSettings>(100, 1);
+        helper_ = std::make_shared<SerialConnectableHelper>(
+            settings_, std::make_shared<SerialJexDeviceFactory>(
+                           settings_, std::make_shared<NullCancellable>()));
+        probe_ = HelperProbe();
+        probe_.attach(*helper_);
+    }
+    void cleanup() {
+        QTRY_VERIFY_WITH_TIMEOUT(helper_.use_count() == 1, WaitMs);
+        helper_.reset();
+        probe_.clear();
+        server_.reset();
+        controller_.reset();
+    }
+
+    void findsTheSpeedAndRaisesIt_data() {
+        QTest::addColumn<int>("controllerBaud");
+        QTest::addColumn<int>("controllerMax");
+        QTest::addColumn<int>("maxUpgradeBaud");
+        QTest::addColumn<int>("finalBaud");
+        QTest::addColumn<QStringList>("baudCommands");
+
+        // Once the controller has taken the first axis's command it listens at the new
+        // speed, so the second axis's command, still sent at the old one, goes unheard and
+        // is sent again.
+        const QString to921600 = ":W10D0024\r", to921600Second = ":W20D0024\r";
+        const QString to115200 = ":W10D8004\r", to115200Second = ":W20D8004\r";
+        QTest::newRow("115200, default limit: stays")
+            << 115200 << 921600 << 115200 << 115200 << QStringList{};
+        QTest::newRow("9600, default limit: raised to 115200")
+            << 9600 << 115200 << 115200 << 115200
+            << QStringList{to115200, to115200Second, to115200Second};
+        QTest::newRow("9600, limit 921600, controller takes 115200")
+            << 9600 << 115200 << 921600 << 115200
+            << QStringList{to921600, to921600Second, to115200, to115200Second, to115200Second};
+        QTest::newRow("115200, limit 921600, controller takes it")
+            << 115200 << 921600 << 921600 << 921600
+            << QStringList{to921600, to921600Second, to921600Second};
+        QTest::newRow("9600, controller refuses every raise")
+            << 9600 << 9600 << 921600 << 9600
+            << QStringList{to921600, to921600Second, to115200, to115200Second};
+        QTest::newRow("9600, limit 9600: no raise")
+            << 9600 << 921600 << 9600 << 9600 << QStringList{};
+    }
+    void findsTheSpeedAndRaisesIt() {
+        QFETCH(int, controllerBaud);
+        QFETCH(int, controllerMax);
+        QFETCH(int, maxUpgradeBaud);
+        QFETCH(int, finalBaud);
+        QFETCH(QStringList, baudCommands);
+        startController(uint32_t(controllerBaud), uint32_t(controllerMax));
+        settings_->setMaxUpgradeBaud(maxUpgradeBaud);
+
+        helper_->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(probe_.linkCount(), size_t(1), WaitMs);
+        QCOMPARE(probe_.kinds(), QList<int>({Status::Connecting}));
+        QCOMPARE(controller_->baudRate(), uint32_t(finalBaud));
+
+        // The probe asks for the first axis's status at 115200 first, then at 9600.
+        const QStringList probes = requests(*controller_->transcript(), 'f');
+        QCOMPARE(probes.first(), QString(":f1\r"));
+        // A controller at 9600 does not hear the request or its resend at 115200.
+        QCOMPARE(probes.size(), controllerBaud == 115200 ? 1 : 3);
+        QCOMPARE(requests(*controller_->transcript(), 'W'), baudCommands);
+
+        // The console's end of the line runs at the controller's final speed.
+        const JexConverserEtal link = probe_.links().front();
+        QVERIFY(link.serialPort);
+        QCOMPARE(link.endpoint, server_->slavePath());
+        const CmdResp<Firmware> firmware = link.device->readFirmware(0);
+        QVERIFY2(firmware.ok(), qPrintable(QString::number(int(firmware.type))));
+        QCOMPARE(firmware.get().text(), std::string("3.10.08"));
+    }
+
+    void portThatCannotBeOpened_data() {
+        QTest::addColumn<QString>("port");
+        QTest::newRow("empty name") << "";
+        QTest::newRow("no such port") << "/dev/velmora-no-such-port";
+        QTest::newRow("not a terminal") << "/dev/null";
+        QTest::newRow("in use") << "in use";
+    }
+    void portThatCannotBeOpened() {
+        QFETCH(QString, port);
+        std::unique_ptr<PosixSerialPort> other;
+        if (port == "in use") {
+            startController(115200, 115200);
+            other = std::make_unique<PosixSerialPort>(server_->slavePath());
+            other->open();
+            QVERIFY(other->isOpen());
+        } else {
+            settings_->setSerialPortName(port.toStdString());
+        }
+        helper_->startConnect();
+        expectFailure("Cannot open serial port");
+    }
+
+    void silentControllerIsACommunicationError() {
+        startController(115200, 115200);
+        controller_->setSilent(true);
+        helper_->startConnect();
+        expectFailure("Communication error");
+        // Asked at both probe speeds, each with its resend.
+        QCOMPARE(requests(*controller_->transcript(), 'f').size(), 4);
+    }
+
+    void thereIsNoListAndNoFilter() {
+        startController(115200, 115200);
+        helper_->setDeviceFilter([](uint8_t) { return false; });
+        helper_->selectDevice(0);
+        QVERIFY(!helper_->devicesList().isValid());
+        QCOMPARE(probe_.kinds(), QList<int>());
+        QCOMPARE(controller_->requestCount(), uint64_t(0));
+
+        helper_->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(probe_.linkCount(), size_t(1), WaitMs);
+        QVERIFY(!helper_->devicesList().isValid());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSerialConnect)
+#include "test_serial_connect.moc"

@@ -1,0 +1,418 @@
+// The UDP connectable helper with a scripted broadcaster and a device factory whose links
+// lead to simulated controllers in-process: how replies become the device list, the direct
+// question to the access point, the filter, ordering and de-duplication, connecting, and
+// the helper's life across its background thread.
+
+#include "FakeConnectionSettings.h"
+#include "HelperProbe.h"
+#include "JexConverser.h"
+#include "JexDevice.h"
+#include "LogCapture.h"
+#include "SLConverser.h"
+#include "SimLink.h"
+#include "UDPConnectableHelper.h"
+
+#include <QTest>
+
+#include <condition_variable>
+#include <map>
+
+using namespace JEX;
+using JEX::Test::HelperProbe;
+using JEX::Test::listed;
+using Status = IConnectableHelper::Status;
+
+namespace {
+
+constexpr int WaitMs = 5000;
+
+Bytes bytes(const QByteArray& b) {
+    return Bytes(b.begin(), b.end());
+}
+
+UDPBroadcasterResult reply(const char* sender, const QByteArray& data,
+                           const char* local = "10.1.1.2") {
+    return UDPBroadcasterResult{local, sender, "10.1.1.255", bytes(data)};
+}
+
+// Plays back a fixed set of replies; it can be held closed so that a search stays inside
+// its broadcast while the test looks at the helper.
+class ScriptedBroadcaster : public IUDPBroadcaster {
+public:
+    std::vector<UDPBroadcasterResult> replies;
+
+    void broadcast(uint16_t port, const std::vector<Bytes>& payloads, const ReplyCallback& onReply,
+                   const StopPredicate&) override {
+        std::unique_lock lock(mutex_);
+        ++calls_;
+        lastPort_ = port;
+        lastPayloads_ = payloads;
+        entered_.notify_all();
+        entered_.wait(lock, [this] { return open_; });
+        const auto copy = replies;
+        lock.unlock();
+        for (const auto& r : copy)
+            onReply(r);
+    }
+    std::string interfaceReport() override { return {}; }
+
+    void hold() {
+        std::lock_guard lock(mutex_);
+        open_ = false;
+    }
+    void release() {
+        std::lock_guard lock(mutex_);
+        open_ = true;
+        entered_.notify_all();
+    }
+    int calls() const {
+        std::lock_guard lock(mutex_);
+        return calls_;
+    }
+    uint16_t lastPort() const {
+        std::lock_guard lock(mutex_);
+        return lastPort_;
+    }
+    std::vector<Bytes> lastPayloads() const {
+        std::lock_guard lock(mutex_);
+        return lastPayloads_;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::condition_variable entered_;
+    bool open_ = true;
+    int calls_ = 0;
+    uint16_t lastPort_ = 0;
+    std::vector<Bytes> lastPayloads_;
+};
+
+// Links to simulated controllers by address; an address without one gets a link to a
+// controller that never answers.
+class SimUdpFactory : public IUDPJexDeviceFactory {
+public:
+    struct Call {
+        std::string local, remote, foundWith;
+        bool operator==(const Call&) const = default;
+    };
+
+    void addMount(const std::string& address, const Sim::Identity& identity) {
+        Sim::SimConfig config;
+        config.identity = identity;
+        std::lock_guard lock(mutex_);
+        mounts_[address] = std::make_shared<Sim::MotorController>(config);
+    }
+
+    JexConverserEtal create(const std::string& local, const std::string& remote,
+                            const std::string& foundWith) override {
+        std::shared_ptr<Sim::MotorController> controller;
+        {
+            std::lock_guard lock(mutex_);
+            calls_.push_back({local, remote, foundWith});
+            if (auto it = mounts_.find(remote); it != mounts_.end())
+                controller = it->second;
+        }
+        if (!controller) {
+            Sim::SimConfig silent;
+            silent.faults.silent = true;
+            controller = std::make_shared<Sim::MotorController>(silent);
+        }
+        auto sl =
+            std::make_shared<SLConverser>(std::make_shared<Test::SimRawConverser>(controller));
+        auto converser = std::make_shared<JexConverser>(sl);
+        return JexConverserEtal{std::make_shared<JexDevice>(converser), converser, sl, remote,
+                                nullptr};
+    }
+
+    std::vector<Call> calls() const {
+        std::lock_guard lock(mutex_);
+        return calls_;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::map<std::string, std::shared_ptr<Sim::MotorController>> mounts_;
+    std::vector<Call> calls_;
+};
+
+Sim::Identity board(uint8_t id) {
+    Sim::Identity identity = *Sim::presetIdentity("3.10-08");
+    identity.boardId = id;
+    return identity;
+}
+
+bool mountModel(uint8_t boardId) {
+    return boardId == 0x08 || boardId == 0x0A;
+}
+
+const SimUdpFactory::Call probeCall{"", "192.168.4.1", "192.168.4.255"};
+
+QString show(const std::vector<SimUdpFactory::Call>& calls) {
+    QStringList out;
+    for (const auto& c : calls)
+        out << QString("(%1, %2, %3)").arg(c.local.c_str(), c.remote.c_str(), c.foundWith.c_str());
+    return out.join(' ');
+}
+
+} // namespace
+
+class TestUdpHelper : public QObject {
+    Q_OBJECT
+
+    std::shared_ptr<Test::FakeConnectionSettings> settings_;
+    std::shared_ptr<ScriptedBroadcaster> broadcaster_;
+    std::shared_ptr<SimUdpFactory> factory_;
+    std::shared_ptr<UDPConnectableHelper> helper_;
+    HelperProbe probe_;
+
+    void search() {
+        helper_->startConnect();
+        QTRY_VERIFY_WITH_TIMEOUT(probe_.searchDone(), WaitMs);
+    }
+
+private slots:
+    void init() {
+        settings_ = std::make_shared<Test::FakeConnectionSettings>();
+        broadcaster_ = std::make_shared<ScriptedBroadcaster>();
+        factory_ = std::make_shared<SimUdpFactory>();
+        helper_ = std::make_shared<UDPConnectableHelper>(settings_, broadcaster_, factory_);
+        probe_ = HelperProbe();
+        probe_.attach(*helper_);
+    }
+    void cleanup() {
+        broadcaster_->release();
+        helper_.reset();
+    }
+
+    // Every datagram that answers the broadcast, good or bad, from somewhere other than the
+    // access point (which is silent here, so its direct question adds nothing).
+    void repliesToTheVersionInquiry_data() {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("version"); // empty: not listed
+
+        QTest::newRow("3.10 board 08") << QByteArray("=030A08\r") << "3.10.08";
+        QTest::newRow("3.39 board 80") << QByteArray("=032780\r") << "3.39.80";
+        QTest::newRow("noise before the marker") << QByteArray("#?=030A0A\r") << "3.10.0A";
+        QTest::newRow("any last byte") << QByteArray("=030A08X") << "3.10.08";
+        QTest::newRow("five digits") << QByteArray("=030A0\r") << "";
+        QTest::newRow("seven digits") << QByteArray("=030A080\r") << "";
+        QTest::newRow("no carriage return") << QByteArray("=030A08") << "";
+        QTest::newRow("lower-case digit") << QByteArray("=030a08\r") << "";
+        QTest::newRow("not a digit") << QByteArray("=03GA08\r") << "";
+        QTest::newRow("rejection") << QByteArray("!0\r") << "";
+        QTest::newRow("empty") << QByteArray() << "";
+        QTest::newRow("second marker counts as data") << QByteArray("=030A08=\r") << "";
+        QTest::newRow("huge") << QByteArray(65507, '=') << "";
+    }
+    void repliesToTheVersionInquiry() {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, version);
+        broadcaster_->replies = {reply("10.1.1.5", data), reply("10.1.1.6", "=030A09\r")};
+        helper_->setDeviceFilter([](uint8_t id) { return id != 0x09; });
+        search();
+
+        QCOMPARE(broadcaster_->lastPort(), kMountUdpPort);
+        QCOMPARE(broadcaster_->lastPayloads(), std::vector<Bytes>{bytes(":e1\r")});
+        const auto devices = helper_->foundDevices();
+        if (version.isEmpty()) {
+            QVERIFY2(devices.empty(), devices.empty() ? "" : devices.front().version.c_str());
+        } else {
+            QCOMPARE(devices.size(), size_t(1));
+            QCOMPARE(QString::fromStdString(devices.front().version), version);
+            QCOMPARE(devices.front(),
+                     (UDPConnectableHelper::FoundDevice{"10.1.1.5", "10.1.1.255", "10.1.1.2",
+                                                        version.toStdString()}));
+        }
+    }
+
+    void filterKeepsOnlyAcceptedBoards() {
+        broadcaster_->replies = {reply("10.0.0.8", "=030A08\r"), reply("10.0.0.9", "=030A09\r"),
+                                 reply("10.0.0.10", "=030A0A\r"), reply("10.0.0.80", "=032780\r")};
+        helper_->setDeviceFilter(mountModel);
+        search();
+        QCOMPARE(listed(helper_->devicesList()), QStringList({"10.0.0.10", "10.0.0.8"}));
+        QCOMPARE(listed(helper_->devicesList(), true), QStringList({"3.10.0A", "3.10.08"}));
+
+        probe_.clear();
+        helper_->setDeviceFilter(nullptr);
+        search();
+        QCOMPARE(listed(helper_->devicesList()),
+                 QStringList({"10.0.0.10", "10.0.0.8", "10.0.0.80", "10.0.0.9"}));
+    }
+
+    void oneMountConnectsWithoutList() {
+        broadcaster_->replies = {reply("10.1.1.7", "=030A08\r", "10.1.1.3")};
+        search();
+        QTRY_COMPARE_WITH_TIMEOUT(probe_.linkCount(), size_t(1), WaitMs);
+        QCOMPARE(probe_.kinds(),
+                 QList<int>({Status::Connecting, Status::Searching, Status::Connecting}));
+        for (const auto& s : probe_.statuses())
+            QCOMPARE(s.detail, std::string());
+        QCOMPARE(probe_.links().front().endpoint, std::string("10.1.1.7"));
+        QCOMPARE(factory_->calls().back(),
+                 (SimUdpFactory::Call{"10.1.1.3", "10.1.1.7", "10.1.1.255"}));
+        QCOMPARE(listed(helper_->devicesList()), QStringList({"10.1.1.7"}));
+        QCOMPARE(probe_.listChanges(), 2);
+    }
+
+    void twoMountsWaitForTheUsersChoice() {
+        broadcaster_->replies = {reply("10.1.1.7", "=030A08\r", "10.1.1.2"),
+                                 reply("10.1.1.4", "=030A0A\r", "10.1.1.3")};
+        search();
+        QCOMPARE(probe_.kinds(),
+                 QList<int>({Status::Connecting, Status::Searching, Status::SearchListPopulated}));
+        QCOMPARE(probe_.linkCount(), size_t(0));
+        QCOMPARE(listed(helper_->devicesList()), QStringList({"10.1.1.4", "10.1.1.7"}));
+
+        const auto callsBefore = factory_->calls().size();
+        helper_->selectDevice(-1);
+        helper_->selectDevice(2);
+        QCOMPARE(probe_.kinds().size(), 3);
+        helper_->selectDevice(1);
+        QTRY_COMPARE_WITH_TIMEOUT(probe_.linkCount(), size_t(1), WaitMs);
+        QCOMPARE(probe_.links().front().endpoint, std::string("10.1.1.7"));
+        QCOMPARE(probe_.lastKind(), int(Status::Connecting));
+        QCOMPARE(factory_->calls().size(), callsBefore + 1);
+        QCOMPARE(factory_->calls().back(),
+                 (SimUdpFactory::Call{"10.1.1.2", "10.1.1.7", "10.1.1.255"}));
+    }
+
+    void listIsOrderedByAddressTextAndHoldsEachAddressOnce() {
+        broadcaster_->replies = {
+            reply("192.168.4.7", "=030A08\r", "192.168.4.20"), reply("192.168.4.10", "=030A0A\r"),
+            reply("192.168.4.1", "=030A08\r", "192.168.4.21"), reply("192.168.4.3", "=0\r"),
+            reply("192.168.4.7", "=030A0A\r", "192.168.4.22")};
+        search();
+        QCOMPARE(listed(helper_->devicesList()),
+                 QStringList({"192.168.4.1", "192.168.4.10", "192.168.4.7"}));
+        // Of the two replies from one address the first one stays, with its interface.
+        QCOMPARE(listed(helper_->devicesList(), true),
+                 QStringList({"3.10.08", "3.10.0A", "3.10.08"}));
+        helper_->selectDevice(2);
+        QTRY_COMPARE_WITH_TIMEOUT(probe_.linkCount(), size_t(1), WaitMs);
+        QCOMPARE(factory_->calls().back(),
+                 (SimUdpFactory::Call{"192.168.4.20", "192.168.4.7", "10.1.1.255"}));
+    }
+
+    void accessPointIsAskedDirectly_data() {
+        QTest::addColumn<bool>("answersBroadcast"); // a reply (even a bad one) came from it
+        QTest::addColumn<int>("boardId");           // of the access point's controller; -1 none
+        QTest::addColumn<bool>("filtered");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QString>("version"); // listed with this version; empty: nothing listed
+
+        QTest::newRow("found by asking") << false << 0x08 << true << true << "3.10.08";
+        QTest::newRow("asked, rejected by the filter") << false << 0x09 << true << true << "";
+        QTest::newRow("asked, accepted without a filter")
+            << false << 0x09 << false << true << "3.10.09";
+        QTest::newRow("asked, silent") << false << -1 << true << true << "";
+        QTest::newRow("a bad reply from it is enough") << true << 0x08 << true << false << "";
+    }
+    void accessPointIsAskedDirectly() {
+        QFETCH(bool, answersBroadcast);
+        QFETCH(int, boardId);
+        QFETCH(bool, filtered);
+        QFETCH(bool, asked);
+        QFETCH(QString, version);
+        if (answersBroadcast)
+            broadcaster_->replies = {reply("192.168.4.1", "=03\r")};
+        if (boardId >= 0)
+            factory_->addMount("192.168.4.1", board(uint8_t(boardId)));
+        if (filtered)
+            helper_->setDeviceFilter(mountModel);
+        search();
+
+        const auto calls = factory_->calls();
+        QVERIFY2(!calls.empty() == asked, qPrintable(show(calls)));
+        if (asked)
+            QCOMPARE(calls.front(), probeCall);
+        if (!version.isEmpty()) {
+            QTRY_COMPARE_WITH_TIMEOUT(probe_.linkCount(), size_t(1), WaitMs);
+            const auto devices = helper_->foundDevices();
+            QCOMPARE(devices.size(), size_t(1));
+            QCOMPARE(devices.front(),
+                     (UDPConnectableHelper::FoundDevice{"192.168.4.1", "192.168.4.255", "",
+                                                        version.toStdString()}));
+            // The probe's link was a link of its own; the connection gets a new one.
+            QCOMPARE(factory_->calls().size(), size_t(2));
+            QCOMPARE(factory_->calls().back(), probeCall);
+        } else {
+            QCOMPARE(listed(helper_->devicesList()), QStringList());
+            QCOMPARE(probe_.lastKind(), int(Status::SearchListPopulated));
+        }
+    }
+
+    void fixedAddressSkipsTheSearch() {
+        broadcaster_->replies = {reply("10.1.1.7", "=030A08\r"), reply("10.1.1.8", "=030A08\r")};
+        search();
+        QCOMPARE(listed(helper_->devicesList()).size(), 2);
+        probe_.clear();
+
+        settings_->setSearchIP(false);
+        settings_->setFixedIP("10.9.8.7");
+        helper_->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(probe_.linkCount(), size_t(1), WaitMs);
+        QCOMPARE(broadcaster_->calls(), 1);
+        QCOMPARE(probe_.kinds(), QList<int>({Status::Connecting, Status::Connecting}));
+        QCOMPARE(factory_->calls().back(), (SimUdpFactory::Call{"", "10.9.8.7", ""}));
+        QCOMPARE(probe_.links().front().endpoint, std::string("10.9.8.7"));
+        // The old list is not offered any more, and selecting from it does nothing.
+        QVERIFY(!helper_->devicesList().isValid());
+        helper_->selectDevice(0);
+        QCOMPARE(probe_.kinds().size(), 2);
+    }
+
+    void listIsWithdrawnWhileSearching() {
+        broadcaster_->replies = {reply("10.1.1.7", "=030A08\r"), reply("10.1.1.8", "=030A08\r")};
+        search();
+        QCOMPARE(probe_.listChanges(), 2);
+        probe_.clear();
+
+        broadcaster_->hold();
+        helper_->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(broadcaster_->calls(), 2, WaitMs);
+        QVERIFY(!helper_->devicesList().isValid());
+        QCOMPARE(probe_.listChanges(), 1);
+        helper_->selectDevice(0);
+        QCOMPARE(probe_.kinds(), QList<int>({Status::Connecting, Status::Searching}));
+
+        // The GUI thread keeps asking while the search thread writes the list: it is either
+        // not offered or complete.
+        broadcaster_->release();
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(WaitMs);
+        while (!probe_.searchDone() && std::chrono::steady_clock::now() < deadline) {
+            const QVariant list = helper_->devicesList();
+            QVERIFY(!list.isValid() || list.toList().size() == 2);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(probe_.searchDone(), WaitMs);
+        QCOMPARE(listed(helper_->devicesList()).size(), 2);
+        QCOMPARE(probe_.listChanges(), 2);
+    }
+
+    void helperMayGoWhileItSearches() {
+        broadcaster_->replies = {reply("10.1.1.7", "=030A08\r")};
+        broadcaster_->hold();
+        helper_->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(broadcaster_->calls(), 1, WaitMs);
+
+        std::weak_ptr<UDPConnectableHelper> weak = helper_;
+        helper_.reset();
+        QVERIFY(!weak.expired());
+        broadcaster_->release();
+        QTRY_COMPARE_WITH_TIMEOUT(probe_.linkCount(), size_t(1), WaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(weak.expired(), WaitMs);
+    }
+
+    void helperNotHeldBySharedPointerStartsNothing() {
+        Test::LogCapture log;
+        UDPConnectableHelper plain(settings_, broadcaster_, factory_);
+        plain.startConnect();
+        QCOMPARE(broadcaster_->calls(), 0);
+        QVERIFY2(
+            log.contains("UDPConnectableHelper: not held by a shared pointer, nothing started"),
+            qPrintable(log.lines().join('\n')));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUdpHelper)
+#include "test_udp_helper.moc"

@@ -1,0 +1,30 @@
+#pragma once
+// Lets a test program that broadcasts or talks to private addresses run only inside the
+// console namespace that netns-run.sh made for it: the namespace named by VELMORA_NETNS
+// must be the one this process is in.
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace JEX::Test {
+
+// Empty when this process runs in the fixture's console namespace, else why not.
+inline std::string netnsGuardRefusal() {
+    const char* name = std::getenv("VELMORA_NETNS");
+    if (!name || !*name)
+        return "VELMORA_NETNS is not set: run this program through tests/support/netns-run.sh";
+    const std::string named = std::string("/run/netns/") + name;
+    if (std::string(name).find('/') != std::string::npos)
+        return "VELMORA_NETNS is not a namespace name";
+    struct stat own {};
+    struct stat fixture {};
+    if (::stat("/proc/self/ns/net", &own) != 0 || ::stat(named.c_str(), &fixture) != 0)
+        return "cannot compare this process's network namespace with " + named;
+    if (own.st_dev != fixture.st_dev || own.st_ino != fixture.st_ino)
+        return "this process is not inside the network namespace " + named;
+    return {};
+}
+
+} // namespace JEX::Test
