@@ -52,6 +52,11 @@ uint32_t storedU32(double value) {
 CmdResp<int64_t> writeProgram(IEEPROMConverser& eeprom, const IJexDevice& device,
                               const IClock& clock, const TAVOParamSet& p, bool wifiOffOnStart) {
     const bool milliseconds = supportsMillisecondPeriods(device);
+    // Converted before the first write, so that a speed the device refuses leaves the mount
+    // untouched.
+    const uint32_t stride = low32(device.rpsToStride(0, degToRad(p.speedDps)));
+    const uint32_t cycleSteps = low32(device.angleToSteps(0, degToRad(p.cycleAngleDeg)));
+    const uint32_t ditherSteps = low32(device.angleToSteps(0, degToRad(p.ditheringRangeDeg)));
     CmdRetType r = eeprom.writeByte(TAVOAddr::WifiOffOnStart, wifiOffOnStart ? 1 : 0);
     if (r != CmdRetType::Ok)
         return r;
@@ -72,7 +77,7 @@ CmdResp<int64_t> writeProgram(IEEPROMConverser& eeprom, const IJexDevice& device
     r = eeprom.writeByte(TAVOAddr::CounterClockwise, p.clockwise ? 0 : 1);
     if (r != CmdRetType::Ok)
         return r;
-    r = eeprom.writeU32(TAVOAddr::Stride, low32(device.rpsToStride(0, degToRad(p.speedDps))));
+    r = eeprom.writeU32(TAVOAddr::Stride, stride);
     if (r != CmdRetType::Ok)
         return r;
     r = eeprom.writeU32(TAVOAddr::ExposureDeciSec, storedU32(p.exposureSec * 10.0));
@@ -81,8 +86,7 @@ CmdResp<int64_t> writeProgram(IEEPROMConverser& eeprom, const IJexDevice& device
     r = eeprom.writeU32(TAVOAddr::Cycles, static_cast<uint32_t>(p.N_Cycles));
     if (r != CmdRetType::Ok)
         return r;
-    r = eeprom.writeU32(TAVOAddr::CycleSteps,
-                        low32(device.angleToSteps(0, degToRad(p.cycleAngleDeg))));
+    r = eeprom.writeU32(TAVOAddr::CycleSteps, cycleSteps);
     if (r != CmdRetType::Ok)
         return r;
     if (milliseconds) {
@@ -90,8 +94,7 @@ CmdResp<int64_t> writeProgram(IEEPROMConverser& eeprom, const IJexDevice& device
         if (r != CmdRetType::Ok)
             return r;
         if (p.ditheringEnabled) {
-            r = eeprom.writeU32(TAVOAddr::DitheringSteps,
-                                low32(device.angleToSteps(0, degToRad(p.ditheringRangeDeg))));
+            r = eeprom.writeU32(TAVOAddr::DitheringSteps, ditherSteps);
             if (r != CmdRetType::Ok)
                 return r;
         }

@@ -299,6 +299,14 @@ private slots:
         QVERIFY(near(readBack().paramSet.cycleAngleDeg, -1.0));
     }
 
+    void refusedSpeedWritesNothing() {
+        TAVOParamSet p = astroProgram();
+        p.speedDps = -0.01;
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, m_->sync->programAutoMode(p));
+        QCOMPARE(traffic(), QStringList{"r 0020"});
+        QVERIFY(!m_->taskState->readParamSet().hasValue());
+    }
+
     void startUpdatesTheTaskState() {
         QCOMPARE(m_->sync->readStatus().type, CmdRetType::Ok);
         m_->clock->advanceMs(5000);

@@ -636,17 +636,17 @@ private slots:
             }
             done = true;
         });
-        int reads = 0;
+        int gets = 0;
         while (!done.load()) {
             const Nullable<TAVOPowerStatus> p = m_->sync->lastPowerStatus();
             QVERIFY(!p || (p.value().batteryVolt >= 7.0 && p.value().batteryVolt < 7.4));
             const std::string name = m_->sync->deviceName();
             QVERIFY(name.empty() || name == "Velmora-Sim");
             m_->taskState->status_q();
-            ++reads;
+            ++gets;
         }
         worker.join();
-        QVERIFY(reads > 0);
+        QVERIFY(gets > 0);
         QCOMPARE(m_->sync->lastPowerStatus().value().batteryVolt, 7.39);
     }
 };
