@@ -262,16 +262,21 @@ private slots:
     }
 
     void busyWaitEndsWhenTheMountTakesTheProgram() {
-        Sim::Behaviour busy;
-        busy.programBusySec = 0.25;
-        connect("3.10-08", busy);
-        QCOMPARE(m_->sync->programAutoMode(fullProgram()).type, CmdRetType::Ok);
-        m_->clearTranscript();
-        QCOMPARE(m_->sync->programAutoMode(fullProgram()).type, CmdRetType::Ok);
+        m_->sim->setBusyStuck(true);
+        m_->sim->setMemoryByte(0x20, 2);
+        CmdRetType result = CmdRetType::Other;
+        std::thread worker([&] { result = m_->sync->programAutoMode(fullProgram()).type; });
+        QTRY_VERIFY_WITH_TIMEOUT(m_->waitable->waits() >= 2, 5000);
+        m_->sim->setMemoryByte(0x20, 0); // the mount is free again
+        worker.join();
+        QCOMPARE(result, CmdRetType::Ok);
         const QStringList t = traffic();
         const int busyReads = int(t.indexOf("w 0048=00"));
-        QVERIFY2(busyReads >= 2 && busyReads <= 7, qPrintable(t.mid(0, 8).join(',')));
+        QVERIFY2(busyReads >= 3 && busyReads <= 7 &&
+                     t.mid(0, busyReads).count("r 0020") == busyReads,
+                 qPrintable(t.mid(0, 8).join(',')));
         QCOMPARE(m_->waitable->waits(), busyReads - 1);
+        QCOMPARE(m_->sim->program().mode, 1);
     }
 
     void cancelledBeforeTheFirstWait() {
