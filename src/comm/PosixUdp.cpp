@@ -3,12 +3,12 @@
 #include "Log.h"
 
 #include <arpa/inet.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
+#include <utility>
 
 namespace JEX {
 namespace {
@@ -31,6 +31,9 @@ PosixUdp::PosixUdp(std::string localAddress, std::string remoteAddress, std::str
 
 PosixUdp::~PosixUdp() {
     close();
+    for (int fd : {retired_, spare_})
+        if (fd >= 0)
+            closeNow(fd);
 }
 
 bool PosixUdp::open() {
@@ -46,35 +49,70 @@ bool PosixUdp::open() {
     if (!localAddress_.empty() && !parseIPv4(localAddress_, local.sin_addr))
         return false;
 
+    int fd = std::exchange(spare_, -1);
+    if (fd < 0 || spareLocal_.sin_addr.s_addr != local.sin_addr.s_addr) {
+        if (fd >= 0)
+            ::close(fd);
+        fd = makeSocket(local, true);
+    }
+    if (fd < 0)
+        return false;
+    fd_ = fd;
+    local_ = local;
+    remote_ = remote;
+    return true;
+}
+
+int PosixUdp::makeSocket(const sockaddr_in& local, bool report) const {
     const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_UDP);
     if (fd < 0) {
-        log("%s: socket() failed: error %d", "_open", errno);
-        return false;
+        if (report)
+            log("%s: socket() failed: error %d", "_open", errno);
+        return -1;
     }
     timeval tv{};
     tv.tv_sec = receiveTimeoutMs_ / 1000;
     tv.tv_usec = (receiveTimeoutMs_ % 1000) * 1000;
     if (::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv) != 0) {
-        log("%s: setsockopt() failed: error %d", "_open", errno);
+        if (report)
+            log("%s: setsockopt() failed: error %d", "_open", errno);
         ::close(fd);
-        return false;
+        return -1;
     }
-    if (::bind(fd, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
-        log("%s: bind() failed: error %d", "_open", errno);
+    // On any interface the first send binds a fresh port by itself, one system call sooner.
+    if (local.sin_addr.s_addr != htonl(INADDR_ANY) &&
+        ::bind(fd, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
+        if (report)
+            log("%s: bind() failed: error %d", "_open", errno);
         ::close(fd);
-        return false;
+        return -1;
     }
-    fd_ = fd;
-    remote_ = remote;
-    return true;
+    return fd;
 }
 
 void PosixUdp::close() {
     if (fd_ < 0)
         return;
-    if (::close(fd_) != 0)
+    // Closed once the next command is on the wire: see useWaitingTime().
+    if (retired_ >= 0)
+        closeNow(retired_);
+    retired_ = std::exchange(fd_, -1);
+}
+
+void PosixUdp::closeNow(int fd) {
+    if (::close(fd) != 0)
         log("%s: closesocket() failed: error %d", "_close", errno);
-    fd_ = -1;
+}
+
+void PosixUdp::useWaitingTime() {
+    // Making and closing a socket take about as long as an exchange on a fast link; done
+    // while the request is on its way, they cost the conversation nothing.
+    if (retired_ >= 0)
+        closeNow(std::exchange(retired_, -1));
+    if (spare_ < 0) {
+        spare_ = makeSocket(local_, false);
+        spareLocal_ = local_;
+    }
 }
 
 bool PosixUdp::reopen() {
@@ -99,7 +137,15 @@ bool PosixUdp::write(const Bytes& bytes) {
         log("%s: sendto() failed: error %d", "write", errno);
         return false;
     }
+    useWaitingTime();
     return true;
+}
+
+void PosixUdp::setReceiveTimeout(std::chrono::microseconds timeout) {
+    timeval tv{};
+    tv.tv_sec = static_cast<time_t>(timeout.count() / 1000000);
+    tv.tv_usec = static_cast<suseconds_t>(timeout.count() % 1000000);
+    ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
 }
 
 Bytes PosixUdp::read() {
@@ -107,59 +153,47 @@ Bytes PosixUdp::read() {
         return {};
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::milliseconds(receiveTimeoutMs_);
+    if (timeoutShortened_) {
+        setReceiveTimeout(std::chrono::milliseconds(receiveTimeoutMs_));
+        timeoutShortened_ = false;
+    }
+    // A receive time-out of 0 would mean "wait for ever" to the socket.
+    const int flags = receiveTimeoutMs_ == 0 ? MSG_DONTWAIT : 0;
     uint8_t buffer[kDatagramMax];
     for (;;) {
-        const auto remaining =
-            std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (remaining <= 0)
-            return {};
-        pollfd pfd{fd_, POLLIN, 0};
-        const int ready = ::poll(&pfd, 1, int(std::min<long long>(remaining, 1 << 30)));
-        if (ready == 0)
-            return {};
-        if (ready < 0) {
-            if (errno == EINTR)
-                continue;
-            log("%s: recvfrom() failed: error %d", "read", errno);
-            return {};
-        }
         sockaddr_in sender{};
         socklen_t senderLength = sizeof sender;
-        const ssize_t n = ::recvfrom(fd_, buffer, sizeof buffer, MSG_DONTWAIT,
+        const ssize_t n = ::recvfrom(fd_, buffer, sizeof buffer, flags,
                                      reinterpret_cast<sockaddr*>(&sender), &senderLength);
-        if (n < 0) {
-            if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)
-                continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return {};
+        if (n < 0 && errno != EINTR) {
             log("%s: recvfrom() failed: error %d", "read", errno);
             return {};
         }
         // Anyone on the network can send to our port; only the mount may answer for it.
-        if (sender.sin_family != AF_INET || sender.sin_addr.s_addr != remote_.sin_addr.s_addr)
-            continue;
-        return Bytes(buffer, buffer + n);
+        // Anything else is dropped and the wait goes on for what is left of it.
+        if (n >= 0 && sender.sin_family == AF_INET &&
+            sender.sin_addr.s_addr == remote_.sin_addr.s_addr)
+            return Bytes(buffer, buffer + n);
+        const auto left =
+            std::chrono::duration_cast<std::chrono::microseconds>(deadline - Clock::now());
+        if (flags != 0 || left.count() <= 0)
+            return {};
+        setReceiveTimeout(left);
+        timeoutShortened_ = true;
     }
 }
 
 void PosixUdp::clearReadBuffer() {
     if (fd_ < 0)
         return;
-    for (;;) {
-        pollfd pfd{fd_, POLLIN, 0};
-        const int ready = ::poll(&pfd, 1, 0);
-        if (ready < 0) {
-            log("%s: select() failed: error %d", "clearReadBuffer", errno);
-            return;
-        }
-        if (ready == 0)
-            return;
-        uint8_t one;
-        if (::recv(fd_, &one, 1, MSG_DONTWAIT) < 0) {
-            if (errno == EAGAIN || errno == EWOULDBLOCK)
-                return;
-            log("%s: recvfrom() failed: error %d", "clearReadBuffer", errno);
-            return;
-        }
+    // Each receive into a one-byte buffer removes one whole datagram.
+    uint8_t one;
+    while (::recv(fd_, &one, 1, MSG_DONTWAIT) >= 0) {
     }
+    if (errno != EAGAIN && errno != EWOULDBLOCK)
+        log("%s: recvfrom() failed: error %d", "clearReadBuffer", errno);
 }
 
 } // namespace JEX

@@ -6,6 +6,7 @@
 
 #include <netinet/in.h>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -34,6 +35,11 @@ public:
 
 private:
     static constexpr size_t kDatagramMax = 1500;
+    // A datagram socket bound to local with a fresh port; -1 on failure, logged when asked.
+    int makeSocket(const sockaddr_in& local, bool report) const;
+    void closeNow(int fd);
+    void useWaitingTime();
+    void setReceiveTimeout(std::chrono::microseconds timeout);
 
     std::string localAddress_;
     std::string remoteAddress_;
@@ -41,7 +47,14 @@ private:
     uint16_t remotePort_;
     uint32_t receiveTimeoutMs_;
     int fd_ = -1;
+    sockaddr_in local_{};
     sockaddr_in remote_{};
+    // The socket of the previous command, still to be closed, and the one for the next.
+    int retired_ = -1;
+    int spare_ = -1;
+    sockaddr_in spareLocal_{};
+    // The receive time-out was cut short to finish a wait after a foreign datagram.
+    bool timeoutShortened_ = false;
 };
 
 } // namespace JEX
