@@ -4,6 +4,7 @@
 
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
+#include <QNetworkProxy>
 #include <QUdpSocket>
 
 #include <chrono>
@@ -71,6 +72,9 @@ void QtUDPBroadcaster::broadcast(uint16_t port, const std::vector<Bytes>& payloa
     std::vector<Bound> sockets;
     for (const auto& [address, broadcast] : usedAddresses()) {
         auto socket = std::make_unique<QUdpSocket>();
+        // A broadcast goes out on its own interface. Asking for a proxy would also start
+        // the platform's proxy resolver on a thread of its own, for nothing.
+        socket->setProxy(QNetworkProxy::NoProxy);
         if (!socket->bind(address, 0))
             continue;
         sockets.push_back(Bound{std::move(socket), broadcast, text(address), text(broadcast)});

@@ -181,6 +181,8 @@ private slots:
     }
     void cleanup() {
         broadcaster_->release();
+        if (helper_)
+            QTRY_VERIFY_WITH_TIMEOUT(helper_.use_count() == 1, WaitMs);
         helper_.reset();
     }
 

@@ -67,7 +67,7 @@ done
 [ $# -gt 0 ] || fail "no program given after --"
 [ ${#consoles[@]} -gt 0 ] || fail "no --console interface given"
 
-[ "$(id -u)" -eq 0 ] || skip "network-namespace tests need root (run as root or with sudo)"
+[ "$EUID" -eq 0 ] || skip "network-namespace tests need root (run as root or with sudo)"
 command -v ip >/dev/null 2>&1 || skip "the ip command (iproute2) is not installed"
 ip netns list >/dev/null 2>&1 || skip "'ip netns' is not available here"
 if [ $capture -eq 1 ]; then
@@ -232,8 +232,13 @@ if [ $capture -eq 1 ]; then
   done
 fi
 
+# In the background so that a signal to this script is handled at once (bash runs traps
+# only between commands, and a wait is interrupted by them).
 ip netns exec "$con" env VELMORA_NETNS="$con" VELMORA_NETNS_DIR="$work" \
-  timeout --kill-after=5 "$limit" "$@"
+  timeout --kill-after=5 "$limit" "$@" &
+program=$!
+pids+=("$program")
+wait "$program"
 status=$?
 if [ $status -ne 0 ] && [ $status -ne 77 ]; then
   for m in "${!mounts[@]}"; do
