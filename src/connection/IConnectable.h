@@ -1,0 +1,51 @@
+#pragma once
+// The connection dialog's model: one connect or disconnect session at a time, its status
+// and detail lines, the found devices and the one action the dialog offers.
+
+#include "ConnectableState.h"
+
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+
+namespace JEX {
+
+// A session started from code: done is called with the connected flag when the session ends.
+struct SessionRequest {
+    std::function<void(bool connected)> done;
+    QVariant value;
+};
+
+class IConnectable : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(JEX::ConnectableState_::E state READ state NOTIFY statusChanged)
+    Q_PROPERTY(bool busy READ busy NOTIFY statusChanged)
+    Q_PROPERTY(QString statusText READ statusText NOTIFY statusChanged)
+    Q_PROPERTY(QString statusDetailText READ statusDetailText NOTIFY statusChanged)
+    Q_PROPERTY(QVariant devicesList READ devicesList NOTIFY devicesListChanged)
+    Q_PROPERTY(QString nextActionText READ nextActionText NOTIFY statusChanged)
+public:
+    using QObject::QObject;
+
+    virtual ConnectableState_::E state() const = 0;
+    virtual bool busy() const = 0;
+    virtual QString statusText() const = 0;
+    virtual QString statusDetailText() const = 0;
+    virtual QVariant devicesList() const = 0;
+    virtual QString nextActionText() const = 0;
+    virtual void startSession(SessionRequest request) = 0;
+    Q_INVOKABLE virtual void startSession() = 0;
+    Q_INVOKABLE virtual void startNextAction() = 0;
+    Q_INVOKABLE virtual void selectDevice(int deviceIndex) = 0;
+    Q_INVOKABLE virtual void cancelSession() = 0;
+
+signals:
+    void statusChanged();
+    void devicesListChanged();
+    void sessionStarted();
+    void sessionDone();
+};
+
+} // namespace JEX

@@ -1,0 +1,231 @@
+#include "TAVOConnectable.h"
+
+#include "DetachedThread.h"
+#include "LiveGuard.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <mutex>
+#include <optional>
+
+namespace JEX {
+
+using State = ConnectableState_::E;
+
+struct TAVOConnectable::Core : std::enable_shared_from_this<Core> {
+    explicit Core(D deps, TAVOConnectable* owner)
+        : d(std::move(deps)), guard(std::make_shared<LiveGuard<TAVOConnectable>>(owner)) {}
+
+    const D d;
+    const std::shared_ptr<LiveGuard<TAVOConnectable>> guard;
+    // The GUI thread reads these while the helper's and the disconnect thread set them.
+    mutable std::mutex mutex;
+    State state = State::NotShown;
+    QString detail;
+    std::optional<SessionRequest> request;
+
+    bool connected() const { return d.container->get() != nullptr; }
+
+    template <typename F> void emitOn(F&& f) { guard->with(std::forward<F>(f)); }
+
+    void setState(State next, const QString& nextDetail) {
+        bool started = false;
+        bool done = false;
+        std::optional<SessionRequest> finished;
+        {
+            std::lock_guard lock(mutex);
+            if (next == state)
+                return;
+            started = state == State::NotShown;
+            state = next;
+            detail = nextDetail;
+            if (next == State::NotShown) {
+                done = true;
+                finished = std::exchange(request, std::nullopt);
+            }
+        }
+        if (started)
+            emitOn([](TAVOConnectable& c) { emit c.sessionStarted(); });
+        if (done) {
+            emitOn([](TAVOConnectable& c) { emit c.sessionDone(); });
+            if (finished && finished->done)
+                finished->done(connected());
+        }
+        emitOn([](TAVOConnectable& c) { emit c.statusChanged(); });
+    }
+
+    void startSearch() {
+        d.helper->setDeviceFilter(&TAVOConnectable::acceptsMountModel);
+        // Held weakly by the helper, which this object holds; the handler takes a strong
+        // hold for as long as it runs.
+        std::weak_ptr<Core> weak = weak_from_this();
+        d.helper->setOnConnected([weak](const JexConverserEtal& link) {
+            if (const auto core = weak.lock())
+                core->linkOpened(link);
+        });
+        d.helper->startConnect();
+    }
+
+    void linkOpened(const JexConverserEtal& link) {
+        if (d.converserContainer)
+            d.converserContainer->setPending(link.slConverser);
+        setState(State::Connecting, QString());
+        std::shared_ptr<ITAVO> tavo = d.factory->create(link.converser, link.device);
+        if (const QCoreApplication* app = QCoreApplication::instance())
+            tavo->moveToThread(app->thread());
+        const CmdRet result = tavo->syncOnConnect();
+        if (result.type != CmdRetType::Ok) {
+            log("TAVOConnectable: the mount did not take the connection: %s",
+                qUtf8Printable(cmdRetTypeText(result.type)));
+            tavo.reset();
+            d.session->fire(false);
+            setState(State::Failed, cmdRetTypeText(result.type));
+            return;
+        }
+        d.container->set(std::move(tavo));
+        d.session->fire(true);
+        setState(State::NotShown, QString());
+    }
+
+    void disconnect() {
+        if (std::shared_ptr<ITAVO> tavo = d.container->get())
+            tavo->prepareDisconnect();
+        d.container->set(nullptr);
+        d.session->fire(false);
+        setState(State::NotShown, QString());
+    }
+
+    void helperReported(const IConnectableHelper::Status& status) {
+        State next = State::Searching;
+        switch (status.kind) {
+        case IConnectableHelper::Status::SearchListPopulated:
+            next = State::SearchListPopulated;
+            break;
+        case IConnectableHelper::Status::Connecting:
+            next = State::Connecting;
+            break;
+        case IConnectableHelper::Status::Failed:
+            next = State::Failed;
+            break;
+        default:
+            break;
+        }
+        setState(next, QString::fromStdString(status.detail));
+    }
+};
+
+TAVOConnectable::TAVOConnectable(D d, QObject* parent)
+    : IConnectable(parent), core_(std::make_shared<Core>(std::move(d), this)) {
+    std::weak_ptr<Core> weak = core_;
+    core_->d.helper->statusList.append([weak](const IConnectableHelper::Status& status) {
+        if (const auto core = weak.lock())
+            core->helperReported(status);
+    });
+    core_->d.helper->devicesListChangedList.append([weak] {
+        if (const auto core = weak.lock())
+            core->emitOn([](TAVOConnectable& c) { emit c.devicesListChanged(); });
+    });
+}
+
+TAVOConnectable::~TAVOConnectable() {
+    core_->guard->reset();
+}
+
+bool TAVOConnectable::acceptsMountModel(uint8_t boardId) {
+    return boardId == 0x08 || boardId == 0x0A;
+}
+
+ConnectableState_::E TAVOConnectable::state() const {
+    std::lock_guard lock(core_->mutex);
+    return core_->state;
+}
+
+bool TAVOConnectable::busy() const {
+    const State s = state();
+    return s == State::Searching || s == State::Connecting || s == State::Disconnecting;
+}
+
+QString TAVOConnectable::statusText() const {
+    switch (state()) {
+    case State::Searching:
+        return QCoreApplication::translate("mount", "Searching");
+    case State::SearchListPopulated:
+        return QCoreApplication::translate("mount", "Search finished");
+    case State::Connecting:
+        return QCoreApplication::translate("mount", "Connecting");
+    case State::Failed:
+        return QCoreApplication::translate("mount", "Cannot Connect");
+    case State::Connected:
+        return QCoreApplication::translate("mount", "Connected");
+    case State::Disconnecting:
+        return QCoreApplication::translate("mount", "Disconnecting");
+    case State::NotShown:
+        break;
+    }
+    return QString();
+}
+
+QString TAVOConnectable::statusDetailText() const {
+    std::lock_guard lock(core_->mutex);
+    return core_->detail;
+}
+
+QVariant TAVOConnectable::devicesList() const {
+    return core_->d.helper->devicesList();
+}
+
+QString TAVOConnectable::nextActionText() const {
+    return core_->connected() ? QCoreApplication::translate("mount", "Disconnect")
+                              : QCoreApplication::translate("mount", "Connect");
+}
+
+void TAVOConnectable::startSession(SessionRequest request) {
+    {
+        std::lock_guard lock(core_->mutex);
+        core_->request = std::move(request);
+    }
+    if (!core_->connected()) {
+        startSession();
+        return;
+    }
+    std::optional<SessionRequest> finished;
+    {
+        std::lock_guard lock(core_->mutex);
+        finished = std::exchange(core_->request, std::nullopt);
+    }
+    if (finished && finished->done)
+        finished->done(true);
+}
+
+void TAVOConnectable::startSession() {
+    if (core_->connected())
+        core_->setState(State::Connected, QString());
+    else
+        core_->startSearch();
+}
+
+void TAVOConnectable::startNextAction() {
+    if (!core_->connected()) {
+        core_->startSearch();
+        return;
+    }
+    core_->setState(State::Disconnecting, QString());
+    if (!startDetached([core = core_] { core->disconnect(); }, "TAVOConnectable"))
+        core_->disconnect();
+}
+
+void TAVOConnectable::selectDevice(int deviceIndex) {
+    if (!core_->connected())
+        core_->d.helper->selectDevice(deviceIndex);
+}
+
+void TAVOConnectable::cancelSession() {
+    core_->setState(State::NotShown, QString());
+}
+
+void TAVOConnectable::linkOpened(const JexConverserEtal& link) {
+    core_->linkOpened(link);
+}
+
+} // namespace JEX

@@ -1,0 +1,72 @@
+#pragma once
+// The connected mount as QML and the connection subsystem see it: every mount operation as
+// a future, manual slewing of axis 1, the position display and the mount's capabilities.
+
+#include "CmdRet.h"
+#include "TAVOParams.h"
+
+#include <QFuture>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <QVariantMap>
+
+namespace JEX {
+
+// The QFuture<QVariantMap> operations report {"type": CmdRetType_::E, "value": the value or
+// an invalid variant}.
+class ITAVO : public QObject {
+    Q_OBJECT
+    // A TAVOPowerStatus, or invalid before the first successful reading.
+    Q_PROPERTY(QVariant lastPowerStatus READ lastPowerStatus NOTIFY propertyChanged)
+    Q_PROPERTY(QString deviceName READ deviceName NOTIFY propertyChanged)
+    Q_PROPERTY(bool isVelmoraWifi READ isVelmoraWifi NOTIFY propertyChanged)
+    Q_PROPERTY(bool hasPolarSightLight READ hasPolarSightLight NOTIFY propertyChanged)
+    Q_PROPERTY(bool hasAutoShutdown READ hasAutoShutdown NOTIFY propertyChanged)
+    Q_PROPERTY(bool hasDithering READ hasDithering NOTIFY propertyChanged)
+    // Radians from the tared zero.
+    Q_PROPERTY(double lastAxis1 READ lastAxis1 NOTIFY positionChanged)
+    Q_PROPERTY(bool periodicPositionRead READ periodicPositionRead NOTIFY propertyChanged)
+
+public:
+    using QObject::QObject;
+
+    // Both run on the calling thread and return the synchronisation's result.
+    virtual CmdRet syncOnConnect() = 0;
+    virtual CmdRet prepareDisconnect() = 0;
+
+    Q_INVOKABLE virtual QFuture<JEX::CmdRet> readStatus() = 0;
+    virtual QVariant lastPowerStatus() const = 0;
+    Q_INVOKABLE virtual QFuture<JEX::CmdRet> readPowerStatus() = 0;
+    Q_INVOKABLE virtual QFuture<JEX::CmdRet> programManualMode() = 0;
+    Q_INVOKABLE virtual QFuture<JEX::CmdRet> programAutoMode(JEX::TAVOParamSet params) = 0;
+    virtual QString deviceName() const = 0;
+    Q_INVOKABLE virtual QFuture<QVariantMap> readWifiSettings() = 0;
+    Q_INVOKABLE virtual QFuture<JEX::CmdRet> writeWifiSettings(JEX::WifiSettings settings) = 0;
+    Q_INVOKABLE virtual QFuture<QVariantMap> readWifiTimeoutSec() = 0;
+    Q_INVOKABLE virtual QFuture<JEX::CmdRet> writeWifiTimeoutSec(uint powerOffSec) = 0;
+    Q_INVOKABLE virtual QFuture<JEX::CmdRet> writePolarSightLightOn(bool isOn) = 0;
+    Q_INVOKABLE virtual QFuture<QVariantMap> readPolarSightLightTimeoutSec() = 0;
+    Q_INVOKABLE virtual QFuture<JEX::CmdRet> writePolarSightLightTimeoutSec(uint powerOffSec) = 0;
+    Q_INVOKABLE virtual QFuture<QVariantMap> readPowerOnAutoPreviousTask() = 0;
+    Q_INVOKABLE virtual QFuture<JEX::CmdRet> writePowerOnAutoPreviousTask(bool enabled) = 0;
+    Q_INVOKABLE virtual QFuture<QVariantMap> readAutoShutdownSec() = 0;
+    Q_INVOKABLE virtual QFuture<JEX::CmdRet> writeAutoShutdownSec(uint powerOffSec) = 0;
+    virtual bool isVelmoraWifi() const = 0;
+    virtual bool hasPolarSightLight() const = 0;
+    virtual bool hasAutoShutdown() const = 0;
+    virtual bool hasDithering() const = 0;
+    // A nonzero rate slews axis 1 at it, zero stops it; the task manager runs either.
+    Q_INVOKABLE virtual void slewAxisAsync(double speedRps) = 0;
+    virtual double lastAxis1() const = 0;
+    virtual bool periodicPositionRead() const = 0;
+    Q_INVOKABLE virtual void setPeriodicPositionRead(bool value) = 0;
+    // Makes the current position of axis 1 read as zero from now on.
+    Q_INVOKABLE virtual void tareLastAxis1() = 0;
+
+signals:
+    void propertyChanged();
+    void positionChanged();
+};
+
+} // namespace JEX

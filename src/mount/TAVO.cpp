@@ -1,0 +1,236 @@
+#include "TAVO.h"
+
+#include <QCoreApplication>
+#include <QThread>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <chrono>
+
+namespace JEX {
+namespace {
+
+template <typename T> QVariant valueOf(const T& value) {
+    return QVariant::fromValue(value);
+}
+QVariant valueOf(uint32_t value) {
+    return QVariant::fromValue(uint(value));
+}
+
+template <typename T> QVariantMap resultMap(const CmdResp<T>& resp) {
+    QVariantMap map;
+    map.insert(QStringLiteral("type"), QVariant::fromValue(resp.type));
+    // get() throws "CmdResp: read invalid" for an accepted reply without a value, which
+    // fails the future.
+    map.insert(QStringLiteral("value"), resp.ok() ? valueOf(resp.get()) : QVariant());
+    return map;
+}
+
+void deleteOnOwnThread(QObject* object) {
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (object->thread() == QThread::currentThread() || !app || object->thread() != app->thread())
+        delete object;
+    else
+        object->deleteLater();
+}
+
+} // namespace
+
+TAVO::TAVO(D d, QObject* parent)
+    : ITAVO(parent), d_(std::move(d)), core_(std::make_shared<Core>()),
+      guard_(std::make_shared<LiveGuard<TAVO>>(this)) {
+    core_->sync = d_.sync;
+    connect(d_.sync.get(), &ITAVOSync::propertyChanged, this, &ITAVO::propertyChanged);
+    // The position store outlives this object when a task thread still holds the axis.
+    d_.positions->changedList.append(
+        [guard = guard_] { guard->with([](TAVO& tavo) { emit tavo.positionChanged(); }); });
+}
+
+TAVO::~TAVO() {
+    guard_->reset();
+    std::shared_ptr<ICanceller> periodic;
+    {
+        std::lock_guard lock(periodicMutex_);
+        periodic = std::move(periodicHandle_);
+    }
+    if (periodic)
+        periodic->cancel();
+}
+
+std::shared_ptr<TAVO> TAVO::create(D d) {
+    return std::shared_ptr<TAVO>(new TAVO(std::move(d)), deleteOnOwnThread);
+}
+
+template <typename F> QFuture<CmdRet> TAVO::run(F&& job) {
+    return QtConcurrent::run(QThreadPool::globalInstance(),
+                             [core = core_, job = std::forward<F>(job)]() -> CmdRet {
+                                 std::lock_guard lock(core->mutex);
+                                 return job(*core->sync);
+                             });
+}
+
+template <typename F> QFuture<QVariantMap> TAVO::runMap(F&& job) {
+    return QtConcurrent::run(QThreadPool::globalInstance(),
+                             [core = core_, job = std::forward<F>(job)]() -> QVariantMap {
+                                 std::lock_guard lock(core->mutex);
+                                 return resultMap(job(*core->sync));
+                             });
+}
+
+// The connect and disconnect sequences take the mount's mutex as the pool's jobs do: a job
+// still running when the disconnect starts would otherwise see its parameter-memory select
+// and read split by the disconnect mark.
+CmdRet TAVO::syncOnConnect() {
+    std::lock_guard lock(core_->mutex);
+    return d_.sync->syncOnConnect();
+}
+
+CmdRet TAVO::prepareDisconnect() {
+    std::lock_guard lock(core_->mutex);
+    return d_.sync->prepareDisconnect();
+}
+
+QFuture<CmdRet> TAVO::readStatus() {
+    return run([](ITAVOSync& s) { return CmdRet(s.readStatus().type); });
+}
+
+QVariant TAVO::lastPowerStatus() const {
+    const Nullable<TAVOPowerStatus> power = d_.sync->lastPowerStatus();
+    return power.hasValue() ? QVariant::fromValue(power.value()) : QVariant();
+}
+
+QFuture<CmdRet> TAVO::readPowerStatus() {
+    return run([](ITAVOSync& s) { return CmdRet(s.readPowerStatus().type); });
+}
+
+QFuture<CmdRet> TAVO::programManualMode() {
+    return run([](ITAVOSync& s) { return s.programManualMode(); });
+}
+
+QFuture<CmdRet> TAVO::programAutoMode(TAVOParamSet params) {
+    return run([params](ITAVOSync& s) { return s.programAutoMode(params); });
+}
+
+QString TAVO::deviceName() const {
+    return QString::fromStdString(d_.sync->deviceName());
+}
+
+QFuture<QVariantMap> TAVO::readWifiSettings() {
+    return runMap([](ITAVOSync& s) { return s.readWifiSettings(); });
+}
+
+QFuture<CmdRet> TAVO::writeWifiSettings(WifiSettings settings) {
+    return run([settings](ITAVOSync& s) { return s.writeWifiSettings(settings); });
+}
+
+QFuture<QVariantMap> TAVO::readWifiTimeoutSec() {
+    return runMap([](ITAVOSync& s) { return s.readWifiTimeoutSec(); });
+}
+
+QFuture<CmdRet> TAVO::writeWifiTimeoutSec(uint powerOffSec) {
+    return run([powerOffSec](ITAVOSync& s) { return s.writeWifiTimeoutSec(powerOffSec); });
+}
+
+QFuture<CmdRet> TAVO::writePolarSightLightOn(bool isOn) {
+    return run([isOn](ITAVOSync& s) { return s.writePolarSightLightOn(isOn); });
+}
+
+QFuture<QVariantMap> TAVO::readPolarSightLightTimeoutSec() {
+    return runMap([](ITAVOSync& s) { return s.readPolarSightLightTimeoutSec(); });
+}
+
+QFuture<CmdRet> TAVO::writePolarSightLightTimeoutSec(uint powerOffSec) {
+    return run(
+        [powerOffSec](ITAVOSync& s) { return s.writePolarSightLightTimeoutSec(powerOffSec); });
+}
+
+QFuture<QVariantMap> TAVO::readPowerOnAutoPreviousTask() {
+    return runMap([](ITAVOSync& s) { return s.readPowerOnAutoPreviousTask(); });
+}
+
+QFuture<CmdRet> TAVO::writePowerOnAutoPreviousTask(bool enabled) {
+    return run([enabled](ITAVOSync& s) { return s.writePowerOnAutoPreviousTask(enabled); });
+}
+
+QFuture<QVariantMap> TAVO::readAutoShutdownSec() {
+    return runMap([](ITAVOSync& s) { return s.readAutoShutdownSec(); });
+}
+
+QFuture<CmdRet> TAVO::writeAutoShutdownSec(uint powerOffSec) {
+    return run([powerOffSec](ITAVOSync& s) { return s.writeAutoShutdownSec(powerOffSec); });
+}
+
+bool TAVO::isVelmoraWifi() const {
+    return d_.sync->isVelmoraWifi();
+}
+
+bool TAVO::hasPolarSightLight() const {
+    return d_.sync->hasPolarSightLight();
+}
+
+bool TAVO::hasAutoShutdown() const {
+    return d_.sync->hasAutoShutdown();
+}
+
+bool TAVO::hasDithering() const {
+    return d_.sync->hasDithering();
+}
+
+void TAVO::slewAxisAsync(double speedRps) {
+    std::shared_ptr<IMountTask> task = speedRps != 0.0 ? d_.taskFactory->createSlewTask(0, speedRps)
+                                                       : d_.taskFactory->createStopTask(0);
+    uint64_t issued = 0;
+    {
+        std::lock_guard lock(slews_->mutex);
+        issued = ++slews_->issued;
+    }
+    d_.taskManager->addTask(std::move(task), {}, [slews = slews_, issued](CmdRet result) {
+        {
+            std::lock_guard lock(slews->mutex);
+            if (issued > slews->finished) {
+                slews->finished = issued;
+                slews->last = result;
+            }
+        }
+        slews->ended.notify_all();
+    });
+}
+
+CmdRet TAVO::waitForSlewTask(int timeoutMs) {
+    std::unique_lock lock(slews_->mutex);
+    const bool ended = slews_->ended.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                                              [&] { return slews_->finished >= slews_->issued; });
+    return ended ? slews_->last : CmdRet(CmdRetType::Timeout);
+}
+
+double TAVO::lastAxis1() const {
+    return d_.axis->lastPosition(0).angle - tareOffset_.load();
+}
+
+bool TAVO::periodicPositionRead() const {
+    std::lock_guard lock(periodicMutex_);
+    return periodicHandle_ != nullptr;
+}
+
+void TAVO::setPeriodicPositionRead(bool value) {
+    std::shared_ptr<ICanceller> stopped;
+    {
+        std::lock_guard lock(periodicMutex_);
+        if (value == (periodicHandle_ != nullptr))
+            return;
+        if (value)
+            periodicHandle_ = d_.taskManager->addTask(d_.periodicPositionRead);
+        else
+            stopped = std::move(periodicHandle_);
+    }
+    if (stopped)
+        stopped->cancel();
+    emit propertyChanged();
+}
+
+void TAVO::tareLastAxis1() {
+    tareOffset_.store(d_.axis->lastPosition(0).angle);
+    emit positionChanged();
+}
+
+} // namespace JEX
