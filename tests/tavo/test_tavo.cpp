@@ -1,0 +1,341 @@
+// The mount object over the simulated controller's in-process endpoint: futures and their
+// result maps, the per-mount serialisation seen on the wire, the cached power reading, the
+// periodic position read and the tare, manual slewing, and jobs that outlive the object.
+
+#include "AxisTasks.h"
+#include "EEPROMConverser.h"
+#include "JexMountAxis.h"
+#include "Location.h"
+#include "ManualClock.h"
+#include "MemoryKVStore.h"
+#include "MountSim.h"
+#include "MountTaskManager.h"
+#include "QTAVOHelper.h"
+#include "SimLink.h"
+#include "TAVO.h"
+#include "TAVOParamMemory.h"
+#include "TAVOSettings.h"
+#include "TAVOSync.h"
+#include "TAVOTaskState.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QUnhandledException>
+
+#include <atomic>
+#include <numbers>
+
+using namespace JEX;
+using JEX::Test::ManualClock;
+using JEX::Test::MemoryKVStore;
+using JEX::Test::memoryTraffic;
+using JEX::Test::SimStack;
+
+namespace {
+
+// The real task manager, counting what it is given.
+class CountingTaskManager : public IMountTaskManager {
+public:
+    explicit CountingTaskManager(std::shared_ptr<ICancellableThreadContext> context)
+        : inner_(std::make_shared<MountTaskManager>(std::move(context))) {}
+    uint32_t lastTag(MountResource r) const override { return inner_->lastTag(r); }
+    std::map<MountResource, uint32_t> lastTags() const override { return inner_->lastTags(); }
+    std::shared_ptr<ICanceller> addTask(std::shared_ptr<IMountTask> task, OnStart onStart,
+                                        OnDone onDone) override {
+        tags.push_back(task->tag());
+        return inner_->addTask(std::move(task), std::move(onStart), std::move(onDone));
+    }
+    void cancelAll() override { inner_->cancelAll(); }
+
+    QList<uint32_t> tags; // added from the test thread only
+
+private:
+    std::shared_ptr<MountTaskManager> inner_;
+};
+
+// A mount object over the simulator, built from the same parts the mount factory uses, with
+// the task manager open to inspection and a clock the test moves.
+struct Rig {
+    SimStack stack;
+    std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>(1'700'000'000'000);
+    std::shared_ptr<TAVOTaskState> taskState = std::make_shared<TAVOTaskState>();
+    std::shared_ptr<TCCancellable> tc =
+        std::make_shared<TCCancellable>(std::make_shared<NullCancellable>());
+    std::shared_ptr<CountingTaskManager> manager = std::make_shared<CountingTaskManager>(tc);
+    std::shared_ptr<MountAxisTimeContainer> positions = std::make_shared<MountAxisTimeContainer>();
+    std::shared_ptr<JexMountAxis> axis;
+    std::shared_ptr<TAVOSync> sync;
+    std::shared_ptr<TAVO> tavo;
+
+    explicit Rig(std::string_view preset = "3.10-08") : stack(preset) {
+        axis = std::make_shared<JexMountAxis>(stack.converser, stack.device, tc, clock, positions,
+                                              std::make_shared<Location>(nullptr),
+                                              std::make_shared<NullPerMountData>());
+        auto settings = std::make_shared<TAVOSettings>(std::make_shared<MemoryKVStore>());
+        sync = std::make_shared<TAVOSync>(TAVOSync::D{
+            clock, std::make_shared<SleepWaitable>(), taskState, settings, stack.converser,
+            stack.device, axis, std::make_shared<EEPROMConverser>(stack.converser)});
+        tavo = TAVO::create(
+            TAVO::D{sync, manager, std::make_shared<TAVOMountTaskFactory>(tc, axis), axis,
+                    positions, std::make_shared<PeriodicPositionReadTask>(tc, clock, axis, true)});
+    }
+
+    bool identify() {
+        return stack.device->init(true, 1) == CmdRetType::Ok && axis->prepare() == CmdRetType::Ok;
+    }
+};
+
+TAVOParamSet program(int cycles) {
+    TAVOParamSet p;
+    p.mode = TAVOMode_::E::AP;
+    p.cycleSec = 30;
+    p.N_Cycles = cycles;
+    p.exposureSec = 25;
+    p.speedDps = 15.0 / 3600.0;
+    p.effectiveCycleSec = effectiveCycleSec(p);
+    return p;
+}
+
+// The parameter-memory traffic of one program start on a freshly connected mount.
+QStringList oneStart(const TAVOParamSet& params) {
+    Rig rig;
+    if (rig.tavo->syncOnConnect().type != CmdRetType::Ok)
+        return {"<connect failed>"};
+    rig.stack.clearTranscript();
+    if (rig.tavo->programAutoMode(params).result().type != CmdRetType::Ok)
+        return {"<start failed>"};
+    return memoryTraffic(rig.stack.requests());
+}
+
+bool startsWith(const QStringList& list, const QStringList& head) {
+    return list.mid(0, head.size()) == head;
+}
+
+// first's traffic, then second's with any number of extra busy reads in front.
+bool oneAfterTheOther(const QStringList& traffic, const QStringList& first,
+                      const QStringList& second) {
+    if (!startsWith(traffic, first) || second.isEmpty() || second.front() != "r 0020")
+        return false;
+    QStringList rest = traffic.mid(first.size());
+    while (rest.size() > second.size() && rest.front() == "r 0020")
+        rest.pop_front();
+    return rest == second;
+}
+
+double stepAngle() {
+    return 2 * std::numbers::pi / 2073600.0;
+}
+
+} // namespace
+
+class TestTavo : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { registerMountMetaTypes(); }
+
+    void backToBackProgramStartsRunOneAfterTheOther() {
+        const TAVOParamSet a = program(11), b = program(22);
+        const QStringList aAlone = oneStart(a), bAlone = oneStart(b);
+        QVERIFY2(aAlone.contains("w 0020=01"), qPrintable(aAlone.join(' ')));
+
+        Rig rig;
+        QCOMPARE(rig.tavo->syncOnConnect().type, CmdRetType::Ok);
+        rig.stack.clearTranscript();
+        // Each exchange takes a little while, so that both jobs are under way together.
+        Sim::Faults slow;
+        slow.fixedDelayMs = 2;
+        rig.stack.sim->setFaults(slow);
+        QFuture<CmdRet> first = rig.tavo->programAutoMode(a);
+        QFuture<CmdRet> second = rig.tavo->programAutoMode(b);
+        QCOMPARE(first.result().type, CmdRetType::Ok);
+        QCOMPARE(second.result().type, CmdRetType::Ok);
+
+        // A select of one job followed by the other job's read or write would leave a raw
+        // ":C1" entry and break both blocks.
+        const QStringList traffic = memoryTraffic(rig.stack.requests());
+        QVERIFY2(oneAfterTheOther(traffic, aAlone, bAlone) ||
+                     oneAfterTheOther(traffic, bAlone, aAlone),
+                 qPrintable(traffic.join(' ')));
+    }
+
+    void timeoutReadOnSilentMountHasNullValue() {
+        Rig rig;
+        QVERIFY(rig.identify());
+        rig.stack.sim->setSilent(true);
+        const QVariantMap map = rig.tavo->readWifiTimeoutSec().result();
+        QCOMPARE(map.keys(), QStringList({"type", "value"}));
+        QCOMPARE(map["type"].metaType(), QMetaType::fromType<CmdRetType_::E>());
+        QCOMPARE(map["type"].value<CmdRetType_::E>(), CmdRetType::Timeout);
+        QVERIFY2(!map["value"].isValid(), qPrintable(map["value"].toString()));
+    }
+
+    void readResultMapsCarryTypedValues() {
+        Rig rig;
+        QVERIFY(rig.identify());
+        rig.stack.sim->setMemoryU32(0x84, 600);
+        rig.stack.sim->setMemoryU32(0x184, 0x12345678);
+        rig.stack.sim->setMemoryByte(0x19C, 1);
+        rig.stack.sim->setMemoryString(0x90, 32, "Tracker");
+
+        const QVariantMap wifiOff = rig.tavo->readWifiTimeoutSec().result();
+        QCOMPARE(wifiOff["type"].value<CmdRetType_::E>(), CmdRetType::Ok);
+        QCOMPARE(wifiOff["value"].metaType(), QMetaType::fromType<uint>());
+        QCOMPARE(wifiOff["value"].toUInt(), 600u);
+        QCOMPARE(rig.tavo->readAutoShutdownSec().result()["value"].toUInt(), 0x12345678u);
+        const QVariantMap autoRun = rig.tavo->readPowerOnAutoPreviousTask().result();
+        QCOMPARE(autoRun["value"].metaType(), QMetaType::fromType<bool>());
+        QCOMPARE(autoRun["value"].toBool(), true);
+        const QVariantMap wifi = rig.tavo->readWifiSettings().result();
+        QCOMPARE(wifi["type"].value<CmdRetType_::E>(), CmdRetType::Ok);
+        QCOMPARE(wifi["value"].value<WifiSettings>().AP_SSID, QString("Tracker"));
+    }
+
+    void overlongTextFailsTheFutureBeforeAnyWrite() {
+        Rig rig;
+        QVERIFY(rig.identify());
+        rig.stack.clearTranscript();
+        WifiSettings w;
+        w.AP_SSID = QString(33, 'x');
+        QFuture<CmdRet> f = rig.tavo->writeWifiSettings(w);
+        try {
+            f.waitForFinished();
+            QFAIL("the future did not fail");
+        } catch (const QUnhandledException& e) {
+            try {
+                std::rethrow_exception(e.exception());
+            } catch (const std::logic_error& inner) {
+                QCOMPARE(QString(inner.what()), QString("Write string: input too long"));
+            }
+        }
+        QVERIFY2(rig.stack.requests().isEmpty(),
+                 qPrintable(memoryTraffic(rig.stack.requests()).join(' ')));
+    }
+
+    void powerStatusIsInvalidUntilAReadSucceeds() {
+        Rig rig;
+        QVERIFY(rig.identify());
+        QSignalSpy changed(rig.tavo.get(), &ITAVO::propertyChanged);
+        QVERIFY(!rig.tavo->lastPowerStatus().isValid());
+
+        rig.stack.sim->setSilent(true);
+        QCOMPARE(rig.tavo->readPowerStatus().result().type, CmdRetType::Timeout);
+        QVERIFY(!rig.tavo->lastPowerStatus().isValid());
+
+        rig.stack.sim->setSilent(false);
+        QCOMPARE(rig.tavo->readPowerStatus().result().type, CmdRetType::Ok);
+        const QVariant power = rig.tavo->lastPowerStatus();
+        QCOMPARE(power.metaType(), QMetaType::fromType<TAVOPowerStatus>());
+        QCOMPARE(power.value<TAVOPowerStatus>().batteryVolt, 7.90);
+        QCOMPARE(power.value<TAVOPowerStatus>().usbVolt, 5.05);
+        // The synchronisation announces the reading on the worker; the mount object repeats
+        // it on its own thread.
+        QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 1, 5000);
+    }
+
+    void identityPropertiesFollowTheBoard_data() {
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<bool>("velmoraWifi");
+        QTest::addColumn<bool>("dithering");
+        QTest::newRow("3.10 board 08") << "3.10-08" << false << true;
+        QTest::newRow("3.10 board 0A") << "3.10-0A" << true << true;
+        QTest::newRow("3.09 board 08") << "3.09-08" << false << false;
+    }
+    void identityPropertiesFollowTheBoard() {
+        QFETCH(QString, preset);
+        QFETCH(bool, velmoraWifi);
+        QFETCH(bool, dithering);
+        Rig rig(preset.toStdString());
+        QCOMPARE(rig.tavo->syncOnConnect().type, CmdRetType::Ok);
+        QCOMPARE(rig.tavo->isVelmoraWifi(), velmoraWifi);
+        QCOMPARE(rig.tavo->hasPolarSightLight(), !velmoraWifi);
+        QCOMPARE(rig.tavo->hasAutoShutdown(), !velmoraWifi);
+        QCOMPARE(rig.tavo->hasDithering(), dithering);
+        QCOMPARE(rig.tavo->deviceName(), QString("Velmora-Sim"));
+    }
+
+    void periodicReadStartsOnceAndStops() {
+        Rig rig;
+        QVERIFY(rig.identify());
+        QSignalSpy changed(rig.tavo.get(), &ITAVO::propertyChanged);
+        QSignalSpy moved(rig.tavo.get(), &ITAVO::positionChanged);
+
+        rig.tavo->setPeriodicPositionRead(true);
+        rig.tavo->setPeriodicPositionRead(true);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(rig.manager->tags, QList<uint32_t>({kTagRead}));
+        QVERIFY(rig.tavo->periodicPositionRead());
+        QTRY_VERIFY_WITH_TIMEOUT(moved.count() >= 1, 5000);
+
+        rig.tavo->setPeriodicPositionRead(false);
+        QCOMPARE(changed.count(), 2);
+        QVERIFY(!rig.tavo->periodicPositionRead());
+        rig.tavo->setPeriodicPositionRead(false);
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(rig.manager->tags.size(), 1);
+    }
+
+    void tareZeroesThePositionUntilTheAxisMoves() {
+        Rig rig;
+        QVERIFY(rig.identify());
+        rig.stack.sim->setAxisPosition(0, 0x800000 + 5000);
+        QSignalSpy moved(rig.tavo.get(), &ITAVO::positionChanged);
+        rig.tavo->setPeriodicPositionRead(true);
+        QTRY_VERIFY_WITH_TIMEOUT(moved.count() >= 1, 5000);
+        QVERIFY(rig.tavo->lastAxis1() != 0.0);
+
+        const int before = moved.count();
+        rig.tavo->tareLastAxis1();
+        QCOMPARE(moved.count(), before + 1);
+        QCOMPARE(rig.tavo->lastAxis1(), 0.0);
+
+        // 1000 steps on; the reading is due again once the clock has moved half a second.
+        rig.stack.sim->setAxisPosition(0, 0x800000 + 6000);
+        rig.clock->advanceMs(600);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.tavo->lastAxis1() != 0.0, 5000);
+        QVERIFY2(qAbs(qAbs(rig.tavo->lastAxis1()) - 1000 * stepAngle()) < 1e-9,
+                 qPrintable(QString::number(rig.tavo->lastAxis1(), 'g', 17)));
+        rig.tavo->setPeriodicPositionRead(false);
+    }
+
+    void slewThenStopReachesTheAxis() {
+        Rig rig;
+        QVERIFY(rig.identify());
+        rig.stack.clearTranscript();
+        const double rate = 0.01;
+        rig.tavo->slewAxisAsync(rate);
+        QCOMPARE(rig.tavo->waitForSlewTask(5000).type, CmdRetType::Ok);
+        QVERIFY2(rig.stack.sim->axis(0).running, qPrintable(rig.stack.requests().join(' ')));
+        rig.tavo->slewAxisAsync(0.0);
+        QCOMPARE(rig.tavo->waitForSlewTask(5000).type, CmdRetType::Ok);
+        QVERIFY(!rig.stack.sim->axis(0).running);
+        QCOMPARE(rig.manager->tags, QList<uint32_t>({kTagSlew, kTagStop}));
+        QVERIFY(rig.stack.requests().contains(QByteArray(":K1\r")));
+    }
+
+    void queuedJobsOutliveTheMountObject() {
+        Rig rig;
+        QVERIFY(rig.identify());
+        QFuture<QVariantMap> read = rig.tavo->readWifiTimeoutSec();
+        QFuture<CmdRet> stop = rig.tavo->programManualMode();
+        QPointer<ITAVO> watched = rig.tavo.get();
+        rig.tavo.reset();
+        QVERIFY(watched.isNull());
+        QCOMPARE(read.result()["type"].value<CmdRetType_::E>(), CmdRetType::Ok);
+        QCOMPARE(stop.result().type, CmdRetType::Ok);
+    }
+
+    void helperOffersAnOpenAccessPointAndTheSpeedLimit() {
+        QTAVOHelper helper;
+        const WifiSettings w = helper.newWifiSettings();
+        QCOMPARE(w.mode, WifiMode_::E::AP);
+        QCOMPARE(w.AP_SEC, WifiSec_::E::Open);
+        QVERIFY(w.AP_SSID.isEmpty() && w.AP_pass.isEmpty() && w.STA_SSID.isEmpty() &&
+                w.STA_pass.isEmpty() && w.STA_fixedIP.isEmpty());
+        const double degPerHour = helper.getSpeedLimitRps() * 3600.0 * 180.0 / std::numbers::pi;
+        QVERIFY2(qAbs(degPerHour - 750.0) < 1e-9, qPrintable(QString::number(degPerHour, 'g', 17)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTavo)
+#include "test_tavo.moc"
