@@ -37,8 +37,10 @@ void ReplyScheduler::run() {
             continue;
         }
         const auto first = pending_.begin();
-        if (first->first > Clock::now()) {
-            wake_.wait_until(lock, first->first);
+        // A copy: the entry may be gone (stop, an earlier reply) while this thread waits.
+        const Clock::time_point due = first->first;
+        if (due > Clock::now()) {
+            wake_.wait_until(lock, due);
             continue;
         }
         auto task = std::move(first->second);
