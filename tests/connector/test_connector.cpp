@@ -1,0 +1,207 @@
+// The connector's pieces: the mount container, the converser container's answer to each
+// session outcome, the time-out indicator that follows the current converser, and the
+// connector's view of the mount and the task state.
+
+#include "ConnectedObjContainer.h"
+#include "ConnectorRig.h"
+#include "ConverserTimeoutForwarder.h"
+#include "TAVOConnector.h"
+#include "TAVOContainer.h"
+#include "TryConnectSession.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace JEX;
+using JEX::Test::CountingFactory;
+using JEX::Test::SimStack;
+
+namespace {
+
+// A converser that only says whether it timed out.
+class StubConverser : public IConverser {
+public:
+    CmdResp<Bytes> converse(const Bytes&) override { return CmdRetType::Timeout; }
+    bool isTimedOut() const override { return false; }
+    uint32_t averageResponseMs() const override { return 0; }
+};
+
+} // namespace
+
+class TestConnector : public QObject {
+    Q_OBJECT
+
+    std::shared_ptr<TryConnectSession> session;
+    std::shared_ptr<ConnectedObjContainer_<IConverser>> conversers;
+    std::shared_ptr<TAVOContainer> container;
+    std::shared_ptr<TAVOTaskState> taskState;
+    std::shared_ptr<CountingFactory> factory;
+    std::unique_ptr<SimStack> stack;
+
+private slots:
+    void initTestCase() { registerMountMetaTypes(); }
+
+    void init() {
+        session = std::make_shared<TryConnectSession>();
+        conversers = std::make_shared<ConnectedObjContainer_<IConverser>>(session);
+        container = std::make_shared<TAVOContainer>();
+        taskState = std::make_shared<TAVOTaskState>();
+        factory = std::make_shared<CountingFactory>(taskState);
+        stack = std::make_unique<SimStack>();
+    }
+
+    void mountContainerTellsOnlyOfChanges() {
+        TAVOConnector connector(container, taskState);
+        QSignalSpy changed(&connector, &ITAVOConnector::tavoChanged);
+        std::shared_ptr<ITAVO> tavo = factory->create(stack->converser, stack->device);
+
+        container->set(tavo);
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(connector.connected());
+        QCOMPARE(connector.tavo(), tavo.get());
+        container->set(tavo);
+        QCOMPARE(changed.count(), 1);
+
+        ITAVO* raw = tavo.get();
+        tavo.reset();
+        QCOMPARE(connector.tavo(), raw);
+        container->set(nullptr);
+        QCOMPARE(changed.count(), 2);
+        QVERIFY(!connector.connected());
+        QCOMPARE(connector.tavo(), nullptr);
+        QCOMPARE(factory->destroyed(), 1);
+        container->set(nullptr);
+        QCOMPARE(changed.count(), 2);
+    }
+
+    // Steps: "pA"/"pB" put converser A or B as pending, "+" and "-" fire the session with
+    // true or false. Expected: pending and current after all steps, and how often the
+    // container told its listeners.
+    void converserContainerFollowsTheSession_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("pending");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<int>("changes");
+        QTest::newRow("none") << QStringList{} << "-"
+                              << "-" << 0;
+        QTest::newRow("link opened, building") << QStringList{"pA"} << "A"
+                                               << "-" << 0;
+        QTest::newRow("connected") << QStringList{"pA", "+"} << "-"
+                                   << "A" << 1;
+        QTest::newRow("build failed") << QStringList{"pA", "-"} << "-"
+                                      << "-" << 0;
+        QTest::newRow("building while connected") << QStringList{"pA", "+", "pB"} << "B"
+                                                  << "A" << 1;
+        QTest::newRow("new link replaces the old") << QStringList{"pA", "+", "pB", "+"} << "-"
+                                                   << "B" << 1;
+        QTest::newRow("second build failed") << QStringList{"pA", "+", "pB", "-"} << "-"
+                                             << "-" << 2;
+        QTest::newRow("disconnected") << QStringList{"pA", "+", "-"} << "-"
+                                      << "-" << 2;
+        QTest::newRow("disconnected twice") << QStringList{"pA", "+", "-", "-"} << "-"
+                                            << "-" << 2;
+        QTest::newRow("connected without a link") << QStringList{"+"} << "-"
+                                                  << "-" << 0;
+    }
+    void converserContainerFollowsTheSession() {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, pending);
+        QFETCH(QString, current);
+        QFETCH(int, changes);
+        auto a = std::make_shared<StubConverser>();
+        auto b = std::make_shared<StubConverser>();
+        int fired = 0;
+        conversers->changedList().append([&fired] { ++fired; });
+        for (const QString& step : steps) {
+            if (step == "pA")
+                conversers->setPending(a);
+            else if (step == "pB")
+                conversers->setPending(b);
+            else
+                session->fire(step == "+");
+        }
+        const auto name = [&](const std::shared_ptr<IConverser>& c) {
+            return c == a ? QString("A") : c == b ? QString("B") : c ? QString("?") : QString("-");
+        };
+        QCOMPARE(name(conversers->pending()), pending);
+        QCOMPARE(name(conversers->current()), current);
+        QCOMPARE(fired, changes);
+    }
+
+    void timeoutIndicatorFollowsTheCurrentConverser() {
+        ConverserTimeoutForwarder forwarder(conversers);
+        QSignalSpy changed(&forwarder, &ConverserTimeoutForwarder::timedoutChanged_q);
+        QVERIFY(!forwarder.timedout());
+
+        conversers->setPending(stack->sl);
+        QCOMPARE(changed.count(), 0);
+        session->fire(true);
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(!forwarder.timedout());
+
+        stack->sim->setSilent(true);
+        QCOMPARE(stack->device->readAxisStatus(0).type, CmdRetType::Timeout);
+        QCOMPARE(changed.count(), 2);
+        QVERIFY(forwarder.timedout());
+
+        stack->sim->setSilent(false);
+        QCOMPARE(stack->device->readAxisStatus(0).type, CmdRetType::Ok);
+        QCOMPARE(changed.count(), 3);
+        QVERIFY(!forwarder.timedout());
+
+        stack->sim->setSilent(true);
+        QCOMPARE(stack->device->readAxisStatus(0).type, CmdRetType::Timeout);
+        session->fire(false);
+        QVERIFY(!forwarder.timedout());
+        QCOMPARE(changed.count(), 5);
+    }
+
+    void forwarderMayGoBeforeItsConverser() {
+        auto forwarder = std::make_unique<ConverserTimeoutForwarder>(conversers);
+        conversers->setPending(stack->sl);
+        session->fire(true);
+        forwarder.reset();
+        stack->sim->setSilent(true);
+        QCOMPARE(stack->device->readAxisStatus(0).type, CmdRetType::Timeout);
+        session->fire(false);
+    }
+
+    void interruptionKeepsTheOldLinksIndicator() {
+        TAVOConnector connector(container, taskState);
+        ConverserTimeoutForwarder forwarder(conversers);
+        QSignalSpy changed(&connector, &ITAVOConnector::tavoChanged);
+        conversers->setPending(stack->sl);
+        container->set(factory->create(stack->converser, stack->device));
+        session->fire(true);
+        stack->sim->setSilent(true);
+        QCOMPARE(stack->device->readAxisStatus(0).type, CmdRetType::Timeout);
+
+        connector.interruptionDisconnect();
+        QVERIFY(!connector.connected());
+        QCOMPARE(connector.tavo(), nullptr);
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(conversers->current(), std::static_pointer_cast<IConverser>(stack->sl));
+        QVERIFY(forwarder.timedout());
+        QCOMPARE(factory->destroyed(), 1);
+    }
+
+    void runningFlagComesFromTheTaskState() {
+        TAVOConnector connector(container, taskState);
+        QSignalSpy status(&connector, &ITAVOConnector::tavoStatusChanged);
+        QVERIFY(!connector.isRunningTask().isValid());
+
+        TAVOStatus s;
+        s.mode = TAVOMode_::E::AP;
+        s.numberOfPictureTaken = 3;
+        taskState->setStatus(s);
+        ReadTAVOParamSet program;
+        program.paramSet.mode = TAVOMode_::E::AP;
+        program.paramSet.N_Cycles = 10;
+        taskState->setReadParamSet(program);
+        QCOMPARE(status.count(), 2);
+        QCOMPARE(connector.isRunningTask(), QVariant(true));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConnector)
+#include "test_connector.moc"
