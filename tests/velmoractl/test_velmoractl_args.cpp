@@ -1,0 +1,300 @@
+// velmoractl's checks of what it is given: command lines, programs as JSON, Wi-Fi settings,
+// and the polar-scope reticle reading.
+
+#include "CtlArgs.h"
+
+#include <QTest>
+
+#include <numbers>
+
+using namespace JEX;
+using namespace JEX::Ctl;
+
+class TestVelmoractlArgs : public QObject {
+    Q_OBJECT
+
+private slots:
+    // An empty error means the line is accepted as that command.
+    void commandLines_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("inSession");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("error");
+        const auto row = [](const char* name, QStringList args, const char* command,
+                            const char* error, bool inSession = false) {
+            QTest::newRow(name) << args << inSession << QString(command) << QString(error);
+        };
+        row("status", {"status"}, "status", "");
+        row("options before the command", {"--ip", "192.168.4.1", "--json", "power"}, "power", "");
+        row("option=value", {"status", "--ip=10.1.2.3", "--timeout=250"}, "status", "");
+        row("nothing", {}, "", "no command given");
+        row("unknown command", {"launch"}, "", "unknown command 'launch'");
+        row("unknown option", {"status", "--fast"}, "", "unknown option '--fast'");
+        row("short unknown option", {"status", "-x"}, "", "unknown option '-x'");
+        row("missing value", {"status", "--ip"}, "", "--ip needs a value");
+        row("bad address", {"status", "--ip", "192.168.4"}, "", "--ip needs an IPv4 address");
+        row("address out of range", {"status", "--ip", "192.168.4.256"}, "",
+            "--ip needs an IPv4 address");
+        row("ip and serial", {"status", "--ip", "1.2.3.4", "--serial", "/dev/ttyUSB0"}, "",
+            "exclude each other");
+        row("port with serial", {"status", "--serial", "/dev/ttyUSB0", "--port", "5"}, "",
+            "--port is for UDP links");
+        row("port zero", {"status", "--port", "0"}, "", "--port needs a UDP port");
+        row("time-out too short", {"status", "--timeout", "5"}, "", "--timeout needs");
+        row("resends not a number", {"status", "--resends", "two"}, "", "--resends needs");
+        row("option of another command", {"status", "--for", "3"}, "",
+            "status takes no option --for");
+        row("stray argument", {"stop", "now"}, "", "stop takes no argument 'now'");
+        row("run without program", {"run"}, "", "run needs one program");
+        row("run from stdin", {"run", "-"}, "run", "");
+        row("light", {"light", "on"}, "light", "");
+        row("light needs on or off", {"light", "bright"}, "", "light needs on or off");
+        row("slew backwards", {"slew", "-0.5", "--for", "2"}, "slew", "");
+        row("slew without duration", {"slew", "0.5"}, "", "slew needs --for SECONDS");
+        row("slew too fast", {"slew", "3.5", "--for", "2"}, "", "slew needs a rate from -3.4");
+        row("slew not a number", {"slew", "fast", "--for", "2"}, "", "slew needs a rate");
+        row("slew for nothing", {"slew", "1", "--for", "0"}, "", "--for needs seconds");
+        row("slew forever", {"slew", "1", "--for", "inf"}, "", "--for needs seconds");
+        row("timers", {"timers", "--wifi-off", "600", "--auto-run", "on"}, "timers", "");
+        row("timer above 32 bits", {"timers", "--shutdown", "4294967296"}, "",
+            "--shutdown needs whole seconds");
+        row("timer negative", {"timers", "--light-off", "-1"}, "", "--light-off needs whole");
+        row("auto-run yes", {"timers", "--auto-run", "yes"}, "", "--auto-run is on or off");
+        row("wifi-set needs a change", {"wifi-set"}, "", "wifi-set needs at least one of");
+        row("wifi mode", {"wifi-set", "--mode", "mesh"}, "", "--mode is AP, STA or Both");
+        row("wifi security", {"wifi-set", "--ap-sec", "WEP"}, "", "--ap-sec is Open");
+        row("ssid of 32 bytes", {"wifi-set", "--ap-ssid", QString(32, 'a')}, "wifi-set", "");
+        row("ssid of 33 bytes", {"wifi-set", "--ap-ssid", QString(33, 'a')}, "",
+            "--ap-ssid is 33 bytes long; the mount keeps at most 32");
+        row("ssid of 11 three-byte characters",
+            {"wifi-set", "--sta-ssid", QString(11, QChar(0x20AC))}, "",
+            "--sta-ssid is 33 bytes long");
+        row("password of 64 bytes", {"wifi-set", "--sta-pass", QString(64, 'p')}, "",
+            "--sta-pass is 64 bytes long; the mount keeps at most 63");
+        row("fixed address of 16 bytes", {"wifi-set", "--sta-ip", "192.168.100.1000"}, "",
+            "--sta-ip is 16 bytes long");
+        row("polar", {"polar", "--at", "2024-03-01T21:30:00Z", "--lon", "-3.5", "--lat", "-33"},
+            "polar", "");
+        row("polar bad time", {"polar", "--at", "yesterday"}, "", "--at needs an ISO 8601 time");
+        row("polar latitude", {"polar", "--lat", "91"}, "", "--lat needs degrees");
+        row("polar longitude", {"polar", "--lon", "nan"}, "", "--lon needs degrees");
+        row("help", {"--help"}, "", "");
+        row("session line", {"status"}, "status", "", true);
+        row("session connection option", {"status", "--ip", "1.2.3.4"}, "",
+            "--ip is chosen when the session starts", true);
+        row("session json", {"--json", "status"}, "", "--json is chosen when the session", true);
+        row("nested session", {"session"}, "", "session cannot run inside a session", true);
+        row("discover in a session", {"discover"}, "", "discover cannot run inside", true);
+    }
+    void commandLines() {
+        QFETCH(QStringList, args);
+        QFETCH(bool, inSession);
+        QFETCH(QString, command);
+        QFETCH(QString, error);
+        const Parsed p = parseArguments(args, inSession);
+        if (error.isEmpty()) {
+            QVERIFY2(p.options, qPrintable(p.error));
+            QCOMPARE(p.options->command, command);
+        } else {
+            QVERIFY2(!p.options, qPrintable("accepted as " + p.options->command));
+            QVERIFY2(p.error.contains(error), qPrintable(p.error));
+        }
+    }
+
+    void parsedValuesReachTheOptions() {
+        const Parsed p =
+            parseArguments({"--ip", "192.168.4.1", "--port", "11881", "--timeout", "300",
+                            "--resends", "0", "--json", "slew", "-1.25", "--for", "2.5"});
+        QVERIFY2(p.options, qPrintable(p.error));
+        QCOMPARE(p.options->ip, QString("192.168.4.1"));
+        QCOMPARE(*p.options->port, uint16_t(11881));
+        QCOMPARE(*p.options->timeoutMs, 300);
+        QCOMPARE(*p.options->resends, 0);
+        QVERIFY(p.options->json);
+        QCOMPARE(p.options->rateDegPerSec, -1.25);
+        QCOMPARE(p.options->forSec, 2.5);
+
+        const Parsed polar = parseArguments({"polar", "--at", "2000-01-01T12:00:00"});
+        QVERIFY2(polar.options, qPrintable(polar.error));
+        QCOMPARE(*polar.options->atMs, qint64(946728000000));
+        QVERIFY(!polar.options->needsMount());
+    }
+
+    void programs_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("cycles");
+        QTest::newRow("minimal") << QByteArray(R"({"mode":"AP"})") << "" << 1 << 0;
+        QTest::newRow("full") << QByteArray(R"({"mode":"ATL","clockwise":true,"cycleSec":10,
+            "N_Cycles":300,"cycleAngleDeg":0.1,"exposureSec":8,"auxTimeSec":1,"speedDps":0.01,
+            "swingEnabled":true,"swingRangeDeg":20,"ditheringEnabled":false,
+            "ditheringRangeDeg":0})")
+                              << "" << 4 << 300;
+        QTest::newRow("mode by number") << QByteArray(R"({"mode":3,"N_Cycles":5})") << "" << 3 << 5;
+        QTest::newRow("mode in lower case") << QByteArray(R"({"mode":"reg"})") << "" << 2 << 0;
+        QTest::newRow("no mode") << QByteArray(R"({"N_Cycles":5})") << "needs a mode" << 0 << 0;
+        QTest::newRow("manual mode") << QByteArray(R"({"mode":0})") << "needs a mode" << 0 << 0;
+        QTest::newRow("mode 5") << QByteArray(R"({"mode":5})") << "needs a mode" << 0 << 0;
+        QTest::newRow("mode name")
+            << QByteArray(R"({"mode":"Tracking"})") << "mode is AP, Reg, Long or ATL" << 0 << 0;
+        QTest::newRow("unknown key")
+            << QByteArray(R"({"mode":"AP","cycle":30})") << "unknown key 'cycle'" << 0 << 0;
+        QTest::newRow("cycles fraction") << QByteArray(R"({"mode":"AP","N_Cycles":2.5})")
+                                         << "N_Cycles must be a whole number" << 0 << 0;
+        QTest::newRow("cycles negative") << QByteArray(R"({"mode":"AP","N_Cycles":-1})")
+                                         << "N_Cycles must be a whole number" << 0 << 0;
+        QTest::newRow("cycles too many") << QByteArray(R"({"mode":"AP","N_Cycles":3e9})")
+                                         << "N_Cycles must be a whole number" << 0 << 0;
+        QTest::newRow("negative time") << QByteArray(R"({"mode":"AP","exposureSec":-5})")
+                                       << "exposureSec must be a number" << 0 << 0;
+        QTest::newRow("text for a number") << QByteArray(R"({"mode":"AP","cycleSec":"30"})")
+                                           << "cycleSec must be a number" << 0 << 0;
+        QTest::newRow("number for a flag") << QByteArray(R"({"mode":"AP","clockwise":1})")
+                                           << "clockwise must be true or false" << 0 << 0;
+        QTest::newRow("speed at the limit")
+            << QByteArray(R"({"mode":"AP","speedDps":0.20833333333333334})") << "" << 1 << 0;
+        QTest::newRow("speed above the limit")
+            << QByteArray(R"({"mode":"AP","speedDps":0.21})") << "above the limit" << 0 << 0;
+        QTest::newRow("array") << QByteArray(R"([{"mode":"AP"}])") << "one JSON object" << 0 << 0;
+        QTest::newRow("truncated") << QByteArray(R"({"mode":"AP",)") << "offset 13" << 0 << 0;
+        QTest::newRow("empty") << QByteArray() << "not valid JSON" << 0 << 0;
+        QTest::newRow("binary") << QByteArray("\x00\xff\xfe", 3) << "not valid JSON" << 0 << 0;
+    }
+    void programs() {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, error);
+        QFETCH(int, mode);
+        QFETCH(int, cycles);
+        QString message;
+        const auto p = parseProgram(json, &message);
+        if (error.isEmpty()) {
+            QVERIFY2(p, qPrintable(message));
+            QCOMPARE(int(p->mode), mode);
+            QCOMPARE(p->N_Cycles, cycles);
+        } else {
+            QVERIFY(!p);
+            QVERIFY2(message.contains(error), qPrintable(message));
+        }
+    }
+
+    void programDerivesTheEffectiveCycle() {
+        QString message;
+        const auto p = parseProgram(R"({"mode":"AP","cycleSec":30,"exposureSec":25})", &message);
+        QVERIFY2(p, qPrintable(message));
+        QCOMPARE(p->effectiveCycleSec, 30.0);
+    }
+
+    void wifiSettingsAboutToBeWritten_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("security");
+        QTest::addColumn<QString>("apSsid");
+        QTest::addColumn<QString>("apPass");
+        QTest::addColumn<QString>("staSsid");
+        QTest::addColumn<QString>("staIp");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("open access point") << 2 << 0 << "Tracker"
+                                           << ""
+                                           << ""
+                                           << ""
+                                           << "";
+        QTest::newRow("secured access point") << 2 << 3 << "Tracker"
+                                              << "starlight"
+                                              << ""
+                                              << ""
+                                              << "";
+        QTest::newRow("short password") << 2 << 3 << "Tracker"
+                                        << "short"
+                                        << ""
+                                        << ""
+                                        << "password of 8 to 63";
+        QTest::newRow("nameless access point") << 2 << 0 << ""
+                                               << ""
+                                               << ""
+                                               << ""
+                                               << "needs a name";
+        QTest::newRow("station") << 1 << 0 << ""
+                                 << ""
+                                 << "home"
+                                 << "10.0.0.7"
+                                 << "";
+        QTest::newRow("station by DHCP") << 1 << 0 << ""
+                                         << ""
+                                         << "home"
+                                         << ""
+                                         << "";
+        QTest::newRow("station without network") << 1 << 0 << ""
+                                                 << ""
+                                                 << ""
+                                                 << ""
+                                                 << "name of the network";
+        QTest::newRow("station address") << 1 << 0 << ""
+                                         << ""
+                                         << "home"
+                                         << "10.0.7"
+                                         << "--sta-ip";
+        QTest::newRow("both, station unnamed") << 3 << 0 << "Tracker"
+                                               << ""
+                                               << ""
+                                               << ""
+                                               << "name of the network";
+    }
+    void wifiSettingsAboutToBeWritten() {
+        QFETCH(int, mode);
+        QFETCH(int, security);
+        QFETCH(QString, apSsid);
+        QFETCH(QString, apPass);
+        QFETCH(QString, staSsid);
+        QFETCH(QString, staIp);
+        QFETCH(QString, error);
+        WifiSettings w;
+        w.mode = WifiMode_::E(mode);
+        w.AP_SEC = WifiSec_::E(security);
+        w.AP_SSID = apSsid;
+        w.AP_pass = apPass;
+        w.STA_SSID = staSsid;
+        w.STA_fixedIP = staIp;
+        const QString message = checkWifiSettings(w);
+        if (error.isEmpty())
+            QVERIFY2(message.isEmpty(), qPrintable(message));
+        else
+            QVERIFY2(message.contains(error), qPrintable(message));
+    }
+
+    void changesKeepWhatIsNotGiven() {
+        WifiSettings current;
+        current.AP_SSID = "Tracker";
+        current.STA_SSID = "home";
+        WifiChanges c;
+        c.mode = WifiMode_::E::Both;
+        c.staPass = "secret12";
+        const WifiSettings next = applyWifiChanges(current, c);
+        QCOMPARE(next.mode, WifiMode_::E::Both);
+        QCOMPARE(next.AP_SSID, QString("Tracker"));
+        QCOMPARE(next.STA_SSID, QString("home"));
+        QCOMPARE(next.STA_pass, QString("secret12"));
+    }
+
+    void reticleReading_data() {
+        QTest::addColumn<double>("angle");
+        QTest::addColumn<QString>("reading");
+        const double pi = std::numbers::pi;
+        QTest::newRow("top") << 0.0 << "12:00";
+        QTest::newRow("half turn") << pi << "06:00";
+        QTest::newRow("quarter turn") << pi / 2 << "03:00";
+        QTest::newRow("negative quarter") << -pi / 2 << "09:00";
+        QTest::newRow("full turn") << 2 * pi << "12:00";
+        QTest::newRow("just short of a turn") << 2 * pi - 1e-6 << "12:00";
+        QTest::newRow("one and a half turns") << 3 * pi << "06:00";
+        QTest::newRow("one minute past one") << (1 + 1.0 / 60) * pi / 6 << "01:01";
+        QTest::newRow("Polaris at the J2000 epoch") << -1.090856119499385 << "09:55";
+    }
+    void reticleReading() {
+        QFETCH(double, angle);
+        QFETCH(QString, reading);
+        QCOMPARE(reticleClock(angle), reading);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVelmoractlArgs)
+#include "test_velmoractl_args.moc"
