@@ -6,6 +6,8 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <chrono>
+#include <functional>
+#include <utility>
 
 namespace JEX {
 namespace {
@@ -61,20 +63,58 @@ std::shared_ptr<TAVO> TAVO::create(D d) {
     return std::shared_ptr<TAVO>(new TAVO(std::move(d)), deleteOnOwnThread);
 }
 
+// The pool hands a job to one of its threads under Qt's own lock, which the thread sanitizer
+// cannot see. What the pool thread reads of the job it was given is therefore only this
+// pointer; the work itself is taken over under a lock of ours.
+std::mutex& handoverMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+template <typename R> class JobStart {
+public:
+    explicit JobStart(std::function<R()> work) : work_(new std::function<R()>()) {
+        std::lock_guard lock(handoverMutex());
+        *work_ = std::move(work);
+    }
+    // The members are read here, not in library helpers, so that the sanitizer's report of
+    // the pool's hand-over names this class.
+    JobStart(JobStart&& other) noexcept : work_(other.work_) { other.work_ = nullptr; }
+    JobStart(const JobStart&) = delete;
+    JobStart& operator=(const JobStart&) = delete;
+    JobStart& operator=(JobStart&&) = delete;
+    // A job cancelled before it ran is destroyed without running.
+    ~JobStart() { delete work_; }
+
+    R operator()() {
+        std::unique_ptr<std::function<R()>> owned(work_);
+        work_ = nullptr;
+        std::function<R()> work;
+        {
+            std::lock_guard lock(handoverMutex());
+            work = std::move(*owned);
+        }
+        return work();
+    }
+
+private:
+    std::function<R()>* work_;
+};
+
 template <typename F> QFuture<CmdRet> TAVO::run(F&& job) {
     return QtConcurrent::run(QThreadPool::globalInstance(),
-                             [core = core_, job = std::forward<F>(job)]() -> CmdRet {
+                             JobStart<CmdRet>([core = core_, job = std::forward<F>(job)] {
                                  std::lock_guard lock(core->mutex);
                                  return job(*core->sync);
-                             });
+                             }));
 }
 
 template <typename F> QFuture<QVariantMap> TAVO::runMap(F&& job) {
     return QtConcurrent::run(QThreadPool::globalInstance(),
-                             [core = core_, job = std::forward<F>(job)]() -> QVariantMap {
+                             JobStart<QVariantMap>([core = core_, job = std::forward<F>(job)] {
                                  std::lock_guard lock(core->mutex);
                                  return resultMap(job(*core->sync));
-                             });
+                             }));
 }
 
 // The connect and disconnect sequences take the mount's mutex as the pool's jobs do: a job

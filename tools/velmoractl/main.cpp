@@ -136,11 +136,10 @@ int usageError(const QString& error) {
 // Waits for something another thread announces.
 class Signal {
 public:
+    // Notifies under the lock: a waiter that sees the flag may destroy this at once.
     void raise() {
-        {
-            std::lock_guard lock(mutex_);
-            raised_ = true;
-        }
+        std::lock_guard lock(mutex_);
+        raised_ = true;
         cv_.notify_all();
     }
     template <typename Rep, typename Period> bool wait(std::chrono::duration<Rep, Period> limit) {
@@ -225,16 +224,20 @@ public:
 
     // kExitOk with tavo set, or the exit status and why not.
     int open(QString* error) {
-        std::atomic<bool> connected{false};
-        Signal done;
-        connectable_->startSession(SessionRequest{[&](bool c) {
-                                                      connected = c;
-                                                      done.raise();
+        // The request may be answered on another thread after this function has returned.
+        struct Outcome {
+            std::atomic<bool> connected{false};
+            Signal done;
+        };
+        auto outcome = std::make_shared<Outcome>();
+        connectable_->startSession(SessionRequest{[outcome](bool c) {
+                                                      outcome->connected = c;
+                                                      outcome->done.raise();
                                                   },
                                                   {}});
         const auto deadline = Steady::now() + kConnectLimit;
         while (Steady::now() < deadline) {
-            if (done.wait(std::chrono::milliseconds(20)) && connected) {
+            if (outcome->done.wait(std::chrono::milliseconds(20)) && outcome->connected) {
                 tavo = container_->get();
                 if (tavo)
                     return kExitOk;
@@ -267,8 +270,13 @@ public:
             return;
         connectable_->startNextAction();
         const auto deadline = Steady::now() + kDisconnectLimit;
-        while (connectable_->state() != ConnectableState_::E::NotShown && Steady::now() < deadline)
+        for (;;) {
+            changed_.reset();
+            if (connectable_->state() == ConnectableState_::E::NotShown ||
+                Steady::now() >= deadline)
+                break;
             changed_.wait(std::chrono::milliseconds(20));
+        }
         // The last hold on the mount object goes here, on the thread it lives in.
         tavo.reset();
     }
@@ -277,10 +285,11 @@ public:
     std::shared_ptr<TAVOTaskState> taskState;
 
 private:
+    // Declared first, gone last: the model announces its changes here until it is gone.
+    Signal changed_;
     std::shared_ptr<ConnectionSettings> settings_;
     std::shared_ptr<TAVOContainer> container_;
     std::shared_ptr<TAVOConnectable> connectable_;
-    Signal changed_;
 };
 
 CmdRetType typeOf(const QVariantMap& map) {
@@ -474,13 +483,14 @@ Result light(Connection& c, bool on) {
 }
 
 Result position(Connection& c) {
-    Signal read;
+    // A reading may still be announced on a task thread after this function has returned.
+    auto read = std::make_shared<Signal>();
     const QMetaObject::Connection watch = QObject::connect(
-        c.tavo.get(), &ITAVO::positionChanged, c.tavo.get(), [&read] { read.raise(); },
+        c.tavo.get(), &ITAVO::positionChanged, c.tavo.get(), [read] { read->raise(); },
         Qt::DirectConnection);
     c.tavo->setPeriodicPositionRead(true);
     // A reading is due at once or within half a second; each try may take every resend.
-    const bool got = read.wait(std::chrono::milliseconds(600 + 2 * c.replyLimitMs()));
+    const bool got = read->wait(std::chrono::milliseconds(600 + 2 * c.replyLimitMs()));
     c.tavo->setPeriodicPositionRead(false);
     QObject::disconnect(watch);
     if (!got)
