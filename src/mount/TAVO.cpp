@@ -66,25 +66,25 @@ std::shared_ptr<TAVO> TAVO::create(D d) {
 // The pool hands a job to one of its threads under Qt's own lock, which the thread sanitizer
 // cannot see. What the pool thread reads of the job it was given is therefore only this
 // pointer; the work itself is taken over under a lock of ours.
-std::mutex& handoverMutex() {
+static std::mutex& handoverMutex() {
     static std::mutex mutex;
     return mutex;
 }
 
-template <typename R> class JobStart {
+template <typename R> class TAVOJobStart {
 public:
-    explicit JobStart(std::function<R()> work) : work_(new std::function<R()>()) {
+    explicit TAVOJobStart(std::function<R()> work) : work_(new std::function<R()>()) {
         std::lock_guard lock(handoverMutex());
         *work_ = std::move(work);
     }
     // The members are read here, not in library helpers, so that the sanitizer's report of
     // the pool's hand-over names this class.
-    JobStart(JobStart&& other) noexcept : work_(other.work_) { other.work_ = nullptr; }
-    JobStart(const JobStart&) = delete;
-    JobStart& operator=(const JobStart&) = delete;
-    JobStart& operator=(JobStart&&) = delete;
+    TAVOJobStart(TAVOJobStart&& other) noexcept : work_(other.work_) { other.work_ = nullptr; }
+    TAVOJobStart(const TAVOJobStart&) = delete;
+    TAVOJobStart& operator=(const TAVOJobStart&) = delete;
+    TAVOJobStart& operator=(TAVOJobStart&&) = delete;
     // A job cancelled before it ran is destroyed without running.
-    ~JobStart() { delete work_; }
+    ~TAVOJobStart() { delete work_; }
 
     R operator()() {
         std::unique_ptr<std::function<R()>> owned(work_);
@@ -103,7 +103,7 @@ private:
 
 template <typename F> QFuture<CmdRet> TAVO::run(F&& job) {
     return QtConcurrent::run(QThreadPool::globalInstance(),
-                             JobStart<CmdRet>([core = core_, job = std::forward<F>(job)] {
+                             TAVOJobStart<CmdRet>([core = core_, job = std::forward<F>(job)] {
                                  std::lock_guard lock(core->mutex);
                                  return job(*core->sync);
                              }));
@@ -111,7 +111,7 @@ template <typename F> QFuture<CmdRet> TAVO::run(F&& job) {
 
 template <typename F> QFuture<QVariantMap> TAVO::runMap(F&& job) {
     return QtConcurrent::run(QThreadPool::globalInstance(),
-                             JobStart<QVariantMap>([core = core_, job = std::forward<F>(job)] {
+                             TAVOJobStart<QVariantMap>([core = core_, job = std::forward<F>(job)] {
                                  std::lock_guard lock(core->mutex);
                                  return resultMap(job(*core->sync));
                              }));
