@@ -224,8 +224,4 @@ void TAVOConnectable::cancelSession() {
     core_->setState(State::NotShown, QString());
 }
 
-void TAVOConnectable::linkOpened(const JexConverserEtal& link) {
-    core_->linkOpened(link);
-}
-
 } // namespace JEX

@@ -44,9 +44,6 @@ public:
     Q_INVOKABLE void selectDevice(int deviceIndex) override;
     Q_INVOKABLE void cancelSession() override;
 
-    // The handler the helper calls on its background thread with an opened link.
-    void linkOpened(const JexConverserEtal& link);
-
 private:
     // Everything the helper's callbacks and the connect and disconnect threads use; they
     // hold it, so that this object may go while they still run.

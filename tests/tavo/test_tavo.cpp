@@ -102,7 +102,8 @@ QStringList oneStart(const TAVOParamSet& params) {
     if (rig.tavo->syncOnConnect().type != CmdRetType::Ok)
         return {"<connect failed>"};
     rig.stack.clearTranscript();
-    if (rig.tavo->programAutoMode(params).result().type != CmdRetType::Ok)
+    // Straight through the synchronisation: the pool's threads are left for the test itself.
+    if (rig.sync->programAutoMode(params).type != CmdRetType::Ok)
         return {"<start failed>"};
     return memoryTraffic(rig.stack.requests());
 }
