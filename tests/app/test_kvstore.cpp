@@ -2,13 +2,13 @@
 #include "QmlKVStore.h"
 #include "QtFileUtil.h"
 #include "QtKVStore.h"
+#include "SettingsFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMetaMethod>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -24,39 +24,18 @@ using namespace JEX;
 class TestKVStore : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> tempDir_;
-    QString dataDir_;
-    std::shared_ptr<QtFileUtil> fileUtil_;
+    // The data directory does not exist yet: the first save must create it.
+    std::unique_ptr<Test::SettingsFile> file_;
 
-    QString settingsPath() const { return dataDir_ + QStringLiteral("/Settings.txt"); }
-
-    std::shared_ptr<QtKVStore> openStore() {
-        return std::make_shared<QtKVStore>(QStringLiteral("Settings.txt"), fileUtil_);
-    }
-
-    void writeFile(const QByteArray& bytes) {
-        QDir().mkpath(dataDir_);
-        QFile file(settingsPath());
-        QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate),
-                 qPrintable(file.errorString()));
-        QCOMPARE(file.write(bytes), bytes.size());
-    }
-
-    QByteArray readFile() const {
-        QFile file(settingsPath());
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return file.readAll();
-    }
+    QString settingsPath() const { return file_->path(); }
+    std::shared_ptr<QtKVStore> openStore() { return file_->openStore(); }
+    void writeFile(const QByteArray& bytes) { QVERIFY(file_->write(bytes)); }
+    QByteArray readFile() const { return file_->readBytes(); }
 
 private slots:
     void init() {
-        tempDir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(tempDir_->isValid());
-        // A directory that does not exist yet: the first save must create it.
-        dataDir_ = tempDir_->filePath(QStringLiteral("data/KD208"));
-        qputenv("VELMORA_DATA_DIR", dataDir_.toUtf8());
-        fileUtil_ = std::make_shared<QtFileUtil>("KD208");
+        file_ = std::make_unique<Test::SettingsFile>();
+        QVERIFY(file_->isValid());
     }
 
     void missingFileGivesDefaultsAndFirstSetterCreatesIt() {
@@ -68,7 +47,7 @@ private slots:
         QCOMPARE(store->getDouble("d", 1.25), 1.25);
         QVERIFY(!store->contains("i"));
         QVERIFY(store->getAll().isEmpty());
-        QVERIFY2(!QFileInfo::exists(dataDir_), "reading must not create anything");
+        QVERIFY2(!QFileInfo::exists(file_->dataDir()), "reading must not create anything");
 
         store->setInt("i", 5);
         QCOMPARE(readFile(), QByteArray("{\n    \"i\": 5\n}\n"));
@@ -275,8 +254,7 @@ private slots:
 
     void dataDirectoryThatCannotBeCreatedLogsWarning() {
         writeFile("{\"a\": 1}");
-        dataDir_ = settingsPath() + QStringLiteral("/below-a-file");
-        qputenv("VELMORA_DATA_DIR", dataDir_.toUtf8());
+        file_->setDataDir(settingsPath() + QStringLiteral("/below-a-file"));
         auto store = openStore();
         Test::LogCapture capture;
         store->setInt("i", 4);
@@ -305,16 +283,17 @@ private slots:
         QVERIFY2(capture.lines().size() == 1 && capture.lines().at(0).startsWith(prefix),
                  qPrintable(capture.lines().join('\n')));
         QCOMPARE(readFile(), QByteArray("{\"a\": 1}"));
-        QCOMPARE(QDir(dataDir_).entryList(QDir::Files | QDir::Hidden), QStringList{"Settings.txt"});
+        QCOMPARE(QDir(file_->dataDir()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"Settings.txt"});
         QCOMPARE(store->getString("a", "").size(), size_t(1000));
     }
 
     void emptyFileNameKeepsStoreInMemory() {
-        QtKVStore store(QString(), fileUtil_);
+        QtKVStore store(QString(), std::make_shared<QtFileUtil>("KD208"));
         QVERIFY(store.filePath().isEmpty());
         store.setInt("i", 1);
         QCOMPARE(store.getInt("i", 0), 1);
-        QVERIFY(!QFileInfo::exists(dataDir_));
+        QVERIFY(!QFileInfo::exists(file_->dataDir()));
 
         QtKVStore noUtil(QStringLiteral("Settings.txt"), nullptr);
         noUtil.setBool("b", true);

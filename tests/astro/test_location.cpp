@@ -4,17 +4,14 @@
 #include "Location.h"
 #include "LogCapture.h"
 #include "MemoryKVStore.h"
-#include "QtFileUtil.h"
 #include "QtKVStore.h"
+#include "SettingsFile.h"
 
-#include <QDir>
 #include <QFile>
-#include <QJsonDocument>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -60,35 +57,17 @@ CLocation place(double longitude, double latitude, bool mock, double altitude, d
 class TestLocation : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> tempDir_;
-    QString dataDir_;
-    std::shared_ptr<QtFileUtil> fileUtil_;
+    std::unique_ptr<Test::SettingsFile> file_;
 
-    QString settingsPath() const { return dataDir_ + QStringLiteral("/Settings.txt"); }
-    std::shared_ptr<QtKVStore> openStore() {
-        return std::make_shared<QtKVStore>(QStringLiteral("Settings.txt"), fileUtil_);
-    }
-    void writeFile(const QByteArray& bytes) {
-        QDir().mkpath(dataDir_);
-        QFile file(settingsPath());
-        QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate),
-                 qPrintable(file.errorString()));
-        QCOMPARE(file.write(bytes), bytes.size());
-    }
-    QJsonObject readFile() const {
-        QFile file(settingsPath());
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QJsonDocument::fromJson(file.readAll()).object();
-    }
+    QString settingsPath() const { return file_->path(); }
+    std::shared_ptr<QtKVStore> openStore() { return file_->openStore(); }
+    void writeFile(const QByteArray& bytes) { QVERIFY(file_->write(bytes)); }
+    QJsonObject readFile() const { return file_->readObject(); }
 
 private slots:
     void init() {
-        tempDir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(tempDir_->isValid());
-        dataDir_ = tempDir_->filePath(QStringLiteral("KD208"));
-        qputenv("VELMORA_DATA_DIR", dataDir_.toUtf8());
-        fileUtil_ = std::make_shared<QtFileUtil>("KD208");
+        file_ = std::make_unique<Test::SettingsFile>();
+        QVERIFY(file_->isValid());
     }
 
     void freshInstallHasDefaultsInTheNorth() {

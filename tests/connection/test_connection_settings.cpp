@@ -1,13 +1,10 @@
 #include "ConnectionSettings.h"
-#include "QtFileUtil.h"
 #include "QtKVStore.h"
+#include "SettingsFile.h"
 
-#include <QDir>
 #include <QFile>
-#include <QJsonDocument>
 #include <QSerialPortInfo>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <atomic>
@@ -89,37 +86,24 @@ private:
 class TestConnectionSettings : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> tempDir_;
+    std::unique_ptr<Test::SettingsFile> file_;
     std::shared_ptr<RecordingStore> store_;
     QStringList ports_;
 
-    QString settingsPath() const { return tempDir_->filePath("Settings.txt"); }
-
-    void writeSettings(const QByteArray& json) {
-        QFile file(settingsPath());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(json);
-    }
-
-    QJsonObject savedSettings() const {
-        QFile file(settingsPath());
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QJsonDocument::fromJson(file.readAll()).object();
-    }
+    QString settingsPath() const { return file_->path(); }
+    void writeSettings(const QByteArray& json) { QVERIFY(file_->write(json)); }
+    QJsonObject savedSettings() const { return file_->readObject(); }
 
     // A store and settings object on what the file holds now.
     std::unique_ptr<ConnectionSettings> open() {
-        store_ = std::make_shared<RecordingStore>(std::make_shared<QtKVStore>(
-            QStringLiteral("Settings.txt"), std::make_shared<QtFileUtil>("KD208")));
+        store_ = std::make_shared<RecordingStore>(file_->openStore());
         return std::make_unique<ConnectionSettings>(store_, [this] { return ports_; });
     }
 
 private slots:
     void init() {
-        tempDir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(tempDir_->isValid());
-        qputenv("VELMORA_DATA_DIR", tempDir_->path().toUtf8());
+        file_ = std::make_unique<Test::SettingsFile>();
+        QVERIFY(file_->isValid());
         ports_.clear();
     }
 
