@@ -43,12 +43,18 @@ class TestSimFaults : public QObject {
         return InProcessEndpoint(controller_, channel)(SimTest::bytes(request));
     }
 
+    static SimConfig configWith(const Faults& faults, uint64_t seed) {
+        SimConfig config;
+        config.faults = faults;
+        config.seed = seed;
+        return config;
+    }
+
     // Which of n requests of one letter lose their reply.
     static std::vector<bool> lossPattern(uint64_t seed, int n) {
         Faults faults;
         faults.replyLoss = 0.5;
-        MotorController controller(SimConfig{{}, {}, faults, seed},
-                                   std::make_shared<ManualClock>());
+        MotorController controller(configWith(faults, seed), std::make_shared<ManualClock>());
         std::vector<bool> lost;
         for (int i = 0; i < n; ++i)
             lost.push_back(!controller.handle(SimTest::bytes(":j1\r")).reply);
@@ -205,7 +211,7 @@ private slots:
         Faults faults;
         faults.replyLoss = 0.5;
         faults.garbage = 0.5;
-        MotorController controller(SimConfig{{}, {}, faults, 7}, std::make_shared<ManualClock>());
+        MotorController controller(configWith(faults, 7), std::make_shared<ManualClock>());
         for (int i = 0; i < 200; ++i)
             QCOMPARE(!controller.handle(SimTest::bytes(":j1\r")).reply, bool(a[i]));
     }
