@@ -73,8 +73,11 @@ std::string toJsonLine(const Exchange& e) {
     out += ",\"delay_ms\":" + std::to_string(e.delayMs);
     out += ",\"copies\":" + std::to_string(e.copies);
     out += ",\"faults\":[";
-    for (size_t i = 0; i < e.faults.size(); ++i)
-        out += (i ? "," : "") + jsonText(e.faults[i]);
+    for (size_t i = 0; i < e.faults.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        out += jsonText(e.faults[i]);
+    }
     out += "],\"note\":" + jsonText(e.note) + "}";
     return out;
 }
