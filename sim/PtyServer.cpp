@@ -73,29 +73,16 @@ bool PtyServer::start(std::string* error) {
     fcntl(slave_, F_SETFD, FD_CLOEXEC);
     fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
 
-    int pipeFds[2];
-    if (pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0)
-        return fail("pipe2() failed");
-    wakeRead_ = pipeFds[0];
-    wakeWrite_ = pipeFds[1];
-
-    scheduler_ = std::make_unique<ReplyScheduler>();
-    thread_ = std::thread([this] { run(); });
+    if (!thread_.start([this] { run(); }, error)) {
+        stop();
+        return false;
+    }
     return true;
 }
 
 void PtyServer::stop() {
-    if (wakeWrite_ >= 0) {
-        const char byte = 'x';
-        [[maybe_unused]] auto written = write(wakeWrite_, &byte, 1);
-    }
-    if (thread_.joinable())
-        thread_.join();
-    if (scheduler_) {
-        scheduler_->stop();
-        scheduler_.reset();
-    }
-    for (int* fd : {&master_, &slave_, &wakeRead_, &wakeWrite_}) {
+    thread_.stop();
+    for (int* fd : {&master_, &slave_}) {
         if (*fd >= 0)
             close(*fd);
         *fd = -1;
@@ -125,7 +112,7 @@ void PtyServer::onLine(const Bytes& line) {
             [[maybe_unused]] auto written = write(fd, reply.data(), reply.size());
     };
     if (response.delay.count() > 0)
-        scheduler_->schedule(ReplyScheduler::Clock::now() + response.delay, send);
+        thread_.scheduler().schedule(ReplyScheduler::Clock::now() + response.delay, send);
     else
         send();
 }
@@ -135,7 +122,7 @@ void PtyServer::run() {
     bool inLine = false;
     uint8_t buffer[256];
     for (;;) {
-        pollfd fds[2] = {{master_, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
+        pollfd fds[2] = {{master_, POLLIN, 0}, {thread_.wakeFd(), POLLIN, 0}};
         if (poll(fds, 2, -1) < 0) {
             if (errno == EINTR)
                 continue;
@@ -145,7 +132,7 @@ void PtyServer::run() {
             return;
         if (!(fds[0].revents & POLLIN)) {
             // A hang-up without data would wake poll at once forever; wait for stop instead.
-            pollfd wake{wakeRead_, POLLIN, 0};
+            pollfd wake{thread_.wakeFd(), POLLIN, 0};
             if (poll(&wake, 1, 100) > 0)
                 return;
             continue;

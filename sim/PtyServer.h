@@ -4,11 +4,10 @@
 // controller's current baud rate; the baud command changes that rate once acknowledged.
 
 #include "MotorController.h"
-#include "ReplyScheduler.h"
+#include "ServerThread.h"
 
 #include <memory>
 #include <string>
-#include <thread>
 
 namespace JEX::Sim {
 
@@ -42,11 +41,8 @@ private:
     // Held open so that the terminal keeps its settings while the console closes and
     // reopens it.
     int slave_ = -1;
-    int wakeRead_ = -1;
-    int wakeWrite_ = -1;
     std::string slavePath_;
-    std::unique_ptr<ReplyScheduler> scheduler_;
-    std::thread thread_;
+    ServerThread thread_;
 };
 
 } // namespace JEX::Sim

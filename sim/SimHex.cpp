@@ -19,8 +19,19 @@ std::optional<uint8_t> byteAt(std::string_view digits, size_t index) {
     return static_cast<uint8_t>(hi << 4 | lo);
 }
 
-bool acceptableLength(std::string_view digits) {
-    return digits.size() % 2 == 0 && digits.size() <= 8;
+// Up to four bytes of two digits each, least significant first when little.
+std::optional<uint32_t> parse(std::string_view digits, bool little) {
+    if (digits.size() % 2 != 0 || digits.size() > 8)
+        return std::nullopt;
+    uint32_t value = 0;
+    const size_t count = digits.size() / 2;
+    for (size_t i = 0; i < count; ++i) {
+        const auto byte = byteAt(digits, i);
+        if (!byte)
+            return std::nullopt;
+        value |= uint32_t(*byte) << (8 * (little ? i : count - 1 - i));
+    }
+    return value;
 }
 } // namespace
 
@@ -49,29 +60,11 @@ std::string big(uint32_t value, int byteCount) {
 }
 
 std::optional<uint32_t> parseLittle(std::string_view digits) {
-    if (!acceptableLength(digits))
-        return std::nullopt;
-    uint32_t value = 0;
-    for (size_t i = 0; i < digits.size() / 2; ++i) {
-        const auto byte = byteAt(digits, i);
-        if (!byte)
-            return std::nullopt;
-        value |= uint32_t(*byte) << (8 * i);
-    }
-    return value;
+    return parse(digits, true);
 }
 
 std::optional<uint32_t> parseBig(std::string_view digits) {
-    if (!acceptableLength(digits))
-        return std::nullopt;
-    uint32_t value = 0;
-    for (size_t i = 0; i < digits.size() / 2; ++i) {
-        const auto byte = byteAt(digits, i);
-        if (!byte)
-            return std::nullopt;
-        value = value << 8 | *byte;
-    }
-    return value;
+    return parse(digits, false);
 }
 
 bool allDigits(std::string_view digits) {

@@ -3,7 +3,6 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -58,40 +57,24 @@ bool UdpServer::start(const std::string& address, uint16_t port, std::string* er
     port_ = ntohs(bound.sin_port);
     address_ = host;
 
-    int pipeFds[2];
-    if (pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0)
-        return fail(std::string("pipe2() failed: ") + std::strerror(errno));
-    wakeRead_ = pipeFds[0];
-    wakeWrite_ = pipeFds[1];
-
-    scheduler_ = std::make_unique<ReplyScheduler>();
-    thread_ = std::thread([this] { run(); });
+    if (!thread_.start([this] { run(); }, error)) {
+        stop();
+        return false;
+    }
     return true;
 }
 
 void UdpServer::stop() {
-    if (wakeWrite_ >= 0) {
-        const char byte = 'x';
-        [[maybe_unused]] auto written = write(wakeWrite_, &byte, 1);
-    }
-    if (thread_.joinable())
-        thread_.join();
-    // Pending late replies go with the scheduler, before their socket does.
-    if (scheduler_) {
-        scheduler_->stop();
-        scheduler_.reset();
-    }
-    for (int* fd : {&fd_, &wakeRead_, &wakeWrite_}) {
-        if (*fd >= 0)
-            close(*fd);
-        *fd = -1;
-    }
+    thread_.stop();
+    if (fd_ >= 0)
+        close(fd_);
+    fd_ = -1;
 }
 
 void UdpServer::run() {
     std::vector<uint8_t> buffer(DatagramBuffer);
     for (;;) {
-        pollfd fds[2] = {{fd_, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
+        pollfd fds[2] = {{fd_, POLLIN, 0}, {thread_.wakeFd(), POLLIN, 0}};
         if (poll(fds, 2, -1) < 0) {
             if (errno == EINTR)
                 continue;
@@ -121,7 +104,7 @@ void UdpServer::run() {
                        sizeof from);
         };
         if (response.delay.count() > 0)
-            scheduler_->schedule(ReplyScheduler::Clock::now() + response.delay, send);
+            thread_.scheduler().schedule(ReplyScheduler::Clock::now() + response.delay, send);
         else
             send();
     }

@@ -4,13 +4,12 @@
 // hears datagrams sent to a broadcast address.
 
 #include "MotorController.h"
-#include "ReplyScheduler.h"
+#include "ServerThread.h"
 
 #include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <thread>
 
 namespace JEX::Sim {
 
@@ -38,12 +37,9 @@ private:
 
     std::shared_ptr<MotorController> controller_;
     int fd_ = -1;
-    int wakeRead_ = -1;
-    int wakeWrite_ = -1;
     uint16_t port_ = 0;
     std::string address_;
-    std::unique_ptr<ReplyScheduler> scheduler_;
-    std::thread thread_;
+    ServerThread thread_;
 };
 
 } // namespace JEX::Sim
