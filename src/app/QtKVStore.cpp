@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 namespace JEX {
@@ -44,19 +45,43 @@ void QtKVStore::load() {
     if (filePath_.isEmpty())
         return;
     QFile file(filePath_);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
+    if (!QFileInfo(filePath_).isFile() || !file.open(QIODevice::ReadOnly))
+        return;
+    // Anything but a JSON object (binary, an array, a huge file) leaves the store empty, and
+    // the file is set aside before the first save would replace it.
+    unreadable_ = file.size() > 0;
+    if (file.size() > kMaxFileBytes)
         return;
     const QByteArray bytes = file.read(kMaxFileBytes + 1);
     if (bytes.size() > kMaxFileBytes)
         return;
-    // Anything but a JSON object (empty, binary, an array) leaves the store empty.
-    data_ = QJsonDocument::fromJson(bytes).object();
+    const QJsonDocument document = QJsonDocument::fromJson(bytes);
+    if (!document.isObject())
+        return;
+    data_ = document.object();
+    unreadable_ = false;
+}
+
+void QtKVStore::setAsideUnreadableLocked() {
+    if (!unreadable_)
+        return;
+    const QString aside = filePath_ + QStringLiteral(".unreadable");
+    if (std::rename(QFile::encodeName(filePath_).constData(),
+                    QFile::encodeName(aside).constData()) != 0) {
+        char reason[128];
+        log("Warning: cannot keep unreadable settings file as %s: %s", qUtf8Printable(aside),
+            strerror_r(errno, reason, sizeof reason));
+        return;
+    }
+    unreadable_ = false;
+    log("Warning: unreadable settings file kept as %s", qUtf8Printable(aside));
 }
 
 void QtKVStore::saveLocked() {
     if (filePath_.isEmpty())
         return;
     QDir().mkpath(QFileInfo(filePath_).absolutePath());
+    setAsideUnreadableLocked();
     // QSaveFile writes a temporary file and renames it over the old one, so a crash or power
     // loss mid-save leaves either the previous or the new settings, never a truncated file.
     QSaveFile file(filePath_);

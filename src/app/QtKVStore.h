@@ -46,12 +46,16 @@ private:
     void set(std::string_view key, const QJsonValue& value);
     void load();
     void saveLocked();
+    void setAsideUnreadableLocked();
 
     const QString fileName_;
     const std::shared_ptr<IFileUtil> fileUtil_;
     const QString filePath_;
     mutable std::mutex mutex_;
     QJsonObject data_;
+    // The file held something that could not be read: it is renamed to "<file>.unreadable"
+    // before the first save, so that what it held is never overwritten.
+    bool unreadable_ = false;
 };
 
 } // namespace JEX

@@ -216,8 +216,22 @@ private slots:
         QCOMPARE(store->getInt("a", 7), 7);
         QCOMPARE(readFile(), content); // reading alone never changes the file
 
+        Test::LogCapture capture;
         store->setBool("b", true);
         QCOMPARE(readFile(), QByteArray("{\n    \"b\": true\n}\n"));
+
+        // What could not be read is kept beside the new file, not overwritten.
+        const QString aside = settingsPath() + ".unreadable";
+        if (content.isEmpty()) {
+            QVERIFY(!QFileInfo::exists(aside));
+            return;
+        }
+        QFile kept(aside);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), content);
+        QVERIFY(capture.lines().contains("Warning: unreadable settings file kept as " + aside));
+        store->setBool("b", false); // set aside once only
+        QCOMPARE(capture.lines().count(), 1);
     }
 
     void hugeFilesAreNotRead() {
@@ -230,6 +244,8 @@ private slots:
         auto store = openStore();
         QVERIFY(store->getAll().isEmpty());
         QCOMPARE(QFileInfo(settingsPath()).size(), QtKVStore::kMaxFileBytes + 1);
+        store->setInt("i", 1);
+        QCOMPARE(QFileInfo(settingsPath() + ".unreadable").size(), QtKVStore::kMaxFileBytes + 1);
 
         // Large but sane files are read.
         QJsonObject big;
