@@ -4,14 +4,14 @@
 #include "Location.h"
 #include "ManualClock.h"
 #include "MemoryKVStore.h"
-#include "SimLink.h"
+#include "MountRig.h"
 
 #include <QTest>
 
 #include <cmath>
 
 using namespace JEX;
-using JEX::Test::SimStack;
+using JEX::Test::MountRig;
 
 namespace {
 
@@ -31,7 +31,7 @@ private:
 class TestAxis : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<SimStack> stack_;
+    std::unique_ptr<MountRig> stack_;
     std::shared_ptr<Test::ManualClock> clock_;
     std::shared_ptr<Location> location_;
     std::shared_ptr<MountAxisTimeContainer> positions_;
@@ -39,7 +39,7 @@ class TestAxis : public QObject {
 
     void connect(const Sim::Identity& identity, std::shared_ptr<IPerMountDataBasic> fine = nullptr,
                  bool singleAxis = true) {
-        stack_ = std::make_unique<SimStack>(identity);
+        stack_ = std::make_unique<MountRig>(identity);
         QCOMPARE(stack_->device->init(singleAxis, 1), CmdRetType::Ok);
         axis_ = std::make_shared<JexMountAxis>(
             stack_->converser, stack_->device, std::make_shared<ControlledCancellable>(), clock_,
@@ -67,7 +67,7 @@ private slots:
     }
 
     void prepareNeedsAnInitialisedDevice() {
-        SimStack stack;
+        MountRig stack;
         JexMountAxis axis(stack.converser, stack.device, std::make_shared<NullCancellable>(),
                           clock_, positions_, location_, std::make_shared<NullPerMountData>());
         QCOMPARE(axis.prepare(), CmdRetType::Other);
@@ -280,7 +280,7 @@ private slots:
     void stopAndWaitHonoursCancellation() {
         Sim::Behaviour slowStop;
         slowStop.stopSec = 3600;
-        stack_ = std::make_unique<SimStack>(*Sim::presetIdentity("3.10-08"), slowStop);
+        stack_ = std::make_unique<MountRig>(*Sim::presetIdentity("3.10-08"), slowStop);
         stack_->device->init(true, 1);
         auto token = std::make_shared<ControlledCancellable>();
         axis_ = std::make_shared<JexMountAxis>(stack_->converser, stack_->device, token, clock_,

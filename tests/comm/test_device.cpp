@@ -6,14 +6,14 @@
 #include "JexDevice.h"
 #include "SLConverser.h"
 #include "ScriptedRawConverser.h"
-#include "SimLink.h"
+#include "MountRig.h"
 
 #include <QTest>
 
 #include <cmath>
 
 using namespace JEX;
-using JEX::Test::SimStack;
+using JEX::Test::MountRig;
 
 namespace {
 
@@ -57,7 +57,7 @@ private slots:
         QFETCH(QByteArray, reply);
         QFETCH(QString, text);
         QFETCH(bool, extended);
-        SimStack stack(preset.toStdString());
+        MountRig stack(preset.toStdString());
         const auto fw = stack.device->readFirmware(0);
         QCOMPARE(fw.type, CmdRetType::Ok);
         const auto exchange = stack.sim->transcript()->last();
@@ -135,7 +135,7 @@ private slots:
     }
 
     void axisStatusOfTheSimulatedMotion() {
-        SimStack stack;
+        MountRig stack;
         QCOMPARE(stack.device->readAxisStatus(0).get(), (AxisStatus{0, true, false, true}));
         stack.sim->handle(Sim::toBytes(":F1\r"));
         stack.sim->handle(Sim::toBytes(":G131\r"));
@@ -147,7 +147,7 @@ private slots:
     void extendedStatusDigits() {
         Sim::Identity id = *Sim::presetIdentity("3.10-08");
         id.extendedStatus = 0x2D5000; // digits 2, D, 5
-        SimStack stack(id);
+        MountRig stack(id);
         int raised = 0;
         stack.device->extendedStatusList.append([&](bool v) {
             QCOMPARE(v, false);
@@ -164,7 +164,7 @@ private slots:
     }
 
     void rejectedExtendedStatusMeansNoCapabilities() {
-        SimStack stack("3.09-08");
+        MountRig stack("3.09-08");
         const auto status = stack.device->readExtendedStatus();
         QCOMPARE(status.type, CmdRetType::Ok);
         QCOMPARE(status.get(), ExtendedStatus{});
@@ -174,7 +174,7 @@ private slots:
     }
 
     void extendedStatusFailureIsNotCached() {
-        SimStack stack;
+        MountRig stack;
         stack.sim->setSilent(true);
         QCOMPARE(stack.device->readExtendedStatus().type, CmdRetType::Timeout);
         QCOMPARE(breach([&] { stack.device->extendedStatus(); }),
@@ -199,7 +199,7 @@ private slots:
         QFETCH(QString, preset);
         QFETCH(bool, singleAxis);
         QFETCH(QList<QByteArray>, requests);
-        SimStack stack(preset.toStdString());
+        MountRig stack(preset.toStdString());
         QCOMPARE(stack.device->init(singleAxis, 1), CmdRetType::Ok);
         QVERIFY(stack.device->isInitialised());
         QCOMPARE(stack.requests(), requests);
@@ -208,7 +208,7 @@ private slots:
     }
 
     void initUsesACachedFirmware() {
-        SimStack stack;
+        MountRig stack;
         stack.device->readFirmware(0);
         stack.clearTranscript();
         QCOMPARE(stack.device->init(true, 1), CmdRetType::Ok);
@@ -216,7 +216,7 @@ private slots:
     }
 
     void initStopsAtTheFirstFailure() {
-        SimStack stack;
+        MountRig stack;
         Sim::Faults faults;
         faults.reject = 1.0;
         faults.letters = "b";
@@ -226,7 +226,7 @@ private slots:
         QCOMPARE(breach([&] { stack.device->rpsToStride(0, SIDEREALRATE); }),
                  std::string("Read null Nullable"));
 
-        SimStack silent;
+        MountRig silent;
         silent.sim->setSilent(true);
         QCOMPARE(silent.device->init(true, 1), CmdRetType::Timeout);
         QCOMPARE(silent.requests().size(), 3); // the firmware query, sent with its two resends
@@ -256,7 +256,7 @@ private slots:
         QFETCH(int, board);
         QFETCH(QByteArray, stepsRequest);
         QFETCH(uint, steps);
-        SimStack stack(identity(uint8_t(major), uint8_t(minor), uint8_t(board)));
+        MountRig stack(identity(uint8_t(major), uint8_t(minor), uint8_t(board)));
         QCOMPARE(stack.device->init(true, 0), CmdRetType::Ok);
         QCOMPARE(stack.requests().at(1), stepsRequest);
         // A quarter turn is a quarter of the steps per revolution.
@@ -264,7 +264,7 @@ private slots:
     }
 
     void conversions() {
-        SimStack stack;
+        MountRig stack;
         QCOMPARE(stack.device->init(true, 1), CmdRetType::Ok);
         IJexDevice& d = *stack.device;
         QCOMPARE(d.angleToSteps(0, kTwoPi), int64_t(2073600));
@@ -281,13 +281,13 @@ private slots:
         QCOMPARE(d.strideToRps(0, 0), 0.0);
         QVERIFY(std::abs(d.strideToRps(0, 62329) / SIDEREALRATE - 1) < 1e-5);
 
-        SimStack modeZero;
+        MountRig modeZero;
         QCOMPARE(modeZero.device->init(true, 0), CmdRetType::Ok);
         QCOMPARE(modeZero.device->toControllerAngle(0, 0.25), 0.25);
     }
 
     void conversionsNeedAnInitialisedDevice() {
-        SimStack stack;
+        MountRig stack;
         QCOMPARE(breach([&] { stack.device->angleToSteps(0, 1.0); }),
                  std::string("Read null Nullable"));
         QCOMPARE(breach([&] { stack.device->toControllerAngle(0, 1.0); }),
@@ -297,7 +297,7 @@ private slots:
     }
 
     void rateResolutionAndDiagnostics() {
-        SimStack classic;
+        MountRig classic;
         classic.device->init(true, 1);
         const double r0 = classic.device->strideToRps(0, 62329);
         const double r1 = classic.device->strideToRps(0, 62330);
@@ -312,14 +312,14 @@ private slots:
             qPrintable(text));
         QVERIFY2(text.endsWith(" ppm"), qPrintable(text));
 
-        SimStack extended("3.39-80");
+        MountRig extended("3.39-80");
         extended.device->init(true, 1);
         QCOMPARE(extended.device->rateResolution(), 86164.09065 / (1452951.0 * 1024));
         QCOMPARE(extended.device->rateDiagnostics(), std::string());
     }
 
     void baudRateAndFCommands() {
-        SimStack stack;
+        MountRig stack;
         stack.sim->setBaudRate(9600);
         QCOMPARE(stack.device->setBaudRate(0, 115200), CmdRetType::Ok);
         QCOMPARE(stack.device->sendF(0), CmdRetType::Ok);

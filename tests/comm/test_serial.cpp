@@ -19,11 +19,6 @@ using namespace JEX;
 using namespace std::chrono_literals;
 using JEX::Test::bytes;
 
-namespace {
-std::string text(const Bytes& b) {
-    return std::string(b.begin(), b.end());
-}
-} // namespace
 
 class TestSerial : public QObject {
     Q_OBJECT
@@ -73,12 +68,12 @@ private slots:
         QFETCH(QByteArray, reply);
         settings_->setMaxRetryCount(0);
         auto result = converseAsync(":e1\r");
-        QCOMPARE(line_->readUntil(":e1\r", 1000ms), std::string(":e1\r"));
-        line_->write(std::string_view(lineSends.constData(), size_t(lineSends.size())));
+        QCOMPARE(line_->readUntil(":e1\r", 1000ms), QByteArray(":e1\r"));
+        line_->write(lineSends);
         const auto resp = result.get();
         QCOMPARE(int(resp.type), type);
         if (type == int(CmdRetType::Ok))
-            QCOMPARE(QByteArray::fromStdString(text(resp.value.value())), reply);
+            QCOMPARE(Test::qbytes(resp.value.value()), reply);
         else
             QVERIFY(!resp.value.hasValue());
     }
@@ -88,7 +83,7 @@ private slots:
         settings_->setReadTimeoutMs_other(2000);
         auto result = converseAsync(":e1\r");
         line_->readUntil(":e1\r", 1000ms);
-        line_->write(std::string(10, '\0') + std::string(30, 'z'));
+        line_->write(QByteArray(10, '\0') + QByteArray(30, 'z'));
         // Well before the 2 s time-out: the NULs alone end the attempt.
         QCOMPARE(result.wait_for(1500ms), std::future_status::ready);
         QCOMPARE(result.get().type, CmdRetType::Timeout);
@@ -96,9 +91,9 @@ private slots:
 
     void silentLineGetsOneWritePerAttempt() {
         auto result = converseAsync(":f1\r");
-        const std::string seen = line_->read(600ms);
+        const QByteArray seen = line_->read(600ms);
         QCOMPARE(result.get().type, CmdRetType::Timeout);
-        QCOMPARE(seen, std::string(":f1\r:f1\r:f1\r"));
+        QCOMPARE(seen, QByteArray(":f1\r:f1\r:f1\r"));
     }
 
     void drippingNoiseCannotHoldTheLine() {
@@ -119,7 +114,7 @@ private slots:
         settings_->setReadTimeoutMs_other(5000);
         auto result = converseAsync(":e1\r");
         line_->readUntil(":e1\r", 1000ms);
-        line_->closeMaster();
+        line_->close();
         QCOMPARE(result.wait_for(2000ms), std::future_status::ready);
         QCOMPARE(result.get().type, CmdRetType::Timeout);
     }
@@ -127,7 +122,7 @@ private slots:
     void cancellationBeforeAnAttempt() {
         token_->cancel();
         QCOMPARE(converser_->converse(bytes(":e1\r")).type, CmdRetType::Cancel);
-        QCOMPARE(line_->read(50ms), std::string());
+        QCOMPARE(line_->read(50ms), QByteArray());
     }
 
     void closedPortRefusesEverythingButOpen() {
@@ -212,7 +207,7 @@ private slots:
         QVERIFY(etal.serialPort->isOpen());
         auto result =
             std::async(std::launch::async, [&] { return etal.device->readAxisStatus(0); });
-        QCOMPARE(line_->readUntil(":f1\r", 1000ms), std::string(":f1\r"));
+        QCOMPARE(line_->readUntil(":f1\r", 1000ms), QByteArray(":f1\r"));
         line_->write("=111\r");
         const auto status = result.get();
         QCOMPARE(status.type, CmdRetType::Ok);

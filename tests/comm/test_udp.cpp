@@ -19,7 +19,7 @@
 using namespace JEX;
 using namespace std::chrono_literals;
 using JEX::Test::bytes;
-using JEX::Test::text;
+using JEX::Test::qbytes;
 using JEX::Test::UdpPeer;
 
 class TestUdp : public QObject {
@@ -59,7 +59,7 @@ private slots:
         QVERIFY(!resp.value.hasValue());
         QCOMPARE(int(sent.size()), resends + 1);
         for (const auto& d : sent)
-            QCOMPARE(text(d.data), std::string(":e1\r"));
+            QCOMPARE(d.data, QByteArray(":e1\r"));
         // Every attempt of one command goes out from the same socket.
         QCOMPARE(sent.front().from.sin_port, sent.back().from.sin_port);
     }
@@ -72,7 +72,7 @@ private slots:
         mount_->sendTo(request->from, "junk=031080\r");
         const auto resp = result.get();
         QCOMPARE(resp.type, CmdRetType::Ok);
-        QCOMPARE(text(resp.value.value()), std::string("junk=031080\r"));
+        QCOMPARE(qbytes(resp.value.value()), QByteArray("junk=031080\r"));
     }
 
     void lateReplyNeverReachesTheNextCommand() {
@@ -93,7 +93,7 @@ private slots:
         mount_->sendTo(request2->from, "=101\r");
         const auto resp = second.get();
         QCOMPARE(resp.type, CmdRetType::Ok);
-        QCOMPARE(text(resp.value.value()), std::string("=101\r"));
+        QCOMPARE(qbytes(resp.value.value()), QByteArray("=101\r"));
     }
 
     void strayDatagramsQueuedBeforeACommandAreDrained() {
@@ -117,7 +117,7 @@ private slots:
         mount_->sendTo(request2->from, "=01\r");
         const auto resp = result.get();
         QCOMPARE(resp.type, CmdRetType::Ok);
-        QCOMPARE(text(resp.value.value()), std::string("=01\r"));
+        QCOMPARE(qbytes(resp.value.value()), QByteArray("=01\r"));
     }
 
     void replyFromAnotherAddressIsIgnored() {
@@ -132,7 +132,7 @@ private slots:
         mount_->sendTo(request->from, "=GOOD00\r");
         const auto resp = result.get();
         QCOMPARE(resp.type, CmdRetType::Ok);
-        QCOMPARE(text(resp.value.value()), std::string("=GOOD00\r"));
+        QCOMPARE(qbytes(resp.value.value()), QByteArray("=GOOD00\r"));
     }
 
     void onlyForeignRepliesTimeOut() {
@@ -188,7 +188,7 @@ private slots:
         controller->setSilent(false);
         const auto resp = converser.converse(bytes(":e1\r"));
         QCOMPARE(resp.type, CmdRetType::Ok);
-        QCOMPARE(text(resp.value.value()), std::string("=030A08\r"));
+        QCOMPARE(qbytes(resp.value.value()), QByteArray("=030A08\r"));
     }
 
     void simulatedLateReplyNeverReachesTheNextCommand() {
@@ -209,7 +209,7 @@ private slots:
         // The first command's reply is on its way while the second one waits for its own.
         const auto fw = device->converse(Cmd{0, 'e', {}});
         QCOMPARE(fw.type, CmdRetType::Ok);
-        QCOMPARE(text(fw.value.value()), std::string("=030A08\r"));
+        QCOMPARE(qbytes(fw.value.value()), QByteArray("=030A08\r"));
     }
 
     void factoryBuildsAWorkingStack() {
@@ -221,7 +221,7 @@ private slots:
         auto result = std::async(std::launch::async, [&] { return etal.device->readFirmware(0); });
         const auto request = mount_->receive(1000ms);
         QVERIFY(request);
-        QCOMPARE(text(request->data), std::string(":e1\r"));
+        QCOMPARE(request->data, QByteArray(":e1\r"));
         mount_->sendTo(request->from, "=030A08\r");
         const auto fw = result.get();
         QCOMPARE(fw.type, CmdRetType::Ok);

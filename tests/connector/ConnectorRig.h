@@ -1,11 +1,11 @@
 #pragma once
 // The mount factory over the simulated controller's in-process endpoint, as the object graph
-// wires it, with a link maker and a count of the mount objects it made and that went.
+// wires it, with a count of the mount objects it made and that went.
 
 #include "JexConverserEtal.h"
+#include "MountRig.h"
 #include "Location.h"
 #include "MemoryKVStore.h"
-#include "SimLink.h"
 #include "TAVOFactory.h"
 #include "TAVOSettings.h"
 #include "TAVOTaskState.h"
@@ -41,9 +41,5 @@ private:
     std::shared_ptr<TAVOFactory> inner_;
     std::shared_ptr<std::atomic<int>> gone_ = std::make_shared<std::atomic<int>>(0);
 };
-
-inline JexConverserEtal linkOf(const SimStack& stack) {
-    return JexConverserEtal{stack.device, stack.converser, stack.sl, "in-process", nullptr};
-}
 
 } // namespace JEX::Test

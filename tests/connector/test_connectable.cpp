@@ -5,7 +5,7 @@
 #include "ConnectedObjContainer.h"
 #include "ConnectorRig.h"
 #include "ConverserTimeoutForwarder.h"
-#include "MountSim.h"
+#include "MountRig.h"
 #include "TAVOConnectable.h"
 #include "TAVOConnector.h"
 
@@ -19,9 +19,8 @@
 
 using namespace JEX;
 using JEX::Test::CountingFactory;
-using JEX::Test::linkOf;
 using JEX::Test::memoryTraffic;
-using JEX::Test::SimStack;
+using JEX::Test::MountRig;
 using State = ConnectableState_::E;
 using Status = IConnectableHelper::Status;
 
@@ -134,7 +133,7 @@ struct Outcomes {
 class TestConnectable : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<SimStack> stack;
+    std::unique_ptr<MountRig> stack;
     std::shared_ptr<ScriptedHelper> helper;
     std::shared_ptr<TAVOContainer> container;
     std::shared_ptr<TAVOTaskState> taskState;
@@ -149,7 +148,7 @@ class TestConnectable : public QObject {
 
     bool connectNow() {
         model->startSession();
-        std::thread t = helper->openLink(linkOf(*stack));
+        std::thread t = helper->openLink(stack->link());
         t.join();
         return container->get() != nullptr;
     }
@@ -158,7 +157,7 @@ private slots:
     void initTestCase() { registerMountMetaTypes(); }
 
     void init() {
-        stack = std::make_unique<SimStack>();
+        stack = std::make_unique<MountRig>();
         helper = std::make_shared<ScriptedHelper>();
         container = std::make_shared<TAVOContainer>();
         taskState = std::make_shared<TAVOTaskState>();
@@ -294,7 +293,7 @@ private slots:
         QCOMPARE(helper->starts.load(), 1);
         helper->report(Status::Connecting);
         stack->clearTranscript();
-        std::thread t = helper->openLink(linkOf(*stack));
+        std::thread t = helper->openLink(stack->link());
         t.join();
 
         QCOMPARE(recorder->events(), QStringList({"started", "Connecting", "done", "NotShown"}));
@@ -323,7 +322,7 @@ private slots:
     void refusedConnectShowsTheResult() {
         model->startSession(done->request());
         stack->sim->setSilent(true);
-        std::thread t = helper->openLink(linkOf(*stack));
+        std::thread t = helper->openLink(stack->link());
         t.join();
 
         QCOMPARE(recorder->events(),
@@ -366,7 +365,7 @@ private slots:
         slow.fixedDelayMs = 10;
         stack->sim->setFaults(slow);
         model->startSession(done->request());
-        std::thread t = helper->openLink(linkOf(*stack));
+        std::thread t = helper->openLink(stack->link());
         QTRY_VERIFY_WITH_TIMEOUT(recorder->events().contains("Connecting"), 5000);
         model.reset();
         t.join();

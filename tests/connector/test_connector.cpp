@@ -14,7 +14,7 @@
 
 using namespace JEX;
 using JEX::Test::CountingFactory;
-using JEX::Test::SimStack;
+using JEX::Test::MountRig;
 
 namespace {
 
@@ -36,7 +36,7 @@ class TestConnector : public QObject {
     std::shared_ptr<TAVOContainer> container;
     std::shared_ptr<TAVOTaskState> taskState;
     std::shared_ptr<CountingFactory> factory;
-    std::unique_ptr<SimStack> stack;
+    std::unique_ptr<MountRig> stack;
 
 private slots:
     void initTestCase() { registerMountMetaTypes(); }
@@ -47,7 +47,7 @@ private slots:
         container = std::make_shared<TAVOContainer>();
         taskState = std::make_shared<TAVOTaskState>();
         factory = std::make_shared<CountingFactory>(taskState);
-        stack = std::make_unique<SimStack>();
+        stack = std::make_unique<MountRig>();
     }
 
     void mountContainerTellsOnlyOfChanges() {

@@ -9,7 +9,7 @@
 #include "JexDevice.h"
 #include "LogCapture.h"
 #include "SLConverser.h"
-#include "SimLink.h"
+#include "MountRig.h"
 #include "UDPConnectableHelper.h"
 
 #include <QTest>

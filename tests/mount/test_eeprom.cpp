@@ -3,14 +3,14 @@
 
 #include "EEPROMConverser.h"
 #include "JexConverser.h"
-#include "MountSim.h"
+#include "MountRig.h"
 #include "SLConverser.h"
 #include "ScriptedRawConverser.h"
 
 #include <QTest>
 
 using namespace JEX;
-using JEX::Test::MountSim;
+using JEX::Test::MountRig;
 
 namespace {
 
@@ -26,7 +26,7 @@ QString hexBytes(const std::array<uint8_t, Sim::MemorySize>& memory, int from, i
 class TestEEPROM : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MountSim> m_;
+    std::unique_ptr<MountRig> m_;
 
     QList<QByteArray> sent() {
         const auto r = m_->requests();
@@ -41,7 +41,7 @@ class TestEEPROM : public QObject {
 
 private slots:
     void init() {
-        m_ = std::make_unique<MountSim>();
+        m_ = std::make_unique<MountRig>();
         m_->clearTranscript();
     }
 

@@ -2,7 +2,7 @@
 // memory contents byte by byte, the order of the writes on the wire, the rounding rule and
 // the effective cycle of a dithering program.
 
-#include "MountSim.h"
+#include "MountRig.h"
 #include "TAVOParamMemory.h"
 
 #include <QTest>
@@ -12,7 +12,7 @@
 
 using namespace JEX;
 using JEX::Test::memoryTraffic;
-using JEX::Test::MountSim;
+using JEX::Test::MountRig;
 using JEX::Test::writes;
 using JEX::Test::writeU32;
 
@@ -20,7 +20,7 @@ namespace {
 
 constexpr double kSiderealDps = 15.0 / 3600.0; // 24 steps/s on the 3.10 presets: stride 62500
 
-QString hexBytes(MountSim& m, int from, int count) {
+QString hexBytes(MountRig& m, int from, int count) {
     const auto memory = m.sim->memory();
     QString out;
     for (int i = 0; i < count; ++i)
@@ -53,12 +53,12 @@ bool near(double a, double b) {
 class TestProgramMemory : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MountSim> m_;
+    std::unique_ptr<MountRig> m_;
 
     void connect(std::string_view preset) {
         Sim::Behaviour quick;
         quick.programBusySec = 0; // the mount takes each program at once here
-        m_ = std::make_unique<MountSim>(preset, quick);
+        m_ = std::make_unique<MountRig>(preset, quick);
         QVERIFY(m_->initDevice());
         m_->clearTranscript();
     }

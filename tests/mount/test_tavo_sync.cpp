@@ -3,7 +3,7 @@
 // wait, Wi-Fi settings, the three timers and the other settings, the polar-scope light and
 // the capability tests; then every sequence cut short by a fault at each of its requests.
 
-#include "MountSim.h"
+#include "MountRig.h"
 #include "TAVOParamMemory.h"
 
 #include <QSignalSpy>
@@ -15,7 +15,7 @@
 
 using namespace JEX;
 using JEX::Test::memoryTraffic;
-using JEX::Test::MountSim;
+using JEX::Test::MountRig;
 using JEX::Test::reads;
 using JEX::Test::writes;
 using JEX::Test::writeU32;
@@ -24,7 +24,7 @@ namespace {
 
 using Steady = std::chrono::steady_clock;
 
-QString hexBytes(MountSim& m, int from, int count) {
+QString hexBytes(MountRig& m, int from, int count) {
     const auto memory = m.sim->memory();
     QString out;
     for (int i = 0; i < count; ++i)
@@ -96,10 +96,10 @@ bool controllerOwned(int address) {
 class TestTAVOSync : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MountSim> m_;
+    std::unique_ptr<MountRig> m_;
 
     void connect(std::string_view preset, Sim::Behaviour behaviour = {}) {
-        m_ = std::make_unique<MountSim>(preset, behaviour);
+        m_ = std::make_unique<MountRig>(preset, behaviour);
         QVERIFY(m_->initDevice());
         m_->clearTranscript();
     }
@@ -115,7 +115,7 @@ private slots:
     // ---- connect and disconnect ---------------------------------------------------------
 
     void connectSequenceInOrder() {
-        MountSim m;
+        MountRig m;
         m.sim->setMemoryByte(0x00, 1); // a program runs
         m.sim->setMemoryByte(0x1A0, 1);
         QSignalSpy changed(m.sync.get(), &ITAVOSync::propertyChanged);
@@ -136,7 +136,7 @@ private slots:
     void manualMountIsNotAskedForItsProgram() {
         Sim::Behaviour initialised;
         initialised.startInitialised = true;
-        MountSim m("3.10-08", initialised);
+        MountRig m("3.10-08", initialised);
         QCOMPARE(m.sync->syncOnConnect().type, CmdRetType::Ok);
         const QStringList expected = QStringList{":e1", ":a1", ":f1", ":b1"} + reads(0x90, 12) +
                                      reads(0x00, 1) + reads(0x10, 4) + reads(0x04, 2) +
@@ -558,7 +558,7 @@ private slots:
         QFETCH(int, type);
 
         const auto make = [&] {
-            auto m = std::make_unique<MountSim>();
+            auto m = std::make_unique<MountRig>();
             if (sequence == "connect") {
                 m->sim->setMemoryByte(0x00, 1);
                 m->sim->setMemoryByte(0x1A0, 1);
@@ -569,7 +569,7 @@ private slots:
             m->clearTranscript();
             return m;
         };
-        const auto run = [&](MountSim& m) -> CmdRetType {
+        const auto run = [&](MountRig& m) -> CmdRetType {
             if (sequence == "connect")
                 return m.sync->syncOnConnect().type;
             if (sequence == "program")

@@ -3,6 +3,7 @@
 // testing the protocol layer without a transport.
 
 #include "IConverser.h"
+#include "Wire.h"
 
 #include <atomic>
 #include <chrono>
@@ -12,10 +13,6 @@
 #include <thread>
 
 namespace JEX::Test {
-
-inline Bytes bytes(std::string_view text) {
-    return Bytes(text.begin(), text.end());
-}
 
 class ScriptedRawConverser : public IConverserRaw {
 public:

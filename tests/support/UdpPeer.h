@@ -1,6 +1,7 @@
 #pragma once
-// A UDP socket on a loopback address that a test drives by hand: it receives what the
-// console sends and answers whatever the test wants, from wherever the test wants.
+// A UDP socket on a loopback address that a test drives by hand: the mount's end for the
+// console's transport (it receives what the console sends and answers whatever the test
+// wants, from wherever the test wants), or the console's end for a simulated mount.
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -8,11 +9,12 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QByteArray>
+
 #include <chrono>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
-#include <string>
 #include <vector>
 
 namespace JEX::Test {
@@ -20,8 +22,9 @@ namespace JEX::Test {
 class UdpPeer {
 public:
     struct Datagram {
-        std::vector<uint8_t> data;
+        QByteArray data;
         sockaddr_in from{};
+        uint16_t fromPort() const { return ntohs(from.sin_port); }
     };
 
     // Binds to address:port; port 0 picks a free one.
@@ -51,14 +54,19 @@ public:
         if (::poll(&pfd, 1, int(wait.count())) <= 0)
             return std::nullopt;
         Datagram d;
-        d.data.resize(2048);
+        char buffer[2048];
         socklen_t length = sizeof d.from;
-        const ssize_t n = ::recvfrom(fd_, d.data.data(), d.data.size(), 0,
+        const ssize_t n = ::recvfrom(fd_, buffer, sizeof buffer, 0,
                                      reinterpret_cast<sockaddr*>(&d.from), &length);
         if (n < 0)
             return std::nullopt;
-        d.data.resize(size_t(n));
+        d.data = QByteArray(buffer, n);
         return d;
+    }
+    // The next datagram's bytes, or "<none>" when nothing came within the wait.
+    QByteArray next(std::chrono::milliseconds wait) {
+        const auto d = receive(wait);
+        return d ? d->data : QByteArray("<none>");
     }
 
     // Every datagram that arrives within the wait.
@@ -75,24 +83,20 @@ public:
         }
     }
 
-    void sendTo(const sockaddr_in& to, std::string_view bytes) {
-        ::sendto(fd_, bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(&to),
-                 sizeof to);
+    bool sendTo(const sockaddr_in& to, const QByteArray& bytes) {
+        return ::sendto(fd_, bytes.constData(), size_t(bytes.size()), 0,
+                        reinterpret_cast<const sockaddr*>(&to), sizeof to) == bytes.size();
     }
-    void sendTo(uint16_t port, std::string_view bytes, const char* address = "127.0.0.1") {
+    bool sendTo(uint16_t port, const QByteArray& bytes, const char* address = "127.0.0.1") {
         sockaddr_in to{};
         to.sin_family = AF_INET;
         to.sin_port = htons(port);
         inet_pton(AF_INET, address, &to.sin_addr);
-        sendTo(to, bytes);
+        return sendTo(to, bytes);
     }
 
 private:
     int fd_ = -1;
 };
-
-inline std::string text(const std::vector<uint8_t>& b) {
-    return std::string(b.begin(), b.end());
-}
 
 } // namespace JEX::Test

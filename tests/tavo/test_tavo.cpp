@@ -8,10 +8,9 @@
 #include "Location.h"
 #include "ManualClock.h"
 #include "MemoryKVStore.h"
-#include "MountSim.h"
 #include "MountTaskManager.h"
 #include "QTAVOHelper.h"
-#include "SimLink.h"
+#include "MountRig.h"
 #include "TAVO.h"
 #include "TAVOParamMemory.h"
 #include "TAVOSettings.h"
@@ -29,7 +28,7 @@ using namespace JEX;
 using JEX::Test::ManualClock;
 using JEX::Test::MemoryKVStore;
 using JEX::Test::memoryTraffic;
-using JEX::Test::SimStack;
+using JEX::Test::MountRig;
 
 namespace {
 
@@ -54,34 +53,15 @@ private:
 };
 
 // A mount object over the simulator, built from the same parts the mount factory uses, with
-// the task manager open to inspection and a clock the test moves.
-struct Rig {
-    SimStack stack;
-    std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>(1'700'000'000'000);
-    std::shared_ptr<TAVOTaskState> taskState = std::make_shared<TAVOTaskState>();
-    std::shared_ptr<TCCancellable> tc =
-        std::make_shared<TCCancellable>(std::make_shared<NullCancellable>());
+// the task manager open to inspection.
+struct Rig : MountRig {
     std::shared_ptr<CountingTaskManager> manager = std::make_shared<CountingTaskManager>(tc);
-    std::shared_ptr<MountAxisTimeContainer> positions = std::make_shared<MountAxisTimeContainer>();
-    std::shared_ptr<JexMountAxis> axis;
-    std::shared_ptr<TAVOSync> sync;
     std::shared_ptr<TAVO> tavo;
 
-    explicit Rig(std::string_view preset = "3.10-08") : stack(preset) {
-        axis = std::make_shared<JexMountAxis>(stack.converser, stack.device, tc, clock, positions,
-                                              std::make_shared<Location>(nullptr),
-                                              std::make_shared<NullPerMountData>());
-        auto settings = std::make_shared<TAVOSettings>(std::make_shared<MemoryKVStore>());
-        sync = std::make_shared<TAVOSync>(TAVOSync::D{
-            clock, std::make_shared<SleepWaitable>(), taskState, settings, stack.converser,
-            stack.device, axis, std::make_shared<EEPROMConverser>(stack.converser)});
+    explicit Rig(std::string_view preset = "3.10-08") : MountRig(preset) {
         tavo = TAVO::create(
             TAVO::D{sync, manager, std::make_shared<TAVOMountTaskFactory>(tc, axis), axis,
                     positions, std::make_shared<PeriodicPositionReadTask>(tc, clock, axis, true)});
-    }
-
-    bool identify() {
-        return stack.device->init(true, 1) == CmdRetType::Ok && axis->prepare() == CmdRetType::Ok;
     }
 };
 
@@ -101,11 +81,11 @@ QStringList oneStart(const TAVOParamSet& params) {
     Rig rig;
     if (rig.tavo->syncOnConnect().type != CmdRetType::Ok)
         return {"<connect failed>"};
-    rig.stack.clearTranscript();
+    rig.clearTranscript();
     // Straight through the synchronisation: the pool's threads are left for the test itself.
     if (rig.sync->programAutoMode(params).type != CmdRetType::Ok)
         return {"<start failed>"};
-    return memoryTraffic(rig.stack.requests());
+    return memoryTraffic(rig.requests());
 }
 
 bool startsWith(const QStringList& list, const QStringList& head) {
@@ -156,11 +136,11 @@ private slots:
 
         Rig rig;
         QCOMPARE(rig.tavo->syncOnConnect().type, CmdRetType::Ok);
-        rig.stack.clearTranscript();
+        rig.clearTranscript();
         // Each exchange takes a little while, so that both jobs are under way together.
         Sim::Faults slow;
         slow.fixedDelayMs = 2;
-        rig.stack.sim->setFaults(slow);
+        rig.sim->setFaults(slow);
         QFuture<CmdRet> first = rig.tavo->programAutoMode(a);
         QFuture<CmdRet> second = rig.tavo->programAutoMode(b);
         QCOMPARE(first.result().type, CmdRetType::Ok);
@@ -168,7 +148,7 @@ private slots:
 
         // A select of one job followed by the other job's read or write would leave a raw
         // ":C1" entry and break both blocks.
-        const QStringList traffic = memoryTraffic(rig.stack.requests());
+        const QStringList traffic = memoryTraffic(rig.requests());
         QVERIFY2(oneAfterTheOther(traffic, aAlone, bAlone) ||
                      oneAfterTheOther(traffic, bAlone, aAlone),
                  qPrintable(traffic.join(' ')));
@@ -176,8 +156,8 @@ private slots:
 
     void timeoutReadOnSilentMountHasNullValue() {
         Rig rig;
-        QVERIFY(rig.identify());
-        rig.stack.sim->setSilent(true);
+        QVERIFY(rig.initDevice());
+        rig.sim->setSilent(true);
         const QVariantMap map = rig.tavo->readWifiTimeoutSec().result();
         QCOMPARE(map.keys(), QStringList({"type", "value"}));
         QCOMPARE(map["type"].metaType(), QMetaType::fromType<CmdRetType_::E>());
@@ -187,11 +167,11 @@ private slots:
 
     void readResultMapsCarryTypedValues() {
         Rig rig;
-        QVERIFY(rig.identify());
-        rig.stack.sim->setMemoryU32(0x84, 600);
-        rig.stack.sim->setMemoryU32(0x184, 0x12345678);
-        rig.stack.sim->setMemoryByte(0x19C, 1);
-        rig.stack.sim->setMemoryString(0x90, 32, "Tracker");
+        QVERIFY(rig.initDevice());
+        rig.sim->setMemoryU32(0x84, 600);
+        rig.sim->setMemoryU32(0x184, 0x12345678);
+        rig.sim->setMemoryByte(0x19C, 1);
+        rig.sim->setMemoryString(0x90, 32, "Tracker");
 
         const QVariantMap wifiOff = rig.tavo->readWifiTimeoutSec().result();
         QCOMPARE(wifiOff["type"].value<CmdRetType_::E>(), CmdRetType::Ok);
@@ -208,8 +188,8 @@ private slots:
 
     void overlongTextFailsTheFutureBeforeAnyWrite() {
         Rig rig;
-        QVERIFY(rig.identify());
-        rig.stack.clearTranscript();
+        QVERIFY(rig.initDevice());
+        rig.clearTranscript();
         WifiSettings w;
         w.AP_SSID = QString(33, 'x');
         QFuture<CmdRet> f = rig.tavo->writeWifiSettings(w);
@@ -223,21 +203,21 @@ private slots:
                 QCOMPARE(QString(inner.what()), QString("Write string: input too long"));
             }
         }
-        QVERIFY2(rig.stack.requests().isEmpty(),
-                 qPrintable(memoryTraffic(rig.stack.requests()).join(' ')));
+        QVERIFY2(rig.requests().isEmpty(),
+                 qPrintable(memoryTraffic(rig.requests()).join(' ')));
     }
 
     void powerStatusIsInvalidUntilAReadSucceeds() {
         Rig rig;
-        QVERIFY(rig.identify());
+        QVERIFY(rig.initDevice());
         QSignalSpy changed(rig.tavo.get(), &ITAVO::propertyChanged);
         QVERIFY(!rig.tavo->lastPowerStatus().isValid());
 
-        rig.stack.sim->setSilent(true);
+        rig.sim->setSilent(true);
         QCOMPARE(rig.tavo->readPowerStatus().result().type, CmdRetType::Timeout);
         QVERIFY(!rig.tavo->lastPowerStatus().isValid());
 
-        rig.stack.sim->setSilent(false);
+        rig.sim->setSilent(false);
         QCOMPARE(rig.tavo->readPowerStatus().result().type, CmdRetType::Ok);
         const QVariant power = rig.tavo->lastPowerStatus();
         QCOMPARE(power.metaType(), QMetaType::fromType<TAVOPowerStatus>());
@@ -271,7 +251,7 @@ private slots:
 
     void periodicReadStartsOnceAndStops() {
         Rig rig;
-        QVERIFY(rig.identify());
+        QVERIFY(rig.initDevice());
         QSignalSpy changed(rig.tavo.get(), &ITAVO::propertyChanged);
         PositionCount moved(rig.tavo.get());
 
@@ -292,8 +272,8 @@ private slots:
 
     void tareZeroesThePositionUntilTheAxisMoves() {
         Rig rig;
-        QVERIFY(rig.identify());
-        rig.stack.sim->setAxisPosition(0, 0x800000 + 5000);
+        QVERIFY(rig.initDevice());
+        rig.sim->setAxisPosition(0, 0x800000 + 5000);
         PositionCount moved(rig.tavo.get());
         rig.tavo->setPeriodicPositionRead(true);
         QTRY_VERIFY_WITH_TIMEOUT(moved.count() >= 1, 5000);
@@ -305,7 +285,7 @@ private slots:
         QCOMPARE(rig.tavo->lastAxis1(), 0.0);
 
         // 1000 steps on; the reading is due again once the clock has moved half a second.
-        rig.stack.sim->setAxisPosition(0, 0x800000 + 6000);
+        rig.sim->setAxisPosition(0, 0x800000 + 6000);
         rig.clock->advanceMs(600);
         QTRY_VERIFY_WITH_TIMEOUT(rig.tavo->lastAxis1() != 0.0, 5000);
         QVERIFY2(qAbs(qAbs(rig.tavo->lastAxis1()) - 1000 * stepAngle()) < 1e-9,
@@ -315,22 +295,22 @@ private slots:
 
     void slewThenStopReachesTheAxis() {
         Rig rig;
-        QVERIFY(rig.identify());
-        rig.stack.clearTranscript();
+        QVERIFY(rig.initDevice());
+        rig.clearTranscript();
         const double rate = 0.01;
         rig.tavo->slewAxisAsync(rate);
         QCOMPARE(rig.tavo->waitForSlewTask(5000).type, CmdRetType::Ok);
-        QVERIFY2(rig.stack.sim->axis(0).running, qPrintable(rig.stack.requests().join(' ')));
+        QVERIFY2(rig.sim->axis(0).running, qPrintable(rig.requests().join(' ')));
         rig.tavo->slewAxisAsync(0.0);
         QCOMPARE(rig.tavo->waitForSlewTask(5000).type, CmdRetType::Ok);
-        QVERIFY(!rig.stack.sim->axis(0).running);
+        QVERIFY(!rig.sim->axis(0).running);
         QCOMPARE(rig.manager->tags, QList<uint32_t>({kTagSlew, kTagStop}));
-        QVERIFY(rig.stack.requests().contains(QByteArray(":K1\r")));
+        QVERIFY(rig.requests().contains(QByteArray(":K1\r")));
     }
 
     void queuedJobsOutliveTheMountObject() {
         Rig rig;
-        QVERIFY(rig.identify());
+        QVERIFY(rig.initDevice());
         QFuture<QVariantMap> read = rig.tavo->readWifiTimeoutSec();
         QFuture<CmdRet> stop = rig.tavo->programManualMode();
         QPointer<ITAVO> watched = rig.tavo.get();

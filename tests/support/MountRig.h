@@ -1,19 +1,25 @@
 #pragma once
-// A connected mount's synchronisation layer over the simulated controller: the console's
-// converser stack on the in-process endpoint, device, axis 1, parameter memory, task state,
-// settings and TAVOSync, with a cancellable wait and a fault switch that turns a simulator
-// fault on from a chosen request on. Helpers read the parameter-memory traffic back out of
-// the simulator's transcript.
+// The one mount rig of the tests: a simulated controller and the console's stack talking to
+// it through the in-process endpoint (a raw converser that honours the simulated reply delay
+// against a reply time-out and resends like the real transports, without sockets), device,
+// axis 1, parameter memory, task state, settings and the synchronisation, with a cancellable
+// wait and a fault switch that turns a simulator fault on from a chosen request on. Helpers
+// read the parameter-memory traffic back out of the simulator's transcript.
 
 #include "EEPROMConverser.h"
+#include "InProcessEndpoint.h"
+#include "JexConverser.h"
+#include "JexConverserEtal.h"
+#include "JexDevice.h"
 #include "JexMountAxis.h"
 #include "Location.h"
 #include "ManualClock.h"
 #include "MemoryKVStore.h"
-#include "SimLink.h"
+#include "SLConverser.h"
 #include "TAVOSettings.h"
 #include "TAVOSync.h"
 #include "TAVOTaskState.h"
+#include "Wire.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,8 +29,33 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 
 namespace JEX::Test {
+
+class SimRawConverser : public IConverserRaw {
+public:
+    SimRawConverser(std::shared_ptr<Sim::MotorController> controller, int resends = 2,
+                    std::chrono::milliseconds timeout = std::chrono::milliseconds(200))
+        : endpoint_(std::move(controller)), resends_(resends), timeout_(timeout) {}
+
+    CmdResp<Bytes> converse(const Bytes& request) override {
+        for (int attempt = 0; attempt <= resends_; ++attempt) {
+            const Sim::Response response = endpoint_(request);
+            if (response.reply && response.delay <= timeout_) {
+                if (response.delay.count() > 0)
+                    std::this_thread::sleep_for(response.delay);
+                return *response.reply;
+            }
+        }
+        return CmdRetType::Timeout;
+    }
+
+private:
+    Sim::InProcessEndpoint endpoint_;
+    int resends_;
+    std::chrono::milliseconds timeout_;
+};
 
 // The busy waits' pauses on a token the test can cancel.
 class TokenWaitable : public IWaitable {
@@ -85,7 +116,7 @@ private:
     bool once_ = false;
 };
 
-struct MountSim {
+struct MountRig {
     std::shared_ptr<Sim::MotorController> sim;
     std::shared_ptr<FaultSwitchConverser> raw;
     std::shared_ptr<SLConverser> sl;
@@ -93,6 +124,10 @@ struct MountSim {
     std::shared_ptr<JexDevice> device;
     std::shared_ptr<EEPROMConverser> eeprom;
     std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>(1'700'000'123'456);
+    // The per-thread token the axis and the mount tasks wait on, as the object graph has it.
+    std::shared_ptr<TCCancellable> tc =
+        std::make_shared<TCCancellable>(std::make_shared<NullCancellable>());
+    std::shared_ptr<MountAxisTimeContainer> positions = std::make_shared<MountAxisTimeContainer>();
     std::shared_ptr<JexMountAxis> axis;
     std::shared_ptr<MemoryKVStore> store = std::make_shared<MemoryKVStore>();
     std::shared_ptr<TAVOSettings> settings = std::make_shared<TAVOSettings>(store);
@@ -101,7 +136,7 @@ struct MountSim {
     std::shared_ptr<TokenWaitable> waitable = std::make_shared<TokenWaitable>(token);
     std::shared_ptr<TAVOSync> sync;
 
-    explicit MountSim(const Sim::Identity& identity, Sim::Behaviour behaviour = {}) {
+    explicit MountRig(const Sim::Identity& identity, Sim::Behaviour behaviour = {}) {
         Sim::SimConfig config;
         config.identity = identity;
         config.behaviour = behaviour;
@@ -112,27 +147,25 @@ struct MountSim {
         device = std::make_shared<JexDevice>(converser);
         eeprom = std::make_shared<EEPROMConverser>(converser);
         axis = std::make_shared<JexMountAxis>(
-            converser, device, std::make_shared<NullCancellable>(), clock,
-            std::make_shared<MountAxisTimeContainer>(),
+            converser, device, tc, clock, positions,
             std::make_shared<Location>(std::make_shared<MemoryKVStore>()),
             std::make_shared<NullPerMountData>());
         sync = std::make_shared<TAVOSync>(
             TAVOSync::D{clock, waitable, taskState, settings, converser, device, axis, eeprom});
     }
-    explicit MountSim(std::string_view preset = "3.10-08", Sim::Behaviour behaviour = {})
-        : MountSim(*Sim::presetIdentity(preset), behaviour) {}
+    explicit MountRig(std::string_view preset = "3.10-08", Sim::Behaviour behaviour = {})
+        : MountRig(*Sim::presetIdentity(preset), behaviour) {}
 
     // Identifies the controller and prepares axis 1 without the rest of the connect sequence.
     bool initDevice() {
         return device->init(true, 1) == CmdRetType::Ok && axis->prepare() == CmdRetType::Ok;
     }
-
-    QList<QByteArray> requests() const {
-        QList<QByteArray> out;
-        for (const auto& r : sim->transcript()->requests())
-            out.push_back(QByteArray(reinterpret_cast<const char*>(r.data()), qsizetype(r.size())));
-        return out;
+    // The link a connectable helper would hand over for this controller.
+    JexConverserEtal link() const {
+        return JexConverserEtal{device, converser, sl, "in-process", nullptr};
     }
+
+    QList<QByteArray> requests() const { return requestsOf(*sim->transcript()); }
     void clearTranscript() { sim->transcript()->clear(); }
 };
 
