@@ -1,5 +1,7 @@
 #include "Log.h"
 
+#include <algorithm>
+#include <condition_variable>
 #include <cstdarg>
 #include <cstdio>
 #include <map>
@@ -10,11 +12,24 @@
 namespace JEX {
 namespace {
 
+struct Entry {
+    explicit Entry(LogSink s) : sink(std::move(s)) {}
+    const LogSink sink;
+    // Both under the registry's mutex: calls handed out and not yet finished, and whether the
+    // sink was removed (then the calls not yet made are skipped).
+    int calls = 0;
+    bool removed = false;
+};
+
 struct Registry {
     std::mutex mutex;
-    std::map<int, std::shared_ptr<const LogSink>> sinks;
+    std::condition_variable callEnded;
+    std::map<int, std::shared_ptr<Entry>> sinks;
     int nextId = 0;
 };
+
+// The sinks this thread is calling now, so that a sink may remove itself while it runs.
+thread_local std::vector<const Entry*> callingHere;
 
 Registry& registry() {
     // Never destroyed: worker threads may still log while static objects are torn down.
@@ -37,17 +52,35 @@ void log(const char* format, ...) {
     if (n > kLogLineMax)
         n = kLogLineMax;
 
-    // Sinks run outside the lock so that a sink may itself log, add or remove sinks.
-    std::vector<std::shared_ptr<const LogSink>> sinks;
+    // Sinks run outside the lock so that a sink may itself log, add or remove sinks; each call
+    // is counted, so that removeSink can wait for the calls in progress.
+    Registry& r = registry();
+    std::vector<std::shared_ptr<Entry>> sinks;
     {
-        Registry& r = registry();
         std::lock_guard lock(r.mutex);
         sinks.reserve(r.sinks.size());
-        for (const auto& [id, sink] : r.sinks)
-            sinks.push_back(sink);
+        for (const auto& [id, entry] : r.sinks) {
+            ++entry->calls;
+            sinks.push_back(entry);
+        }
     }
-    for (const auto& sink : sinks)
-        (*sink)(line);
+    for (const auto& entry : sinks) {
+        bool removed = false;
+        {
+            std::lock_guard lock(r.mutex);
+            removed = entry->removed;
+        }
+        if (!removed) {
+            callingHere.push_back(entry.get());
+            entry->sink(line);
+            callingHere.pop_back();
+        }
+        {
+            std::lock_guard lock(r.mutex);
+            --entry->calls;
+        }
+        r.callEnded.notify_all();
+    }
 
     line[n] = '\n';
     std::fwrite(line, 1, static_cast<size_t>(n) + 1, stderr);
@@ -57,14 +90,23 @@ int addSink(LogSink sink) {
     Registry& r = registry();
     std::lock_guard lock(r.mutex);
     const int id = r.nextId++;
-    r.sinks.emplace(id, std::make_shared<const LogSink>(std::move(sink)));
+    r.sinks.emplace(id, std::make_shared<Entry>(std::move(sink)));
     return id;
 }
 
 void removeSink(int id) {
     Registry& r = registry();
-    std::lock_guard lock(r.mutex);
-    r.sinks.erase(id);
+    std::unique_lock lock(r.mutex);
+    const auto found = r.sinks.find(id);
+    if (found == r.sinks.end())
+        return;
+    const std::shared_ptr<Entry> entry = found->second;
+    r.sinks.erase(found);
+    entry->removed = true;
+    // Calls of this sink that this very thread is making (a sink removing itself) cannot end
+    // before we return; every other call in progress is waited for.
+    const auto own = std::count(callingHere.begin(), callingHere.end(), entry.get());
+    r.callEnded.wait(lock, [&] { return entry->calls <= own; });
 }
 
 } // namespace JEX

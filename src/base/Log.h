@@ -16,7 +16,9 @@ void log(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // Returns the new sink's id: 0 for the first sink, then 1, 2, ...; ids are never reused.
 int addSink(LogSink sink);
 
-// An id that is not registered is ignored.
+// After it returns the sink is never called again: calls in progress on other threads are
+// waited for, so an object may remove its sink in its destructor. An id that is not
+// registered is ignored.
 void removeSink(int id);
 
 } // namespace JEX
