@@ -10,6 +10,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -62,26 +63,48 @@ void QtKVStore::load() {
     unreadable_ = false;
 }
 
-void QtKVStore::setAsideUnreadableLocked() {
+bool QtKVStore::setAsideUnreadableLocked() {
     if (!unreadable_)
-        return;
-    const QString aside = filePath_ + QStringLiteral(".unreadable");
-    if (std::rename(QFile::encodeName(filePath_).constData(),
-                    QFile::encodeName(aside).constData()) != 0) {
+        return true;
+    // A fresh name each time: an earlier copy kept aside is never replaced.
+    const QByteArray from = QFile::encodeName(filePath_);
+    QString aside;
+    int error = EEXIST;
+    for (int n = 0; n < kMaxAsideCopies && error == EEXIST; ++n) {
+        aside = filePath_ + QStringLiteral(".unreadable") +
+                (n == 0 ? QString() : QStringLiteral(".%1").arg(n));
+        const QByteArray to = QFile::encodeName(aside);
+        error = ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(),
+                            RENAME_NOREPLACE) == 0
+                    ? 0
+                    : errno;
+        // A file system without the no-replace rename: look first, then rename.
+        if (error == EINVAL || error == ENOSYS) {
+            if (QFileInfo::exists(aside))
+                error = EEXIST;
+            else
+                error = std::rename(from.constData(), to.constData()) == 0 ? 0 : errno;
+        }
+    }
+    if (error != 0) {
         char reason[128];
-        log("Warning: cannot keep unreadable settings file as %s: %s", qUtf8Printable(aside),
-            strerror_r(errno, reason, sizeof reason));
-        return;
+        log("Warning: cannot keep unreadable settings file as %s: %s; changes are kept in "
+            "memory only",
+            qUtf8Printable(aside), strerror_r(error, reason, sizeof reason));
+        return false;
     }
     unreadable_ = false;
     log("Warning: unreadable settings file kept as %s", qUtf8Printable(aside));
+    return true;
 }
 
 void QtKVStore::saveLocked() {
     if (filePath_.isEmpty())
         return;
     QDir().mkpath(QFileInfo(filePath_).absolutePath());
-    setAsideUnreadableLocked();
+    // What could not be read is never written over: without a copy aside, nothing is saved.
+    if (!setAsideUnreadableLocked())
+        return;
     // QSaveFile writes a temporary file and renames it over the old one, so a crash or power
     // loss mid-save leaves either the previous or the new settings, never a truncated file.
     QSaveFile file(filePath_);

@@ -40,21 +40,24 @@ public:
 
     // Files larger than this are not read: no settings file comes near it.
     static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+    // Unreadable files are kept as "<file>.unreadable", then ".unreadable.1", ... up to this
+    // many; beyond that the store keeps its changes in memory and leaves the file alone.
+    static constexpr int kMaxAsideCopies = 100;
 
 private:
     template <typename F> auto read(std::string_view key, F&& convert) const;
     void set(std::string_view key, const QJsonValue& value);
     void load();
     void saveLocked();
-    void setAsideUnreadableLocked();
+    bool setAsideUnreadableLocked();
 
     const QString fileName_;
     const std::shared_ptr<IFileUtil> fileUtil_;
     const QString filePath_;
     mutable std::mutex mutex_;
     QJsonObject data_;
-    // The file held something that could not be read: it is renamed to "<file>.unreadable"
-    // before the first save, so that what it held is never overwritten.
+    // The file held something that could not be read: it is renamed aside to a fresh
+    // "<file>.unreadable[.N]" before the first save, so that what it held is never overwritten.
     bool unreadable_ = false;
 };
 
