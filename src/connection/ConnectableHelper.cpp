@@ -1,5 +1,7 @@
 #include "ConnectableHelper.h"
 
+#include "Log.h"
+
 #include <mutex>
 
 namespace JEX {
@@ -46,13 +48,26 @@ QVariant ConnectableHelper::devicesList() const {
     return helper ? helper->devicesList() : QVariant();
 }
 
+bool ConnectableHelper::busy() const {
+    for (const auto& helper : helpers_)
+        if (helper && helper->busy())
+            return true;
+    return false;
+}
+
 void ConnectableHelper::startConnect() {
+    if (busy()) {
+        log("ConnectableHelper: a search or connect still runs, request ignored");
+        return;
+    }
     devicesListChangedList();
     if (IConnectableHelper* helper = current())
         helper->startConnect();
 }
 
 void ConnectableHelper::selectDevice(int index) {
+    if (busy())
+        return;
     if (IConnectableHelper* helper = current())
         helper->selectDevice(index);
 }

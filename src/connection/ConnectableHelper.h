@@ -30,6 +30,8 @@ public:
     void selectDevice(int index) override;
     void setDeviceFilter(DeviceFilter filter) override;
     void setOnConnected(OnConnected callback) override;
+    // Any of the helpers: a search of one type still running blocks a connect of another.
+    bool busy() const override;
 
 private:
     // The helper for the configured type, else the UDP helper (null when that is absent too).

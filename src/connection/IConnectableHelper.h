@@ -52,6 +52,9 @@ public:
     Q_INVOKABLE virtual void selectDevice(int index) = 0;
     virtual void setDeviceFilter(DeviceFilter filter) = 0;
     virtual void setOnConnected(OnConnected callback) = 0;
+    // True while a search or connect started here still runs in the background (the opened
+    // link's hand-over included); starts and selections are ignored meanwhile.
+    virtual bool busy() const { return false; }
 
     CallbackList<void(const Status&)> statusList;
     CallbackList<void()> devicesListChangedList;

@@ -1,7 +1,6 @@
 #include "SerialConnectableHelper.h"
 
 #include "CmdRet.h"
-#include "DetachedThread.h"
 #include "IJexDevice.h"
 #include "ISerialPort.h"
 
@@ -28,7 +27,7 @@ void SerialConnectableHelper::startConnect() {
         log("SerialConnectableHelper: not held by a shared pointer, nothing started");
         return;
     }
-    startDetached([self] { self->bg_connect(); }, "SerialConnectableHelper");
+    work_.start([self] { self->bg_connect(); }, "SerialConnectableHelper");
 }
 
 void SerialConnectableHelper::setOnConnected(OnConnected callback) {

@@ -4,6 +4,7 @@
 // on. There is no device list.
 
 #include "DeviceFactories.h"
+#include "DetachedThread.h"
 #include "IConnectableHelper.h"
 #include "IConnectionSettings.h"
 
@@ -31,6 +32,7 @@ public:
     // Serial links make no model check.
     void setDeviceFilter(DeviceFilter) override {}
     void setOnConnected(OnConnected callback) override;
+    bool busy() const override { return work_.busy(); }
 
     // The detail of the failure reports, translated in the context "mount".
     static std::string cannotOpenText();
@@ -43,6 +45,7 @@ private:
     std::shared_ptr<ISerialJexDeviceFactory> deviceFactory_;
     mutable std::mutex mutex_;
     OnConnected onConnected_;
+    SingleFlight work_;
 };
 
 } // namespace JEX

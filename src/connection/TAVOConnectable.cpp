@@ -24,6 +24,31 @@ struct TAVOConnectable::Core : std::enable_shared_from_this<Core> {
     State state = State::NotShown;
     QString detail;
     std::optional<SessionRequest> request;
+    // What the background work reported last: a dialog reopened while it runs shows that.
+    State background = State::Searching;
+    QString backgroundDetail;
+    // One link build and one disconnect at a time: there is never more than one mount object.
+    bool building = false;
+    bool disconnecting = false;
+
+    // A search, connect or link build still runs; new ones are not started meanwhile.
+    bool inFlight() const {
+        {
+            std::lock_guard lock(mutex);
+            if (building)
+                return true;
+        }
+        return d.helper->busy();
+    }
+
+    void setBackgroundState(State next, const QString& nextDetail) {
+        {
+            std::lock_guard lock(mutex);
+            background = next;
+            backgroundDetail = nextDetail;
+        }
+        setState(next, nextDetail);
+    }
 
     bool connected() const { return d.container->get() != nullptr; }
 
@@ -56,6 +81,18 @@ struct TAVOConnectable::Core : std::enable_shared_from_this<Core> {
     }
 
     void startSearch() {
+        if (inFlight()) {
+            // The dialog was closed while the work went on: show it again as it stands.
+            State last;
+            QString lastDetail;
+            {
+                std::lock_guard lock(mutex);
+                last = background;
+                lastDetail = backgroundDetail;
+            }
+            setState(last, lastDetail);
+            return;
+        }
         d.helper->setDeviceFilter(&TAVOConnectable::acceptsMountModel);
         // Held weakly by the helper, which this object holds; the handler takes a strong
         // hold for as long as it runs.
@@ -68,9 +105,24 @@ struct TAVOConnectable::Core : std::enable_shared_from_this<Core> {
     }
 
     void linkOpened(const JexConverserEtal& link) {
+        {
+            std::lock_guard lock(mutex);
+            if (building || d.container->get()) {
+                log("TAVOConnectable: a mount is connected or being connected, link dropped");
+                return;
+            }
+            building = true;
+        }
+        struct Built {
+            Core& core;
+            ~Built() {
+                std::lock_guard lock(core.mutex);
+                core.building = false;
+            }
+        } built{*this};
         if (d.converserContainer)
             d.converserContainer->setPending(link.slConverser);
-        setState(State::Connecting, QString());
+        setBackgroundState(State::Connecting, QString());
         std::shared_ptr<ITAVO> tavo = d.factory->create(link.converser, link.device);
         if (const QCoreApplication* app = QCoreApplication::instance())
             tavo->moveToThread(app->thread());
@@ -80,7 +132,7 @@ struct TAVOConnectable::Core : std::enable_shared_from_this<Core> {
                 qUtf8Printable(cmdRetTypeText(result.type)));
             tavo.reset();
             d.session->fire(false);
-            setState(State::Failed, cmdRetTypeText(result.type));
+            setBackgroundState(State::Failed, cmdRetTypeText(result.type));
             return;
         }
         d.container->set(std::move(tavo));
@@ -93,6 +145,10 @@ struct TAVOConnectable::Core : std::enable_shared_from_this<Core> {
             tavo->prepareDisconnect();
         d.container->set(nullptr);
         d.session->fire(false);
+        {
+            std::lock_guard lock(mutex);
+            disconnecting = false;
+        }
         setState(State::NotShown, QString());
     }
 
@@ -111,7 +167,7 @@ struct TAVOConnectable::Core : std::enable_shared_from_this<Core> {
         default:
             break;
         }
-        setState(next, QString::fromStdString(status.detail));
+        setBackgroundState(next, QString::fromStdString(status.detail));
     }
 };
 
@@ -210,13 +266,18 @@ void TAVOConnectable::startNextAction() {
         core_->startSearch();
         return;
     }
+    {
+        std::lock_guard lock(core_->mutex);
+        if (std::exchange(core_->disconnecting, true))
+            return;
+    }
     core_->setState(State::Disconnecting, QString());
     if (!startDetached([core = core_] { core->disconnect(); }, "TAVOConnectable"))
         core_->disconnect();
 }
 
 void TAVOConnectable::selectDevice(int deviceIndex) {
-    if (!core_->connected())
+    if (!core_->connected() && !core_->inFlight())
         core_->d.helper->selectDevice(deviceIndex);
 }
 

@@ -1,6 +1,5 @@
 #include "UDPConnectableHelper.h"
 
-#include "DetachedThread.h"
 #include "Hex.h"
 #include "IJexDevice.h"
 
@@ -40,7 +39,7 @@ void UDPConnectableHelper::startConnect() {
         log("UDPConnectableHelper: not held by a shared pointer, nothing started");
         return;
     }
-    startDetached([self] { self->bg_startConnect(); }, "UDPConnectableHelper");
+    work_.start([self] { self->bg_startConnect(); }, "UDPConnectableHelper");
 }
 
 void UDPConnectableHelper::selectDevice(int index) {
@@ -54,7 +53,7 @@ void UDPConnectableHelper::selectDevice(int index) {
     auto self = weak_from_this().lock();
     if (!self)
         return;
-    startDetached([self, device] { self->connectTo(device); }, "UDPConnectableHelper");
+    work_.start([self, device] { self->connectTo(device); }, "UDPConnectableHelper");
 }
 
 void UDPConnectableHelper::setDeviceFilter(DeviceFilter filter) {

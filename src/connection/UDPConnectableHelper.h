@@ -3,6 +3,7 @@
 // 192.168.4.1 directly when it did not answer), lists those the device filter accepts, and
 // opens a UDP link to the chosen one, or straight to the fixed address when not searching.
 
+#include "DetachedThread.h"
 #include "IConnectableHelper.h"
 #include "IConnectionSettings.h"
 #include "IJexDevice.h"
@@ -44,6 +45,7 @@ public:
     void selectDevice(int index) override;
     void setDeviceFilter(DeviceFilter filter) override;
     void setOnConnected(OnConnected callback) override;
+    bool busy() const override { return work_.busy(); }
 
     // The list of the last finished search; empty while no list is made.
     std::vector<FoundDevice> foundDevices() const;
@@ -68,6 +70,7 @@ private:
     OnConnected onConnected_;
     std::vector<FoundDevice> devices_;
     bool listMade_ = false;
+    SingleFlight work_;
 };
 
 } // namespace JEX
