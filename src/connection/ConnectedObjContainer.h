@@ -32,7 +32,8 @@ public:
         return state_->current;
     }
 
-    // Raised when a current object appears or goes (not when one replaces another).
+    // Raised when the current object appears, goes or is replaced by another (a reconnect
+    // after an interrupted link), so that followers always watch the live one.
     CallbackList<void()>& changedList() { return state_->changed; }
 
 private:
@@ -44,17 +45,16 @@ private:
 
         void outcome(bool connected) {
             std::shared_ptr<T> released;
-            bool presenceChanged = false;
+            bool currentChanged = false;
             {
                 std::lock_guard lock(mutex);
-                const bool had = current != nullptr;
                 released = std::move(current);
                 current = connected ? std::move(pending) : nullptr;
                 pending = nullptr;
-                presenceChanged = had != (current != nullptr);
+                currentChanged = released != current;
             }
             released.reset();
-            if (presenceChanged)
+            if (currentChanged)
                 changed();
         }
     };

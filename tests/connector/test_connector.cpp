@@ -93,7 +93,7 @@ private slots:
         QTest::newRow("building while connected") << QStringList{"pA", "+", "pB"} << "B"
                                                   << "A" << 1;
         QTest::newRow("new link replaces the old") << QStringList{"pA", "+", "pB", "+"} << "-"
-                                                   << "B" << 1;
+                                                   << "B" << 2;
         QTest::newRow("second build failed") << QStringList{"pA", "+", "pB", "-"} << "-"
                                              << "-" << 2;
         QTest::newRow("disconnected") << QStringList{"pA", "+", "-"} << "-"
