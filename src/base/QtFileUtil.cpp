@@ -65,7 +65,7 @@ bool copyTree(const QString& source, const QString& destination, bool overwrite)
 
 QtFileUtil::QtFileUtil(std::string folderName) : folderName_(std::move(folderName)) {}
 
-std::string QtFileUtil::chooseDataDir(const std::string& exeDir, const std::string& folderName) {
+std::string QtFileUtil::chooseDataDir(const std::string& exeDir) {
     const QString overridden = qEnvironmentVariable("VELMORA_DATA_DIR");
     if (!overridden.isEmpty())
         return QDir(overridden).absolutePath().toStdString();
@@ -78,11 +78,11 @@ std::string QtFileUtil::chooseDataDir(const std::string& exeDir, const std::stri
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.local/share");
-    return QDir::cleanPath(base + QLatin1Char('/') + q(folderName)).toStdString();
+    return QDir::cleanPath(base + QLatin1Char('/') + QLatin1String(kDataFolderName)).toStdString();
 }
 
 std::string QtFileUtil::dataDirPath() const {
-    return chooseDataDir(executableDir().toStdString(), folderName_);
+    return chooseDataDir(executableDir().toStdString());
 }
 
 std::string QtFileUtil::tempDirPath() const {

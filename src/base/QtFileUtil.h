@@ -1,6 +1,6 @@
 #pragma once
 // The desktop file utility: settings live beside the executable when that directory is
-// writable, otherwise in the user's data directory under the application's folder name.
+// writable, otherwise in the user's data directory ($XDG_DATA_HOME/velmora-console).
 
 #include "IFileUtil.h"
 
@@ -23,11 +23,19 @@ public:
     bool copyDir(const std::string& source, const std::string& destination,
                  bool overwrite) const override;
 
+    // Where desktop users and packagers look for a program's data on Linux.
+    static constexpr const char* kDataFolderName = "velmora-console";
+
     // The data directory for an executable in exeDir: VELMORA_DATA_DIR when set, exeDir when
-    // it is a writable directory, else $XDG_DATA_HOME/<folderName> (~/.local/share/<folderName>).
-    static std::string chooseDataDir(const std::string& exeDir, const std::string& folderName);
+    // it is a writable directory (a build tree, portable use), else
+    // $XDG_DATA_HOME/velmora-console (~/.local/share/velmora-console). Every program of the
+    // project shares it, whatever folder name it was made with.
+    static std::string chooseDataDir(const std::string& exeDir);
+
+    const std::string& folderName() const { return folderName_; }
 
 private:
+    // The name the program's data folder goes by elsewhere; kept, but it names no path here.
     std::string folderName_;
 };
 

@@ -56,13 +56,13 @@ private slots:
 
         QTest::newRow("writable executable dir") << "@/bin" << QByteArray() << "@/bin";
         QTest::newRow("writable dir wins over XDG") << "@/bin" << QByteArray("@/xdg") << "@/bin";
-        QTest::newRow("missing executable dir") << "@/gone" << QByteArray("@/xdg") << "@/xdg/KD208";
+        QTest::newRow("missing executable dir") << "@/gone" << QByteArray("@/xdg") << "@/xdg/velmora-console";
         QTest::newRow("executable path is a file")
-            << "@/file" << QByteArray("@/xdg") << "@/xdg/KD208";
+            << "@/file" << QByteArray("@/xdg") << "@/xdg/velmora-console";
         QTest::newRow("no XDG_DATA_HOME")
-            << "@/gone" << QByteArray() << "@/home/.local/share/KD208";
+            << "@/gone" << QByteArray() << "@/home/.local/share/velmora-console";
         QTest::newRow("relative XDG_DATA_HOME is ignored")
-            << "@/gone" << QByteArray("rel/xdg") << "@/home/.local/share/KD208";
+            << "@/gone" << QByteArray("rel/xdg") << "@/home/.local/share/velmora-console";
     }
 
     void dataDirRules() {
@@ -79,10 +79,10 @@ private slots:
             qunsetenv("XDG_DATA_HOME");
         else
             qputenv("XDG_DATA_HOME", xdgDataHome.replace("@", root.toUtf8()));
-        const std::string chosen = QtFileUtil::chooseDataDir(s(exeDir.replace("@", root)), "KD208");
+        const std::string chosen = QtFileUtil::chooseDataDir(s(exeDir.replace("@", root)));
         qputenv("HOME", savedHome);
         QCOMPARE(QString::fromStdString(chosen), expected.replace("@", root));
-        QVERIFY2(!QFileInfo::exists(path("xdg/KD208")) && !QFileInfo::exists(path("home")),
+        QVERIFY2(!QFileInfo::exists(path("xdg/velmora-console")) && !QFileInfo::exists(path("home")),
                  "choosing the directory must not create it");
     }
 
