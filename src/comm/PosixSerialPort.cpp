@@ -68,6 +68,10 @@ void PosixSerialPort::open() {
         ::close(fd);
         return;
     }
+    // Opening a terminal raises DTR and RTS; the controller's line wants both low. A
+    // pseudo-terminal has no modem lines and refuses the call, which changes nothing.
+    int modemLines = TIOCM_DTR | TIOCM_RTS;
+    ::ioctl(fd, TIOCMBIC, &modemLines);
     fd_ = fd;
 }
 
