@@ -3,6 +3,7 @@
 // revolution, step-timer frequency, capabilities, axis status), cached once read, and the
 // conversions between controller units and radians.
 
+#include "AstroMath.h"
 #include "CallbackList.h"
 #include "CmdResp.h"
 
@@ -11,8 +12,7 @@
 
 namespace JEX {
 
-inline constexpr double kTwoPi = 6.283185307179586;
-inline constexpr double kHalfPi = 1.5707963267948966;
+inline constexpr double kHalfPi = kPi / 2;
 inline constexpr double kSiderealDaySec = 86164.09065;
 // Radians per second of the sky's apparent rotation: 2π per sidereal day.
 inline constexpr double SIDEREALRATE = 7.292115845221407e-05;

@@ -28,6 +28,11 @@ int32_t classicSteps(uint32_t value) {
     return int32_t(value & 0xFFFFFF) - int32_t(kPositionOffset);
 }
 
+// A rate this slow only stops the axis; it is recorded as 0, so that the next rate starts it.
+bool onlyStops(double scaledRate) {
+    return !(std::abs(std::clamp(scaledRate, -kMaxRate, kMaxRate)) > kZeroRate);
+}
+
 } // namespace
 
 JexMountAxis::JexMountAxis(std::shared_ptr<IJexConverser> converser,
@@ -194,7 +199,7 @@ CmdRetType JexMountAxis::sendClassicRate(uint32_t axis, double scaledRate) {
     const double s = std::clamp(scaledRate, -kMaxRate, kMaxRate);
     const bool fast = std::abs(s) > kHighSpeedRate;
     const bool forward = s > 0;
-    if (!(std::abs(s) > kZeroRate))
+    if (onlyStops(s))
         return converser_->converse(command(axis, 'K')).type;
 
     bool changeOnTheFly;
@@ -232,7 +237,7 @@ CmdRetType JexMountAxis::sendClassicRate(uint32_t axis, double scaledRate) {
     const Firmware fw = device_->firmware(0);
     if (fw.major == 1 && fw.minor == 6 && (fw.boardId == 0 || fw.boardId == 1))
         period -= 3;
-    period = std::max(period, kMinStepPeriod);
+    period = std::clamp(period, kMinStepPeriod, kMaxStepPeriod);
 
     if (const auto r = converser_->converse(command(axis, 'I', hexLE(uint32_t(period), 3))).type;
         r != CmdRetType::Ok)
@@ -258,8 +263,9 @@ void JexMountAxis::recordRateOutcome(uint32_t axis, double rate, CmdRetType resu
 
 CmdRetType JexMountAxis::setRate(uint32_t axis, double rate) {
     axisList(false);
-    const CmdRetType result = sendClassicRate(axis, fineAdjustment() * rate);
-    recordRateOutcome(axis, rate, result);
+    const double scaled = fineAdjustment() * rate;
+    const CmdRetType result = sendClassicRate(axis, scaled);
+    recordRateOutcome(axis, onlyStops(scaled) ? 0.0 : rate, result);
     return result;
 }
 
@@ -267,7 +273,7 @@ CmdRetType JexMountAxis::setRateExtended(uint32_t axis, double rate) {
     axisList(false);
     const double scaled = fineAdjustment() * rate;
     const CmdRetType result = sendClassicRate(axis, scaled);
-    recordRateOutcome(axis, scaled, result);
+    recordRateOutcome(axis, onlyStops(scaled) ? 0.0 : scaled, result);
     return result;
 }
 

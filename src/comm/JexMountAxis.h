@@ -21,6 +21,8 @@ inline constexpr double kZeroRate = 7.292115845221407e-08;        // sidereal / 
 inline constexpr double kHighSpeedGotoTravel = 0.046669541409417; // 640 × sidereal, about 2.674°
 inline constexpr uint32_t kGotoParameterM = 3500;
 inline constexpr int64_t kMinStepPeriod = 6;
+// The period travels as three bytes: slower rates run at the slowest the controller knows.
+inline constexpr int64_t kMaxStepPeriod = 0xFFFFFF;
 
 class JexMountAxis : public IMountAxis {
 public:
