@@ -15,7 +15,7 @@ ConnectableHelper::ConnectableHelper(std::shared_ptr<IConnectionSettings> settin
       settings_(std::move(settings)), helpers_{std::move(udp), std::move(emulator),
                                                std::move(serial), std::move(ble)} {
     relay_->target = this;
-    for (const auto& helper : {helpers_[0], helpers_[2], helpers_[3]}) {
+    for (const auto& helper : helpers_) {
         if (!helper)
             continue;
         helper->statusList.append([relay = relay_](const Status& status) {

@@ -15,7 +15,7 @@ namespace JEX {
 class ConnectableHelper : public IConnectableHelper {
     Q_OBJECT
 public:
-    // Any helper may be null; the emulator's reports are not repeated.
+    // Any helper may be null; each present helper's reports are repeated as this one's.
     ConnectableHelper(std::shared_ptr<IConnectionSettings> settings,
                       std::shared_ptr<IConnectableHelper> udp,
                       std::shared_ptr<IConnectableHelper> emulator,

@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(*calls_, QStringList({"udp.startConnect", "serial.startConnect"}));
     }
 
-    void repeatsTheReportsOfUdpSerialAndBle() {
+    void repeatsTheReportsOfEveryHelper() {
         ConnectableHelper composite(settings_, udp_, emulator_, serial_, ble_);
         std::vector<std::pair<int, std::string>> heard;
         int listChanges = 0;
@@ -131,8 +131,9 @@ private slots:
         QCOMPARE(heard, (std::vector<std::pair<int, std::string>>{
                             {Status::Searching, ""},
                             {Status::Failed, "Cannot open serial port"},
-                            {Status::Connecting, "x"}}));
-        QCOMPARE(listChanges, 3);
+                            {Status::Connecting, "x"},
+                            {Status::SearchListPopulated, ""}}));
+        QCOMPARE(listChanges, 4);
     }
 
     void reportsAfterTheCompositeIsGoneReachNobody() {
