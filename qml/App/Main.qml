@@ -1,12 +1,80 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
+import JexQtCommonBase
+import JexQtCommon
 import Tavo
 import JexAstroBase
 
+// The console's window: the page stack with the main menu at its root, the footer, the
+// connection dialog, toasts and day or night colours.
 ApplicationWindow {
     id: window
-    title: "Velmora Console"
-    width: 480
-    height: 800
+    objectName: "mainWindow"
+    title: inj_appVersion.appName
     visible: true
+
+    Material.theme: inj_nightManager.theme
+    Material.accent: inj_nightManager.accent
+    Material.background: inj_nightManager.background
+    Material.foreground: inj_nightManager.foreground
+    Material.primary: inj_nightManager.primary
+
+    Component.onCompleted: {
+        const r = inj_windowRect.loadRect(Qt.rect(40, 40, 320, 640))
+        x = r.x
+        y = r.y
+        width = r.width
+        height = r.height
+    }
+    onClosing: inj_windowRect.saveRect(Qt.rect(x, y, width, height))
+
+    NightManager {
+        id: inj_nightManager
+        window: window
+    }
+    LocationUpdater {
+        id: inj_locationUpdater
+        toaster: inj_toaster
+    }
+
+    footer: MainFooter {
+        nightManager: inj_nightManager
+        toaster: inj_toaster
+    }
+
+    StackView {
+        id: inj_stackView
+        objectName: "stackView"
+        anchors.fill: parent
+        focus: true
+        initialItem: MainMenu {}
+        // No transitions: a sliding page would flash white at night.
+        pushEnter: null
+        pushExit: null
+        popEnter: null
+        popExit: null
+        replaceEnter: null
+        replaceExit: null
+
+        Keys.onBackPressed: function (event) {
+            if (depth > 1)
+                pop()
+            event.accepted = true
+        }
+        Keys.onEscapePressed: function (event) {
+            if (depth > 1)
+                pop()
+            event.accepted = true
+        }
+    }
+
+    PopupConnect {
+        id: popupConnect
+    }
+
+    ToastManager {
+        id: inj_toaster
+        parent: Overlay.overlay
+    }
 }

@@ -26,6 +26,8 @@ class IConnectable : public QObject {
     Q_PROPERTY(QString statusDetailText READ statusDetailText NOTIFY statusChanged)
     Q_PROPERTY(QVariant devicesList READ devicesList NOTIFY devicesListChanged)
     Q_PROPERTY(QString nextActionText READ nextActionText NOTIFY statusChanged)
+    // The connected link's address, port or "demo"; empty when no mount is connected.
+    Q_PROPERTY(QString connectedEndpoint READ connectedEndpoint NOTIFY statusChanged)
 public:
     using QObject::QObject;
 
@@ -35,6 +37,7 @@ public:
     virtual QString statusDetailText() const = 0;
     virtual QVariant devicesList() const = 0;
     virtual QString nextActionText() const = 0;
+    virtual QString connectedEndpoint() const = 0;
     virtual void startSession(SessionRequest request) = 0;
     Q_INVOKABLE virtual void startSession() = 0;
     Q_INVOKABLE virtual void startNextAction() = 0;

@@ -30,6 +30,8 @@ struct TAVOConnectable::Core : std::enable_shared_from_this<Core> {
     // One link build and one disconnect at a time: there is never more than one mount object.
     bool building = false;
     bool disconnecting = false;
+    // The endpoint of the link the connected mount came over.
+    QString endpoint;
 
     // A search, connect or link build still runs; new ones are not started meanwhile.
     bool inFlight() const {
@@ -135,6 +137,10 @@ struct TAVOConnectable::Core : std::enable_shared_from_this<Core> {
             setBackgroundState(State::Failed, cmdRetTypeText(result.type));
             return;
         }
+        {
+            std::lock_guard lock(mutex);
+            endpoint = QString::fromStdString(link.endpoint);
+        }
         d.container->set(std::move(tavo));
         d.session->fire(true);
         setState(State::NotShown, QString());
@@ -220,6 +226,13 @@ QString TAVOConnectable::statusText() const {
         break;
     }
     return QString();
+}
+
+QString TAVOConnectable::connectedEndpoint() const {
+    if (!core_->connected())
+        return {};
+    std::lock_guard lock(core_->mutex);
+    return core_->endpoint;
 }
 
 QString TAVOConnectable::statusDetailText() const {

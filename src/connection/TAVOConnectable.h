@@ -38,6 +38,7 @@ public:
     QString statusDetailText() const override;
     QVariant devicesList() const override;
     QString nextActionText() const override;
+    QString connectedEndpoint() const override;
     void startSession(SessionRequest request) override;
     Q_INVOKABLE void startSession() override;
     Q_INVOKABLE void startNextAction() override;

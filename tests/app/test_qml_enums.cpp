@@ -9,6 +9,8 @@
 
 Q_IMPORT_QML_PLUGIN(JexAstroBasePlugin)
 Q_IMPORT_QML_PLUGIN(TavoPlugin)
+Q_IMPORT_QML_PLUGIN(JexQtCommonPlugin)
+Q_IMPORT_QML_PLUGIN(JexQtCommonBasePlugin)
 
 class TestQmlEnums : public QObject {
     Q_OBJECT

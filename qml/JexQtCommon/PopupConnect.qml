@@ -1,0 +1,96 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import JexQtCommonBase
+
+// The connection dialog over inj_iConnectable: it opens when a session starts and closes
+// when it is done; closing it by hand cancels the session.
+UI_Dialog {
+    id: root
+    objectName: "popupConnect"
+    padding: 12
+
+    readonly property var connectable: typeof inj_iConnectable !== "undefined" ? inj_iConnectable : null
+    readonly property var devices: connectable ? connectable.devicesList : undefined
+    property int selectedIndex: -1
+
+    Connections {
+        target: root.connectable
+        function onSessionStarted() {
+            root.selectedIndex = -1
+            root.open()
+        }
+        function onSessionDone() {
+            root.close()
+        }
+    }
+    onClosed: {
+        if (connectable && connectable.state !== 0)
+            connectable.cancelSession()
+    }
+
+    contentItem: ColumnLayout {
+        spacing: 8
+        Label {
+            objectName: "statusText"
+            text: root.connectable ? root.connectable.statusText : ""
+            font.pointSize: 22
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+        }
+        Label {
+            objectName: "statusDetailText"
+            text: root.connectable ? root.connectable.statusDetailText : ""
+            visible: text !== ""
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+        }
+        BusyIndicator {
+            running: root.connectable ? root.connectable.busy : false
+            visible: running
+            Layout.alignment: Qt.AlignHCenter
+        }
+        ListView {
+            id: deviceList
+            objectName: "deviceList"
+            model: root.devices === undefined ? [] : root.devices
+            visible: count > 0
+            clip: true
+            Layout.fillWidth: true
+            Layout.preferredHeight: Math.min(count, 4) * 44
+            delegate: ItemDelegate {
+                width: deviceList.width
+                height: 44
+                text: modelData.title
+                highlighted: index === root.selectedIndex
+                onClicked: {
+                    root.selectedIndex = index
+                    root.connectable.selectDevice(index)
+                }
+            }
+        }
+        Label {
+            objectName: "noDeviceFound"
+            text: qsTr("No Device Found")
+            visible: root.devices !== undefined && root.devices.length === 0
+        }
+        RowLayout {
+            Layout.fillWidth: true
+            Item {
+                Layout.fillWidth: true
+            }
+            Button {
+                objectName: "nextActionButton"
+                text: root.connectable ? root.connectable.nextActionText : ""
+                enabled: root.connectable ? !root.connectable.busy : false
+                onClicked: root.connectable.startNextAction()
+            }
+            Button {
+                objectName: "cancelButton"
+                text: qsTr("Cancel")
+                enabled: root.connectable ? !root.connectable.busy : false
+                onClicked: root.close()
+            }
+        }
+    }
+}

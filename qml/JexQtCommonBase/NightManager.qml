@@ -1,0 +1,67 @@
+import QtQuick
+import QtQuick.Controls.Material
+
+// Day and night colours for the whole window. The setting (Off 0, On 1, Auto 2) is kept as
+// "night_mode"; Auto is night from 18:00 to 06:59 local time. Night keeps the screen dark and
+// red so that eyes stay adapted to the sky.
+QtObject {
+    id: root
+
+    // The window whose activation re-evaluates Auto.
+    property var window: null
+    property int setting: inj_kvStore ? inj_kvStore.loadInt("night_mode", 2) : 2
+    // The local time Auto looks at; tests set their own.
+    property var clock: function () {
+        return new Date()
+    }
+    property bool night: false
+
+    readonly property int theme: night ? Material.Dark : Material.Light
+    readonly property color accent: night ? Material.color(Material.Red) : "#607D8B"
+    readonly property color background: night ? "#000000" : "#fafafa"
+    readonly property color foreground: night ? "#F44336" : "#dd000000"
+    readonly property color primary: night ? "#3E2723" : "#00c566"
+    // Text that should stand out (the connected mount's name): green by day only.
+    readonly property color highlight: night ? foreground : "#2e7d32"
+
+    function isNightHour(hour) {
+        return hour >= 18 || hour <= 6
+    }
+
+    function update() {
+        if (setting === 0)
+            night = false
+        else if (setting === 1)
+            night = true
+        else
+            night = isNightHour(clock().getHours())
+    }
+
+    function setSetting(value) {
+        if (value === setting)
+            return
+        setting = value
+        if (inj_kvStore)
+            inj_kvStore.saveInt("night_mode", value)
+    }
+
+    onSettingChanged: update()
+    onClockChanged: update()
+    onWindowChanged: update()
+    Component.onCompleted: update()
+
+    property Connections windowWatch: Connections {
+        target: root.window
+        ignoreUnknownSignals: true
+        function onActiveChanged() {
+            root.update()
+        }
+    }
+    // Auto turns over at 18:00 and 07:00 even while the window stays as it is.
+    property Timer minuteTimer: Timer {
+        interval: 60000
+        repeat: true
+        running: root.setting === 2
+        onTriggered: root.update()
+    }
+}

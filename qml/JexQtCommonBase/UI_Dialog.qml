@@ -1,0 +1,11 @@
+import QtQuick
+import QtQuick.Controls
+
+// A modal dialog centred on the window, sized for a narrow window.
+Dialog {
+    id: root
+    modal: true
+    anchors.centerIn: Overlay.overlay
+    width: Math.min(parent ? parent.width - 24 : 300, 420)
+    closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
+}

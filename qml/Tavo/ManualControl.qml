@@ -1,0 +1,129 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import JexQtCommonBase
+import JexQtCommon
+
+// Turning the axis by hand: hold an arrow (or the Left/Right key) to slew, let go to stop;
+// the angle is read about twice a second while the page is in front.
+Page {
+    id: root
+    objectName: "manualControl"
+
+    // 48 times the sky's rate: the axis turns 2° every 10 seconds.
+    readonly property real slewRps: 48 * 2 * Math.PI / 86400
+    readonly property var tavo: inj_iConnector.tavo
+    readonly property bool active: StackView.status === StackView.Active
+    property int heldDirection: 0
+
+    function slew(direction) {
+        if (!tavo)
+            return
+        heldDirection = direction
+        tavo.slewAxisAsync(direction * slewRps)
+    }
+    function stop() {
+        if (!tavo || heldDirection === 0)
+            return
+        heldDirection = 0
+        tavo.slewAxisAsync(0)
+    }
+    function updateReading() {
+        if (tavo)
+            tavo.setPeriodicPositionRead(active)
+    }
+
+    onActiveChanged: updateReading()
+    onTavoChanged: updateReading()
+    Component.onDestruction: {
+        if (tavo) {
+            stop()
+            tavo.setPeriodicPositionRead(false)
+        }
+    }
+
+    focus: true
+    Keys.onPressed: function (event) {
+        if (event.isAutoRepeat)
+            return
+        if (event.key === Qt.Key_Left || event.key === Qt.Key_Right) {
+            slew(event.key === Qt.Key_Left ? -1 : 1)
+            event.accepted = true
+        }
+    }
+    Keys.onReleased: function (event) {
+        if (event.isAutoRepeat)
+            return
+        if (event.key === Qt.Key_Left || event.key === Qt.Key_Right) {
+            stop()
+            event.accepted = true
+        }
+    }
+
+    header: UI_PageHeader {
+        title: qsTr("Manual Control")
+        onBack: inj_stackView.pop()
+    }
+
+    ColumnLayout {
+        anchors.centerIn: parent
+        width: parent.width - 24
+        spacing: 16
+
+        Label {
+            text: root.tavo ? qsTr("Hold an arrow to turn the mount") : qsTr("Not Connected")
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+        }
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 8
+            ManualControl_Button {
+                objectName: "slewLeft"
+                direction: -1
+                enabled: root.tavo !== null
+                Layout.preferredWidth: 72
+                Layout.preferredHeight: 72
+                onSlew: function (d) {
+                    root.slew(d)
+                }
+                onRelease: root.stop()
+            }
+            Item {
+                Layout.fillWidth: true
+                implicitHeight: 72
+                Label {
+                    objectName: "angleText"
+                    anchors.centerIn: parent
+                    visible: !inj_converserTimeoutForwarder.timedout
+                    text: root.tavo ? (root.tavo.lastAxis1 * 180 / Math.PI).toFixed(2) + "°" : "–"
+                    font.pixelSize: 28
+                }
+                BusyIndicator {
+                    anchors.centerIn: parent
+                    running: inj_converserTimeoutForwarder.timedout
+                    visible: running
+                }
+            }
+            ManualControl_Button {
+                objectName: "slewRight"
+                direction: 1
+                enabled: root.tavo !== null
+                Layout.preferredWidth: 72
+                Layout.preferredHeight: 72
+                onSlew: function (d) {
+                    root.slew(d)
+                }
+                onRelease: root.stop()
+            }
+        }
+        Button {
+            objectName: "zeroButton"
+            text: qsTr("Zero")
+            enabled: root.tavo !== null
+            Layout.alignment: Qt.AlignHCenter
+            onClicked: root.tavo.tareLastAxis1()
+        }
+    }
+}

@@ -1,0 +1,314 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import JexQtCommonBase
+import JexQtCommon
+import JexAstroBase
+
+// The console's own settings and the connected mount's.
+Page {
+    id: root
+    objectName: "settingsPage"
+
+    readonly property var tavo: inj_iConnector.tavo
+    readonly property bool active: StackView.status === StackView.Active
+    readonly property bool serialChosen: inj_connectSettings.type === ConnectionType.Serial
+
+    // Connection types offered, as stored values with their names.
+    readonly property var connectionTypes: {
+        const types = [{
+                           "value": ConnectionType.UDP,
+                           "name": QT_TR_NOOP("Wi-Fi")
+                       }]
+        if (inj_connectSettings.serialPortSupported)
+            types.push({
+                           "value": ConnectionType.Serial,
+                           "name": QT_TR_NOOP("Serial port")
+                       })
+        types.push({
+                       "value": ConnectionType.Emulator,
+                       "name": QT_TR_NOOP("Demo mount")
+                   })
+        return types
+    }
+
+    function minutesText(minutes) {
+        return minutes === 0 ? qsTr("Disabled") : qsTr("%1 min").arg(minutes)
+    }
+
+    // A device row's choices with the mount's own value added when it is not one of them.
+    function withValue(choices, minutes) {
+        if (minutes === undefined || choices.indexOf(minutes) >= 0)
+            return choices
+        return choices.concat([minutes]).sort(function (a, b) {
+            return a - b
+        })
+    }
+
+    function readDevice() {
+        if (!tavo)
+            return
+        readMinutes(tavo.readPolarSightLightTimeoutSec(), finderRow)
+        readMinutes(tavo.readWifiTimeoutSec(), wifiRow)
+        if (tavo.hasAutoShutdown)
+            readMinutes(tavo.readAutoShutdownSec(), shutdownRow)
+        CmdRetPromise.get(tavo.readPowerOnAutoPreviousTask()).then(function (value) {
+            autoRunSwitch.checked = value
+            autoRunSwitch.known = true
+        }, function (error) {
+            inj_toaster.show(error)
+        })
+    }
+    function readMinutes(future, row) {
+        CmdRetPromise.get(future).then(function (seconds) {
+            row.minutes = Math.round(seconds / 60)
+        }, function (error) {
+            inj_toaster.show(error)
+        })
+    }
+    function send(future, control) {
+        control.sending = true
+        CmdRetPromise.get(future).then(function () {
+            control.sending = false
+        }, function (error) {
+            control.sending = false
+            inj_toaster.show(error)
+            root.readDevice()
+        })
+    }
+
+    function preparePorts() {
+        if (!inj_connectSettings.serialPortSupported)
+            return
+        inj_connectSettings.detectSerialPorts()
+        const ports = inj_connectSettings.foundSerialPorts
+        const index = ports.indexOf(inj_connectSettings.serialPortName)
+        portBox.currentIndex = index
+        if (index < 0)
+            portBox.editText = inj_connectSettings.serialPortName
+    }
+    function storePort() {
+        if (inj_connectSettings.serialPortSupported && portBox.visible)
+            inj_connectSettings.serialPortName = portBox.editText.trim()
+    }
+
+    onActiveChanged: {
+        if (active) {
+            preparePorts()
+            readDevice()
+        } else {
+            storePort()
+        }
+    }
+    onTavoChanged: if (active)
+                       readDevice()
+    Component.onDestruction: storePort()
+
+    Component {
+        id: locationPage
+        Location {
+            updater: inj_locationUpdater
+        }
+    }
+    Component {
+        id: wifiPage
+        WifiSettingsPage {}
+    }
+
+    // One of the mount's minute settings: the choices, the mount's value, and the write.
+    component MinutesRow: UI_Row {
+        id: row
+        property var choices: []
+        property var minutes: undefined
+        property bool sending: false
+        property var write: null
+        enabled: root.tavo !== null && minutes !== undefined && !sending
+        UI_TranslatableComboBox {
+            objectName: row.objectName + "Box"
+            tr_model: root.withValue(row.choices, row.minutes)
+            tr_modelToString: root.minutesText
+            currentIndex: indexOfItem(row.minutes)
+            Layout.preferredWidth: 130
+            onActivated: function (index) {
+                const value = tr_model[index]
+                if (value === row.minutes)
+                    return
+                row.minutes = value
+                root.send(row.write(value * 60), row)
+            }
+        }
+    }
+
+    header: UI_PageHeader {
+        title: qsTr("Settings")
+        onBack: inj_stackView.pop()
+    }
+
+    Flickable {
+        anchors.fill: parent
+        contentHeight: column.implicitHeight + 24
+        clip: true
+        ColumnLayout {
+            id: column
+            width: parent.width
+            spacing: 0
+            UI_RowSpace {
+                space: 8
+            }
+            UI_Row {
+                text: qsTr("Language")
+                ComboBox {
+                    objectName: "languageBox"
+                    readonly property var entries: inj_languageManager.availableLanguages
+                    model: {
+                        const names = []
+                        for (let i = 0; i < entries.length; ++i)
+                            names.push(entries[i].nativeName)
+                        return names
+                    }
+                    currentIndex: {
+                        for (let i = 0; i < entries.length; ++i)
+                            if (entries[i].languageCode === inj_languageManager.language)
+                                return i
+                        return -1
+                    }
+                    Layout.preferredWidth: 150
+                    onActivated: function (index) {
+                        inj_languageManager.language = entries[index].languageCode
+                    }
+                }
+            }
+            UI_Row {
+                text: qsTr("Night Mode")
+                UI_TranslatableComboBox {
+                    objectName: "nightModeBox"
+                    tr_model: [0, 1, 2]
+                    tr_modelToString: function (v) {
+                        return [qsTr("Off"), qsTr("On"), qsTr("Auto")][v]
+                    }
+                    currentIndex: inj_nightManager.setting
+                    Layout.preferredWidth: 150
+                    onActivated: function (index) {
+                        inj_nightManager.setSetting(index)
+                    }
+                }
+            }
+            UI_Row {
+                text: qsTr("Connection")
+                UI_TranslatableComboBox {
+                    objectName: "connectionTypeBox"
+                    enabled: !inj_iConnector.connected
+                    tr_model: root.connectionTypes
+                    tr_modelToString: function (t) {
+                        return qsTr(t.name)
+                    }
+                    currentIndex: indexOfItem(inj_connectSettings.type)
+                    Layout.preferredWidth: 150
+                    onActivated: function (index) {
+                        inj_connectSettings.type = tr_model[index].value
+                    }
+                }
+            }
+            UI_Row {
+                text: qsTr("Port")
+                visible: root.serialChosen && inj_connectSettings.serialPortNeedsPortName
+                ComboBox {
+                    id: portBox
+                    objectName: "portBox"
+                    editable: true
+                    model: inj_connectSettings.foundSerialPorts
+                    Layout.preferredWidth: 150
+                    onActivated: inj_connectSettings.serialPortName = editText.trim()
+                    onAccepted: inj_connectSettings.serialPortName = editText.trim()
+                }
+            }
+            UI_Row {
+                text: qsTr("Location")
+                Button {
+                    objectName: "locationButton"
+                    text: inj_astroFormat.latitude_00_q(inj_location.latitudeRad) + " "
+                          + inj_astroFormat.longitude_00_q(inj_location.longitudeRad)
+                    flat: true
+                    onClicked: inj_stackView.push(locationPage)
+                }
+            }
+            UI_RowDivider {}
+            Label {
+                text: root.tavo ? qsTr("Mount") : qsTr("Mount (not connected)")
+                font.bold: true
+                Layout.leftMargin: 12
+                Layout.topMargin: 8
+            }
+            MinutesRow {
+                id: finderRow
+                objectName: "finderLedRow"
+                text: qsTr("Finder LED Auto-Off")
+                visible: root.tavo === null || root.tavo.hasPolarSightLight
+                choices: [3, 5, 10, 30]
+                write: function (sec) {
+                    return root.tavo.writePolarSightLightTimeoutSec(sec)
+                }
+            }
+            MinutesRow {
+                id: wifiRow
+                objectName: "wifiOffRow"
+                text: qsTr("WiFi Auto-Off")
+                choices: [0, 3, 5, 10, 30]
+                write: function (sec) {
+                    return root.tavo.writeWifiTimeoutSec(sec)
+                }
+            }
+            MinutesRow {
+                id: shutdownRow
+                objectName: "shutdownRow"
+                text: qsTr("Auto Shut Down")
+                visible: root.tavo === null || root.tavo.hasAutoShutdown
+                choices: [0, 15, 30]
+                write: function (sec) {
+                    return root.tavo.writeAutoShutdownSec(sec)
+                }
+            }
+            UI_Row {
+                text: qsTr("Auto-Run Task")
+                UI_Switch {
+                    id: autoRunSwitch
+                    objectName: "autoRunSwitch"
+                    property bool known: false
+                    property bool sending: false
+                    enabled: root.tavo !== null && known && !sending
+                    onToggled: root.send(root.tavo.writePowerOnAutoPreviousTask(checked), autoRunSwitch)
+                }
+            }
+            UI_Row {
+                text: qsTr("WiFi Network")
+                Button {
+                    objectName: "wifiButton"
+                    text: qsTr("Change")
+                    enabled: root.tavo !== null
+                    flat: true
+                    onClicked: inj_stackView.push(wifiPage)
+                }
+            }
+            UI_RowDivider {}
+            UI_Row {
+                text: qsTr("Help")
+                Button {
+                    objectName: "helpButton"
+                    text: qsTr("Open")
+                    flat: true
+                    onClicked: {
+                        inj_toaster.show(qsTr("Opening page in external app..."))
+                        inj_helpFile.openInExternalApp()
+                    }
+                }
+            }
+            Label {
+                objectName: "versionText"
+                text: inj_appVersion.string
+                opacity: 0.7
+                Layout.leftMargin: 12
+                Layout.topMargin: 12
+            }
+        }
+    }
+}
