@@ -148,4 +148,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestTaskEstimator)
-#include "test_task_estimator.moc"
+#include "test_programs_estimator.moc"

@@ -228,4 +228,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestProfileLists)
-#include "test_profile_lists.moc"
+#include "test_programs_lists.moc"

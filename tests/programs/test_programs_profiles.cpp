@@ -223,4 +223,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestTaskProfiles)
-#include "test_task_profiles.moc"
+#include "test_programs_profiles.moc"

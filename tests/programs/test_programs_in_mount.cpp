@@ -87,4 +87,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestProfileProgram)
-#include "test_profile_program.moc"
+#include "test_programs_in_mount.moc"

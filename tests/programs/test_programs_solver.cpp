@@ -116,4 +116,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestParamsSolver)
-#include "test_params_solver.moc"
+#include "test_programs_solver.moc"
