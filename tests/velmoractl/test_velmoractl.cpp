@@ -4,12 +4,14 @@
 
 #include "CtlRunner.h"
 #include "MotorController.h"
+#include "SettingsFile.h"
 #include "SimClock.h"
 #include "UdpServer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -146,6 +148,15 @@ private slots:
         QTest::newRow("slew without duration")
             << QStringList{"slew", "1"} << "slew needs --for SECONDS";
         QTest::newRow("unknown command") << QStringList{"launch"} << "unknown command 'launch'";
+        QTest::newRow("unknown quantity")
+            << QStringList{"run", "ap", "--speed", "1"} << "ap has no quantity 'speed'";
+        QTest::newRow("malformed quantity")
+            << QStringList{"run", "reg", "--photos", "many"} << "--photos needs a whole number";
+        QTest::newRow("program that is not valid")
+            << QStringList{"run", "reg", "--framePeriodSec", "10"}
+            << "the reg program is not valid: not enough inputs";
+        QTest::newRow("no such saved profile")
+            << QStringList{"run", "atl", "--profile", "M42"} << "no saved atl profile 'M42'";
     }
     void badInputReachesNoMount() {
         QFETCH(QStringList, args);
@@ -211,6 +222,80 @@ private slots:
         QVERIFY2(answer["ok"].toBool(), qPrintable(QJsonDocument(answer).toJson()));
         QCOMPARE(session.ask("bogus")["exitStatus"].toInt(), 2);
         QCOMPARE(session.finish(), 2);
+    }
+
+    void planShowsEveryQuantity() {
+        const CtlRun r = ctl({"--json", "plan", "reg", "--videoTimeSpanHour", "2",
+                              "--framePeriodSec=10", "--speedDph", "30", "--photos", "5"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.describe()));
+        const QJsonObject o = r.json();
+        QCOMPARE(o["valid"].toBool(), true);
+        QMap<QString, QString> sources;
+        QMap<QString, double> values;
+        for (const QJsonValue& q : o["quantities"].toArray()) {
+            sources[q["name"].toString()] = q["source"].toString();
+            values[q["name"].toString()] = q["value"].toDouble();
+        }
+        QCOMPARE(sources.size(), 10);
+        QCOMPARE(sources["videoTimeSpanHour"], QString("given"));
+        // The page's order: time span and photos come first and fix the period.
+        QCOMPARE(sources["photos"], QString("given"));
+        QCOMPARE(sources["framePeriodSec"], QString("calculated"));
+        QCOMPARE(values["framePeriodSec"], 1800.0);
+        QCOMPARE(o["ignored"].toArray(), QJsonArray{"framePeriodSec"});
+        QCOMPARE(sources["videoLengthSec"], QString("calculated"));
+        QCOMPARE(sources["exposureSec"], QString("calculated"));
+        QCOMPARE(sources["swingRangeDeg"], QString("default"));
+        // What run would write, in the form run takes.
+        const QJsonObject program = o["paramSet"].toObject();
+        QCOMPARE(program["mode"].toString(), QString("Reg"));
+        QCOMPARE(program["N_Cycles"].toInt(), 5);
+        QCOMPARE(program["cycleSec"].toDouble(), 1800.0);
+        QCOMPARE(sim->requestCount(), uint64_t(0));
+    }
+
+    void planThatIsNotValidSaysWhy() {
+        const CtlRun r = ctl(
+            {"plan", "long", "--framePeriodSec", "10", "--exposureSec", "9.6", "--speedDph", "30"});
+        QVERIFY2(r.exitCode == 1, qPrintable(r.describe()));
+        QVERIFY2(r.out.contains("Valid: no\nError: Frame period must be at least 0.5 seconds "
+                                "longer than exposure\n"),
+                 qPrintable(r.describe()));
+        QVERIFY2(r.out.contains(QRegularExpression("framePeriodSec +10 +given")),
+                 qPrintable(r.out));
+    }
+
+    void runAKindStartsItsProgram() {
+        const CtlRun r = ctl({"run", "reg", "--videoTimeSpanHour", "2", "--framePeriodSec", "10",
+                              "--speedDph", "30"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.describe()));
+        QCOMPARE(sim->memoryByte(0x00), uint8_t(2));
+        QCOMPARE(sim->memoryU32(0x30), 10000u);
+        QCOMPARE(sim->memoryU32(0x34), 720u);
+        QCOMPARE(sim->memoryU32(0x2C), 5u);
+    }
+
+    void savedProfilesAreListedAndRun() {
+        Test::SettingsFile settings;
+        const QByteArray stored =
+            R"({"p.long":[{"name":"<unnamed>"},{"name":"Pier","T_Exposure":20,"T_Total_H":1,)"
+            R"("T_Cycle":30,"A_Range":40,"N_Swings":2,"selects":"T_Total;T_Cycle;A_Range"},)"
+            R"({"name":"Draft"}]})";
+        QVERIFY(settings.write(stored));
+        const CtlRun listed = ctl({"profiles", "long"});
+        QVERIFY2(listed.exitCode == 0, qPrintable(listed.describe()));
+        QVERIFY2(listed.out.startsWith("Pier: Long-Exposure Time-lapse, 120 photos, every 30 s, "
+                                       "exposure 20 s"),
+                 qPrintable(listed.out));
+        QVERIFY2(listed.out.contains("\nDraft: not valid: not enough inputs"),
+                 qPrintable(listed.out));
+
+        const CtlRun run = ctl({"run", "long", "--profile", "Pier"});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.describe()));
+        QCOMPARE(sim->memoryByte(0x00), uint8_t(3));
+        QCOMPARE(sim->memoryU32(0x34), 120u);
+        QCOMPARE(sim->memoryU32(0x3C), 40u);
+        QCOMPARE(settings.readBytes(), stored);
     }
 
     void helpAndPolarNeedNoMount() {

@@ -2,6 +2,7 @@
 // and the polar-scope reticle reading.
 
 #include "CtlArgs.h"
+#include "CtlPlan.h"
 
 #include <QTest>
 
@@ -85,6 +86,68 @@ private slots:
         row("session json", {"--json", "status"}, "", "--json is chosen when the session", true);
         row("nested session", {"session"}, "", "session cannot run inside a session", true);
         row("discover in a session", {"discover"}, "", "discover cannot run inside", true);
+        row("plan", {"plan", "reg", "--videoTimeSpanHour", "2", "--framePeriodSec=10"}, "plan", "");
+        row("plan without a kind", {"plan", "--photos", "3"}, "", "plan needs a program kind");
+        row("plan of no kind", {"plan", "tracking"}, "", "plan needs a program kind");
+        row("quantity without a value", {"plan", "ap", "--photos"}, "", "--photos needs a value");
+        row("plan in a session", {"plan", "atl", "--photos", "9"}, "plan", "", true);
+        row("run a kind", {"run", "long", "--framePeriodSec", "30"}, "run", "");
+        row("run a saved profile", {"run", "ap", "--profile", "M31"}, "run", "");
+        row("quantities with JSON", {"run", R"({"mode":"AP"})", "--photos", "3"}, "",
+            "go with a program kind");
+        row("saved profile and quantities", {"run", "ap", "--profile", "x", "--photos", "3"}, "",
+            "give no quantities with it");
+        row("profiles", {"profiles", "reg"}, "profiles", "");
+        row("profiles take no quantities", {"profiles", "ap", "--photos", "3"}, "",
+            "unknown option '--photos'");
+        row("profile of another command", {"status", "--profile", "x"}, "",
+            "status takes no option --profile");
+    }
+
+    // A refused quantity leaves the profile as new.
+    void programQuantities_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("count becomes an input") << "ap" << QStringList{"photos=20"} << "";
+        QTest::newRow("direction") << "long" << QStringList{"clockwise=no"} << "";
+        QTest::newRow("unknown") << "ap" << QStringList{"photos=2", "foo=1"}
+                                 << "ap has no quantity 'foo'; it takes --exposureSec=VALUE";
+        QTest::newRow("a tick box is not a quantity")
+            << "atl" << QStringList{"input_photos=true"} << "no quantity 'input_photos'";
+        QTest::newRow("calculated only")
+            << "ap" << QStringList{"totalTimeSec=5"} << "no quantity 'totalTimeSec'";
+        QTest::newRow("negative count")
+            << "atl" << QStringList{"photos=-3"} << "--photos needs a whole number of at least 0";
+        QTest::newRow("not a number")
+            << "reg" << QStringList{"speedDph=nan"} << "--speedDph needs a number of at least 0";
+        QTest::newRow("not a flag")
+            << "long" << QStringList{"clockwise=maybe"} << "--clockwise is true or false";
+        QTest::newRow("twice") << "reg" << QStringList{"exposureSec=1", "exposureSec=2"}
+                               << "--exposureSec is given twice";
+    }
+    void programQuantities() {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, error);
+        ProfileInputs pairs;
+        for (const QString& i : inputs)
+            pairs.push_back({i.section('=', 0, 0), i.section('=', 1)});
+        const auto profile = newProfile(kind, nullptr);
+        const QString got = applyInputs(*profile, kind, pairs);
+        QVERIFY2(error.isEmpty() ? got.isEmpty() : got.contains(error), qPrintable(got));
+        const QString name = pairs.first().first;
+        if (error.isEmpty()) {
+            QCOMPARE(profile->property(qPrintable(name)).toString(),
+                     pairs.first().second == "no" ? QString("false") : pairs.first().second);
+            const QVariant input = profile->property(qPrintable("input_" + name));
+            QVERIFY(!input.isValid() || input.toBool());
+        } else {
+            QCOMPARE(profile->property("exposureSec").toDouble(),
+                     newProfile(kind, nullptr)->property("exposureSec").toDouble());
+            QCOMPARE(profile->property("photos").toInt(),
+                     newProfile(kind, nullptr)->property("photos").toInt());
+        }
     }
     void commandLines() {
         QFETCH(QStringList, args);

@@ -19,9 +19,10 @@ namespace {
 constexpr double kMaxSlewDegPerSec = 3.4;
 constexpr double kMaxSlewSec = 3600;
 
-const QStringList kCommands{"discover", "status",   "power",   "run",   "stop",
-                            "wifi-get", "wifi-set", "timers",  "light", "position",
-                            "slew",     "polar",    "session", "help"};
+const QStringList kCommands{"discover", "status",   "power",    "run",    "plan",  "profiles",
+                            "stop",     "wifi-get", "wifi-set", "timers", "light", "position",
+                            "slew",     "polar",    "session",  "help"};
+const QStringList kKinds{"ap", "atl", "reg", "long"};
 
 // Options that take a value, per command ("" for the global ones).
 const QStringList kGlobalValued{"--ip", "--serial", "--port", "--timeout", "--resends"};
@@ -30,6 +31,7 @@ const QStringList kWifiValued{"--mode",     "--ap-ssid",  "--ap-pass", "--ap-sec
 const QStringList kTimerValued{"--wifi-off", "--light-off", "--shutdown", "--auto-run"};
 const QStringList kSlewValued{"--for"};
 const QStringList kPolarValued{"--at", "--lon", "--lat"};
+const QStringList kProgramValued{"--profile"};
 
 QStringList valuedOptionsOf(const QString& command) {
     if (command == "wifi-set")
@@ -40,6 +42,8 @@ QStringList valuedOptionsOf(const QString& command) {
         return kSlewValued;
     if (command == "polar")
         return kPolarValued;
+    if (command == "run" || command == "plan")
+        return kProgramValued;
     return {};
 }
 
@@ -177,6 +181,10 @@ QString setCommandOption(Options& o, const QString& name, const QString& value) 
         o.lonEastDeg = finiteNumber(value);
         if (!o.lonEastDeg || std::abs(*o.lonEastDeg) > 180)
             return QString("--lon needs degrees east from -180 to 180, not '%1'").arg(value);
+    } else if (name == "--profile") {
+        if (value.isEmpty())
+            return "--profile needs the name of a profile the console saved";
+        o.profileName = value;
     } else if (name == "--lat") {
         o.latDeg = finiteNumber(value);
         if (!o.latDeg || std::abs(*o.latDeg) > 90)
@@ -215,10 +223,24 @@ QString setGlobalOption(Options& o, const QString& name, const QString& value) {
 
 QString checkPositionals(Options& o, const QStringList& positionals) {
     const QString& c = o.command;
-    if (c == "run") {
-        if (positionals.size() != 1)
-            return "run needs one program: JSON text, @FILE or - for standard input";
+    const bool byKind = (c == "plan" || c == "profiles" || c == "run") && positionals.size() == 1 &&
+                        kKinds.contains(positionals[0]);
+    if (byKind)
+        o.kind = positionals[0];
+    if ((c == "plan" || c == "profiles") && !byKind)
+        return QString("%1 needs a program kind: ap, atl, reg or long").arg(c);
+    if (c == "run" && positionals.size() != 1)
+        return "run needs one program: a kind (ap, atl, reg, long) with its inputs, JSON text, "
+               "@FILE or - for standard input";
+    if (c == "run" && !byKind)
         o.programSource = positionals[0];
+    if (!o.kind.isEmpty() || c == "run") {
+        if (o.kind.isEmpty() && (o.profileName || !o.profileInputs.isEmpty()))
+            return "quantities and --profile go with a program kind: run KIND [--name=value ...]";
+        if (c == "profiles" && !o.profileInputs.isEmpty())
+            return "profiles takes no quantities";
+        if (o.profileName && !o.profileInputs.isEmpty())
+            return "--profile runs a saved profile as it is; give no quantities with it";
         return {};
     }
     if (c == "light") {
@@ -250,7 +272,8 @@ QString checkPositionals(Options& o, const QStringList& positionals) {
 } // namespace
 
 bool Options::needsMount() const {
-    return !help && command != "discover" && command != "polar" && command != "help";
+    return !help && command != "discover" && command != "polar" && command != "help" &&
+           command != "plan" && command != "profiles";
 }
 
 Parsed parseArguments(const QStringList& args, bool inSession) {
@@ -287,8 +310,11 @@ Parsed parseArguments(const QStringList& args, bool inSession) {
         }
         const bool global = kGlobalValued.contains(arg);
         const bool known = global || kWifiValued.contains(arg) || kTimerValued.contains(arg) ||
-                           kSlewValued.contains(arg) || kPolarValued.contains(arg);
-        if (!known)
+                           kSlewValued.contains(arg) || kPolarValued.contains(arg) ||
+                           kProgramValued.contains(arg);
+        // A program's own quantities, checked against its kind later.
+        const bool quantity = !known && (o.command == "plan" || o.command == "run");
+        if (!known && !quantity)
             return {std::nullopt, QString("unknown option '%1'").arg(arg)};
         if (global && inSession)
             return {std::nullopt,
@@ -298,7 +324,9 @@ Parsed parseArguments(const QStringList& args, bool inSession) {
                 return {std::nullopt, QString("%1 needs a value").arg(arg)};
             value = args[++i];
         }
-        if (global) {
+        if (quantity) {
+            o.profileInputs.push_back({arg.mid(2), value});
+        } else if (global) {
             if (const QString e = setGlobalOption(o, arg, value); !e.isEmpty())
                 return {std::nullopt, e};
         } else {
@@ -552,6 +580,25 @@ Commands:
                            swingEnabled, swingRangeDeg, ditheringEnabled,
                            ditheringRangeDeg; for example
                            run '{"mode":"AP","cycleSec":30,"exposureSec":25,"N_Cycles":20,"speedDps":0.0041780746}'
+  run KIND [--NAME=VALUE ...] | run KIND --profile NAME
+                           make the program as the console's page for KIND (ap, atl,
+                           reg, long) would from the quantities given, or take a
+                           profile the console saved ("<unnamed>": the page's last
+                           state), then write and start it
+  plan KIND [--NAME=VALUE ...] | plan KIND --profile NAME
+                           show that program without a mount: every quantity, given
+                           or calculated, whether it is valid, and the program (exit
+                           status 1 when it is not valid); the quantities are
+                           ap: exposureSec, photoIntervalSec, photos,
+                               trackingRateDegPerSec, ditheringRangeArcMin
+                           atl: exposureSec, videoTimeSpanHour, videoLengthSec,
+                               frameRateFps, photos, trackingRateDegPerSec
+                           reg, long: exposureSec, videoTimeSpanHour, videoLengthSec,
+                               frameRateFps, photos, framePeriodSec, swingRangeDeg,
+                               swingCount, speedDph, clockwise
+                           for example: plan reg --videoTimeSpanHour 2
+                               --framePeriodSec 10 --frameRateFps 30
+  profiles KIND            the profiles the console saved for KIND
   stop                     stop the running program
   wifi-get                 the mount's Wi-Fi settings
   wifi-set OPTIONS         change them; the others stay as the mount has them:

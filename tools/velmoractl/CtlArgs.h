@@ -52,7 +52,12 @@ struct Options {
     std::optional<int> timeoutMs;
     std::optional<int> resends;
 
-    QString programSource;    // run: JSON text, @FILE or - (standard input)
+    QString programSource; // run: JSON text, @FILE or - (standard input)
+    // plan, profiles, run KIND: the program kind (ap, atl, reg, long), the quantities given
+    // as --name=value in order, or the name of a profile the console saved.
+    QString kind;
+    QList<QPair<QString, QString>> profileInputs;
+    std::optional<QString> profileName;
     WifiChanges wifi;         // wifi-set
     TimerChanges timers;      // timers
     bool lightOn = false;     // light

@@ -8,6 +8,7 @@
 #include "ConnectedObjContainer.h"
 #include "ConnectionSettings.h"
 #include "CtlArgs.h"
+#include "CtlPlan.h"
 #include "DeviceFactories.h"
 #include "Location.h"
 #include "QtFileUtil.h"
@@ -62,22 +63,6 @@ double normalised(double rad) {
     return a < 0 ? a + 2 * std::numbers::pi : a;
 }
 
-QString shortMode(TAVOMode_::E mode) {
-    switch (mode) {
-    case TAVOMode_::E::Manual:
-        return "Manual";
-    case TAVOMode_::E::AP:
-        return "AP";
-    case TAVOMode_::E::Reg:
-        return "Reg";
-    case TAVOMode_::E::Long:
-        return "Long";
-    case TAVOMode_::E::ATL:
-        return "ATL";
-    }
-    return QString::number(int(mode));
-}
-
 QString typeName(CmdRetType type) {
     return QString::fromLatin1(QMetaEnum::fromType<CmdRetType_::E>().valueToKey(int(type)));
 }
@@ -120,6 +105,9 @@ void print(const QString& command, const Result& r, bool json) {
         for (const QString& line : r.text)
             std::fputs(qUtf8Printable(line + '\n'), stdout);
     } else {
+        // A report that ends in a refusal (a plan that is not valid) is still shown.
+        for (const QString& line : r.text)
+            std::fputs(qUtf8Printable(line + '\n'), stdout);
         std::fprintf(stderr, "velmoractl: %s: %s\n", qUtf8Printable(command),
                      qUtf8Printable(r.error));
         if (r.code == kExitUsage)
@@ -296,30 +284,6 @@ CmdRetType typeOf(const QVariantMap& map) {
     return map.value("type").value<CmdRetType_::E>();
 }
 
-QJsonObject programJson(const TAVOParamSet& p) {
-    return QJsonObject{{"mode", shortMode(p.mode)},
-                       {"clockwise", p.clockwise},
-                       {"cycleSec", p.cycleSec},
-                       {"N_Cycles", p.N_Cycles},
-                       {"cycleAngleDeg", p.cycleAngleDeg},
-                       {"exposureSec", p.exposureSec},
-                       {"auxTimeSec", p.auxTimeSec},
-                       {"speedDps", p.speedDps},
-                       {"swingEnabled", p.swingEnabled},
-                       {"swingRangeDeg", p.swingRangeDeg},
-                       {"ditheringEnabled", p.ditheringEnabled},
-                       {"ditheringRangeDeg", p.ditheringRangeDeg}};
-}
-
-QString programText(const TAVOParamSet& p) {
-    const QString count =
-        p.N_Cycles == 0 ? QString("unlimited photos") : QString("%1 photos").arg(p.N_Cycles);
-    return QString("%1, %2, every %3 s, exposure %4 s")
-        .arg(modeName(p.mode), count)
-        .arg(p.cycleSec)
-        .arg(p.exposureSec);
-}
-
 Result status(Connection& c) {
     const CmdRet r = c.tavo->readStatus().result();
     if (r.type != CmdRetType::Ok)
@@ -330,7 +294,7 @@ Result status(Connection& c) {
         s.mode == TAVOMode_::E::Manual ? Nullable<bool>(false) : c.taskState->isRunningTask();
     const Nullable<ReadTAVOParamSet> program = c.taskState->readParamSet();
     Result out;
-    out.json = QJsonObject{{"mode", shortMode(s.mode)},
+    out.json = QJsonObject{{"mode", shortModeName(s.mode)},
                            {"photosTaken", s.numberOfPictureTaken},
                            {"running", running ? QJsonValue(running.value()) : QJsonValue()}};
     out.json.insert("program",
@@ -643,7 +607,7 @@ Result discover(const Options& o, const std::shared_ptr<IKVStore>& store) {
     return out;
 }
 
-std::optional<QByteArray> programText(const QString& source, QString* error) {
+std::optional<QByteArray> programSourceText(const QString& source, QString* error) {
     if (source == "-") {
         QFile in;
         if (!in.open(stdin, QIODevice::ReadOnly)) {
@@ -663,13 +627,102 @@ std::optional<QByteArray> programText(const QString& source, QString* error) {
     return source.toUtf8();
 }
 
+// The program of a plan or of run KIND: a profile of the kind with the quantities given, or
+// one the console saved.
+struct ProgramChoice {
+    std::unique_ptr<ITaskProfile> profile;
+    QStringList given;
+    QString fallback; // where quantities neither given nor calculated come from
+};
+
+std::optional<ProgramChoice> chooseProgram(const Options& o, const std::shared_ptr<IKVStore>& store,
+                                           Result* failure) {
+    auto location = std::make_shared<Location>(store);
+    ProgramChoice choice;
+    QString error;
+    if (o.profileName) {
+        choice.profile = savedProfile(o.kind, *o.profileName, store, location, &error);
+        choice.fallback = "saved";
+    } else {
+        choice.profile = newProfile(o.kind, location);
+        error = applyInputs(*choice.profile, o.kind, o.profileInputs);
+        choice.fallback = "default";
+        for (const auto& input : o.profileInputs)
+            choice.given << input.first;
+    }
+    if (!choice.profile || !error.isEmpty()) {
+        *failure = Result::failed(kExitUsage, error);
+        return std::nullopt;
+    }
+    return choice;
+}
+
+// The choice's program, or why it cannot be run.
+std::optional<TAVOParamSet>
+runnableProgram(const Options& o, const std::shared_ptr<IKVStore>& store, Result* failure) {
+    const auto choice = chooseProgram(o, store, failure);
+    if (!choice)
+        return std::nullopt;
+    if (!choice->profile->valid()) {
+        *failure = Result::failed(
+            kExitUsage,
+            QString("the %1 program is not valid: %2").arg(o.kind, messageText(*choice->profile)));
+        return std::nullopt;
+    }
+    return choice->profile->paramSetValue();
+}
+
+Result plan(const Options& o, const std::shared_ptr<IKVStore>& store) {
+    Result out;
+    const auto choice = chooseProgram(o, store, &out);
+    if (!choice)
+        return out;
+    const PlanReport report =
+        describePlan(*choice->profile, o.kind, choice->given, choice->fallback);
+    out.json = report.json;
+    out.text = report.text;
+    if (!choice->profile->valid()) {
+        out.code = kExitFailed;
+        out.error = "the program is not valid: " + messageText(*choice->profile);
+    }
+    return out;
+}
+
+Result profiles(const Options& o, const std::shared_ptr<IKVStore>& store) {
+    Result out;
+    QJsonArray list;
+    for (const auto& p : savedProfiles(o.kind, store, std::make_shared<Location>(store))) {
+        const bool valid = p->valid();
+        list.append(QJsonObject{
+            {"name", p->name()},
+            {"valid", valid},
+            {"message", messageText(*p)},
+            {"paramSet", valid ? QJsonValue(programJson(p->paramSetValue())) : QJsonValue()}});
+        out.text << p->name() + ": " +
+                        (valid ? programText(p->paramSetValue()) : "not valid: " + messageText(*p));
+    }
+    if (list.isEmpty())
+        out.text << QString("No saved %1 profiles").arg(o.kind);
+    out.json = QJsonObject{{"kind", o.kind}, {"profiles", list}};
+    return out;
+}
+
 Result runOne(Connection* c, const Options& o, const std::shared_ptr<IKVStore>& store) {
     const QString& cmd = o.command;
     if (cmd == "polar")
         return polar(o, store);
+    if (cmd == "plan")
+        return plan(o, store);
+    if (cmd == "profiles")
+        return profiles(o, store);
+    if (cmd == "run" && !o.kind.isEmpty()) {
+        Result failure;
+        const auto program = runnableProgram(o, store, &failure);
+        return program ? run(*c, *program) : failure;
+    }
     if (cmd == "run") {
         QString error;
-        const auto text = programText(o.programSource, &error);
+        const auto text = programSourceText(o.programSource, &error);
         const auto program = text ? parseProgram(*text, &error) : std::nullopt;
         if (!program)
             return Result::failed(kExitUsage, error);
@@ -766,9 +819,13 @@ int main(int argc, char** argv) {
         return r.code;
     }
     // Input errors are found before the mount is touched; the program is read only once.
-    if (o.command == "run") {
+    if (o.command == "run" && !o.kind.isEmpty()) {
+        Result failure;
+        if (!runnableProgram(o, store, &failure))
+            return usageError(failure.error);
+    } else if (o.command == "run") {
         QString error;
-        const auto text = programText(o.programSource, &error);
+        const auto text = programSourceText(o.programSource, &error);
         if (!text || !parseProgram(*text, &error))
             return usageError(error);
         o.programSource = QString::fromUtf8(*text);
