@@ -1,19 +1,19 @@
 // A profile's program written by the synchronisation layer into the simulated controller:
 // for each kind, the parameter memory holds the bytes a hand-worked program would give.
 
-#include "MountSim.h"
+#include "MountRig.h"
 #include "ProfileProbe.h"
 
 #include <QTest>
 
 using namespace JEX;
-using JEX::Test::MountSim;
+using JEX::Test::MountRig;
 
 namespace {
 
 // Running mode, direction, stride, exposure (tenths), period (ms), photos, swing on,
 // swing range, steps per cycle; each field's bytes least significant first.
-QString programBytes(MountSim& m) {
+QString programBytes(MountRig& m) {
     const auto memory = m.sim->memory();
     const QList<QPair<int, int>> fields{{0x00, 1}, {0x28, 1}, {0x24, 4}, {0x2C, 4}, {0x30, 4},
                                         {0x34, 4}, {0x38, 1}, {0x3C, 4}, {0x44, 4}};
@@ -79,7 +79,7 @@ private slots:
 
         Sim::Behaviour quick;
         quick.programBusySec = 0;
-        MountSim m("3.10-08", quick);
+        MountRig m("3.10-08", quick);
         QVERIFY(m.initDevice());
         QCOMPARE(m.sync->programAutoMode(profile->paramSetValue()).type, CmdRetType::Ok);
         QCOMPARE(programBytes(m), bytes);
