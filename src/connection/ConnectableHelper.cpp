@@ -36,8 +36,15 @@ ConnectableHelper::~ConnectableHelper() {
     relay_->target = nullptr;
 }
 
+void ConnectableHelper::forceType(ConnectionType_::E type) {
+    forcedType_.store(static_cast<int>(type));
+}
+
 IConnectableHelper* ConnectableHelper::current() const {
-    const auto type = settings_ ? static_cast<size_t>(settings_->type()) : 0;
+    const int forced = forcedType_.load();
+    const auto type = forced >= 0 ? static_cast<size_t>(forced)
+                      : settings_ ? static_cast<size_t>(settings_->type())
+                                  : 0;
     if (type < helpers_.size() && helpers_[type])
         return helpers_[type].get();
     return helpers_[0].get();

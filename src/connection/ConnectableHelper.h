@@ -7,6 +7,7 @@
 #include "IConnectionSettings.h"
 
 #include <array>
+#include <atomic>
 #include <memory>
 #include <shared_mutex>
 
@@ -33,6 +34,10 @@ public:
     // Any of the helpers: a search of one type still running blocks a connect of another.
     bool busy() const override;
 
+    // Uses the helper of this type whatever the settings say (the demo mount of one run),
+    // without changing the stored type.
+    void forceType(ConnectionType_::E type);
+
 private:
     // The helper for the configured type, else the UDP helper (null when that is absent too).
     IConnectableHelper* current() const;
@@ -48,6 +53,7 @@ private:
 
     std::shared_ptr<Relay> relay_;
     std::shared_ptr<IConnectionSettings> settings_;
+    std::atomic<int> forcedType_{-1};
     // Indexed by ConnectionType_::E: UDP, emulator, serial, BLE.
     std::array<std::shared_ptr<IConnectableHelper>, 4> helpers_;
 };
