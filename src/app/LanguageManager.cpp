@@ -152,7 +152,8 @@ QList<LanguageManagerEntry> LanguageManager::availableLanguages() const {
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
     if (!doc.isArray()) {
         log("Language: %s is not a JSON array (%s)", qPrintable(file.fileName()),
-            qPrintable(error.errorString()));
+            error.error == QJsonParseError::NoError ? "another JSON value"
+                                                    : qPrintable(error.errorString()));
         return list;
     }
     for (const QJsonValue& value : doc.array()) {
