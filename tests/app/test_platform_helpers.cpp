@@ -1,7 +1,6 @@
 // The platform helpers: window geometry brought back onto a screen, the help document's
-// English fallback, URL dispatch by scheme, the version, toasts and the log as a signal.
+// English fallback, URL dispatch by scheme and the log as a signal.
 
-#include "AppVersion.h"
 #include "HelpFile.h"
 #include "LanguageManager.h"
 #include "Log.h"
@@ -9,7 +8,6 @@
 #include "PlatformUrl.h"
 #include "QtFileUtil.h"
 #include "SSLogQSignalLogSink.h"
-#include "ToastManagerUIStub.h"
 #include "WindowRect.h"
 
 #include <QDesktopServices>
@@ -57,11 +55,6 @@ private slots:
         QCOMPARE(rect.loadRect(QRectF(1, 2, 3, 4)), loaded);
     }
 
-    void nothingSavedGivesTheDefault() {
-        WindowRect rect(std::make_shared<Test::MemoryKVStore>());
-        QCOMPARE(rect.loadRect(QRectF(40, 40, 320, 640)), QRectF(40, 40, 320, 640));
-    }
-
     void helpFallsBackToEnglish() {
         auto store = std::make_shared<Test::MemoryKVStore>(QJsonObject{{"lang_code", "de"}});
         auto languages = std::make_shared<LanguageManager>(store, nullptr);
@@ -90,19 +83,6 @@ private slots:
         platform.unregisterUrlHandler("velmora-test");
         platform.dispatchUrl(QUrl(QStringLiteral("velmora-test:again")));
         QCOMPARE(seen.size(), 1);
-    }
-
-    void versionAndName() {
-        const AppVersion version;
-        QCOMPARE(version.property("string").toString(), QStringLiteral("2.6.4"));
-        QCOMPARE(version.property("appName").toString(), QStringLiteral("Velmora Console"));
-    }
-
-    void toastCarriesUtf8() {
-        ToastManagerUIStub toast;
-        QSignalSpy spy(&toast, &ToastManagerUIStub::shouldToast);
-        toast.showMessage("Position übernommen");
-        QCOMPARE(spy.value(0).value(0).toString(), QStringLiteral("Position übernommen"));
     }
 
     void logLinesBecomeSignalsUntilTheSinkGoes() {
