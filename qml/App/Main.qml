@@ -19,6 +19,10 @@ ApplicationWindow {
     Material.background: inj_nightManager.background
     Material.foreground: inj_nightManager.foreground
     Material.primary: inj_nightManager.primary
+    // Controls that draw their text from the palette follow the same colours.
+    palette.text: inj_nightManager.foreground
+    palette.buttonText: inj_nightManager.foreground
+    palette.windowText: inj_nightManager.foreground
 
     Component.onCompleted: {
         const r = inj_windowRect.loadRect(Qt.rect(40, 40, 320, 640))

@@ -76,17 +76,18 @@ UI_Dialog {
         }
         RowLayout {
             Layout.fillWidth: true
-            Item {
-                Layout.fillWidth: true
-            }
             Button {
                 objectName: "nextActionButton"
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
                 text: root.connectable ? root.connectable.nextActionText : ""
                 enabled: root.connectable ? !root.connectable.busy : false
                 onClicked: root.connectable.startNextAction()
             }
             Button {
                 objectName: "cancelButton"
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
                 text: qsTr("Cancel")
                 enabled: root.connectable ? !root.connectable.busy : false
                 onClicked: root.close()

@@ -15,7 +15,8 @@ RowLayout {
     Label {
         id: label
         wrapMode: Text.Wrap
+        verticalAlignment: Text.AlignVCenter
         Layout.fillWidth: true
-        Layout.alignment: Qt.AlignVCenter
+        Layout.fillHeight: true
     }
 }

@@ -1,6 +1,8 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import QtQuick.Layouts
+import Tavo
 import JexQtCommonBase
 import JexQtCommon
 
@@ -27,9 +29,22 @@ ToolBar {
     function connectionText() {
         if (!inj_iConnector.connected || !tavo)
             return qsTr("Not Connected")
+        // Nobody should take the built-in demo for a real mount.
         if (inj_iConnectable.connectedEndpoint === "demo")
-            return qsTr("Demo: %1").arg(tavo.deviceName)
+            return qsTr("Demo") + "\n" + tavo.deviceName
         return tavo.deviceName
+    }
+
+    // A plain bar in the window's colours, so that the connected mount's name can be green.
+    Material.foreground: nightManager ? nightManager.foreground : Material.foreground
+    background: Rectangle {
+        color: root.nightManager ? root.nightManager.background : "#fafafa"
+        Rectangle {
+            width: parent.width
+            height: 1
+            color: root.Material.foreground
+            opacity: 0.2
+        }
     }
 
     RowLayout {
@@ -39,14 +54,17 @@ ToolBar {
             objectName: "connectionButton"
             text: root.connectionText()
             font.bold: inj_iConnector.connected
-            palette.buttonText: inj_iConnector.connected && root.nightManager
-                                && !root.nightManager.night ? "#2e7d32" : root.palette.buttonText
+            font.capitalization: Font.MixedCase
+            Material.foreground: inj_iConnector.connected && root.nightManager
+                                 && !root.nightManager.night ? root.nightManager.highlight
+                                                             : root.Material.foreground
             Layout.fillWidth: true
             Layout.preferredWidth: 1
             onClicked: inj_iConnectable.startSession()
         }
         ToolButton {
             objectName: "progressButton"
+            font.capitalization: Font.MixedCase
             text: root.taskRunning ? qsTr("Progress") : ""
             enabled: root.taskRunning
             Layout.fillWidth: true
@@ -55,6 +73,7 @@ ToolBar {
         }
         ToolButton {
             objectName: "powerButton"
+            font.capitalization: Font.MixedCase
             text: root.voltageText()
             enabled: root.tavo !== null && !root.readingPower
             Layout.fillWidth: true

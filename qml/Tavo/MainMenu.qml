@@ -4,6 +4,7 @@ import QtQuick.Layouts
 import JexQtCommonBase
 import JexQtCommon
 import JexAstroBase
+import Tavo
 
 // The first page: the four shooting programs, manual control, the polar clock and settings.
 Page {

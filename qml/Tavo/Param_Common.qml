@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import JexQtCommonBase
 import JexQtCommon
+import Tavo
 
 // One shooting program's page.
 Page {

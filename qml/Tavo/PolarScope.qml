@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Tavo
 import JexQtCommonBase
 import JexQtCommon
 
@@ -47,9 +48,11 @@ Page {
             currentIndex: inj_location.isNorthernHemisphere ? 0 : 1
             TabButton {
                 text: qsTr("Northern Hemisphere")
+                font.capitalization: Font.MixedCase
             }
             TabButton {
                 text: qsTr("Southern Hemisphere")
+                font.capitalization: Font.MixedCase
             }
         }
         PolarScope_Drawing {

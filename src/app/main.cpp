@@ -1,46 +1,20 @@
 // Entry of the console: registers the compiled-in modules, builds the object graph,
 // publishes it to the QML scene and runs the event loop.
 
-#include "CmdRet.h"
+#include "ObjectGraph.h"
+#include "QmlModules.h"
 
 #include <QCommandLineParser>
-#include <QFuture>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QList>
 #include <QQmlApplicationEngine>
 #include <QTimer>
-#include <QtQml/qqmlextensionplugin.h>
 
 #include <memory>
 
-Q_IMPORT_QML_PLUGIN(TavoPlugin)
-Q_IMPORT_QML_PLUGIN(JexAstroBasePlugin)
-Q_IMPORT_QML_PLUGIN(JexQtCommonPlugin)
-Q_IMPORT_QML_PLUGIN(JexQtCommonBasePlugin)
-Q_IMPORT_QML_PLUGIN(QuickFuturePlugin)
-Q_IMPORT_QML_PLUGIN(QuickPromisePlugin)
-
-namespace {
-
-void registerMetaTypes() {
-    qRegisterMetaType<JEX::CmdRet>();
-    qRegisterMetaType<QFuture<JEX::CmdRet>>();
-}
-Q_CONSTRUCTOR_FUNCTION(registerMetaTypes)
-
-// The composition root: creates every long-lived object, hands each its collaborators,
-// and publishes the ones QML uses. Each published object is appended to keepAlive, which
-// outlives the engine.
-void dependencyInjectToQml(QQmlApplicationEngine& engine,
-                           QList<std::shared_ptr<QObject>>& keepAlive) {
-    Q_UNUSED(engine);
-    Q_UNUSED(keepAlive);
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
+    JEX::importQmlModules();
     auto app = std::make_unique<QGuiApplication>(argc, argv);
     QIcon::setThemeName(QStringLiteral("app"));
 
@@ -54,8 +28,13 @@ int main(int argc, char* argv[]) {
         QStringLiteral("main-qml"),
         QStringLiteral("Load this root component instead of the built-in one (diagnostics)."),
         QStringLiteral("url"));
+    const QCommandLineOption demo(
+        QStringLiteral("demo"),
+        QStringLiteral("Connect to the built-in demo mount in this run (the stored connection "
+                       "type stays as it is)."));
     parser.addOption(quitWhenShown);
     parser.addOption(mainQml);
+    parser.addOption(demo);
     parser.process(*app);
 
     QList<std::shared_ptr<QObject>> keepAlive;
@@ -63,7 +42,9 @@ int main(int argc, char* argv[]) {
     // Qt 6.4 does not yet search the resource tree's module folder by default.
     engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
 
-    dependencyInjectToQml(*engine, keepAlive);
+    JEX::GraphOptions options;
+    options.demo = parser.isSet(demo);
+    JEX::dependencyInjectToQml(*engine, keepAlive, options);
 
     QObject::connect(
         engine.get(), &QQmlApplicationEngine::objectCreationFailed, app.get(),

@@ -1,5 +1,6 @@
 #include "AstroCalc.h"
 
+#include "ApparentPlace.h"
 #include "AstroMath.h"
 #include "ReferenceStars.h"
 
@@ -137,6 +138,14 @@ double apparentFromTrueAltitude(double trueAltitude, double altitudeMeter,
     return h * kDegToRad;
 }
 
+double northernReticleAngle(double hourAngle) {
+    return kPi - hourAngle;
+}
+
+double southernReticleAngle(double hourAngle) {
+    return hourAngle + kPi;
+}
+
 } // namespace AstroFormulas
 
 AstroCalc::AstroCalc(std::shared_ptr<ILocation> location, std::shared_ptr<IAstroClock> clock)
@@ -271,6 +280,41 @@ std::vector<ReticleStar> AstroCalc::southernStars() const {
         const auto [ra, dec] = AstroFormulas::precessed(star, years);
         stars.push_back(ReticleStar{lst - ra + kPi, dec + kPi / 2.0});
     }
+    return stars;
+}
+
+} // namespace JEX
+
+namespace JEX {
+
+namespace {
+ApparentPlace::Observer observerAt(const CLocation& loc) {
+    return ApparentPlace::Observer{loc.longitudeRad, loc.latitudeRad, loc.altitudeMeter};
+}
+} // namespace
+
+double AstroCalc::polarisPositionAnglePrecise() const {
+    const auto places = ApparentPlace::hourAngleDec(
+        {ReferenceStars::kPolarisCatalogue}, clock_->nowMs(), observerAt(location_->location()));
+    // A clock outside the routines' calendar keeps the simple reading rather than none.
+    if (!places)
+        return polarisPositionAngle();
+    return AstroFormulas::northernReticleAngle(places->front().first);
+}
+
+std::vector<ReticleStar> AstroCalc::southernStarsPrecise() const {
+    std::vector<ApparentPlace::CatalogueStar> catalogue;
+    for (size_t i = 0; i < ReferenceStars::kSouthern.size(); ++i)
+        catalogue.push_back(ReferenceStars::southernCatalogue(i));
+    const auto places =
+        ApparentPlace::hourAngleDec(catalogue, clock_->nowMs(), observerAt(location_->location()));
+    if (!places)
+        return southernStars();
+    std::vector<ReticleStar> stars;
+    stars.reserve(places->size());
+    for (const auto& [hourAngle, dec] : *places)
+        stars.push_back(
+            ReticleStar{AstroFormulas::southernReticleAngle(hourAngle), dec + kPi / 2.0});
     return stars;
 }
 

@@ -31,6 +31,8 @@ public:
     double polarisPositionAngle() const override;
     double polarisHourAngle() const override;
     std::vector<ReticleStar> southernStars() const override;
+    double polarisPositionAnglePrecise() const override;
+    std::vector<ReticleStar> southernStarsPrecise() const override;
 
 private:
     CoordStages stagesAt(const StagedCoord& from, double julianDate) const;
@@ -61,6 +63,10 @@ double trueFromApparentAltitude(double apparentAltitude, double altitudeMeter,
                                 double temperatureCelsius);
 double apparentFromTrueAltitude(double trueAltitude, double altitudeMeter,
                                 double temperatureCelsius);
+// Where a star at an hour angle is drawn on each reticle, clockwise from the top: the
+// scope shows the sky turned half round, and the southern reticle is seen mirrored.
+double northernReticleAngle(double hourAngle);
+double southernReticleAngle(double hourAngle);
 
 } // namespace AstroFormulas
 

@@ -89,6 +89,13 @@ public:
     virtual double polarisHourAngle() const = 0;
     // The four southern reference stars, in their fixed order.
     virtual std::vector<ReticleStar> southernStars() const = 0;
+
+    // The same two readings from each star's rigorous apparent place for the observer
+    // (IAU 2006/2000A precession-nutation, proper motion, aberration, light deflection) in
+    // place of the linear precession above, which falls behind by several dial minutes
+    // within decades.
+    virtual double polarisPositionAnglePrecise() const = 0;
+    virtual std::vector<ReticleStar> southernStarsPrecise() const = 0;
 };
 
 } // namespace JEX

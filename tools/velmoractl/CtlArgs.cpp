@@ -1,5 +1,6 @@
 #include "CtlArgs.h"
 
+#include "QAstroFormat.h"
 #include "QTAVOHelper.h"
 #include "TAVOParamMemory.h"
 
@@ -505,20 +506,7 @@ QString checkWifiSettings(const WifiSettings& s) {
 }
 
 QString reticleClock(double positionAngle) {
-    // The clock rule for a time of day, applied to the angle read as 6/π hours a radian.
-    const double hours = positionAngle * 1.909859317102744;
-    double angle = std::fmod(hours * 0.2617993877991494, 2 * std::numbers::pi);
-    if (angle < 0)
-        angle += 2 * std::numbers::pi;
-    const double x = angle * 12.0 / std::numbers::pi;
-    int whole = int(std::trunc(x));
-    double minutes = std::round((x - std::trunc(x)) * 60.0);
-    if (std::abs(minutes - 60.0) < 0.001) {
-        minutes = 0;
-        ++whole;
-    }
-    const int shown = (whole >= 1 && whole < 12) ? whole : whole > 12 ? whole - 12 : 12;
-    return QString("%1:%2").arg(shown, 2, 10, QChar('0')).arg(int(minutes), 2, 10, QChar('0'));
+    return QString::fromStdString(QAstroFormat(nullptr, nullptr).reticleClock(positionAngle));
 }
 
 QString modeName(TAVOMode_::E mode) {
@@ -614,7 +602,8 @@ Commands:
                            turn the axis at a rate, then stop it (Ctrl-C stops early)
   polar [--at ISO8601] [--lon DEG_EAST] [--lat DEG]
                            where Polaris and the four southern pole stars sit in the
-                           polar scope (no mount needed); a time without an offset is
+                           polar scope (no mount needed), by the simple formula and from
+                           their rigorous apparent places; a time without an offset is
                            UTC; the stored location is used for what is not given
   session                  connect once, then run one command per line of standard
                            input (no connection options per line) until its end or quit

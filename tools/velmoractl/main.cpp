@@ -537,6 +537,7 @@ Result polar(const Options& o, const std::shared_ptr<IKVStore>& store) {
     AstroCalc calc(location, astroClock);
 
     const double polaris = normalised(calc.polarisPositionAngle());
+    const double precise = normalised(calc.polarisPositionAnglePrecise());
     const QString at = QDateTime::fromMSecsSinceEpoch(astroClock->nowMs(), QTimeZone::utc())
                            .toString(Qt::ISODateWithMs);
     Result out;
@@ -544,26 +545,37 @@ Result polar(const Options& o, const std::shared_ptr<IKVStore>& store) {
                            {"longitudeEastDeg", -toDeg(here.longitudeRad)},
                            {"latitudeDeg", toDeg(here.latitudeRad)},
                            {"polarisPositionAngleRad", polaris},
-                           {"polarisReticleClock", reticleClock(polaris)}};
+                           {"polarisReticleClock", reticleClock(polaris)},
+                           {"polarisPositionAnglePreciseRad", precise},
+                           {"polarisReticleClockPrecise", reticleClock(precise)}};
     out.text << "At: " + at
              << QString("Location: %1 deg E, %2 deg N")
                     .arg(-toDeg(here.longitudeRad), 0, 'f', 4)
                     .arg(toDeg(here.latitudeRad), 0, 'f', 4)
              << QString("Polaris: %1 rad, at %2 on the reticle")
                     .arg(polaris, 0, 'f', 6)
-                    .arg(reticleClock(polaris));
-    QJsonArray stars;
-    int n = 0;
-    for (const ReticleStar& star : calc.southernStars()) {
-        const double angle = normalised(star.positionAngle);
-        stars.append(
-            QJsonObject{{"positionAngleRad", angle}, {"polarDistanceRad", star.polarDistance}});
-        out.text << QString("Southern star %1: position angle %2 rad, %3 rad from the pole")
-                        .arg(++n)
-                        .arg(angle, 0, 'f', 6)
-                        .arg(star.polarDistance, 0, 'f', 6);
-    }
-    out.json.insert("southernStars", stars);
+                    .arg(reticleClock(polaris))
+             << QString("Polaris, precise: %1 rad, at %2 on the reticle")
+                    .arg(precise, 0, 'f', 6)
+                    .arg(reticleClock(precise));
+    const auto southernStars = [&](const std::vector<ReticleStar>& list, const char* which) {
+        QJsonArray stars;
+        int n = 0;
+        for (const ReticleStar& star : list) {
+            const double angle = normalised(star.positionAngle);
+            stars.append(
+                QJsonObject{{"positionAngleRad", angle}, {"polarDistanceRad", star.polarDistance}});
+            out.text << QString("Southern star %1%2: position angle %3 rad, %4 rad from the pole")
+                            .arg(++n)
+                            .arg(which)
+                            .arg(angle, 0, 'f', 6)
+                            .arg(star.polarDistance, 0, 'f', 6);
+        }
+        return stars;
+    };
+    out.json.insert("southernStars", southernStars(calc.southernStars(), ""));
+    out.json.insert("southernStarsPrecise",
+                    southernStars(calc.southernStarsPrecise(), ", precise"));
     return out;
 }
 

@@ -1,0 +1,66 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hr_HR">
+<context>
+    <name>cardinal_direction</name>
+    <message>
+        <source>N</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>NE</source>
+        <translation>SI</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>JI</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>JZ</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <translation>SZ</translation>
+    </message>
+</context>
+<context>
+    <name>latitude_longitude</name>
+    <message>
+        <source>N</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>%1°%2′%3</source>
+        <translation>%1°%2′%3</translation>
+    </message>
+    <message>
+        <source>%1°%2′%3″%4</source>
+        <translation>%1°%2′%3″%4</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,66 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hu_HU">
+<context>
+    <name>cardinal_direction</name>
+    <message>
+        <source>N</source>
+        <translation>É</translation>
+    </message>
+    <message>
+        <source>NE</source>
+        <translation>ÉK</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>DK</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>DNy</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>Ny</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <translation>ÉNy</translation>
+    </message>
+</context>
+<context>
+    <name>latitude_longitude</name>
+    <message>
+        <source>N</source>
+        <translation>É</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>Ny</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>%1°%2′%3</source>
+        <translation>%1°%2′%3</translation>
+    </message>
+    <message>
+        <source>%1°%2′%3″%4</source>
+        <translation>%1°%2′%3″%4</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,66 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>cardinal_direction</name>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>NE</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>ZO</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>ZW</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <translation>NW</translation>
+    </message>
+</context>
+<context>
+    <name>latitude_longitude</name>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>%1°%2′%3</source>
+        <translation>%1°%2′%3</translation>
+    </message>
+    <message>
+        <source>%1°%2′%3″%4</source>
+        <translation>%1°%2′%3″%4</translation>
+    </message>
+</context>
+</TS>

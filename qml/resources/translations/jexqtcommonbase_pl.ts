@@ -1,0 +1,66 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>cardinal_direction</name>
+    <message>
+        <source>N</source>
+        <translation>Pn</translation>
+    </message>
+    <message>
+        <source>NE</source>
+        <translation>Pn-Wsch</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>Wsch</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>Pd-Wsch</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>Pd</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>Pd-Zach</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>Zach</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <translation>Pn-Zach</translation>
+    </message>
+</context>
+<context>
+    <name>latitude_longitude</name>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>%1°%2′%3</source>
+        <translation>%1°%2′%3</translation>
+    </message>
+    <message>
+        <source>%1°%2′%3″%4</source>
+        <translation>%1°%2′%3″%4</translation>
+    </message>
+</context>
+</TS>

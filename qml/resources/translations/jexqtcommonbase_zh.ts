@@ -1,0 +1,66 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>cardinal_direction</name>
+    <message>
+        <source>N</source>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>NE</source>
+        <translation>东北</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>东</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>东南</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>南</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>西南</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>西</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <translation>西北</translation>
+    </message>
+</context>
+<context>
+    <name>latitude_longitude</name>
+    <message>
+        <source>N</source>
+        <translation>北纬</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>南纬</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>西经</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>东经</translation>
+    </message>
+    <message>
+        <source>%1°%2′%3</source>
+        <translation>%3%1°%2′</translation>
+    </message>
+    <message>
+        <source>%1°%2′%3″%4</source>
+        <translation>%4%1°%2′%3″</translation>
+    </message>
+</context>
+</TS>

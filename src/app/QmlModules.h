@@ -1,0 +1,9 @@
+#pragma once
+// The console's QML modules are compiled in; a program that loads its pages calls this once
+// before making its engine, so that the linker keeps every module's registration.
+
+namespace JEX {
+
+void importQmlModules();
+
+} // namespace JEX

@@ -1,0 +1,9 @@
+#include "ToastManagerUIStub.h"
+
+namespace JEX {
+
+void ToastManagerUIStub::showMessage(const std::string& text) {
+    emit shouldToast(QString::fromStdString(text));
+}
+
+} // namespace JEX

@@ -1,0 +1,49 @@
+#include "WindowRect.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+#include <utility>
+
+namespace JEX {
+
+namespace {
+constexpr const char* kX = "ui.winrect.x";
+constexpr const char* kY = "ui.winrect.y";
+constexpr const char* kWidth = "ui.winrect.width";
+constexpr const char* kHeight = "ui.winrect.height";
+constexpr double kMinSize = 50.0;
+constexpr double kMargin = 10.0;
+} // namespace
+
+WindowRect::WindowRect(std::shared_ptr<IKVStore> store) : store_(std::move(store)) {}
+
+QRectF WindowRect::loadRect(const QRectF& defVal) const {
+    QRectF r = defVal;
+    if (store_)
+        r = QRectF(store_->getDouble(kX, defVal.x()), store_->getDouble(kY, defVal.y()),
+                   store_->getDouble(kWidth, defVal.width()),
+                   store_->getDouble(kHeight, defVal.height()));
+    r.setWidth(std::max(r.width(), kMinSize));
+    r.setHeight(std::max(r.height(), kMinSize));
+
+    const QRectF probe(r.x() + kMargin, r.y() + kMargin, std::max(0.0, r.width() - 2 * kMargin),
+                       std::max(0.0, r.height() - 2 * kMargin));
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (probe.intersects(QRectF(screen->geometry())))
+            return r;
+    r.moveTo(0.0, 0.0);
+    return r;
+}
+
+void WindowRect::saveRect(const QRectF& val) {
+    if (!store_)
+        return;
+    store_->setDouble(kX, val.x());
+    store_->setDouble(kY, val.y());
+    store_->setDouble(kWidth, val.width());
+    store_->setDouble(kHeight, val.height());
+}
+
+} // namespace JEX

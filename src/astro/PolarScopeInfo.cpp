@@ -1,0 +1,62 @@
+#include "PolarScopeInfo.h"
+
+#include <QVariantMap>
+
+#include <ctime>
+#include <utility>
+
+namespace JEX {
+
+namespace {
+QVariantMap entry(const QString& field, const std::string& value) {
+    return {{QStringLiteral("field"), field},
+            {QStringLiteral("fieldValue"), QString::fromStdString(value)}};
+}
+} // namespace
+
+PolarScopeInfo::PolarScopeInfo(std::shared_ptr<IAstroCalc> calc,
+                               std::shared_ptr<IAstroFormat> format,
+                               std::shared_ptr<ILocation> location,
+                               std::shared_ptr<IAstroClock> clock, std::shared_ptr<IKVStore> store)
+    : calc_(std::move(calc)), format_(std::move(format)), location_(std::move(location)),
+      clock_(std::move(clock)), precise_(std::move(store), "polar.precise", false) {
+    update();
+}
+
+void PolarScopeInfo::setNorth(bool north) {
+    if (north == north_)
+        return;
+    north_ = north;
+    emit northChanged();
+    update();
+}
+
+void PolarScopeInfo::setPrecise(bool precise) {
+    if (!precise_.set(precise))
+        return;
+    emit preciseChanged();
+    update();
+}
+
+void PolarScopeInfo::update() {
+    const std::time_t now = static_cast<std::time_t>(clock_->unixSeconds());
+    std::tm local{};
+    localtime_r(&now, &local);
+    const double hours = local.tm_hour + local.tm_min / 60.0;
+
+    QVariantList list;
+    list.append(entry(tr("Local longitude"), format_->longitude_00(location_->longitudeRad())));
+    list.append(entry(tr("Local time"), format_->clockTime12(hours)));
+    if (!north_)
+        list.append(entry(tr("Octans Position"), {}));
+    else if (precise_.get())
+        list.append(entry(tr("Polaris Position (precise) "),
+                          format_->reticleClock(calc_->polarisPositionAnglePrecise())));
+    else
+        list.append(
+            entry(tr("Polaris Position "), format_->reticleClock(calc_->polarisPositionAngle())));
+    infoList_ = std::move(list);
+    emit infoListChanged();
+}
+
+} // namespace JEX
