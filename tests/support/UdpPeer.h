@@ -69,18 +69,12 @@ public:
         return d ? d->data : QByteArray("<none>");
     }
 
-    // Every datagram that arrives within the wait.
-    std::vector<Datagram> receiveAll(std::chrono::milliseconds wait) {
+    // The datagrams already queued, without waiting.
+    std::vector<Datagram> pending() {
         std::vector<Datagram> all;
-        const auto deadline = std::chrono::steady_clock::now() + wait;
-        for (;;) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
-            if (left.count() <= 0)
-                return all;
-            if (auto d = receive(left))
-                all.push_back(std::move(*d));
-        }
+        while (auto d = receive(std::chrono::milliseconds(0)))
+            all.push_back(std::move(*d));
+        return all;
     }
 
     bool sendTo(const sockaddr_in& to, const QByteArray& bytes) {
