@@ -106,6 +106,8 @@ private slots:
             {":f1\r", ":K1\r", ":f1\r", ":G111\r", ":I179F300\r", ":J1\r"}, -24.0657, 0);
         row("fast rates never change on the fly", 2 * kDeg, 3 * kDeg,
             {":f1\r", ":K1\r", ":f1\r", ":G130\r", ":I16D0500\r", ":J1\r"}, 17280, 1);
+        row("from a fast rate to a slow one stops first", 2 * kDeg, sidereal,
+            {":f1\r", ":K1\r", ":f1\r", ":G110\r", ":I179F300\r", ":J1\r"}, 24.0657, 1);
         // A rate at or below sidereal / 1000 only stops, and still counts for the direction.
         row("zero threshold only stops", kNone, 7.292115845221407e-08, {":K1\r"}, 0, 1);
         row("zero threshold backward", kNone, -7.292115845221407e-08, {":K1\r"}, 0, 0);

@@ -31,11 +31,17 @@ private slots:
         raw_->replyOk("=\r");
         sl_->converse(bytes(":e1\r"));
         QCOMPARE(sl_->averageResponseMs(), 100u); // (0 + 150 + 150 + 1) / 3
-        for (int i = 0; i < 3; ++i) {
-            raw_->replyOk("=\r", 40ms);
+        for (const auto took : {40ms, 40ms, 40ms}) {
+            raw_->replyOk("=\r", took);
             sl_->converse(bytes(":e1\r"));
         }
         QCOMPARE(sl_->averageResponseMs(), 40u); // (40 + 40 + 40 + 1) / 3
+        for (const auto took : {41ms, 41ms}) {
+            raw_->replyOk("=\r", took);
+            sl_->converse(bytes(":e1\r"));
+        }
+        QCOMPARE(sl_->averageResponseMs(),
+                 41u); // (40 + 41 + 41 + 1) / 3: the mean 40.7 rounds to 41
     }
 
     void timedOutListenersFireOncePerChange() {

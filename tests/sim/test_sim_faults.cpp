@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <map>
 #include <set>
 #include <thread>
 
@@ -16,14 +17,30 @@ using JEX::Test::bytes;
 using JEX::Test::qbytes;
 using JEX::Test::show;
 
-Q_DECLARE_METATYPE(JEX::Sim::Faults)
-
 namespace {
 
-Faults fault(std::function<void(Faults&)> set) {
-    Faults faults;
-    set(faults);
-    return faults;
+// "replyLoss=1 letters=j": the faults switched on, by their names in Faults.
+Faults faultsFrom(const QString& text) {
+    static const std::map<QString, double Faults::*> chances{
+        {"requestLoss", &Faults::requestLoss}, {"replyLoss", &Faults::replyLoss},
+        {"reject", &Faults::reject},           {"late", &Faults::late},
+        {"garbage", &Faults::garbage},         {"nulNoise", &Faults::nulNoise},
+        {"duplicate", &Faults::duplicate},     {"badFormat", &Faults::badFormat}};
+    static const std::map<QString, int Faults::*> numbers{{"fixedDelayMs", &Faults::fixedDelayMs},
+                                                          {"randomDelayMs", &Faults::randomDelayMs},
+                                                          {"lateDelayMs", &Faults::lateDelayMs},
+                                                          {"nulCount", &Faults::nulCount}};
+    Faults f;
+    for (const QString& item : text.split(' ', Qt::SkipEmptyParts)) {
+        const QString key = item.section('=', 0, 0), value = item.section('=', 1);
+        if (key == "letters")
+            f.letters = value.toStdString();
+        else if (chances.count(key))
+            f.*chances.at(key) = value.toDouble();
+        else
+            f.*numbers.at(key) = value.toInt();
+    }
+    return f;
 }
 
 // Which of n requests of one letter lose their reply.
@@ -61,7 +78,7 @@ private slots:
     // ":N141\r" writes 0x41 there; the replies must all match the pattern ("" for none),
     // and at least minDistinct different replies (with their delays) must come.
     void faults_data() {
-        QTest::addColumn<Faults>("faults");
+        QTest::addColumn<QString>("faults");
         QTest::addColumn<int>("channel");
         QTest::addColumn<QByteArray>("request");
         QTest::addColumn<QString>("reply");
@@ -71,55 +88,38 @@ private slots:
         QTest::addColumn<int>("minDelayMs");
         QTest::addColumn<int>("maxDelayMs");
         QTest::addColumn<int>("copies");
-        const int wifi = int(Channel::Wifi), serial = int(Channel::Serial);
-        const QByteArray write = ":N141\r", firmware = ":e1\r";
-        QTest::newRow("none") << Faults{} << wifi << write << "=\r" << 1 << 0x41 << "" << 0 << 0
-                              << 1;
-        QTest::newRow("request loss: nothing done")
-            << fault([](Faults& f) { f.requestLoss = 1; }) << wifi << write << "" << 1 << 0
-            << "request-loss" << 0 << 0 << 1;
-        QTest::newRow("reply loss: done, nothing sent")
-            << fault([](Faults& f) { f.replyLoss = 1; }) << wifi << write << "" << 1 << 0x41
-            << "reply-loss" << 0 << 0 << 1;
-        QTest::newRow("rejection: refused, nothing done")
-            << fault([](Faults& f) { f.reject = 1; }) << wifi << write << "!0\r" << 1 << 0
-            << "reject" << 0 << 0 << 1;
-        QTest::newRow("garbage before the marker")
-            << fault([](Faults& f) { f.garbage = 1; }) << wifi << write << "[^=!\\r\\x00]+=\\r" << 3
-            << 0x41 << "garbage" << 0 << 0 << 1;
-        QTest::newRow("bad format: one digit more")
-            << fault([](Faults& f) { f.badFormat = 1; }) << wifi << write << "=0\\r" << 1 << 0x41
-            << "bad-format" << 0 << 0 << 1;
-        QTest::newRow("bad format: one digit fewer or more")
-            << fault([](Faults& f) { f.badFormat = 1; }) << wifi << firmware
-            << "=030A0\\r|=030A080\\r" << 2 << 0 << "bad-format" << 0 << 0 << 1;
-        QTest::newRow("NUL noise on the serial line") << fault([](Faults& f) {
-            f.nulNoise = 1;
-            f.nulCount = 10;
-        }) << serial << firmware << "\\x00{10}=030A08\\r"
-                                                      << 1 << 0 << "nul-noise" << 0 << 0 << 1;
-        QTest::newRow("no NUL noise over Wi-Fi")
-            << fault([](Faults& f) { f.nulNoise = 1; }) << wifi << firmware << "=030A08\\r" << 1
-            << 0 << "" << 0 << 0 << 1;
-        QTest::newRow("duplicate") << fault([](Faults& f) { f.duplicate = 1; }) << wifi << write
-                                   << "=\\r" << 1 << 0x41 << "duplicate" << 0 << 0 << 2;
-        QTest::newRow("fixed delay") << fault([](Faults& f) { f.fixedDelayMs = 150; }) << wifi
-                                     << write << "=\\r" << 1 << 0x41 << "delay" << 150 << 150 << 1;
-        QTest::newRow("random delay") << fault([](Faults& f) { f.randomDelayMs = 40; }) << wifi
-                                      << write << "=\\r" << 10 << 0x41 << "delay" << 0 << 40 << 1;
-        QTest::newRow("late reply") << fault([](Faults& f) {
-            f.late = 1;
-            f.lateDelayMs = 450;
-        }) << wifi << write << "=\\r"
-                                    << 1 << 0x41 << "late" << 450 << 450 << 1;
-        QTest::newRow("limited to other letters") << fault([](Faults& f) {
-            f.replyLoss = 1;
-            f.letters = "j";
-        }) << wifi << write << "=\\r" << 1 << 0x41 << ""
-                                                  << 0 << 0 << 1;
+        const auto row = [](const char* name, const char* faults, Channel channel,
+                            const char* request, const char* reply, int minDistinct, int written,
+                            const char* recorded, int minDelayMs = 0, int maxDelayMs = 0,
+                            int copies = 1) {
+            QTest::newRow(name) << QString(faults) << int(channel) << QByteArray(request)
+                                << QString(reply) << minDistinct << written << QString(recorded)
+                                << minDelayMs << maxDelayMs << copies;
+        };
+        const auto wifi = Channel::Wifi, serial = Channel::Serial;
+        const char *write = ":N141\r", *firmware = ":e1\r";
+        row("none", "", wifi, write, "=\\r", 1, 0x41, "");
+        row("request loss: nothing done", "requestLoss=1", wifi, write, "", 1, 0, "request-loss");
+        row("reply loss: done, nothing sent", "replyLoss=1", wifi, write, "", 1, 0x41,
+            "reply-loss");
+        row("rejection: refused, nothing done", "reject=1", wifi, write, "!0\\r", 1, 0, "reject");
+        row("garbage before the marker", "garbage=1", wifi, write, "[^=!\\r\\x00]+=\\r", 3, 0x41,
+            "garbage");
+        row("bad format: one digit more", "badFormat=1", wifi, write, "=0\\r", 1, 0x41,
+            "bad-format");
+        row("bad format: one digit fewer or more", "badFormat=1", wifi, firmware,
+            "=030A0\\r|=030A080\\r", 2, 0, "bad-format");
+        row("NUL noise on the serial line", "nulNoise=1 nulCount=10", serial, firmware,
+            "\\x00{10}=030A08\\r", 1, 0, "nul-noise");
+        row("no NUL noise over Wi-Fi", "nulNoise=1", wifi, firmware, "=030A08\\r", 1, 0, "");
+        row("duplicate", "duplicate=1", wifi, write, "=\\r", 1, 0x41, "duplicate", 0, 0, 2);
+        row("fixed delay", "fixedDelayMs=150", wifi, write, "=\\r", 1, 0x41, "delay", 150, 150);
+        row("random delay", "randomDelayMs=40", wifi, write, "=\\r", 10, 0x41, "delay", 0, 40);
+        row("late reply", "late=1 lateDelayMs=450", wifi, write, "=\\r", 1, 0x41, "late", 450, 450);
+        row("limited to other letters", "replyLoss=1 letters=j", wifi, write, "=\\r", 1, 0x41, "");
     }
     void faults() {
-        QFETCH(Faults, faults);
+        QFETCH(QString, faults);
         QFETCH(int, channel);
         QFETCH(QByteArray, request);
         QFETCH(QString, reply);
@@ -130,7 +130,7 @@ private slots:
         QFETCH(int, maxDelayMs);
         QFETCH(int, copies);
         QCOMPARE(qbytes(*send(":C19001\r").reply), QByteArray("=\r"));
-        controller_->setFaults(faults);
+        controller_->setFaults(faultsFrom(faults));
         const QRegularExpression pattern(QRegularExpression::anchoredPattern(reply));
         std::set<std::pair<QByteArray, int64_t>> distinct;
         for (int i = 0; i < 30; ++i) {
@@ -158,9 +158,12 @@ private slots:
         controller_->setSilent(false);
         QVERIFY(send(":e1\r").reply);
 
-        controller_->setFaults(fault([](Faults& f) { f.silentAfter = 3; })); // 3 seen so far
+        Faults faults;
+        faults.silentAfter = 3; // three requests so far
+        controller_->setFaults(faults);
         QVERIFY(!send(":e1\r").reply);
-        controller_->setFaults(fault([](Faults& f) { f.silentAfter = 5; }));
+        faults.silentAfter = 5;
+        controller_->setFaults(faults);
         QVERIFY(send(":e1\r").reply);
         QVERIFY(!send(":e1\r").reply);
     }
@@ -175,7 +178,7 @@ private slots:
         const auto lost = std::count(a.begin(), a.end(), true);
         QVERIFY2(lost > 60 && lost < 140, qPrintable(QString("%1 of 200 lost").arg(lost)));
 
-        controller_->setFaults(fault([](Faults& f) { f.replyLoss = 0.5; }));
+        controller_->setFaults(faultsFrom("replyLoss=0.5"));
         controller_->reseed(7);
         for (int i = 0; i < 200; ++i)
             QCOMPARE(!send(":j1\r").reply, bool(a[i]));
@@ -184,11 +187,7 @@ private slots:
     // Several threads at once, with faults drawing from the shared generator and a reader
     // poking at the state: every exchange is recorded once.
     void concurrentRequests() {
-        controller_->setFaults(fault([](Faults& f) {
-            f.replyLoss = 0.3;
-            f.garbage = 0.3;
-            f.duplicate = 0.3;
-        }));
+        controller_->setFaults(faultsFrom("replyLoss=0.3 garbage=0.3 duplicate=0.3"));
         auto scaled =
             std::make_shared<MotorController>(SimConfig{}, std::make_shared<ScaledClock>(50.0));
         {

@@ -15,7 +15,6 @@
 #include <QTest>
 
 #include <csignal>
-#include <thread>
 
 using namespace JEX::Sim;
 using namespace std::chrono_literals;
@@ -160,36 +159,6 @@ private slots:
         QCOMPARE(client.next(Wait), QByteArray("=032780\r"));
         QVERIFY(std::chrono::steady_clock::now() - sent >= 390ms);
         QCOMPARE(client.next(Wait), QByteArray("=032780\r"));
-    }
-
-    void udpSilenceMidSessionAndRecovery() {
-        startUdp();
-        UdpPeer client;
-        QVERIFY(client.sendTo(udp_->port(), ":e1\r"));
-        QVERIFY(client.receive(Wait));
-        controller_->setSilent(true);
-        QVERIFY(client.sendTo(udp_->port(), ":e1\r"));
-        QVERIFY(handled(2));
-        controller_->setSilent(false);
-        QVERIFY(client.sendTo(udp_->port(), ":j1\r"));
-        // The next datagram is the answer to the third request: nothing came for the second.
-        QCOMPARE(client.next(Wait), QByteArray("=000080\r"));
-    }
-
-    void udpSeveralClientsAtOnce() {
-        startUdp();
-        std::atomic<int> answered{0};
-        {
-            std::vector<std::jthread> threads;
-            for (int t = 0; t < 3; ++t)
-                threads.emplace_back([port = udp_->port(), &answered] {
-                    UdpPeer client;
-                    for (int i = 0; i < 50; ++i)
-                        if (client.sendTo(port, ":j1\r") && client.next(Wait) == "=000080\r")
-                            ++answered;
-                });
-        }
-        QCOMPARE(answered.load(), 150);
     }
 
     // It answers only at its own speed, and switches after acknowledging the baud command.
