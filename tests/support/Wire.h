@@ -23,7 +23,7 @@ inline std::vector<uint8_t> bytes(std::string_view text) {
     return std::vector<uint8_t>(text.begin(), text.end());
 }
 template <typename T>
-requires std::same_as<T, QByteArray>
+    requires std::same_as<T, QByteArray>
 inline std::vector<uint8_t> bytes(const T& a) {
     return std::vector<uint8_t>(a.begin(), a.end());
 }
