@@ -66,14 +66,14 @@ private slots:
         for (const auto& d : sent)
             QCOMPARE(d.data, QByteArray(":e1\r"));
         // Every attempt of one command goes out from the same socket.
-        QCOMPARE(sent.front().fromPort(), sent.back().fromPort());
+        QCOMPARE(sent.front().fromPort, sent.back().fromPort);
     }
 
     void replyIsTakenAsItArrives() {
         auto result = converseAsync();
         const auto request = mount_->receive(5s);
         QVERIFY(request);
-        mount_->sendTo(request->from, "junk=031080\r");
+        mount_->sendTo(request->fromPort, "junk=031080\r");
         const auto resp = result.get();
         QCOMPARE(resp.type, CmdRetType::Ok);
         QCOMPARE(qbytes(resp.value.value()), QByteArray("junk=031080\r"));
@@ -84,17 +84,16 @@ private slots:
         auto first = converseAsync(":j1\r");
         const auto request1 = mount_->receive(5s);
         QVERIFY(request1);
-        mount_->sendTo(request1->from, "");
+        mount_->sendTo(request1->fromPort, "");
         QCOMPARE(first.get().type, CmdRetType::Timeout);
 
         auto second = converseAsync(":f1\r");
         const auto request2 = mount_->receive(5s);
         QVERIFY(request2);
-        QVERIFY2(request2->fromPort() != request1->fromPort(),
-                 "a new command needs a new local port");
+        QVERIFY2(request2->fromPort != request1->fromPort, "a new command needs a new local port");
         // The answer to the first command comes now, while the second one waits.
-        mount_->sendTo(request1->from, "=LATE00\r");
-        mount_->sendTo(request2->from, "=101\r");
+        mount_->sendTo(request1->fromPort, "=LATE00\r");
+        mount_->sendTo(request2->fromPort, "=101\r");
         const auto resp = second.get();
         QCOMPARE(resp.type, CmdRetType::Ok);
         QCOMPARE(qbytes(resp.value.value()), QByteArray("=101\r"));
@@ -113,10 +112,10 @@ private slots:
         auto result = converseAsync();
         const auto request1 = mount_->receive(5s);
         QVERIFY(request1);
-        mount_->sendTo(request1->from, "");
+        mount_->sendTo(request1->fromPort, "");
         const auto request2 = mount_->receive(5s);
         QVERIFY2(request2, "an empty datagram must lead to a resend");
-        mount_->sendTo(request2->from, "=01\r");
+        mount_->sendTo(request2->fromPort, "=01\r");
         const auto resp = result.get();
         QCOMPARE(resp.type, CmdRetType::Ok);
         QCOMPARE(qbytes(resp.value.value()), QByteArray("=01\r"));
@@ -136,9 +135,9 @@ private slots:
         const auto request = mount_->receive(5s);
         QVERIFY(request);
         UdpPeer impostor("127.0.0.2");
-        impostor.sendTo(request->from, "=EVIL00\r");
+        impostor.sendTo(request->fromPort, "=EVIL00\r");
         if (mountAnswers)
-            mount_->sendTo(request->from, "=GOOD00\r");
+            mount_->sendTo(request->fromPort, "=GOOD00\r");
         const auto resp = result.get();
         QCOMPARE(resp.type, mountAnswers ? CmdRetType::Ok : CmdRetType::Timeout);
         if (mountAnswers)
@@ -163,7 +162,7 @@ private slots:
         const auto request = mount_->receive(5s);
         QVERIFY(request);
         token_->cancel();
-        mount_->sendTo(request->from, ""); // ends the attempt as unanswered
+        mount_->sendTo(request->fromPort, ""); // ends the attempt as unanswered
         QCOMPARE(result.get().type, CmdRetType::Cancel);
         QVERIFY2(mount_->pending().empty(), "no resend after cancellation");
     }
@@ -185,7 +184,7 @@ private slots:
         const auto request = mount_->receive(5s);
         QVERIFY(request);
         QCOMPARE(request->data, QByteArray(":e1\r"));
-        mount_->sendTo(request->from, "=030A08\r");
+        mount_->sendTo(request->fromPort, "=030A08\r");
         const auto fw = result.get();
         QCOMPARE(fw.type, CmdRetType::Ok);
         QCOMPARE(fw.get().text(), std::string("3.10.08"));

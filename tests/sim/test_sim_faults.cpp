@@ -1,6 +1,6 @@
 // Fault injection in the simulated controller, in-process: what each fault does to the reply
-// and to the controller's state, that a seed fixes which requests a fault hits, silence,
-// many threads at once, and the scaled clock.
+// and to the controller's state, that a seed fixes which requests a fault hits, many threads
+// at once, and the scaled clock.
 
 #include "InProcessEndpoint.h"
 #include "Wire.h"
@@ -19,7 +19,7 @@ using JEX::Test::show;
 
 namespace {
 
-// "replyLoss=1 letters=j": the faults switched on, by their names in Faults.
+// "replyLoss=1 letters=j silent": the faults switched on, by their names in Faults.
 Faults faultsFrom(const QString& text) {
     static const std::map<QString, double Faults::*> chances{
         {"requestLoss", &Faults::requestLoss}, {"replyLoss", &Faults::replyLoss},
@@ -35,6 +35,10 @@ Faults faultsFrom(const QString& text) {
         const QString key = item.section('=', 0, 0), value = item.section('=', 1);
         if (key == "letters")
             f.letters = value.toStdString();
+        else if (key == "silent")
+            f.silent = true;
+        else if (key == "silentAfter")
+            f.silentAfter = value.toULongLong();
         else if (chances.count(key))
             f.*chances.at(key) = value.toDouble();
         else
@@ -116,6 +120,8 @@ private slots:
         row("fixed delay", "fixedDelayMs=150", wifi, write, "=\\r", 1, 0x41, "delay", 150, 150);
         row("random delay", "randomDelayMs=40", wifi, write, "=\\r", 10, 0x41, "delay", 0, 40);
         row("late reply", "late=1 lateDelayMs=450", wifi, write, "=\\r", 1, 0x41, "late", 450, 450);
+        row("silent: nothing done", "silent", serial, write, "", 1, 0, "silent");
+        row("silent after the first request", "silentAfter=1", wifi, write, "", 1, 0, "silent");
         row("limited to other letters", "replyLoss=1 letters=j", wifi, write, "=\\r", 1, 0x41, "");
     }
     void faults() {
@@ -148,24 +154,6 @@ private slots:
         QCOMPARE(last->faults.empty(), recorded.isEmpty());
         if (!recorded.isEmpty())
             QVERIFY2(last->hasFault(recorded.toStdString()), qPrintable(recorded));
-    }
-
-    void silence() {
-        controller_->setSilent(true);
-        QVERIFY(!send(":e1\r").reply);
-        QVERIFY(!send(":e1\r", Channel::Serial).reply);
-        QVERIFY(controller_->transcript()->last()->hasFault("silent"));
-        controller_->setSilent(false);
-        QVERIFY(send(":e1\r").reply);
-
-        Faults faults;
-        faults.silentAfter = 3; // three requests so far
-        controller_->setFaults(faults);
-        QVERIFY(!send(":e1\r").reply);
-        faults.silentAfter = 5;
-        controller_->setFaults(faults);
-        QVERIFY(send(":e1\r").reply);
-        QVERIFY(!send(":e1\r").reply);
     }
 
     // The same seed loses the same requests, another seed others, and switching another

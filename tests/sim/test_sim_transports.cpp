@@ -100,7 +100,7 @@ private slots:
         const auto reply = client.receive(Wait);
         QVERIFY(reply);
         QCOMPARE(reply->data, QByteArray("=030A08\r"));
-        QCOMPARE(reply->fromPort(), udp_->port());
+        QCOMPARE(reply->fromPort, udp_->port());
     }
 
     void udpRefusesWhatItCannotBind() {
@@ -224,7 +224,7 @@ private slots:
         QVERIFY(reply);
         QVERIFY2(reply->data.endsWith("=032780\r") && reply->data.size() > 8,
                  qPrintable(JEX::Test::show(reply->data)));
-        QCOMPARE(reply->fromPort(), port);
+        QCOMPARE(reply->fromPort, port);
         QVERIFY(client.sendTo(port, QByteArray("\"\\\x01\xff\r", 5)));
         QVERIFY(client.sendTo(port, ":X10002\r"));
         QCOMPARE(client.next(Wait), QByteArray("=00162B97\r"));
