@@ -15,6 +15,8 @@
 using namespace JEX;
 using JEX::Test::MountRig;
 
+Q_DECLARE_METATYPE(JEX::AxisStatus)
+
 namespace {
 
 Sim::Identity identity(uint8_t major, uint8_t minor, uint8_t board,
@@ -44,14 +46,10 @@ private slots:
         QTest::addColumn<QString>("preset");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("extended");
-        QTest::newRow("3.39 board 80") << "3.39-80"
-                                       << "3.39.80" << true;
-        QTest::newRow("3.10 board 08") << "3.10-08"
-                                       << "3.10.08" << false;
-        QTest::newRow("3.10 board 0A") << "3.10-0A"
-                                       << "3.10.0A" << false;
-        QTest::newRow("3.09 board 08") << "3.09-08"
-                                       << "3.9.08" << false;
+        for (const auto& [preset, text, extended] :
+             {std::tuple{"3.39-80", "3.39.80", true}, std::tuple{"3.10-08", "3.10.08", false},
+              std::tuple{"3.10-0A", "3.10.0A", false}, std::tuple{"3.09-08", "3.9.08", false}})
+            QTest::newRow(preset) << QString(preset) << QString(text) << extended;
     }
     void firmwareReplies() {
         QFETCH(QString, preset);
@@ -97,35 +95,28 @@ private slots:
 
     void axisStatusBits_data() {
         QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<uint>("motion");
-        QTest::addColumn<bool>("forward");
-        QTest::addColumn<bool>("highSpeed");
-        QTest::addColumn<bool>("uninitialised");
+        QTest::addColumn<AxisStatus>("status"); // motion, forward, high speed, uninitialised
         QTest::newRow("stopped, not initialised")
-            << QByteArray("=100\r") << 0u << true << false << true;
-        QTest::newRow("rate forward") << QByteArray("=111\r") << 1u << true << false << false;
-        QTest::newRow("goto backward") << QByteArray("=211\r") << 2u << false << false << false;
-        QTest::newRow("rate backward fast") << QByteArray("=711\r") << 1u << false << true << false;
-        QTest::newRow("goto fast") << QByteArray("=411\r") << 2u << true << true << false;
+            << QByteArray("=100\r") << AxisStatus{0, true, false, true};
+        QTest::newRow("rate forward") << QByteArray("=111\r") << AxisStatus{1, true, false, false};
+        QTest::newRow("goto backward")
+            << QByteArray("=211\r") << AxisStatus{2, false, false, false};
+        QTest::newRow("rate backward fast")
+            << QByteArray("=711\r") << AxisStatus{1, false, true, false};
+        QTest::newRow("goto fast") << QByteArray("=411\r") << AxisStatus{2, true, true, false};
         QTest::newRow("extra characters")
-            << QByteArray("=101999\r") << 0u << true << false << false;
+            << QByteArray("=101999\r") << AxisStatus{0, true, false, false};
     }
     void axisStatusBits() {
         QFETCH(QByteArray, reply);
-        QFETCH(uint, motion);
-        QFETCH(bool, forward);
-        QFETCH(bool, highSpeed);
-        QFETCH(bool, uninitialised);
+        QFETCH(AxisStatus, status);
         auto raw = std::make_shared<Test::ScriptedRawConverser>();
         raw->replyOk(reply.toStdString());
         JexDevice device(std::make_shared<JexConverser>(std::make_shared<SLConverser>(raw)));
-        const auto status = device.readAxisStatus(1);
-        QCOMPARE(status.type, CmdRetType::Ok);
-        QCOMPARE(status.get().motion, motion);
-        QCOMPARE(status.get().forward, forward);
-        QCOMPARE(status.get().highSpeed, highSpeed);
-        QCOMPARE(status.get().uninitialised, uninitialised);
-        QCOMPARE(device.axisStatus(1), status.get());
+        const auto read = device.readAxisStatus(1);
+        QCOMPARE(read.type, CmdRetType::Ok);
+        QVERIFY(read.get() == status);
+        QVERIFY(device.axisStatus(1) == status);
         QCOMPARE(Test::qbytes(raw->requests().at(0)), QByteArray(":f2\r"));
     }
 
