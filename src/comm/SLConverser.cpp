@@ -7,16 +7,16 @@
 
 namespace JEX {
 
-SLConverser::SLConverser(std::shared_ptr<IConverserRaw> raw, bool logExchanges)
-    : raw_(std::move(raw)), logExchanges_(logExchanges) {}
+SLConverser::SLConverser(std::shared_ptr<IConverserRaw> raw, bool logExchanges, Now now)
+    : raw_(std::move(raw)), now_(std::move(now)), logExchanges_(logExchanges) {}
 
 CmdResp<Bytes> SLConverser::converse(const Bytes& request) {
     CmdResp<Bytes> resp;
     {
         std::lock_guard lock(mutex_);
-        const auto start = std::chrono::steady_clock::now();
+        const auto start = now_();
         resp = raw_->converse(request);
-        const auto elapsed = std::chrono::steady_clock::now() - start;
+        const auto elapsed = now_() - start;
         durationsMs_[nextDuration_] = static_cast<uint32_t>(
             std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
         nextDuration_ = (nextDuration_ + 1) % durationsMs_.size();

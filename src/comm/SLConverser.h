@@ -6,6 +6,8 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -13,7 +15,11 @@ namespace JEX {
 
 class SLConverser : public IConverser {
 public:
-    explicit SLConverser(std::shared_ptr<IConverserRaw> raw, bool logExchanges = false);
+    // The monotonic time the response times are measured with.
+    using Now = std::function<std::chrono::steady_clock::time_point()>;
+
+    explicit SLConverser(std::shared_ptr<IConverserRaw> raw, bool logExchanges = false,
+                         Now now = std::chrono::steady_clock::now);
 
     CmdResp<Bytes> converse(const Bytes& request) override;
     bool isTimedOut() const override { return timedOut_.load(); }
@@ -23,6 +29,7 @@ public:
 
 private:
     std::shared_ptr<IConverserRaw> raw_;
+    Now now_;
     mutable std::mutex mutex_;
     std::array<uint32_t, 3> durationsMs_{150, 150, 150};
     size_t nextDuration_ = 0;

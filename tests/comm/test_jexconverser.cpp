@@ -10,12 +10,7 @@
 
 using namespace JEX;
 using JEX::Test::bytes;
-
-namespace {
-QByteArray text(const Bytes& b) {
-    return QByteArray(reinterpret_cast<const char*>(b.data()), b.size());
-}
-} // namespace
+using JEX::Test::qbytes;
 
 class TestJexConverser : public QObject {
     Q_OBJECT
@@ -66,8 +61,8 @@ private slots:
         const CmdResp<Bytes> resp = converser_->converse(Cmd{0, 'e', {}});
         QCOMPARE(int(resp.type), type);
         QVERIFY(resp.value.hasValue());
-        QCOMPARE(text(resp.value.value()), value);
-        QCOMPARE(text(raw_->requests().at(0)), QByteArray(":e1\r"));
+        QCOMPARE(qbytes(resp.value.value()), value);
+        QCOMPARE(qbytes(raw_->requests().at(0)), QByteArray(":e1\r"));
         const bool wasLogged = !logLines.lines().filter("Conv error resp:").isEmpty();
         QCOMPARE(wasLogged, logged);
     }
@@ -149,7 +144,7 @@ private slots:
         QCOMPARE(resp.value.hasValue(), type == int(CmdRetType::Ok));
         if (resp.value.hasValue())
             QCOMPARE(resp.value.value(), value);
-        QCOMPARE(text(raw_->requests().at(0)), QByteArray(":X10002\r"));
+        QCOMPARE(qbytes(raw_->requests().at(0)), QByteArray(":X10002\r"));
     }
 };
 

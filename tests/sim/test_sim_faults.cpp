@@ -1,363 +1,229 @@
-// Fault injection and the transcript of the simulated controller, in-process: what each
-// fault does to the reply and to the controller's state, that a seed fixes which requests
-// a fault hits, and that every exchange is recorded and written as JSON lines.
+// Fault injection in the simulated controller, in-process: what each fault does to the reply
+// and to the controller's state, that a seed fixes which requests a fault hits, many threads
+// at once, and the scaled clock.
 
 #include "InProcessEndpoint.h"
-#include "SimTestUtil.h"
+#include "Wire.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
 
+#include <map>
 #include <set>
 #include <thread>
 
 using namespace JEX::Sim;
-using SimTest::qbytes;
-using SimTest::show;
+using JEX::Test::bytes;
+using JEX::Test::qbytes;
+using JEX::Test::show;
 
 namespace {
-// The address 0x0190 selected, then the byte 0x41 written there.
-const QByteArray Select = ":C19001\r";
-const QByteArray Write41 = ":N141\r";
+
+// "replyLoss=1 letters=j silent": the faults switched on, by their names in Faults.
+Faults faultsFrom(const QString& text) {
+    static const std::map<QString, double Faults::*> chances{
+        {"requestLoss", &Faults::requestLoss}, {"replyLoss", &Faults::replyLoss},
+        {"reject", &Faults::reject},           {"late", &Faults::late},
+        {"garbage", &Faults::garbage},         {"nulNoise", &Faults::nulNoise},
+        {"duplicate", &Faults::duplicate},     {"badFormat", &Faults::badFormat}};
+    static const std::map<QString, int Faults::*> numbers{{"fixedDelayMs", &Faults::fixedDelayMs},
+                                                          {"randomDelayMs", &Faults::randomDelayMs},
+                                                          {"lateDelayMs", &Faults::lateDelayMs},
+                                                          {"nulCount", &Faults::nulCount}};
+    Faults f;
+    for (const QString& item : text.split(' ', Qt::SkipEmptyParts)) {
+        const QString key = item.section('=', 0, 0), value = item.section('=', 1);
+        if (key == "letters")
+            f.letters = value.toStdString();
+        else if (key == "silent")
+            f.silent = true;
+        else if (key == "silentAfter")
+            f.silentAfter = value.toULongLong();
+        else if (chances.count(key))
+            f.*chances.at(key) = value.toDouble();
+        else
+            f.*numbers.at(key) = value.toInt();
+    }
+    return f;
+}
+
+// Which of n requests of one letter lose their reply.
+std::vector<bool> lossPattern(uint64_t seed, int n, double garbage = 0) {
+    SimConfig config;
+    config.faults.replyLoss = 0.5;
+    config.faults.garbage = garbage;
+    config.seed = seed;
+    MotorController controller(config, std::make_shared<ManualClock>());
+    std::vector<bool> lost;
+    for (int i = 0; i < n; ++i)
+        lost.push_back(!controller.handle(bytes(":j1\r")).reply);
+    return lost;
+}
+
 } // namespace
 
 class TestSimFaults : public QObject {
     Q_OBJECT
 
-    std::shared_ptr<ManualClock> clock_;
-    std::shared_ptr<MotorController> controller_;
-
-    void make(const Faults& faults = {}, uint64_t seed = 1) {
-        SimConfig config;
-        config.faults = faults;
-        config.seed = seed;
-        clock_ = std::make_shared<ManualClock>();
-        controller_ = std::make_shared<MotorController>(config, clock_);
-    }
+    std::shared_ptr<MotorController> controller_ =
+        std::make_shared<MotorController>(SimConfig{}, std::make_shared<ManualClock>());
 
     Response send(const QByteArray& request, Channel channel = Channel::Wifi) {
-        return InProcessEndpoint(controller_, channel)(SimTest::bytes(request));
-    }
-
-    static SimConfig configWith(const Faults& faults, uint64_t seed) {
-        SimConfig config;
-        config.faults = faults;
-        config.seed = seed;
-        return config;
-    }
-
-    // Which of n requests of one letter lose their reply.
-    static std::vector<bool> lossPattern(uint64_t seed, int n) {
-        Faults faults;
-        faults.replyLoss = 0.5;
-        MotorController controller(configWith(faults, seed), std::make_shared<ManualClock>());
-        std::vector<bool> lost;
-        for (int i = 0; i < n; ++i)
-            lost.push_back(!controller.handle(SimTest::bytes(":j1\r")).reply);
-        return lost;
+        return InProcessEndpoint(controller_, channel)(bytes(request));
     }
 
 private slots:
-    void init() { make(); }
-
-    void replyLossActsButSendsNothing() {
-        Faults faults;
-        faults.replyLoss = 1;
-        controller_->setFaults(faults);
-        QVERIFY(!send(Select).reply);
-        QVERIFY(!send(Write41).reply);
-        QCOMPARE(controller_->memoryByte(0x190), uint8_t(0x41));
-        QVERIFY(controller_->transcript()->last()->hasFault("reply-loss"));
+    void init() {
+        controller_ =
+            std::make_shared<MotorController>(SimConfig{}, std::make_shared<ManualClock>());
     }
 
-    void requestLossDoesNothing() {
-        Faults faults;
-        faults.requestLoss = 1;
-        controller_->setFaults(faults);
-        QVERIFY(!send(Select).reply);
-        QVERIFY(!send(Write41).reply);
-        QCOMPARE(controller_->memoryByte(0x190), uint8_t(0));
-        QVERIFY(controller_->transcript()->last()->hasFault("request-loss"));
+    // After 0x190 is selected, each request is sent 30 times with the fault switched on.
+    // ":N141\r" writes 0x41 there; the replies must all match the pattern ("" for none),
+    // and at least minDistinct different replies (with their delays) must come.
+    void faults_data() {
+        QTest::addColumn<QString>("faults");
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<int>("minDistinct");
+        QTest::addColumn<int>("written"); // the byte at 0x190 after
+        QTest::addColumn<QString>("recorded");
+        QTest::addColumn<int>("minDelayMs");
+        QTest::addColumn<int>("maxDelayMs");
+        QTest::addColumn<int>("copies");
+        const auto row = [](const char* name, const char* faults, Channel channel,
+                            const char* request, const char* reply, int minDistinct, int written,
+                            const char* recorded, int minDelayMs = 0, int maxDelayMs = 0,
+                            int copies = 1) {
+            QTest::newRow(name) << QString(faults) << int(channel) << QByteArray(request)
+                                << QString(reply) << minDistinct << written << QString(recorded)
+                                << minDelayMs << maxDelayMs << copies;
+        };
+        const auto wifi = Channel::Wifi, serial = Channel::Serial;
+        const char *write = ":N141\r", *firmware = ":e1\r";
+        row("none", "", wifi, write, "=\\r", 1, 0x41, "");
+        row("request loss: nothing done", "requestLoss=1", wifi, write, "", 1, 0, "request-loss");
+        row("reply loss: done, nothing sent", "replyLoss=1", wifi, write, "", 1, 0x41,
+            "reply-loss");
+        row("rejection: refused, nothing done", "reject=1", wifi, write, "!0\\r", 1, 0, "reject");
+        row("garbage before the marker", "garbage=1", wifi, write, "[^=!\\r\\x00]+=\\r", 3, 0x41,
+            "garbage");
+        row("bad format: one digit more", "badFormat=1", wifi, write, "=0\\r", 1, 0x41,
+            "bad-format");
+        row("bad format: one digit fewer or more", "badFormat=1", wifi, firmware,
+            "=030A0\\r|=030A080\\r", 2, 0, "bad-format");
+        row("NUL noise on the serial line", "nulNoise=1 nulCount=10", serial, firmware,
+            "\\x00{10}=030A08\\r", 1, 0, "nul-noise");
+        row("no NUL noise over Wi-Fi", "nulNoise=1", wifi, firmware, "=030A08\\r", 1, 0, "");
+        row("duplicate", "duplicate=1", wifi, write, "=\\r", 1, 0x41, "duplicate", 0, 0, 2);
+        row("fixed delay", "fixedDelayMs=150", wifi, write, "=\\r", 1, 0x41, "delay", 150, 150);
+        row("random delay", "randomDelayMs=40", wifi, write, "=\\r", 10, 0x41, "delay", 0, 40);
+        row("late reply", "late=1 lateDelayMs=450", wifi, write, "=\\r", 1, 0x41, "late", 450, 450);
+        row("silent: nothing done", "silent", serial, write, "", 1, 0, "silent");
+        row("silent after the first request", "silentAfter=1", wifi, write, "", 1, 0, "silent");
+        row("limited to other letters", "replyLoss=1 letters=j", wifi, write, "=\\r", 1, 0x41, "");
     }
-
-    void rejectionRefusesWithoutActing() {
-        QCOMPARE(qbytes(*send(Select).reply), QByteArray("=\r"));
-        Faults faults;
-        faults.reject = 1;
-        controller_->setFaults(faults);
-        QCOMPARE(qbytes(*send(Write41).reply), QByteArray("!0\r"));
-        QCOMPARE(controller_->memoryByte(0x190), uint8_t(0));
-    }
-
-    void garbageComesBeforeTheMarker() {
-        Faults faults;
-        faults.garbage = 1;
-        controller_->setFaults(faults);
-        for (int i = 0; i < 50; ++i) {
-            const QByteArray reply = qbytes(*send(":e1\r").reply);
-            const QByteArray junk = reply.chopped(8);
-            QVERIFY2(reply.endsWith("=030A08\r") && !junk.isEmpty() && !junk.contains('=') &&
-                         !junk.contains('!') && !junk.contains('\0') && !junk.contains('\r'),
-                     qPrintable(show(reply)));
+    void faults() {
+        QFETCH(QString, faults);
+        QFETCH(int, channel);
+        QFETCH(QByteArray, request);
+        QFETCH(QString, reply);
+        QFETCH(int, minDistinct);
+        QFETCH(int, written);
+        QFETCH(QString, recorded);
+        QFETCH(int, minDelayMs);
+        QFETCH(int, maxDelayMs);
+        QFETCH(int, copies);
+        QCOMPARE(qbytes(*send(":C19001\r").reply), QByteArray("=\r"));
+        controller_->setFaults(faultsFrom(faults));
+        const QRegularExpression pattern(QRegularExpression::anchoredPattern(reply));
+        std::set<std::pair<QByteArray, int64_t>> distinct;
+        for (int i = 0; i < 30; ++i) {
+            const Response response = send(request, Channel(channel));
+            const QByteArray got = response.reply ? qbytes(*response.reply) : QByteArray();
+            QVERIFY2(pattern.match(QString::fromLatin1(got)).hasMatch(), qPrintable(show(got)));
+            QVERIFY2(response.delay.count() >= minDelayMs && response.delay.count() <= maxDelayMs,
+                     qPrintable(QString::number(response.delay.count())));
+            QCOMPARE(response.copies, copies);
+            distinct.insert({got, response.delay.count()});
         }
+        QVERIFY2(int(distinct.size()) >= minDistinct, qPrintable(QString::number(distinct.size())));
+        QCOMPARE(int(controller_->memoryByte(0x190)), written);
+        const auto last = controller_->transcript()->last();
+        QCOMPARE(last->faults.empty(), recorded.isEmpty());
+        if (!recorded.isEmpty())
+            QVERIFY2(last->hasFault(recorded.toStdString()), qPrintable(recorded));
     }
 
-    void nulNoiseOnlyOnSerial() {
-        Faults faults;
-        faults.nulNoise = 1;
-        faults.nulCount = 10;
-        controller_->setFaults(faults);
-        QCOMPARE(qbytes(*send(":e1\r", Channel::Serial).reply), QByteArray(10, '\0') + "=030A08\r");
-        QCOMPARE(qbytes(*send(":e1\r", Channel::Wifi).reply), QByteArray("=030A08\r"));
-    }
-
-    void duplicateSendsTwice() {
-        Faults faults;
-        faults.duplicate = 1;
-        controller_->setFaults(faults);
-        const Response response = send(":e1\r");
-        QCOMPARE(response.copies, 2);
-        QCOMPARE(qbytes(*response.reply), QByteArray("=030A08\r"));
-    }
-
-    // The console's decoders take only exact digit counts; this fault breaks them.
-    void badFormatChangesTheDigitCount() {
-        Faults faults;
-        faults.badFormat = 1;
-        controller_->setFaults(faults);
-        std::set<qsizetype> lengths;
-        for (int i = 0; i < 50; ++i) {
-            const QByteArray reply = qbytes(*send(":e1\r").reply);
-            QVERIFY2(reply.startsWith('=') && reply.endsWith('\r') &&
-                         (reply.size() == 7 || reply.size() == 9),
-                     qPrintable(show(reply)));
-            lengths.insert(reply.size());
-            const QByteArray n = qbytes(*send(":n1\r").reply);
-            QVERIFY2(n.size() != 4, qPrintable(show(n)));
-        }
-        QCOMPARE(lengths.size(), size_t(2));
-    }
-
-    void delays() {
-        Faults faults;
-        faults.fixedDelayMs = 150;
-        controller_->setFaults(faults);
-        QCOMPARE(send(":e1\r").delay.count(), 150);
-
-        faults.fixedDelayMs = 0;
-        faults.randomDelayMs = 40;
-        controller_->setFaults(faults);
-        std::set<int64_t> seen;
-        for (int i = 0; i < 200; ++i) {
-            const auto delay = send(":e1\r").delay.count();
-            QVERIFY2(delay >= 0 && delay <= 40, qPrintable(QString::number(delay)));
-            seen.insert(delay);
-        }
-        QVERIFY2(seen.size() > 10, "the random delay hardly varies");
-
-        faults.randomDelayMs = 0;
-        faults.late = 1;
-        faults.lateDelayMs = 450;
-        controller_->setFaults(faults);
-        const Response late = send(":e1\r");
-        QCOMPARE(late.delay.count(), 450);
-        QCOMPARE(qbytes(*late.reply), QByteArray("=030A08\r"));
-        QVERIFY(controller_->transcript()->last()->hasFault("late"));
-    }
-
-    void silenceAndRecovery() {
-        controller_->setSilent(true);
-        QVERIFY(!send(":e1\r").reply);
-        QVERIFY(!send(":e1\r", Channel::Serial).reply);
-        QVERIFY(controller_->transcript()->last()->hasFault("silent"));
-        controller_->setSilent(false);
-        QVERIFY(send(":e1\r").reply);
-    }
-
-    void silentAfterCountsRequests() {
-        Faults faults;
-        faults.silentAfter = 3;
-        make(faults);
-        for (int i = 0; i < 3; ++i)
-            QVERIFY(send(":e1\r").reply);
-        QVERIFY(!send(":e1\r").reply);
-        QVERIFY(!send(":e1\r").reply);
-    }
-
-    void faultsCanBeLimitedToLetters() {
-        Faults faults;
-        faults.replyLoss = 1;
-        faults.letters = "j";
-        controller_->setFaults(faults);
-        QVERIFY(!send(":j1\r").reply);
-        QCOMPARE(qbytes(*send(":e1\r").reply), QByteArray("=030A08\r"));
-    }
-
-    // The same seed loses the same requests; another seed loses others.
+    // The same seed loses the same requests, another seed others, and switching another
+    // fault on does not move the losses to other requests.
     void seedFixesWhichRequestsAreHit() {
         const auto a = lossPattern(7, 200);
-        const auto b = lossPattern(7, 200);
-        const auto c = lossPattern(8, 200);
-        QVERIFY(a == b);
-        QVERIFY(a != c);
+        QVERIFY(a == lossPattern(7, 200));
+        QVERIFY(a != lossPattern(8, 200));
+        QVERIFY(a == lossPattern(7, 200, 0.5));
         const auto lost = std::count(a.begin(), a.end(), true);
         QVERIFY2(lost > 60 && lost < 140, qPrintable(QString("%1 of 200 lost").arg(lost)));
 
-        // Switching another fault on does not move the losses to other requests.
-        Faults faults;
-        faults.replyLoss = 0.5;
-        faults.garbage = 0.5;
-        MotorController controller(configWith(faults, 7), std::make_shared<ManualClock>());
+        controller_->setFaults(faultsFrom("replyLoss=0.5"));
+        controller_->reseed(7);
         for (int i = 0; i < 200; ++i)
-            QCOMPARE(!controller.handle(SimTest::bytes(":j1\r")).reply, bool(a[i]));
-    }
-
-    void reseedRepeatsTheSequence() {
-        Faults faults;
-        faults.replyLoss = 0.5;
-        make(faults, 3);
-        std::vector<bool> first, second;
-        for (int i = 0; i < 50; ++i)
-            first.push_back(!send(":j1\r").reply);
-        controller_->reseed(3);
-        for (int i = 0; i < 50; ++i)
-            second.push_back(!send(":j1\r").reply);
-        QVERIFY(first == second);
-    }
-
-    void transcriptRecordsEveryExchange() {
-        auto transcript = controller_->transcript();
-        clock_->advanceSec(2.5);
-        send(":e1\r");
-        send("junk");
-        Faults faults;
-        faults.replyLoss = 1;
-        controller_->setFaults(faults);
-        RequestContext context;
-        context.channel = Channel::Serial;
-        context.peer = "/dev/pts/99";
-        controller_->handle(SimTest::bytes(":j1\r"), context);
-
-        const auto entries = transcript->entries();
-        QCOMPARE(entries.size(), size_t(3));
-        QCOMPARE(qbytes(entries[0].request), QByteArray(":e1\r"));
-        QCOMPARE(qbytes(*entries[0].reply), QByteArray("=030A08\r"));
-        QCOMPARE(entries[0].simSec, 2.5);
-        QCOMPARE(entries[0].letter(), 'e');
-        QCOMPARE(entries[0].peer, std::string("in-process"));
-        QVERIFY(!entries[1].reply);
-        QCOMPARE(entries[1].note, std::string("no-frame"));
-        QCOMPARE(entries[2].channel, Channel::Serial);
-        QCOMPARE(entries[2].peer, std::string("/dev/pts/99"));
-        QVERIFY(entries[2].hasFault("reply-loss"));
-        QCOMPARE(entries[2].seq, entries[0].seq + 2);
-        QCOMPARE(transcript->entriesFor('j').size(), size_t(1));
-        QCOMPARE(transcript->count([](const Exchange& e) { return !e.reply; }), size_t(2));
-
-        transcript->clear();
-        QCOMPARE(transcript->size(), size_t(0));
-        send(":e1\r");
-        QCOMPARE(transcript->last()->seq, uint64_t(4));
-    }
-
-    void jsonLinesCarryTheExactBytes() {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString path = dir.filePath("transcript.jsonl");
-        std::string error;
-        QVERIFY2(controller_->transcript()->openFile(path.toStdString(), &error), error.c_str());
-
-        Faults faults;
-        faults.nulNoise = 1;
-        faults.nulCount = 2;
-        faults.late = 1;
-        faults.lateDelayMs = 300;
-        faults.letters = "e";
-        controller_->setFaults(faults);
-        send(":e1\r", Channel::Serial);
-        send(QByteArray("\"\\\x01\xff\r", 5));
-        send(":j1\r");
-
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = file.readAll().split('\n');
-        QCOMPARE(lines.size(), 4); // three lines and the empty text after the last break
-        QVERIFY(lines[3].isEmpty());
-
-        QJsonParseError parseError;
-        const QJsonObject first = QJsonDocument::fromJson(lines[0], &parseError).object();
-        QVERIFY2(parseError.error == QJsonParseError::NoError, qPrintable(lines[0]));
-        QCOMPARE(first["seq"].toInt(), 1);
-        QCOMPARE(first["channel"].toString(), QString("serial"));
-        QCOMPARE(first["request"].toString(), QString(":e1\r"));
-        QCOMPARE(first["reply"].toString(), QString(QChar(0)) + QChar(0) + "=030A08\r");
-        QCOMPARE(first["delay_ms"].toInt(), 300);
-        QCOMPARE(first["copies"].toInt(), 1);
-        QCOMPARE(first["faults"].toArray(), (QJsonArray{"nul-noise", "late"}));
-        QVERIFY(first["unix_ms"].toDouble() > 1.6e12);
-
-        const QJsonObject second = QJsonDocument::fromJson(lines[1], &parseError).object();
-        QVERIFY2(parseError.error == QJsonParseError::NoError, qPrintable(lines[1]));
-        const QString request = second["request"].toString();
-        QCOMPARE(request.size(), 5);
-        QCOMPARE(request[0], QChar('"'));
-        QCOMPARE(request[1], QChar('\\'));
-        QCOMPARE(request[2].unicode(), ushort(0x01));
-        QCOMPARE(request[3].unicode(), ushort(0xFF));
-        QVERIFY(second["reply"].isNull());
-        QCOMPARE(second["note"].toString(), QString("no-frame"));
-
-        const QJsonObject third = QJsonDocument::fromJson(lines[2], &parseError).object();
-        QCOMPARE(third["reply"].toString(), QString("=000080\r"));
-        QCOMPARE(third["faults"].toArray().size(), 0);
-    }
-
-    void waitForSizeSeesOtherThreads() {
-        auto transcript = controller_->transcript();
-        std::thread sender([controller = controller_] {
-            for (int i = 0; i < 5; ++i)
-                controller->handle(SimTest::bytes(":e1\r"));
-        });
-        QVERIFY(transcript->waitForSize(5, std::chrono::seconds(5)));
-        sender.join();
-        QVERIFY(!transcript->waitForSize(6, std::chrono::milliseconds(1)));
+            QCOMPARE(!send(":j1\r").reply, bool(a[i]));
     }
 
     // Several threads at once, with faults drawing from the shared generator and a reader
     // poking at the state: every exchange is recorded once.
     void concurrentRequests() {
-        Faults faults;
-        faults.replyLoss = 0.3;
-        faults.garbage = 0.3;
-        faults.duplicate = 0.3;
-        controller_->setFaults(faults);
+        controller_->setFaults(faultsFrom("replyLoss=0.3 garbage=0.3 duplicate=0.3"));
         auto scaled =
             std::make_shared<MotorController>(SimConfig{}, std::make_shared<ScaledClock>(50.0));
-        std::vector<std::thread> threads;
-        for (int t = 0; t < 4; ++t)
-            threads.emplace_back([t, controller = controller_, scaled] {
+        {
+            std::vector<std::jthread> threads;
+            for (int t = 0; t < 4; ++t)
+                threads.emplace_back([t, controller = controller_, scaled] {
+                    for (int i = 0; i < 300; ++i) {
+                        controller->handle(bytes(t % 2 ? ":j1\r" : ":C19001\r"));
+                        controller->handle(bytes(i % 2 ? ":N141\r" : ":N100\r"));
+                        scaled->handle(bytes(i % 50 ? ":j1\r" : ":J1\r"));
+                    }
+                });
+            threads.emplace_back([controller = controller_] {
                 for (int i = 0; i < 300; ++i) {
-                    controller->handle(SimTest::bytes(t % 2 ? ":j1\r" : ":C19001\r"));
-                    controller->handle(
-                        SimTest::bytes(QByteArray(":N1") + (i % 2 ? "41" : "00") + "\r"));
-                    scaled->handle(SimTest::bytes(i % 50 ? ":j1\r" : ":J1\r"));
+                    controller->memoryByte(0x190);
+                    controller->axis(0);
+                    controller->setFaults(controller->faults());
                 }
             });
-        threads.emplace_back([controller = controller_] {
-            for (int i = 0; i < 300; ++i) {
-                controller->memoryByte(0x190);
-                controller->axis(0);
-                controller->setFaults(controller->faults());
-            }
-        });
-        for (auto& thread : threads)
-            thread.join();
+        }
         QCOMPARE(controller_->transcript()->size(), size_t(2400));
         QCOMPARE(scaled->transcript()->size(), size_t(1200));
+    }
+
+    // The scaled clock runs its factor faster than the steady clock: bracketed by readings of
+    // the steady clock before and after each of its own, the controller time passed lies
+    // between factor times the inner and factor times the outer real interval.
+    void timeScale() {
+        using Steady = std::chrono::steady_clock;
+        const auto seconds = [](Steady::duration d) {
+            return std::chrono::duration<double>(d).count();
+        };
+        ScaledClock clock(1000.0);
+        const auto a = Steady::now();
+        const double s0 = clock.nowSec();
+        const auto b = Steady::now();
+        QTRY_VERIFY_WITH_TIMEOUT(clock.nowSec() - s0 > 20, 10000);
+        const auto c = Steady::now();
+        const double s1 = clock.nowSec();
+        const auto d = Steady::now();
+        QVERIFY(s1 - s0 >= 1000 * seconds(c - b) - 1e-6);
+        QVERIFY(s1 - s0 <= 1000 * seconds(d - a) + 1e-6);
+
+        // A new rate applies from now on; controller time already passed stays.
+        clock.setScale(1e-9);
+        const double kept = clock.nowSec();
+        QVERIFY(kept >= s1);
+        QVERIFY(clock.nowSec() - kept < 1e-3);
     }
 };
 

@@ -64,7 +64,7 @@ private:
     std::atomic<int> maxUpgradeBaud_{115200};
     std::atomic<int> bleTimeoutMs_{1000};
     mutable std::mutex mutex_;
-    std::string fixedIP_ = "192.168.4.1";
+    std::string fixedIP_;
     std::string serialPortName_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // A raw converser that plays back programmed outcomes and records every request, for
-// testing the protocol layer without a transport.
+// testing the protocol layer without a transport. Each outcome takes a chosen time on a
+// manual monotonic clock (now(), to hand to the serialising converser) instead of real time.
 
 #include "IConverser.h"
 #include "Wire.h"
@@ -16,17 +17,19 @@ namespace JEX::Test {
 
 class ScriptedRawConverser : public IConverserRaw {
 public:
-    struct Step {
-        CmdResp<Bytes> resp;
-        std::chrono::milliseconds delay{0};
-    };
+    using Clock = std::chrono::steady_clock;
 
-    void replyOk(std::string_view reply, std::chrono::milliseconds delay = {}) {
-        push({CmdResp<Bytes>(bytes(reply)), delay});
+    void replyOk(std::string_view reply, std::chrono::milliseconds took = {}) {
+        push({CmdResp<Bytes>(bytes(reply)), took});
     }
-    void fail(CmdRetType type, std::chrono::milliseconds delay = {}) {
-        push({CmdResp<Bytes>(type), delay});
+    void fail(CmdRetType type, std::chrono::milliseconds took = {}) {
+        push({CmdResp<Bytes>(type), took});
     }
+    // Each conversation also holds the wire this long in real time, so that two calls on
+    // the wire at once would show in overlapped().
+    void holdFor(std::chrono::milliseconds hold) { hold_ = hold; }
+
+    Clock::time_point now() const { return Clock::time_point(Clock::duration(nowTicks_.load())); }
 
     CmdResp<Bytes> converse(const Bytes& request) override {
         if (inFlight_.fetch_add(1) != 0)
@@ -40,8 +43,9 @@ public:
                 script_.pop_front();
             }
         }
-        if (step.delay.count() > 0)
-            std::this_thread::sleep_for(step.delay);
+        if (hold_.count() > 0)
+            std::this_thread::sleep_for(hold_);
+        nowTicks_ += Clock::duration(step.took).count();
         inFlight_.fetch_sub(1);
         return step.resp;
     }
@@ -54,6 +58,10 @@ public:
     bool overlapped() const { return overlapped_.load(); }
 
 private:
+    struct Step {
+        CmdResp<Bytes> resp;
+        std::chrono::milliseconds took{0};
+    };
     void push(Step step) {
         std::lock_guard lock(mutex_);
         script_.push_back(std::move(step));
@@ -62,6 +70,8 @@ private:
     mutable std::mutex mutex_;
     std::deque<Step> script_;
     std::vector<Bytes> requests_;
+    std::chrono::milliseconds hold_{0};
+    std::atomic<Clock::rep> nowTicks_{0};
     std::atomic<int> inFlight_{0};
     std::atomic<bool> overlapped_{false};
 };

@@ -23,18 +23,14 @@ class UdpPeer {
 public:
     struct Datagram {
         QByteArray data;
-        sockaddr_in from{};
-        uint16_t fromPort() const { return ntohs(from.sin_port); }
+        uint16_t fromPort = 0;
     };
 
     // Binds to address:port; port 0 picks a free one.
     explicit UdpPeer(const char* address = "127.0.0.1", uint16_t port = 0) {
         fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-        sockaddr_in local{};
-        local.sin_family = AF_INET;
-        local.sin_port = htons(port);
-        inet_pton(AF_INET, address, &local.sin_addr);
-        if (fd_ < 0 || ::bind(fd_, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0)
+        const sockaddr_in local = where(port, address);
+        if (fd_ < 0 || ::bind(fd_, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0)
             throw std::runtime_error("UdpPeer: cannot bind");
     }
     ~UdpPeer() { ::close(fd_); }
@@ -53,49 +49,43 @@ public:
         pollfd pfd{fd_, POLLIN, 0};
         if (::poll(&pfd, 1, int(wait.count())) <= 0)
             return std::nullopt;
-        Datagram d;
         char buffer[2048];
-        socklen_t length = sizeof d.from;
+        sockaddr_in from{};
+        socklen_t length = sizeof from;
         const ssize_t n = ::recvfrom(fd_, buffer, sizeof buffer, 0,
-                                     reinterpret_cast<sockaddr*>(&d.from), &length);
+                                     reinterpret_cast<sockaddr*>(&from), &length);
         if (n < 0)
             return std::nullopt;
-        d.data = QByteArray(buffer, n);
-        return d;
+        return Datagram{QByteArray(buffer, n), ntohs(from.sin_port)};
     }
     // The next datagram's bytes, or "<none>" when nothing came within the wait.
     QByteArray next(std::chrono::milliseconds wait) {
         const auto d = receive(wait);
         return d ? d->data : QByteArray("<none>");
     }
-
-    // Every datagram that arrives within the wait.
-    std::vector<Datagram> receiveAll(std::chrono::milliseconds wait) {
+    // The datagrams already queued, without waiting.
+    std::vector<Datagram> pending() {
         std::vector<Datagram> all;
-        const auto deadline = std::chrono::steady_clock::now() + wait;
-        for (;;) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
-            if (left.count() <= 0)
-                return all;
-            if (auto d = receive(left))
-                all.push_back(std::move(*d));
-        }
+        while (auto d = receive(std::chrono::milliseconds(0)))
+            all.push_back(std::move(*d));
+        return all;
     }
 
-    bool sendTo(const sockaddr_in& to, const QByteArray& bytes) {
+    bool sendTo(uint16_t port, const QByteArray& bytes, const char* address = "127.0.0.1") {
+        const sockaddr_in to = where(port, address);
         return ::sendto(fd_, bytes.constData(), size_t(bytes.size()), 0,
                         reinterpret_cast<const sockaddr*>(&to), sizeof to) == bytes.size();
     }
-    bool sendTo(uint16_t port, const QByteArray& bytes, const char* address = "127.0.0.1") {
-        sockaddr_in to{};
-        to.sin_family = AF_INET;
-        to.sin_port = htons(port);
-        inet_pton(AF_INET, address, &to.sin_addr);
-        return sendTo(to, bytes);
-    }
 
 private:
+    static sockaddr_in where(uint16_t port, const char* address) {
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_port = htons(port);
+        inet_pton(AF_INET, address, &a.sin_addr);
+        return a;
+    }
+
     int fd_ = -1;
 };
 
