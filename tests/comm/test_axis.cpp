@@ -108,9 +108,16 @@ private slots:
             {":f1\r", ":K1\r", ":f1\r", ":G130\r", ":I16D0500\r", ":J1\r"}, 17280, 1);
         row("from a fast rate to a slow one stops first", 2 * kDeg, sidereal,
             {":f1\r", ":K1\r", ":f1\r", ":G110\r", ":I179F300\r", ":J1\r"}, 24.0657, 1);
-        // A rate at or below sidereal / 1000 only stops, and still counts for the direction.
-        row("zero threshold only stops", kNone, 7.292115845221407e-08, {":K1\r"}, 0, 1);
-        row("zero threshold backward", kNone, -7.292115845221407e-08, {":K1\r"}, 0, 0);
+        // A rate at or below sidereal / 1000 only stops: it counts as 0, so the next rate in the
+        // same direction starts the axis again.
+        row("zero threshold only stops", kNone, 7.292115845221407e-08, {":K1\r"}, 0, -1);
+        row("zero threshold backward", kNone, -7.292115845221407e-08, {":K1\r"}, 0, -1);
+        row("a rate that only stopped is started again", 7.0e-08, sidereal,
+            {":f1\r", ":G110\r", ":g1\r", ":I179F300\r", ":J1\r"}, 24.0657, 1);
+        // 1e-7 rad/s needs 1500000 * 2 pi / (2073600 * 1e-7) = 45.4 million ticks a step, more
+        // than three bytes hold: the slowest period 0xFFFFFF, 1500000 / 16777215 steps/s.
+        row("slower than the slowest period", kNone, 1.0e-07,
+            {":f1\r", ":G110\r", ":g1\r", ":I1FFFFFF\r", ":J1\r"}, 0.0894070, 1);
         row("zero only stops", sidereal, 0.0, {":K1\r"}, 0, 1);
         row("southern sky mirrors the direction character", kNone, sidereal,
             {":f1\r", ":G112\r", ":g1\r", ":I179F300\r", ":J1\r"}, 24.0657, 1, "3.10-08", 0, -0.6);
