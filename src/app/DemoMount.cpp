@@ -8,12 +8,9 @@
 #include <algorithm>
 
 namespace JEX {
-namespace {
-
-// A 3.10 mount with the polar-scope light and dithering, in real time, answering after a
-// few milliseconds as over a good Wi-Fi link. It keeps answering when a program switches
-// its Wi-Fi off: a demo that fell silent would only puzzle.
-std::shared_ptr<Sim::MotorController> makeDemoController() {
+// In real time, answering after a few milliseconds as over a good Wi-Fi link. It keeps
+// answering when a program switches its Wi-Fi off: a demo that fell silent would only puzzle.
+std::shared_ptr<Sim::MotorController> DemoConnectableHelper::makeController() {
     Sim::SimConfig config;
     config.identity = *Sim::presetIdentity("3.10-08");
     config.behaviour.honourWifiOff = false;
@@ -21,8 +18,6 @@ std::shared_ptr<Sim::MotorController> makeDemoController() {
     config.faults.randomDelayMs = 4;
     return std::make_shared<Sim::MotorController>(config);
 }
-
-} // namespace
 
 SimEndpointConverser::SimEndpointConverser(std::shared_ptr<Sim::MotorController> controller,
                                            std::shared_ptr<IConnectionSettings> settings,
@@ -52,9 +47,10 @@ CmdResp<Bytes> SimEndpointConverser::converse(const Bytes& request) {
 }
 
 DemoConnectableHelper::DemoConnectableHelper(std::shared_ptr<IConnectionSettings> settings,
-                                             std::shared_ptr<ICancellable> cancellable)
+                                             std::shared_ptr<ICancellable> cancellable,
+                                             std::shared_ptr<Sim::MotorController> controller)
     : settings_(std::move(settings)), cancellable_(std::move(cancellable)),
-      controller_(makeDemoController()) {}
+      controller_(controller ? std::move(controller) : makeController()) {}
 
 DemoConnectableHelper::~DemoConnectableHelper() = default;
 

@@ -44,8 +44,13 @@ public:
     // The link's name, shown where an address or port would be.
     static constexpr const char* kEndpointName = "demo";
 
+    // Without a controller, the demo mount's own is made.
     DemoConnectableHelper(std::shared_ptr<IConnectionSettings> settings,
-                          std::shared_ptr<ICancellable> cancellable);
+                          std::shared_ptr<ICancellable> cancellable,
+                          std::shared_ptr<Sim::MotorController> controller = nullptr);
+
+    // The demo mount's controller: a 3.10 mount with the polar-scope light and dithering.
+    static std::shared_ptr<Sim::MotorController> makeController();
     ~DemoConnectableHelper() override;
 
     QVariant devicesList() const override { return {}; }

@@ -75,7 +75,8 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     auto serialFactory = std::make_shared<SerialJexDeviceFactory>(connectionSettings, cancellable);
     auto serialHelper = std::make_shared<SerialConnectableHelper>(connectionSettings, serialFactory);
     // The Emulator type's helper: the built-in demo mount.
-    auto demoHelper = std::make_shared<DemoConnectableHelper>(connectionSettings, cancellable);
+    auto demoHelper = std::make_shared<DemoConnectableHelper>(connectionSettings, cancellable,
+                                                             options.demoController);
     auto helper = std::make_shared<ConnectableHelper>(connectionSettings, udpHelper, demoHelper,
                                                       serialHelper, nullptr);
     if (options.demo)

@@ -13,11 +13,17 @@ class QQmlEngine;
 
 namespace JEX {
 
+namespace Sim {
+class MotorController;
+}
+
 struct GraphOptions {
     // Connect to the built-in demo mount in this run, whatever connection type is stored.
     bool demo = false;
     // Where the location sensor gets its positions; empty: the platform's default source.
     QtLocationSensor::SourceFactory locationSource;
+    // The demo mount's controller; empty: one made for this run.
+    std::shared_ptr<Sim::MotorController> demoController;
 };
 
 // Publishes 24 objects on the engine's root context and appends each to keepAlive, in the
