@@ -35,6 +35,7 @@ ApplicationWindow {
 
     NightManager {
         id: inj_nightManager
+        objectName: "nightManager"
         window: window
     }
     LocationUpdater {
@@ -79,6 +80,7 @@ ApplicationWindow {
 
     ToastManager {
         id: inj_toaster
+        objectName: "toaster"
         parent: Overlay.overlay
     }
 }

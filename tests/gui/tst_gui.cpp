@@ -1,0 +1,53 @@
+// The real pages on the real object graph, driven by Qt Quick Test: each test file gets a
+// graph of its own on the demo mount, over one data folder for the whole run, and the demo
+// mount's controller as test_sim.
+
+#include "MotorController.h"
+#include "DemoMount.h"
+#include "ObjectGraph.h"
+#include "QmlModules.h"
+#include "SimProbe.h"
+
+#include <QFile>
+#include <QGeoPositionInfoSource>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QTemporaryDir>
+#include <QtQuickTest>
+
+class Setup : public QObject {
+    Q_OBJECT
+public:
+    Setup() {
+        JEX::importQmlModules();
+        qputenv("VELMORA_DATA_DIR", data_.path().toUtf8());
+        // No location sensor: the platform's position service is never started.
+        QFile settings(data_.filePath(QStringLiteral("Settings.txt")));
+        if (settings.open(QIODevice::WriteOnly))
+            settings.write("{\"loc.use_sensor\": false}\n");
+    }
+
+public slots:
+    void qmlEngineAvailable(QQmlEngine* engine) {
+        engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+        auto controller = JEX::DemoConnectableHelper::makeController();
+        JEX::GraphOptions options;
+        options.demo = true;
+        options.locationSource = [] { return std::unique_ptr<QGeoPositionInfoSource>(); };
+        options.demoController = controller;
+        graphs_.append({});
+        JEX::dependencyInjectToQml(*engine, graphs_.last(), options);
+        auto probe = std::make_shared<JEX::Test::SimProbe>(controller);
+        engine->rootContext()->setContextProperty(QStringLiteral("test_sim"), probe.get());
+        graphs_.last().append(probe);
+    }
+
+private:
+    QTemporaryDir data_;
+    // One object graph per test file's engine; each outlives its engine.
+    QList<QList<std::shared_ptr<QObject>>> graphs_;
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(gui, Setup)
+
+#include "tst_gui.moc"

@@ -1,0 +1,204 @@
+import QtQuick
+import QtTest
+
+// The main window on the demo mount: connecting, the supply voltage, manual control, the
+// polar clock and its light, the mount's settings, the Wi-Fi page, night mode and failures.
+TestCase {
+    id: tc
+    name: "Pages"
+    when: windowShown
+    property var window: null
+
+    function find(name, within) {
+        const found = findChild(within === undefined ? window : within, name)
+        verify(found !== null, "no " + name)
+        return found
+    }
+    function stack() {
+        return find("stackView")
+    }
+    function home() {
+        stack().pop(null)
+    }
+    function open(menuButton, pageName) {
+        home()
+        mouseClick(find(menuButton))
+        return find(pageName)
+    }
+    function toasted(text) {
+        return find("toaster").shown.indexOf(text) >= 0
+    }
+
+    function initTestCase() {
+        const component = Qt.createComponent("qrc:/qt/qml/App/Main.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        window = component.createObject(null)
+        verify(window !== null)
+        window.width = 320
+        window.height = 640
+        window.requestActivate()
+        tryVerify(function () {
+            return window.active
+        }, 5000)
+        // Connected through the footer's button, the dialog opens and closes by itself.
+        mouseClick(find("connectionButton"))
+        tryVerify(function () {
+            return inj_iConnector.connected
+        }, 15000)
+        tryCompare(find("connectionButton"), "text", "Demo\nVelmora-Sim")
+    }
+
+    function cleanupTestCase() {
+        home()
+        window.destroy()
+    }
+
+    function test_powerButtonReadsTheVoltage() {
+        const button = find("powerButton")
+        tryVerify(function () {
+            return button.enabled
+        })
+        mouseClick(button)
+        // The larger of USB (5.05 V) and battery (7.90 V).
+        tryCompare(button, "text", "7.90V", 5000)
+        tryVerify(function () {
+            return toasted("Updated power level")
+        })
+    }
+
+    function test_manualControlSlewsWhileHeld() {
+        const page = open("menuManual", "manualControl")
+        const right = find("slewRight", page)
+        mousePress(right)
+        tryVerify(function () {
+            return test_sim.axisSpeed() > 0
+        }, 5000)
+        mouseRelease(right)
+        tryVerify(function () {
+            return test_sim.axisSpeed() === 0
+        }, 5000)
+
+        page.forceActiveFocus()
+        keyPress(Qt.Key_Right)
+        tryVerify(function () {
+            return test_sim.axisSpeed() > 0
+        }, 5000)
+        keyRelease(Qt.Key_Right)
+        tryVerify(function () {
+            return test_sim.axisSpeed() === 0
+        }, 5000)
+
+        // One degree on (5760 steps on this mount) shows on the next reading; "Zero" clears it.
+        const angle = find("angleText", page)
+        test_sim.setAxisPosition(test_sim.axisPosition() + 5760)
+        tryVerify(function () {
+            return angle.text !== "0.00°"
+        }, 5000)
+        mouseClick(find("zeroButton", page))
+        tryCompare(angle, "text", "0.00°", 5000)
+    }
+
+    function test_polarClockListsAndLight() {
+        const page = open("menuPolar", "polarScope")
+        const list = find("infoList", page)
+        find("hemisphereTabs", page).currentIndex = 0
+        tryCompare(list, "count", 3)
+        compare(inj_polarScopeInfo.infoList[2].field, "Polaris Position ")
+        find("hemisphereTabs", page).currentIndex = 1
+        tryCompare(list, "count", 3)
+        compare(inj_polarScopeInfo.infoList[2].field, "Octans Position")
+
+        mouseClick(find("lightOn", page))
+        tryVerify(function () {
+            return test_sim.polarLightOn()
+        }, 5000)
+        const off = find("lightOff", page)
+        tryVerify(function () {
+            return off.enabled
+        })
+        mouseClick(off)
+        tryVerify(function () {
+            return !test_sim.polarLightOn()
+        }, 5000)
+    }
+
+    function test_settingsWriteTheMountAndReadBack() {
+        let page = open("menuSettings", "settingsPage")
+        let box = find("finderLedRowBox", page)
+        tryVerify(function () {
+            return box.enabled
+        }, 5000)
+        const five = box.indexOfItem(5)
+        verify(five >= 0)
+        box.currentIndex = five
+        box.activated(five)
+        // Minutes go to the mount as seconds.
+        tryVerify(function () {
+            return test_sim.memoryU32(0x188) === 300
+        }, 5000)
+
+        home()
+        page = open("menuSettings", "settingsPage")
+        box = find("finderLedRowBox", page)
+        tryVerify(function () {
+            return box.enabled && box.currentIndex === box.indexOfItem(5)
+        }, 5000)
+        compare(box.currentText, "5 min")
+    }
+
+    function test_wifiPageRefusesAnOverLongName() {
+        const settings = open("menuSettings", "settingsPage")
+        mouseClick(find("wifiButton", settings))
+        const page = find("wifiSettingsPage")
+        tryVerify(function () {
+            return page.loaded
+        }, 5000)
+        const ssid = find("apSsid", page)
+        const apply = find("headerButton", page)
+        ssid.text = "x".repeat(40)
+        compare(ssid.text.length, 32) // the field holds no more than the mount takes
+        // Twenty "é" are 40 bytes in the mount's memory: refused before anything is sent.
+        ssid.text = "é".repeat(20)
+        const writes = test_sim.requests("N")
+        verify(!apply.enabled)
+        mouseClick(apply)
+        compare(test_sim.requests("N"), writes)
+        home()
+    }
+
+    function test_nightModeAutoFollowsTheClock() {
+        const night = find("nightManager")
+        const previous = night.setting
+        night.setSetting(2)
+        night.clock = function () {
+            return new Date(2026, 0, 10, 22, 0, 0)
+        }
+        verify(night.night)
+        night.clock = function () {
+            return new Date(2026, 0, 10, 12, 0, 0)
+        }
+        verify(!night.night)
+        night.clock = function () {
+            return new Date(2026, 0, 10, 6, 59, 0)
+        }
+        verify(night.night)
+        night.setSetting(previous)
+    }
+
+    function test_failureIsToastedAndTheControlComesBack() {
+        const button = find("powerButton")
+        tryVerify(function () {
+            return button.enabled
+        })
+        test_sim.setSilent(true)
+        mouseClick(button)
+        verify(!button.enabled)
+        tryVerify(function () {
+            return toasted("Communication error")
+        }, 20000)
+        tryVerify(function () {
+            return button.enabled
+        })
+        test_sim.setSilent(false)
+    }
+}
