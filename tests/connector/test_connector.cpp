@@ -5,9 +5,8 @@
 #include "ConnectedObjContainer.h"
 #include "ConnectorRig.h"
 #include "ConverserTimeoutForwarder.h"
+#include "MountRig.h"
 #include "TAVOConnector.h"
-#include "TAVOContainer.h"
-#include "TryConnectSession.h"
 
 #include <QSignalSpy>
 #include <QTest>
