@@ -25,6 +25,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -66,12 +67,11 @@ public:
     explicit TokenWaitable(std::shared_ptr<ControlledCancellable> token)
         : token_(std::move(token)) {}
     bool wait(uint32_t ms) override {
+        const int n = ++waits_;
+        askedMs_ += ms;
         std::function<void(int)> hook;
-        int n = 0;
         {
             std::lock_guard lock(mutex_);
-            n = ++waits_;
-            askedMs_ += ms;
             hook = hook_;
         }
         if (hook)
@@ -82,20 +82,14 @@ public:
         std::lock_guard lock(mutex_);
         hook_ = std::move(hook);
     }
-    int waits() const {
-        std::lock_guard lock(mutex_);
-        return waits_;
-    }
-    int64_t askedMs() const {
-        std::lock_guard lock(mutex_);
-        return askedMs_;
-    }
+    int waits() const { return waits_.load(); }
+    int64_t askedMs() const { return askedMs_.load(); }
 
 private:
     std::shared_ptr<ControlledCancellable> token_;
-    mutable std::mutex mutex_;
-    int waits_ = 0;
-    int64_t askedMs_ = 0;
+    std::atomic<int> waits_{0};
+    std::atomic<int64_t> askedMs_{0};
+    std::mutex mutex_;
     std::function<void(int)> hook_;
 };
 
