@@ -1,14 +1,11 @@
 #pragma once
-// The mount factory over the simulated controller's in-process endpoint, as the object graph
-// wires it, with a count of the mount objects it made and that went.
+// The mount factory as the object graph wires it, with a count of the mount objects it made
+// and that went.
 
-#include "JexConverserEtal.h"
-#include "MountRig.h"
 #include "Location.h"
 #include "MemoryKVStore.h"
 #include "TAVOFactory.h"
 #include "TAVOSettings.h"
-#include "TAVOTaskState.h"
 
 #include <atomic>
 #include <memory>

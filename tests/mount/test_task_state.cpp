@@ -53,7 +53,6 @@ private slots:
 
     void freshStateCannotTell() {
         QVERIFY(!state_->isRunningTask().hasValue());
-        QVERIFY(!state_->isRunningTask_q().isValid());
         QVERIFY(!state_->property("isRunningTask").isValid());
         QVERIFY(!state_->property("status").isValid());
         QVERIFY(!state_->property("paramSet").isValid());
@@ -94,31 +93,26 @@ private slots:
         QCOMPARE(state_->isRunningTask().hasValue(), expected.isValid());
     }
 
-    void settersAnnounceEveryStore() {
+    void everyStoreIsAnnouncedAndCarried() {
         QSignalSpy changed(state_.get(), &ITAVOTaskState::valueChanged);
-        state_->setStatus(statusOf(TAVOMode_::E::AP, 3));
-        state_->setStatus(statusOf(TAVOMode_::E::AP, 3));
-        state_->setReadParamSet(programOf(5));
-        QCOMPARE(changed.count(), 3);
-    }
-
-    void variantsCarryTheRecords() {
         const TAVOStatus s = statusOf(TAVOMode_::E::Reg, 7);
         const ReadTAVOParamSet p = programOf(12);
         state_->setStatus(s);
+        state_->setStatus(s);
         state_->setReadParamSet(p);
+        QCOMPARE(changed.count(), 3);
         QCOMPARE(state_->property("status").value<TAVOStatus>(), s);
         QCOMPARE(state_->property("paramSet").value<TAVOParamSet>(), p.paramSet);
         QCOMPARE(state_->property("readParamSet").value<ReadTAVOParamSet>(), p);
-        QCOMPARE(state_->status().value(), s);
         QCOMPARE(state_->readParamSet().value(), p);
+        // Queued connections and QML find the records by name.
         QVERIFY(QMetaType::fromName("JEX::ReadTAVOParamSet").isValid());
         QVERIFY(QMetaType::fromName("JEX::TAVOParamSet").isValid());
     }
 
     void writtenOnWorkersReadOnTheGuiThread() {
         std::atomic<bool> done{false};
-        std::thread worker([&] {
+        std::jthread worker([&] {
             for (int i = 1; i <= 2000; ++i) {
                 state_->setStatus(statusOf(TAVOMode_::E::AP, i));
                 state_->setReadParamSet(programOf(i));
@@ -127,28 +121,25 @@ private slots:
         });
         while (!done.load()) {
             const QVariant s = state_->status_q();
-            if (s.isValid()) {
-                const TAVOStatus status = s.value<TAVOStatus>();
-                QVERIFY(status.mode == TAVOMode_::E::AP && status.numberOfPictureTaken >= 1);
-            }
+            QVERIFY(!s.isValid() || s.value<TAVOStatus>().numberOfPictureTaken >= 1);
             state_->isRunningTask_q();
             state_->readParamSet_q();
         }
         worker.join();
-        QCOMPARE(state_->status().value().numberOfPictureTaken, 2000);
         // 2000 photos of 2000 cycles: finished
+        QCOMPARE(state_->status().value().numberOfPictureTaken, 2000);
         QCOMPARE(state_->isRunningTask().value(), false);
     }
 
     // ---- records as QML sees them -------------------------------------------------------
 
-    void cycleCountIsTheProgramsOneProperty() {
-        const QMetaObject& meta = TAVOParamSet::staticMetaObject;
-        QCOMPARE(meta.propertyCount(), 1);
+    void cycleCountIsAProgramProperty() {
         TAVOParamSet p;
-        QVERIFY(meta.property(0).writeOnGadget(&p, 25));
+        const QMetaObject& meta = TAVOParamSet::staticMetaObject;
+        const QMetaProperty cycles = meta.property(meta.indexOfProperty("N_Cycles"));
+        QVERIFY(cycles.writeOnGadget(&p, 25));
         QCOMPARE(p.N_Cycles, 25);
-        QCOMPARE(meta.property(0).readOnGadget(&p).toInt(), 25);
+        QCOMPARE(cycles.readOnGadget(&p).toInt(), 25);
     }
 
     void statusUpdateTimeIsUtcMilliseconds() {
@@ -162,25 +153,10 @@ private slots:
         QCOMPARE(t.toUTC(), QDateTime(QDate(1970, 1, 2), QTime(0, 0, 1, 234), Qt::UTC));
     }
 
-    void dhcpIsAnEmptyFixedAddress() {
-        WifiSettings w;
-        QCOMPARE(w.mode, WifiMode_::E::AP);
-        QCOMPARE(w.AP_SEC, WifiSec_::E::Open);
-        const QMetaProperty dhcp = WifiSettings::staticMetaObject.property(
-            WifiSettings::staticMetaObject.indexOfProperty("STA_useDHCP"));
-        QVERIFY(!dhcp.isWritable());
-        QCOMPARE(dhcp.readOnGadget(&w).toBool(), true);
-        w.STA_fixedIP = "192.168.1.50";
-        QCOMPARE(dhcp.readOnGadget(&w).toBool(), false);
-    }
-
     // ---- settings -----------------------------------------------------------------------
 
-    void settingsDefaultOff() {
-        QCOMPARE(settings_->wifiOffOnTaskStart(), false);
-        QCOMPARE(settings_->wifiOffOnDisconnect(), false);
-    }
-
+    // Both settings start off: setting false changes nothing, setting true writes the key
+    // once and tells once.
     void settingsSetterWritesAndSignalsOnlyOnChange_data() {
         QTest::addColumn<QString>("property");
         QTest::addColumn<QString>("key");
@@ -194,16 +170,14 @@ private slots:
         QFETCH(QString, key);
         QSignalSpy changed(settings_.get(), &ITAVOSettings::valueChanged);
         const QByteArray name = property.toLatin1();
-        QVERIFY(settings_->setProperty(name, false)); // the default: nothing to do
+        QVERIFY(settings_->setProperty(name, false));
         QCOMPARE(changed.count(), 0);
         QVERIFY(store_->writtenKeys.empty());
+        QVERIFY(settings_->setProperty(name, true));
         QVERIFY(settings_->setProperty(name, true));
         QCOMPARE(changed.count(), 1);
         QCOMPARE(store_->writtenKeys, std::vector<std::string>{key.toStdString()});
         QCOMPARE(store_->getBool(key.toStdString(), false), true);
-        QVERIFY(settings_->setProperty(name, true));
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(store_->writtenKeys.size(), size_t(1));
         QCOMPARE(settings_->property(name).toBool(), true);
     }
 

@@ -26,6 +26,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -57,24 +58,45 @@ private:
     std::chrono::milliseconds timeout_;
 };
 
-// The busy waits' pauses on a token the test can cancel.
+// The busy waits' pauses on a token the test can cancel. Counts the pauses and the time they
+// asked for, and runs the test's hook on the waiting thread before each pause (1 for the
+// first): the hook may change the controller or cancel the token, so that a test acts at an
+// exact point of the wait instead of racing it.
 class TokenWaitable : public IWaitable {
 public:
     explicit TokenWaitable(std::shared_ptr<ControlledCancellable> token)
         : token_(std::move(token)) {}
     bool wait(uint32_t ms) override {
-        waits_.fetch_add(1);
+        const int n = ++waits_;
+        askedMs_ += ms;
+        std::function<void(int)> hook;
+        {
+            std::lock_guard lock(mutex_);
+            hook = hook_;
+        }
+        if (hook)
+            hook(n);
         return token_->wait(ms);
     }
+    void onWait(std::function<void(int)> hook) {
+        std::lock_guard lock(mutex_);
+        hook_ = std::move(hook);
+    }
     int waits() const { return waits_.load(); }
+    int64_t askedMs() const { return askedMs_.load(); }
 
 private:
     std::shared_ptr<ControlledCancellable> token_;
     std::atomic<int> waits_{0};
+    std::atomic<int64_t> askedMs_{0};
+    std::mutex mutex_;
+    std::function<void(int)> hook_;
 };
 
 // Forwards to the simulator's endpoint; from the chosen request on (0 = the next one), the
 // simulator runs with the chosen faults, for good or for that one request (with its resends).
+// A hook runs on the requesting thread before each request goes on: one that blocks holds
+// the link there.
 class FaultSwitchConverser : public IConverserRaw {
 public:
     FaultSwitchConverser(std::shared_ptr<Sim::MotorController> sim,
@@ -83,6 +105,7 @@ public:
 
     CmdResp<Bytes> converse(const Bytes& request) override {
         bool clearAfter = false;
+        std::function<void()> hook;
         {
             std::lock_guard lock(mutex_);
             if (from_ && count_ == *from_) {
@@ -90,7 +113,10 @@ public:
                 clearAfter = once_;
             }
             ++count_;
+            hook = hook_;
         }
+        if (hook)
+            hook();
         CmdResp<Bytes> reply = inner_->converse(request);
         if (clearAfter)
             sim_->setFaults({});
@@ -98,6 +124,10 @@ public:
     }
     void faultFrom(uint64_t request, const Sim::Faults& faults) { arm(request, faults, false); }
     void faultAt(uint64_t request, const Sim::Faults& faults) { arm(request, faults, true); }
+    void onRequest(std::function<void()> hook) {
+        std::lock_guard lock(mutex_);
+        hook_ = std::move(hook);
+    }
 
 private:
     void arm(uint64_t request, const Sim::Faults& faults, bool once) {
@@ -114,7 +144,17 @@ private:
     std::optional<uint64_t> from_;
     Sim::Faults faults_;
     bool once_ = false;
+    std::function<void()> hook_;
 };
+
+// A simulator fault by name: "reject", "reply-loss" or "silent".
+inline Sim::Faults faultOf(const QString& kind) {
+    Sim::Faults f;
+    f.reject = kind == "reject" ? 1 : 0;
+    f.replyLoss = kind == "reply-loss" ? 1 : 0;
+    f.silent = kind == "silent";
+    return f;
+}
 
 struct MountRig {
     std::shared_ptr<Sim::MotorController> sim;
@@ -167,6 +207,14 @@ struct MountRig {
 
     QList<QByteArray> requests() const { return requestsOf(*sim->transcript()); }
     void clearTranscript() { sim->transcript()->clear(); }
+    // Parameter-memory bytes as lower-case hex pairs: "c4 09 00 00".
+    QString memoryHex(int from, int count) const {
+        const auto memory = sim->memory();
+        QStringList out;
+        for (int i = 0; i < count; ++i)
+            out.push_back(QString("%1").arg(memory[from + i], 2, 16, QChar('0')));
+        return out.join(' ');
+    }
 };
 
 // The requests with each parameter-memory select joined to the read or write that follows
@@ -191,19 +239,6 @@ inline QStringList memoryTraffic(const QList<QByteArray>& requests) {
             }
         }
         out.push_back(QString::fromLatin1(r));
-    }
-    return out;
-}
-
-// The addresses a traffic list reads ("r") or writes ("w"), in order, without repeats.
-inline QList<int> touchedAddresses(const QStringList& traffic, char kind) {
-    QList<int> out;
-    for (const QString& op : traffic) {
-        if (op.size() < 6 || op[0] != QChar(kind) || op[1] != QChar(' '))
-            continue;
-        const int address = op.mid(2, 4).toInt(nullptr, 16);
-        if (!out.contains(address))
-            out.push_back(address);
     }
     return out;
 }
