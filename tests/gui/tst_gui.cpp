@@ -35,7 +35,7 @@ public slots:
         options.demo = true;
         options.locationSource = [] { return std::unique_ptr<QGeoPositionInfoSource>(); };
         options.demoController = controller;
-        graphs_.append({});
+        graphs_.append(QList<std::shared_ptr<QObject>>());
         JEX::dependencyInjectToQml(*engine, graphs_.last(), options);
         auto probe = std::make_shared<JEX::Test::SimProbe>(controller);
         engine->rootContext()->setContextProperty(QStringLiteral("test_sim"), probe.get());
