@@ -11,6 +11,7 @@
 #include "TAVOConnector.h"
 
 #include <QCoreApplication>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <thread>
@@ -290,6 +291,42 @@ private slots:
         QCOMPARE(conversers->current(), nullptr);
         QCOMPARE(model->nextActionText(), QString("Connect"));
         QTRY_COMPARE_WITH_TIMEOUT(factory->destroyed(), 1, 5000);
+    }
+
+    // A second link while the first is being made into the mount object (a double click on
+    // a device row, a search started again) is dropped: one mount object, one connect.
+    void secondLinkWhileOneIsBuiltIsDropped() {
+        auto hold = std::make_shared<EventLog>();
+        holdNextRequest(*stack, hold);
+        MountRig other;
+        model->startSession();
+        std::jthread first = helper->openLink(stack->link());
+        QVERIFY(hold->waitFor("held"));
+        helper->openLink(other.link()).join();
+        hold->add("model gone");
+        first.join();
+        QCOMPARE(factory->made.load(), 1);
+        QCOMPARE(conversers->current(), std::static_pointer_cast<IConverser>(stack->sl));
+        QCOMPARE(other.requests(), QList<QByteArray>());
+        // Connected, a further link is dropped too.
+        helper->openLink(other.link()).join();
+        QCOMPARE(factory->made.load(), 1);
+    }
+
+    // After the link was let go (new Wi-Fi settings) and a mount connected again, the
+    // time-out indicator follows the new link.
+    void timeoutIndicatorFollowsTheLinkAfterAReconnect() {
+        TAVOConnector connector(container, taskState);
+        QVERIFY(connectNow());
+        connector.interruptionDisconnect();
+        MountRig second;
+        helper->openLink(second.link()).join();
+        QVERIFY(connector.connected());
+        QSignalSpy changed(forwarder.get(), &ConverserTimeoutForwarder::timedoutChanged_q);
+        second.sim->setSilent(true);
+        QCOMPARE(second.device->readAxisStatus(0).type, CmdRetType::Timeout);
+        QTRY_VERIFY_WITH_TIMEOUT(changed.count() >= 1, 5000);
+        QVERIFY(forwarder->timedout());
     }
 
     void nextActionSearchesWhenNotConnected() {
