@@ -25,29 +25,25 @@ char* toString(const PadState& s) {
 
 namespace {
 
-// A game controller on SDL's virtual joystick driver, with SDL's standard layout.
-class VirtualPad {
-public:
+// A game controller on SDL's virtual joystick driver, with SDL's standard layout; the slot
+// is the player index SDL gives it.
+struct VirtualPad {
     VirtualPad() {
         SDL_VirtualJoystickDesc desc{};
         desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
         desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
         desc.naxes = SDL_CONTROLLER_AXIS_MAX;
         desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-        const int device = SDL_JoystickAttachVirtualEx(&desc);
+        device = SDL_JoystickAttachVirtualEx(&desc);
         slot = SDL_JoystickGetDevicePlayerIndex(device);
         joystick = SDL_JoystickOpen(device);
     }
     ~VirtualPad() {
-        const SDL_JoystickID id = SDL_JoystickInstanceID(joystick);
         SDL_JoystickClose(joystick);
-        for (int device = 0; device < SDL_NumJoysticks(); ++device) {
-            if (SDL_JoystickGetDeviceInstanceID(device) == id)
-                SDL_JoystickDetachVirtual(device);
-        }
+        SDL_JoystickDetachVirtual(device);
     }
-    int slot = -1;
-    SDL_Joystick* joystick = nullptr;
+    int device, slot;
+    SDL_Joystick* joystick;
 };
 
 } // namespace
@@ -101,24 +97,19 @@ private slots:
         QTest::addColumn<int>("axisValue");
         QTest::addColumn<PadState>("expected");
         const int none = SDL_CONTROLLER_AXIS_INVALID;
+        QList<int> all;
+        for (int b = 0; b < SDL_CONTROLLER_BUTTON_MAX; ++b)
+            all << b;
+        QTest::newRow("every button; guide, misc and paddles have no bit")
+            << all << none << 0 << PadState{.buttons = 0xF3FF};
         QTest::newRow("D-pad right") << QList<int>{SDL_CONTROLLER_BUTTON_DPAD_RIGHT} << none << 0
                                      << PadState{.buttons = 0x0008};
-        QTest::newRow("A, B, X, Y") << QList<int>{SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_B,
-                                                  SDL_CONTROLLER_BUTTON_X, SDL_CONTROLLER_BUTTON_Y}
-                                    << none << 0 << PadState{.buttons = 0xF000};
-        QTest::newRow("start, back, shoulders, stick clicks")
-            << QList<int>{SDL_CONTROLLER_BUTTON_START,        SDL_CONTROLLER_BUTTON_BACK,
-                          SDL_CONTROLLER_BUTTON_LEFTSHOULDER, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER,
-                          SDL_CONTROLLER_BUTTON_LEFTSTICK,    SDL_CONTROLLER_BUTTON_RIGHTSTICK}
-            << none << 0 << PadState{.buttons = 0x03F0};
-        QTest::newRow("guide has no bit")
-            << QList<int>{SDL_CONTROLLER_BUTTON_GUIDE} << none << 0 << PadState{};
+        QTest::newRow("B") << QList<int>{SDL_CONTROLLER_BUTTON_B} << none << 0
+                           << PadState{.buttons = 0x2000};
         QTest::newRow("left stick full up") << QList<int>{} << int(SDL_CONTROLLER_AXIS_LEFTY)
                                             << -32768 << PadState{.thumbLY = 32767};
         QTest::newRow("left stick full down") << QList<int>{} << int(SDL_CONTROLLER_AXIS_LEFTY)
                                               << 32767 << PadState{.thumbLY = -32767};
-        QTest::newRow("right stick half up") << QList<int>{} << int(SDL_CONTROLLER_AXIS_RIGHTY)
-                                             << -16384 << PadState{.thumbRY = 16384};
         QTest::newRow("right stick full left") << QList<int>{} << int(SDL_CONTROLLER_AXIS_RIGHTX)
                                                << -32768 << PadState{.thumbRX = -32768};
         QTest::newRow("left trigger full") << QList<int>{} << int(SDL_CONTROLLER_AXIS_TRIGGERLEFT)

@@ -105,7 +105,6 @@ private slots:
             << 0 << false << 1603 << QList<int>{1, 802, 1603};
         QTest::newRow("slot 1 without a pad: after 800 skipped passes, then every 801st")
             << 1 << false << 1602 << QList<int>{801, 1602};
-        QTest::newRow("slot 3 without a pad") << 3 << false << 801 << QList<int>{801};
         QTest::newRow("a pad in slot 0 is seen on the first pass, then read on every pass")
             << 0 << true << 3 << QList<int>{1, 2, 3};
         QTest::newRow("a pad in slot 1 is first seen after 800 passes")

@@ -1,6 +1,6 @@
 #pragma once
 // A pad-state source whose four slots the test fills: a slot holds a pad's state or nothing.
-// It counts reads per slot, and open() fails when told to.
+// It counts reads per slot; open() fails when told to.
 
 #include "IPadStateSource.h"
 
@@ -22,10 +22,6 @@ public:
         std::lock_guard lock(mutex_);
         return reads_[size_t(slot)];
     }
-    int opens() const {
-        std::lock_guard lock(mutex_);
-        return opens_;
-    }
     bool isOpen() const {
         std::lock_guard lock(mutex_);
         return open_;
@@ -34,7 +30,6 @@ public:
     const char* libraryName() const override { return "scripted"; }
     bool open() override {
         std::lock_guard lock(mutex_);
-        ++opens_;
         open_ = !openFails_;
         return open_;
     }
@@ -56,7 +51,6 @@ private:
     const bool openFails_;
     std::array<std::optional<PadState>, 4> pads_{};
     std::array<int, 4> reads_{};
-    int opens_ = 0;
     bool open_ = false;
 };
 
