@@ -1,14 +1,15 @@
 #pragma once
 // The enumerations of the command protocol, the connection, the location sensor and the
-// mount's Wi-Fi as the JexAstroBase module offers them to QML.
+// mount's Wi-Fi, and the hand controller, as the JexAstroBase module offers them to QML.
 
 #include "CmdRet.h"
 #include "ConnectableState.h"
+#include "HandleController.h"
 #include "IConnectionSettings.h"
 #include "LocationSensorState.h"
 #include "MountEnums.h"
 
-#include <QtQml/qqmlregistration.h>
+#include <QtQml/qqml.h>
 
 namespace CmdRetTypeForeign {
 Q_NAMESPACE
@@ -51,3 +52,9 @@ Q_NAMESPACE
 QML_NAMED_ELEMENT(WifiSec)
 QML_FOREIGN_NAMESPACE(JEX::WifiSec_)
 } // namespace WifiSecForeign
+
+struct HandleControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(JEX::HandleController)
+    QML_NAMED_ELEMENT(HandleController)
+};
