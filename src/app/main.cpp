@@ -2,6 +2,7 @@
 // publishes it to the QML scene and runs the event loop.
 
 #include "CmdRet.h"
+#include "QmlFutureTypes.h"
 
 #include <QCommandLineParser>
 #include <QFuture>
@@ -43,6 +44,7 @@ void dependencyInjectToQml(QQmlApplicationEngine& engine,
 int main(int argc, char* argv[]) {
     auto app = std::make_unique<QGuiApplication>(argc, argv);
     QIcon::setThemeName(QStringLiteral("app"));
+    JEX::registerQmlFutureTypes();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Velmora Console"));
