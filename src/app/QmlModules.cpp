@@ -1,6 +1,7 @@
 #include "QmlModules.h"
 
 #include "CmdRet.h"
+#include "QmlFutureTypes.h"
 
 #include <QFuture>
 #include <QtQml/qqmlextensionplugin.h>
@@ -18,6 +19,7 @@ namespace JEX {
 void importQmlModules() {
     qRegisterMetaType<CmdRet>();
     qRegisterMetaType<QFuture<CmdRet>>();
+    registerQmlFutureTypes();
 }
 
 } // namespace JEX
