@@ -2,37 +2,49 @@ import QtQuick
 import QtQuick.Controls
 
 // A combo box whose texts follow the language: the model is tr_model mapped through
-// tr_modelToString, made again (keeping the index) whenever the language changes.
-// Entries that are objects are told apart by their "value".
+// tr_modelToString, made again (keeping the choice) whenever the language changes. The
+// choice is a value: an entry of tr_model, or the "value" of an entry that is an object.
 ComboBox {
     id: root
     property var tr_model: []
     property var tr_modelToString: function (item) {
         return String(item)
     }
+    // The chosen value; undefined (no entry shown) until one is given.
+    property var value: undefined
+    // The user chose another value (value already holds it).
+    signal valueActivated(var value)
+
+    function valueOf(item) {
+        return (item !== null && typeof item === "object") ? item.value : item
+    }
+
+    // The index of the entry with this value, or -1.
+    function indexOfItem(value) {
+        for (let i = 0; i < tr_model.length; ++i)
+            if (valueOf(tr_model[i]) === value)
+                return i
+        return -1
+    }
 
     function rebuild() {
-        const index = currentIndex
         const texts = []
         for (let i = 0; i < tr_model.length; ++i)
             texts.push(tr_modelToString(tr_model[i]))
         model = texts
-        currentIndex = index
-    }
-
-    // The index of the entry equal to value, or -1.
-    function indexOfItem(value) {
-        for (let i = 0; i < tr_model.length; ++i) {
-            const item = tr_model[i]
-            const v = (item !== null && typeof item === "object") ? item.value : item
-            if (v === value)
-                return i
-        }
-        return -1
+        currentIndex = indexOfItem(value)
     }
 
     onTr_modelChanged: rebuild()
+    onValueChanged: currentIndex = indexOfItem(value)
     Component.onCompleted: rebuild()
+    onActivated: function (index) {
+        const chosen = valueOf(tr_model[index])
+        if (chosen === value)
+            return
+        value = chosen
+        valueActivated(chosen)
+    }
 
     Connections {
         target: typeof inj_languageManager !== "undefined" ? inj_languageManager : null

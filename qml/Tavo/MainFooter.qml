@@ -85,7 +85,7 @@ ToolBar {
                     root.toaster.show(qsTr("Updated power level"))
                 }, function (error) {
                     root.readingPower = false
-                    root.toaster.show(error)
+                    root.toaster.show(qsTranslate("mount", error))
                 })
             }
         }

@@ -20,7 +20,7 @@ Page {
             root.sending = false
         }, function (error) {
             root.sending = false
-            inj_toaster.show(error)
+            inj_toaster.show(qsTranslate("mount", error))
         })
     }
 

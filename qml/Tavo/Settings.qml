@@ -57,14 +57,14 @@ Page {
             autoRunSwitch.checked = value
             autoRunSwitch.known = true
         }, function (error) {
-            inj_toaster.show(error)
+            inj_toaster.show(qsTranslate("mount", error))
         })
     }
     function readMinutes(future, row) {
         CmdRetPromise.get(future).then(function (seconds) {
             row.minutes = Math.round(seconds / 60)
         }, function (error) {
-            inj_toaster.show(error)
+            inj_toaster.show(qsTranslate("mount", error))
         })
     }
     function send(future, control) {
@@ -73,7 +73,7 @@ Page {
             control.sending = false
         }, function (error) {
             control.sending = false
-            inj_toaster.show(error)
+            inj_toaster.show(qsTranslate("mount", error))
             root.readDevice()
         })
     }
@@ -128,14 +128,11 @@ Page {
             objectName: row.objectName + "Box"
             tr_model: root.withValue(row.choices, row.minutes)
             tr_modelToString: root.minutesText
-            currentIndex: indexOfItem(row.minutes)
+            value: row.minutes
             Layout.preferredWidth: 130
-            onActivated: function (index) {
-                const value = tr_model[index]
-                if (value === row.minutes)
-                    return
-                row.minutes = value
-                root.send(row.write(value * 60), row)
+            onValueActivated: function (minutes) {
+                row.minutes = minutes
+                root.send(row.write(minutes * 60), row)
             }
         }
     }
@@ -187,10 +184,10 @@ Page {
                     tr_modelToString: function (v) {
                         return [qsTr("Off"), qsTr("On"), qsTr("Auto")][v]
                     }
-                    currentIndex: inj_nightManager.setting
+                    value: inj_nightManager.setting
                     Layout.preferredWidth: 150
-                    onActivated: function (index) {
-                        inj_nightManager.setSetting(index)
+                    onValueActivated: function (setting) {
+                        inj_nightManager.setSetting(setting)
                     }
                 }
             }
@@ -203,10 +200,10 @@ Page {
                     tr_modelToString: function (t) {
                         return qsTr(t.name)
                     }
-                    currentIndex: indexOfItem(inj_connectSettings.type)
+                    value: inj_connectSettings.type
                     Layout.preferredWidth: 150
-                    onActivated: function (index) {
-                        inj_connectSettings.type = tr_model[index].value
+                    onValueActivated: function (type) {
+                        inj_connectSettings.type = type
                     }
                 }
             }

@@ -27,7 +27,7 @@ Page {
         if (apMode.checked)
             return apSsid.text.length > 0 && fits(apSsid, WifiSettingsLimit.AP_SSID_MaxLen)
                     && fits(apPass, WifiSettingsLimit.AP_pass_MaxLen)
-                    && (apSec.currentIndex === 0 || apPass.text.length >= 8)
+                    && (apSec.value === WifiSec.Open || apPass.text.length >= 8)
         return staSsid.text.length > 0 && fits(staSsid, WifiSettingsLimit.STA_SSID_MaxLen)
                 && fits(staPass, WifiSettingsLimit.STA_pass_MaxLen)
                 && (dhcp.checked || (fixedIp.acceptableInput
@@ -41,7 +41,7 @@ Page {
         staMode.checked = ws.mode === WifiMode.STA
         apSsid.text = ws.AP_SSID
         apPass.text = ws.AP_pass
-        apSec.currentIndex = Math.max(0, securities.indexOf(ws.AP_SEC))
+        apSec.value = securities.indexOf(ws.AP_SEC) >= 0 ? ws.AP_SEC : WifiSec.Open
         staSsid.text = ws.STA_SSID
         staPass.text = ws.STA_pass
         dhcp.checked = ws.STA_fixedIP === ""
@@ -55,7 +55,7 @@ Page {
         CmdRetPromise.get(tavo.readWifiSettings()).then(function (ws) {
             root.show(ws)
         }, function (error) {
-            inj_toaster.show(error)
+            inj_toaster.show(qsTranslate("mount", error))
         })
     }
 
@@ -64,7 +64,7 @@ Page {
         ws.mode = apMode.checked ? WifiMode.AP : WifiMode.STA
         ws.AP_SSID = apSsid.text
         ws.AP_pass = apPass.text
-        ws.AP_SEC = securities[apSec.currentIndex]
+        ws.AP_SEC = apSec.value
         ws.STA_SSID = staSsid.text
         ws.STA_pass = staPass.text
         ws.STA_fixedIP = dhcp.checked ? "" : fixedIp.text
@@ -76,7 +76,7 @@ Page {
             inj_stackView.pop()
         }, function (error) {
             root.sending = false
-            inj_toaster.show(error)
+            inj_toaster.show(qsTranslate("mount", error))
         })
     }
 
@@ -128,23 +128,25 @@ Page {
                 UI_TranslatableComboBox {
                     id: apSec
                     objectName: "apSecurity"
-                    tr_model: [0, 1, 2, 3]
-                    tr_modelToString: function (i) {
-                        return [qsTr("Open"), qsTr("WPA PSK"), qsTr("WPA2 PSK"), qsTr("WPA/WPA2 PSK")][i]
+                    tr_model: root.securities
+                    tr_modelToString: function (sec) {
+                        return [qsTr("Open"), qsTr("WPA PSK"), qsTr("WPA2 PSK"),
+                                qsTr("WPA/WPA2 PSK")][root.securities.indexOf(sec)]
                     }
+                    value: WifiSec.Open
                     Layout.preferredWidth: 160
                 }
             }
             UI_Row {
                 text: qsTr("Password")
-                enabled: apMode.checked && apSec.currentIndex !== 0
+                enabled: apMode.checked && apSec.value !== WifiSec.Open
                 UI_TextField {
                     id: apPass
                     objectName: "apPassword"
                     maximumLength: WifiSettingsLimit.AP_pass_MaxLen
                     echoMode: TextInput.PasswordEchoOnEdit
                     invalid: !root.fits(apPass, WifiSettingsLimit.AP_pass_MaxLen)
-                             || (apSec.currentIndex !== 0 && text.length < 8)
+                             || (apSec.value !== WifiSec.Open && text.length < 8)
                     Layout.preferredWidth: 160
                 }
             }

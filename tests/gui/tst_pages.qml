@@ -23,7 +23,9 @@ TestCase {
     function open(menuButton, pageName) {
         home()
         mouseClick(find(menuButton))
-        return find(pageName)
+        const page = stack().currentItem
+        compare(page.objectName, pageName)
+        return page
     }
     function toasted(text) {
         return find("toaster").shown.indexOf(text) >= 0
@@ -46,6 +48,12 @@ TestCase {
             return inj_iConnector.connected
         }, 15000)
         tryCompare(find("connectionButton"), "text", "Demo\nVelmora-Sim")
+        tryCompare(find("popupConnect"), "visible", false)
+    }
+
+    function cleanup() {
+        test_sim.setSilent(false)
+        home()
     }
 
     function cleanupTestCase() {
@@ -132,6 +140,7 @@ TestCase {
         verify(five >= 0)
         box.currentIndex = five
         box.activated(five)
+        compare(box.value, 5)
         // Minutes go to the mount as seconds.
         tryVerify(function () {
             return test_sim.memoryU32(0x188) === 300
@@ -141,7 +150,7 @@ TestCase {
         page = open("menuSettings", "settingsPage")
         box = find("finderLedRowBox", page)
         tryVerify(function () {
-            return box.enabled && box.currentIndex === box.indexOfItem(5)
+            return box.enabled && box.value === 5
         }, 5000)
         compare(box.currentText, "5 min")
     }
@@ -149,7 +158,8 @@ TestCase {
     function test_wifiPageRefusesAnOverLongName() {
         const settings = open("menuSettings", "settingsPage")
         mouseClick(find("wifiButton", settings))
-        const page = find("wifiSettingsPage")
+        const page = stack().currentItem
+        compare(page.objectName, "wifiSettingsPage")
         tryVerify(function () {
             return page.loaded
         }, 5000)
@@ -163,7 +173,6 @@ TestCase {
         verify(!apply.enabled)
         mouseClick(apply)
         compare(test_sim.requests("N"), writes)
-        home()
     }
 
     function test_nightModeAutoFollowsTheClock() {
@@ -199,6 +208,5 @@ TestCase {
         tryVerify(function () {
             return button.enabled
         })
-        test_sim.setSilent(false)
     }
 }
