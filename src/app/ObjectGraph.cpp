@@ -47,6 +47,9 @@ namespace JEX {
 void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& keepAlive,
                            const GraphOptions& options) {
     QQmlContext* context = engine.rootContext();
+    const auto makeClock = [&options]() -> std::shared_ptr<IClock> {
+        return options.makeClock ? options.makeClock() : std::make_shared<CRealClock>();
+    };
     auto publish = [&](const char* name, const std::shared_ptr<QObject>& object) {
         context->setContextProperty(QString::fromLatin1(name), object.get());
         keepAlive.append(object);
@@ -82,7 +85,7 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     if (options.demo)
         helper->forceType(ConnectionType_::E::Emulator);
     auto container = std::make_shared<TAVOContainer>();
-    auto mountClock = std::make_shared<CRealClock>();
+    auto mountClock = makeClock();
     auto taskState = std::make_shared<TAVOTaskState>();
     auto factory = std::make_shared<TAVOFactory>(mountClock, waitable, taskState, tavoSettings,
                                                  cancellable, cancellable, location);
@@ -94,7 +97,7 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     auto languageManager = std::make_shared<LanguageManager>(store, &engine);
     auto astroFormat = std::make_shared<QAstroFormat>(languageManager, nullptr);
     publish("inj_astroFormat", astroFormat);
-    auto astroSideClock = std::make_shared<CRealClock>();
+    auto astroSideClock = makeClock();
     auto astroClock = std::make_shared<AstroClock>(astroSideClock);
     auto astroCalc = std::make_shared<AstroCalc>(location, astroClock);
     auto polarItem = std::make_shared<PolarScopePaintedItem>(astroCalc, store);

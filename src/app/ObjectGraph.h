@@ -2,11 +2,13 @@
 // The composition root: every long-lived object of the console, made once in a fixed order
 // with its collaborators handed in, and the ones QML uses published as inj_* names.
 
+#include "IClock.h"
 #include "QtLocationSensor.h"
 
 #include <QList>
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class QQmlEngine;
@@ -24,6 +26,9 @@ struct GraphOptions {
     QtLocationSensor::SourceFactory locationSource;
     // The demo mount's controller; empty: one made for this run.
     std::shared_ptr<Sim::MotorController> demoController;
+    // Makes the mount side's and the astronomy side's real-time clocks (one each); empty:
+    // the system clock.
+    std::function<std::shared_ptr<IClock>()> makeClock;
 };
 
 // Publishes 24 objects on the engine's root context and appends each to keepAlive, in the
