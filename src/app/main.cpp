@@ -9,8 +9,10 @@
 #include <QIcon>
 #include <QList>
 #include <QQmlApplicationEngine>
-#include <QTimer>
+#include <QQuickWindow>
 
+#include <chrono>
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char* argv[]) {
@@ -32,9 +34,14 @@ int main(int argc, char* argv[]) {
         QStringLiteral("demo"),
         QStringLiteral("Connect to the built-in demo mount in this run (the stored connection "
                        "type stays as it is)."));
+    const QCommandLineOption firstFrame(
+        QStringLiteral("report-first-frame"),
+        QStringLiteral("Print the monotonic clock in milliseconds when the window's first frame "
+                       "is on screen, then quit (start-up benchmark)."));
     parser.addOption(quitWhenShown);
     parser.addOption(mainQml);
     parser.addOption(demo);
+    parser.addOption(firstFrame);
     parser.process(*app);
 
     QList<std::shared_ptr<QObject>> keepAlive;
@@ -57,6 +64,28 @@ int main(int argc, char* argv[]) {
                     QCoreApplication::quit();
             },
             Qt::QueuedConnection);
+    }
+
+    if (parser.isSet(firstFrame)) {
+        QObject::connect(engine.get(), &QQmlApplicationEngine::objectCreated, app.get(),
+                         [](QObject* object) {
+                             auto* window = qobject_cast<QQuickWindow*>(object);
+                             if (!window)
+                                 return;
+                             QObject::connect(
+                                 window, &QQuickWindow::frameSwapped, window,
+                                 [] {
+                                     const auto ms = std::chrono::duration_cast<
+                                                         std::chrono::milliseconds>(
+                                                         std::chrono::steady_clock::now()
+                                                             .time_since_epoch())
+                                                         .count();
+                                     std::printf("first-frame %lld\n", static_cast<long long>(ms));
+                                     std::fflush(stdout);
+                                     QCoreApplication::quit();
+                                 },
+                                 Qt::SingleShotConnection);
+                         });
     }
 
     const QUrl root = parser.isSet(mainQml) ? QUrl::fromUserInput(parser.value(mainQml))
