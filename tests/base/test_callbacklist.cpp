@@ -36,14 +36,15 @@ private slots:
         CallbackList<void()> list;
         std::atomic<int> count{0};
         std::atomic<bool> stop{false};
-        std::thread caller([&] {
-            while (!stop)
-                list();
-        });
-        for (int i = 0; i < 500; ++i)
-            list.append([&] { count.fetch_add(1); });
-        stop = true;
-        caller.join();
+        {
+            std::jthread caller([&] {
+                while (!stop)
+                    list();
+            });
+            for (int i = 0; i < 500; ++i)
+                list.append([&] { count.fetch_add(1); });
+            stop = true;
+        }
         count = 0;
         list();
         QCOMPARE(count.load(), 500);

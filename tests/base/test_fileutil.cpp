@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 
 #include <memory>
 
@@ -42,11 +41,16 @@ private slots:
         qunsetenv("XDG_DATA_HOME");
     }
 
-    void dataDirFollowsTheOverrideMadeAbsolute() {
+    // The override wins and is made absolute; without it a test program sits in the build
+    // tree, a writable executable directory.
+    void dataDirPath() {
         QCOMPARE(QString::fromStdString(util_.dataDirPath()), path("data"));
         qputenv("VELMORA_DATA_DIR", "relative/dir");
         QCOMPARE(QString::fromStdString(util_.dataDirPath()),
                  QDir::current().absoluteFilePath("relative/dir"));
+        qunsetenv("VELMORA_DATA_DIR");
+        QCOMPARE(QString::fromStdString(util_.dataDirPath()),
+                 QCoreApplication::applicationDirPath());
     }
 
     void dataDirRules_data() {
@@ -86,13 +90,6 @@ private slots:
                  "choosing the directory must not create it");
     }
 
-    void dataDirWithoutOverrideIsTheWritableExecutableDir() {
-        qunsetenv("VELMORA_DATA_DIR");
-        // The test program sits in the build tree, which is writable.
-        QCOMPARE(QString::fromStdString(util_.dataDirPath()),
-                 QCoreApplication::applicationDirPath());
-    }
-
     void appFilesAreBesideTheExecutable() {
         const QString appDir = QCoreApplication::applicationDirPath();
         QCOMPARE(QString::fromStdString(util_.appDirPath()), appDir);
@@ -101,7 +98,6 @@ private slots:
                  appDir + "/help/index.html");
         const QString url = QString::fromStdString(util_.appFileUrl("help/index.html"));
         QCOMPARE(url, "file://" + appDir + "/help/index.html");
-        QCOMPARE(QUrl(url).toLocalFile(), appDir + "/help/index.html");
 
         const std::string self = s(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
         QVERIFY(util_.urlExists(util_.appFileUrl(self)));
@@ -140,23 +136,18 @@ private slots:
     void copyDirCopiesTheWholeTree() {
         writeFile(path("src/a.txt"), "A");
         writeFile(path("src/.hidden"), "H");
-        writeFile(path("src/sub/b.txt"), "B");
         writeFile(path("src/sub/deeper/c.txt"), "C");
         QVERIFY(QDir().mkpath(path("src/empty")));
-
         QVERIFY(util_.copyDir(s(path("src")), s(path("dst")), false));
         QCOMPARE(readFile(path("dst/a.txt")), QByteArray("A"));
         QCOMPARE(readFile(path("dst/.hidden")), QByteArray("H"));
-        QCOMPARE(readFile(path("dst/sub/b.txt")), QByteArray("B"));
         QCOMPARE(readFile(path("dst/sub/deeper/c.txt")), QByteArray("C"));
         QVERIFY(QFileInfo(path("dst/empty")).isDir());
-    }
 
-    void copyDirOverwriteFlag() {
+        // An existing file is replaced only when asked to.
         writeFile(path("src/a.txt"), "new");
-        writeFile(path("dst/a.txt"), "old");
         QVERIFY(!util_.copyDir(s(path("src")), s(path("dst")), false));
-        QCOMPARE(readFile(path("dst/a.txt")), QByteArray("old"));
+        QCOMPARE(readFile(path("dst/a.txt")), QByteArray("A"));
         QVERIFY(util_.copyDir(s(path("src")), s(path("dst")), true));
         QCOMPARE(readFile(path("dst/a.txt")), QByteArray("new"));
     }

@@ -1,13 +1,12 @@
 #pragma once
 // A settings store held in memory, with the typed reads of the real store, that records
-// every write so tests can check which keys were saved and in what order.
+// every write of a typed setter so tests can check which keys were saved in what order.
 
 #include "IKVStore.h"
 
 #include <QJsonValue>
 #include <QString>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -19,10 +18,7 @@ public:
     explicit MemoryKVStore(QJsonObject initial) : data_(std::move(initial)) {}
 
     QJsonObject getAll() const override { return data_; }
-    void setAll(const QJsonObject& all) override {
-        data_ = all;
-        ++saves;
-    }
+    void setAll(const QJsonObject& all) override { data_ = all; }
 
     std::string getString(std::string_view key, const std::string& defaultValue) const override {
         const QJsonValue v = value(key);
@@ -32,12 +28,9 @@ public:
         const QJsonValue v = value(key);
         return v.isBool() ? v.toBool() : defaultValue;
     }
+    // A fraction or a number beyond 32 bits gives the default.
     int32_t getInt(std::string_view key, int32_t defaultValue) const override {
-        const QJsonValue v = value(key);
-        if (!v.isDouble())
-            return defaultValue;
-        const double d = v.toDouble();
-        return d == std::trunc(d) ? static_cast<int32_t>(d) : defaultValue;
+        return value(key).toInt(defaultValue);
     }
     double getDouble(std::string_view key, double defaultValue) const override {
         const QJsonValue v = value(key);
@@ -52,15 +45,10 @@ public:
     void setDouble(std::string_view key, double v) override { set(key, v); }
 
     bool contains(std::string_view key) const override { return data_.contains(name(key)); }
-    void remove(std::string_view key) override {
-        data_.remove(name(key));
-        ++saves;
-    }
+    void remove(std::string_view key) override { data_.remove(name(key)); }
 
     // Keys in the order they were written by the typed setters.
     std::vector<std::string> writtenKeys;
-    // Number of times the whole store would have been saved.
-    int saves = 0;
 
 private:
     static QString name(std::string_view key) {
@@ -70,7 +58,6 @@ private:
     void set(std::string_view key, const QJsonValue& v) {
         data_.insert(name(key), v);
         writtenKeys.emplace_back(key);
-        ++saves;
     }
 
     QJsonObject data_;

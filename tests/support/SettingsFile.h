@@ -19,16 +19,12 @@ namespace JEX::Test {
 class SettingsFile {
 public:
     // The data directory is below the temporary one and does not exist until the first save.
-    explicit SettingsFile(const QString& dataSubdir = QStringLiteral("data/KD208")) {
-        setDataDir(temp_.filePath(dataSubdir));
+    SettingsFile() : dataDir_(temp_.filePath(QStringLiteral("data/KD208"))) {
+        qputenv("VELMORA_DATA_DIR", dataDir_.toUtf8());
     }
 
     bool isValid() const { return temp_.isValid(); }
     QString dataDir() const { return dataDir_; }
-    void setDataDir(const QString& dir) {
-        dataDir_ = dir;
-        qputenv("VELMORA_DATA_DIR", dir.toUtf8());
-    }
     QString path() const { return dataDir_ + QStringLiteral("/Settings.txt"); }
 
     // A store on what the file holds now.
