@@ -88,9 +88,9 @@ private slots:
         QCOMPARE(sim->memoryU32(0x34), 7u);
 
         const Run fromInput =
-            ctl({"run", "-"}, R"({"mode":"Reg","cycleSec":5,"exposureSec":2,"N_Cycles":9})");
+            ctl({"run", "-"}, R"({"mode":"Reg","cycleSec":5,"exposureSec":2,"N_Cycles":900})");
         QVERIFY2(fromInput.exitCode == 0, qPrintable(fromInput.describe()));
-        QCOMPARE(sim->memoryU32(0x34), 9u);
+        QCOMPARE(sim->memoryU32(0x34), 900u);
         QCOMPARE(sim->memoryByte(0x00), uint8_t(2));
     }
 
