@@ -1,12 +1,12 @@
 #pragma once
 // Records what a connectable helper reports: its status reports, how often its device list
-// changed, and the links it opened. Safe to feed from the helper's background threads and
-// to outlive the test that made it.
+// changed, and the links it opened. Fed from the helper's background threads, and may
+// outlive the test that made it.
 
 #include "IConnectableHelper.h"
 
 #include <QList>
-#include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <mutex>
@@ -18,7 +18,6 @@ class HelperProbe {
 public:
     using Status = IConnectableHelper::Status;
 
-    // Listens to the helper's lists and installs the link-opened callback.
     void attach(IConnectableHelper& helper) {
         helper.statusList.append([s = state_](const Status& status) {
             std::lock_guard lock(s->mutex);
@@ -41,13 +40,13 @@ public:
             out.push_back(s.kind);
         return out;
     }
-    std::vector<Status> statuses() const {
-        std::lock_guard lock(state_->mutex);
-        return state_->statuses;
-    }
     int lastKind() const {
+        const QList<int> all = kinds();
+        return all.isEmpty() ? -1 : all.back();
+    }
+    std::string lastDetail() const {
         std::lock_guard lock(state_->mutex);
-        return state_->statuses.empty() ? -1 : state_->statuses.back().kind;
+        return state_->statuses.empty() ? std::string() : state_->statuses.back().detail;
     }
     int listChanges() const {
         std::lock_guard lock(state_->mutex);
@@ -57,12 +56,10 @@ public:
         std::lock_guard lock(state_->mutex);
         return state_->links;
     }
-    size_t linkCount() const {
-        std::lock_guard lock(state_->mutex);
-        return state_->links.size();
-    }
     // The search is over once it has shown its list or opened a link.
-    bool searchDone() const { return lastKind() == Status::SearchListPopulated || linkCount() > 0; }
+    bool searchDone() const {
+        return lastKind() == Status::SearchListPopulated || !links().empty();
+    }
     void clear() {
         std::lock_guard lock(state_->mutex);
         state_->statuses.clear();

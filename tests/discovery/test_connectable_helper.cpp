@@ -144,11 +144,10 @@ private slots:
             udp_->statusList(Status{Status::Searching, ""});
         }
         // A helper's background thread may still report after the composite went away.
-        std::thread late([udp = udp_] {
+        std::jthread([udp = udp_] {
             udp->statusList(Status{Status::Connecting, ""});
             udp->devicesListChangedList();
-        });
-        late.join();
+        }).join();
         QCOMPARE(heard, 1);
     }
 

@@ -9,26 +9,15 @@
 #include "PosixSerialPort.h"
 #include "PtyServer.h"
 #include "SerialConnectableHelper.h"
+#include "Wire.h"
 
 #include <QTest>
 
 using namespace JEX;
-using JEX::Test::HelperProbe;
+using JEX::Test::requestsOf;
 using Status = IConnectableHelper::Status;
 
-namespace {
-
 constexpr int WaitMs = 10000;
-
-QStringList requests(const Sim::Transcript& transcript, char letter) {
-    QStringList out;
-    for (const auto& e : transcript.entriesFor(letter))
-        out << QString::fromLatin1(reinterpret_cast<const char*>(e.request.data()),
-                                   qsizetype(e.request.size()));
-    return out;
-}
-
-} // namespace
 
 class TestSerialConnect : public QObject {
     Q_OBJECT
@@ -37,7 +26,7 @@ class TestSerialConnect : public QObject {
     std::shared_ptr<Sim::MotorController> controller_;
     std::unique_ptr<Sim::PtyServer> server_;
     std::shared_ptr<SerialConnectableHelper> helper_;
-    HelperProbe probe_;
+    Test::HelperProbe probe_;
 
     void startController(uint32_t baud, uint32_t maxBaud) {
         Sim::SimConfig config;
@@ -55,8 +44,8 @@ class TestSerialConnect : public QObject {
     void expectFailure(const char* detail) {
         QTRY_COMPARE_WITH_TIMEOUT(probe_.lastKind(), int(Status::Failed), WaitMs);
         QCOMPARE(probe_.kinds(), QList<int>({Status::Connecting, Status::Failed}));
-        QCOMPARE(probe_.statuses().back().detail, std::string(detail));
-        QCOMPARE(probe_.linkCount(), size_t(0));
+        QCOMPARE(probe_.lastDetail(), std::string(detail));
+        QCOMPARE(probe_.links().size(), size_t(0));
     }
 
 private slots:
@@ -66,13 +55,12 @@ private slots:
         helper_ = std::make_shared<SerialConnectableHelper>(
             settings_, std::make_shared<SerialJexDeviceFactory>(
                            settings_, std::make_shared<NullCancellable>()));
-        probe_ = HelperProbe();
+        probe_ = Test::HelperProbe();
         probe_.attach(*helper_);
     }
     void cleanup() {
         QTRY_VERIFY_WITH_TIMEOUT(helper_.use_count() == 1, WaitMs);
         helper_.reset();
-        probe_.clear();
         server_.reset();
         controller_.reset();
     }
@@ -82,50 +70,50 @@ private slots:
         QTest::addColumn<int>("controllerMax");
         QTest::addColumn<int>("maxUpgradeBaud");
         QTest::addColumn<int>("finalBaud");
-        QTest::addColumn<QStringList>("baudCommands");
+        QTest::addColumn<QByteArrayList>("baudCommands");
 
         // Once the controller has taken the first axis's command it listens at the new
         // speed, so the second axis's command, still sent at the old one, goes unheard and
         // is sent again.
-        const QString to921600 = ":W10D0024\r", to921600Second = ":W20D0024\r";
-        const QString to115200 = ":W10D8004\r", to115200Second = ":W20D8004\r";
+        const QByteArray to921600 = ":W10D0024\r", to921600Second = ":W20D0024\r";
+        const QByteArray to115200 = ":W10D8004\r", to115200Second = ":W20D8004\r";
         QTest::newRow("115200, default limit: stays")
-            << 115200 << 921600 << 115200 << 115200 << QStringList{};
+            << 115200 << 921600 << 115200 << 115200 << QByteArrayList{};
         QTest::newRow("9600, default limit: raised to 115200")
             << 9600 << 115200 << 115200 << 115200
-            << QStringList{to115200, to115200Second, to115200Second};
+            << QByteArrayList{to115200, to115200Second, to115200Second};
         QTest::newRow("9600, limit 921600, controller takes 115200")
             << 9600 << 115200 << 921600 << 115200
-            << QStringList{to921600, to921600Second, to115200, to115200Second, to115200Second};
+            << QByteArrayList{to921600, to921600Second, to115200, to115200Second, to115200Second};
         QTest::newRow("115200, limit 921600, controller takes it")
             << 115200 << 921600 << 921600 << 921600
-            << QStringList{to921600, to921600Second, to921600Second};
+            << QByteArrayList{to921600, to921600Second, to921600Second};
         QTest::newRow("9600, controller refuses every raise")
             << 9600 << 9600 << 921600 << 9600
-            << QStringList{to921600, to921600Second, to115200, to115200Second};
+            << QByteArrayList{to921600, to921600Second, to115200, to115200Second};
         QTest::newRow("9600, limit 9600: no raise")
-            << 9600 << 921600 << 9600 << 9600 << QStringList{};
+            << 9600 << 921600 << 9600 << 9600 << QByteArrayList{};
     }
     void findsTheSpeedAndRaisesIt() {
         QFETCH(int, controllerBaud);
         QFETCH(int, controllerMax);
         QFETCH(int, maxUpgradeBaud);
         QFETCH(int, finalBaud);
-        QFETCH(QStringList, baudCommands);
+        QFETCH(QByteArrayList, baudCommands);
         startController(uint32_t(controllerBaud), uint32_t(controllerMax));
         settings_->setMaxUpgradeBaud(maxUpgradeBaud);
 
         helper_->startConnect();
-        QTRY_COMPARE_WITH_TIMEOUT(probe_.linkCount(), size_t(1), WaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(probe_.links().size(), size_t(1), WaitMs);
         QCOMPARE(probe_.kinds(), QList<int>({Status::Connecting}));
         QCOMPARE(controller_->baudRate(), uint32_t(finalBaud));
 
         // The probe asks for the first axis's status at 115200 first, then at 9600.
-        const QStringList probes = requests(*controller_->transcript(), 'f');
-        QCOMPARE(probes.first(), QString(":f1\r"));
+        const QByteArrayList probes = requestsOf(*controller_->transcript(), 'f');
+        QCOMPARE(probes.first(), QByteArray(":f1\r"));
         // A controller at 9600 does not hear the request or its resend at 115200.
         QCOMPARE(probes.size(), controllerBaud == 115200 ? 1 : 3);
-        QCOMPARE(requests(*controller_->transcript(), 'W'), baudCommands);
+        QCOMPARE(requestsOf(*controller_->transcript(), 'W'), baudCommands);
 
         // The console's end of the line runs at the controller's final speed.
         const JexConverserEtal link = probe_.links().front();
@@ -164,7 +152,7 @@ private slots:
         helper_->startConnect();
         expectFailure("Communication error");
         // Asked at both probe speeds, each with its resend.
-        QCOMPARE(requests(*controller_->transcript(), 'f').size(), 4);
+        QCOMPARE(requestsOf(*controller_->transcript(), 'f').size(), 4);
     }
 
     void thereIsNoListAndNoFilter() {
@@ -176,7 +164,7 @@ private slots:
         QCOMPARE(controller_->requestCount(), uint64_t(0));
 
         helper_->startConnect();
-        QTRY_COMPARE_WITH_TIMEOUT(probe_.linkCount(), size_t(1), WaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(probe_.links().size(), size_t(1), WaitMs);
         QVERIFY(!helper_->devicesList().isValid());
     }
 };

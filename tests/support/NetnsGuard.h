@@ -3,8 +3,12 @@
 // console namespace that netns-run.sh made for it: the namespace named by VELMORA_NETNS
 // must be the one this process is in.
 
+#include <QCoreApplication>
+#include <QTest>
+
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -28,3 +32,15 @@ inline std::string netnsGuardRefusal() {
 }
 
 } // namespace JEX::Test
+
+// The main() of such a program: anywhere else it says why and exits with 77 (skipped).
+#define VELMORA_NETNS_TEST_MAIN(TestObject)                                                        \
+    int main(int argc, char** argv) {                                                              \
+        if (const std::string refusal = JEX::Test::netnsGuardRefusal(); !refusal.empty()) {        \
+            std::fprintf(stderr, "SKIP: %s\n", refusal.c_str());                                   \
+            return 77;                                                                             \
+        }                                                                                          \
+        QCoreApplication app(argc, argv);                                                          \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }

@@ -13,8 +13,6 @@
 #   --args "ARGS"       simulator arguments for the last --mount (split at spaces)
 #   --exec "CMD ARGS"   run this in the last --mount's namespace instead of the simulator;
 #                       it must print a line starting with "udp " once it is ready
-#   --capture           record the UDP traffic of every console interface, as seen from the
-#                       other end of its link (tcpdump -e -n), in capture-cN.txt
 #   --timeout SEC       time limit of the program and of everything started for it (120)
 #
 # IF is LAN:ADDR/PREFIX[:OPTION...]; LAN names a virtual LAN (1-8 letters or digits).
@@ -23,20 +21,13 @@
 # host answers from that address on this link too).
 #
 # The program runs in the console namespace with VELMORA_NETNS (that namespace's name) and
-# VELMORA_NETNS_DIR (a work folder holding mountN.jsonl, the simulator's transcript,
-# mountN.log, and the captures) in its environment. Exit status: the program's; 77 when
-# this machine cannot make network namespaces (not root, no ip netns); 1 when setting up
-# failed.
+# VELMORA_NETNS_DIR (a work folder holding mountN.jsonl, the simulator's transcript, and
+# mountN.log) in its environment. Exit status: the program's; 77 when this machine cannot
+# make network namespaces (not root, no ip netns); 1 when setting up failed.
 set -uo pipefail
 
-skip() {
-  echo "SKIP: $*" >&2
-  exit 77
-}
-fail() {
-  echo "netns-run: $*" >&2
-  exit 1
-}
+skip() { echo "SKIP: $*" >&2; exit 77; }
+fail() { echo "netns-run: $*" >&2; exit 1; }
 
 sim=""
 consoles=()
@@ -44,7 +35,6 @@ mounts=()
 mount_args=()
 mount_exec=()
 loopback=1
-capture=0
 limit=120
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -58,7 +48,6 @@ while [ $# -gt 0 ]; do
     --exec)
       [ ${#mounts[@]} -gt 0 ] || fail "--exec before any --mount"
       mount_exec[$((${#mounts[@]} - 1))]="$2"; shift 2 ;;
-    --capture) capture=1; shift ;;
     --timeout) limit="$2"; shift 2 ;;
     --) shift; break ;;
     *) fail "unknown option '$1' (see the head of $0)" ;;
@@ -70,13 +59,8 @@ done
 [ "$EUID" -eq 0 ] || skip "network-namespace tests need root (run as root or with sudo)"
 command -v ip >/dev/null 2>&1 || skip "the ip command (iproute2) is not installed"
 ip netns list >/dev/null 2>&1 || skip "'ip netns' is not available here"
-if [ $capture -eq 1 ]; then
-  command -v tcpdump >/dev/null 2>&1 || fail "--capture needs tcpdump (scripts/install-deps installs it)"
-fi
 for m in "${!mounts[@]}"; do
-  if [ -z "${mount_exec[$m]}" ]; then
-    [ -n "$sim" ] && [ -x "$sim" ] || fail "--mount needs the simulator: --sim PATH ('$sim')"
-  fi
+  [ -n "${mount_exec[$m]}" ] || [ -x "$sim" ] || fail "--mount needs the simulator: --sim PATH ('$sim')"
 done
 
 # Names carry this script's process id, so that parallel runs never collide and a later run
@@ -91,15 +75,9 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/velmora-netns.XXXXXX") || fail "cannot make a 
 cleanup() {
   local status=$?
   trap - EXIT INT TERM HUP
-  for pid in "${pids[@]}"; do
-    kill -TERM "$pid" 2>/dev/null
-  done
-  for pid in "${pids[@]}"; do
-    wait "$pid" 2>/dev/null
-  done
-  for ns in "${created[@]}"; do
-    ip netns del "$ns" 2>/dev/null
-  done
+  for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
+  for ns in "${created[@]}"; do ip netns del "$ns" 2>/dev/null; done
   rm -rf "$work"
   exit $status
 }
@@ -111,9 +89,7 @@ trap 'exit 129' HUP
 for stale in $(ip netns list 2>/dev/null | awk '{print $1}' | grep -E '^vlm-[0-9]+-[0-9]+-' || true); do
   owner=${stale#vlm-}
   owner=${owner%%-*}
-  if ! kill -0 "$owner" 2>/dev/null; then
-    ip netns del "$stale" 2>/dev/null
-  fi
+  kill -0 "$owner" 2>/dev/null || ip netns del "$stale" 2>/dev/null
 done
 
 run() {
@@ -129,8 +105,8 @@ new_ns() {
     skip "cannot create a network namespace ('ip netns add' failed)"
   }
   created+=("$1")
-  # No IPv6 chatter in the captures; no reverse-path filter, since a host that answers from
-  # one address on several links is the point of some topologies.
+  # No IPv6 chatter; no reverse-path filter, since a host that answers from one address on
+  # several links is the point of some topologies.
   run ip netns exec "$1" sysctl -qw net.ipv6.conf.all.disable_ipv6=1 \
     net.ipv6.conf.default.disable_ipv6=1 net.ipv4.conf.all.rp_filter=0 \
     net.ipv4.conf.default.rp_filter=0
@@ -180,7 +156,7 @@ add_interface() {
   fi
 }
 
-# wait_for FILE PATTERN WHAT: waits (bounded) until a line of FILE matches PATTERN.
+# wait_for FILE PATTERN WHAT PID: waits (bounded) until a line of FILE matches PATTERN.
 wait_for() {
   local file=$1 pattern=$2 what=$3 pid=$4
   for _ in $(seq 1 200); do
@@ -221,16 +197,6 @@ for m in "${!mounts[@]}"; do
   pids+=($!)
   wait_for "$log" "^udp " "mount $k (${command[*]})" "$!"
 done
-
-if [ $capture -eq 1 ]; then
-  for i in "${!consoles[@]}"; do
-    out="$work/capture-c$i.txt"
-    ip netns exec "$sw" timeout --kill-after=2 "$((limit + 30))" \
-      tcpdump -i "con-c$i" -e -n -l --immediate-mode udp >"$out" 2>"$out.err" &
-    pids+=($!)
-    wait_for "$out.err" "listening on" "capture on c$i" "$!"
-  done
-fi
 
 # In the background so that a signal to this script is handled at once (bash runs traps
 # only between commands, and a wait is interrupted by them).

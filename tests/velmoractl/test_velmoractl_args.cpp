@@ -251,72 +251,38 @@ private slots:
     void wifiSettingsAboutToBeWritten_data() {
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("security");
-        QTest::addColumn<QString>("apSsid");
-        QTest::addColumn<QString>("apPass");
-        QTest::addColumn<QString>("staSsid");
-        QTest::addColumn<QString>("staIp");
+        QTest::addColumn<QStringList>("texts"); // AP name and password, station name and address
         QTest::addColumn<QString>("error");
-        QTest::newRow("open access point") << 2 << 0 << "Tracker"
-                                           << ""
-                                           << ""
-                                           << ""
-                                           << "";
-        QTest::newRow("secured access point") << 2 << 3 << "Tracker"
-                                              << "starlight"
-                                              << ""
-                                              << ""
-                                              << "";
-        QTest::newRow("short password") << 2 << 3 << "Tracker"
-                                        << "short"
-                                        << ""
-                                        << ""
-                                        << "password of 8 to 63";
-        QTest::newRow("nameless access point") << 2 << 0 << ""
-                                               << ""
-                                               << ""
-                                               << ""
-                                               << "needs a name";
-        QTest::newRow("station") << 1 << 0 << ""
-                                 << ""
-                                 << "home"
-                                 << "10.0.0.7"
-                                 << "";
-        QTest::newRow("station by DHCP") << 1 << 0 << ""
-                                         << ""
-                                         << "home"
-                                         << ""
-                                         << "";
-        QTest::newRow("station without network") << 1 << 0 << ""
-                                                 << ""
-                                                 << ""
-                                                 << ""
-                                                 << "name of the network";
-        QTest::newRow("station address") << 1 << 0 << ""
-                                         << ""
-                                         << "home"
-                                         << "10.0.7"
-                                         << "--sta-ip";
-        QTest::newRow("both, station unnamed") << 3 << 0 << "Tracker"
-                                               << ""
-                                               << ""
-                                               << ""
-                                               << "name of the network";
+        using M = WifiMode_::E;
+        using S = WifiSec_::E;
+        const auto row = [](const char* name, M mode, S security, QStringList texts,
+                            const char* error) {
+            QTest::newRow(name) << int(mode) << int(security) << texts << QString(error);
+        };
+        row("open access point", M::AP, S::Open, {"Tracker", "", "", ""}, "");
+        row("secured access point", M::AP, S::WPA2_PSK, {"Tracker", "starlight", "", ""}, "");
+        row("short password", M::AP, S::WPA2_PSK, {"Tracker", "short", "", ""},
+            "password of 8 to 63");
+        row("nameless access point", M::AP, S::Open, {"", "", "", ""}, "needs a name");
+        row("station", M::STA, S::Open, {"", "", "home", "10.0.0.7"}, "");
+        row("station by DHCP", M::STA, S::Open, {"", "", "home", ""}, "");
+        row("station without network", M::STA, S::Open, {"", "", "", ""}, "name of the network");
+        row("station address", M::STA, S::Open, {"", "", "home", "10.0.7"}, "--sta-ip");
+        row("both, station unnamed", M::Both, S::Open, {"Tracker", "", "", ""},
+            "name of the network");
     }
     void wifiSettingsAboutToBeWritten() {
         QFETCH(int, mode);
         QFETCH(int, security);
-        QFETCH(QString, apSsid);
-        QFETCH(QString, apPass);
-        QFETCH(QString, staSsid);
-        QFETCH(QString, staIp);
+        QFETCH(QStringList, texts);
         QFETCH(QString, error);
         WifiSettings w;
         w.mode = WifiMode_::E(mode);
         w.AP_SEC = WifiSec_::E(security);
-        w.AP_SSID = apSsid;
-        w.AP_pass = apPass;
-        w.STA_SSID = staSsid;
-        w.STA_fixedIP = staIp;
+        w.AP_SSID = texts[0];
+        w.AP_pass = texts[1];
+        w.STA_SSID = texts[2];
+        w.STA_fixedIP = texts[3];
         const QString message = checkWifiSettings(w);
         if (error.isEmpty())
             QVERIFY2(message.isEmpty(), qPrintable(message));

@@ -584,9 +584,16 @@ Result discover(const Options& o, const std::shared_ptr<IKVStore>& store) {
     settings->setType(ConnectionType_::E::UDP);
     settings->setSearchIP(true);
     auto tc = std::make_shared<TCCancellable>(std::make_shared<NullCancellable>());
-    auto helper =
-        std::make_shared<UDPConnectableHelper>(settings, std::make_shared<QtUDPBroadcaster>(),
-                                               std::make_shared<UDPJexDeviceFactory>(settings, tc));
+    // The search's thread holds the helper for a moment after it has reported; the program
+    // waits for it to let go, so that it never ends under that thread.
+    auto released = std::make_shared<Signal>();
+    std::shared_ptr<UDPConnectableHelper> helper(
+        new UDPConnectableHelper(settings, std::make_shared<QtUDPBroadcaster>(),
+                                 std::make_shared<UDPJexDeviceFactory>(settings, tc)),
+        [released](UDPConnectableHelper* h) {
+            delete h;
+            released->raise();
+        });
     auto ended = std::make_shared<Signal>();
     helper->setDeviceFilter(&TAVOConnectable::acceptsMountModel);
     // A search that finds one mount opens a link to it at once; listing is all that is
@@ -600,9 +607,12 @@ Result discover(const Options& o, const std::shared_ptr<IKVStore>& store) {
     helper->startConnect();
     if (!ended->wait(kSearchLimit))
         return Result::failed(kExitNoConnect, "the search did not end within 30 s");
+    const auto found = helper->foundDevices();
+    helper.reset();
+    released->wait(kSearchLimit);
     Result out;
     QJsonArray devices;
-    for (const auto& d : helper->foundDevices()) {
+    for (const auto& d : found) {
         const QString address = QString::fromStdString(d.address);
         const QString version = QString::fromStdString(d.version);
         const QString local = QString::fromStdString(d.localAddress);
