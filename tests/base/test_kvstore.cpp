@@ -184,6 +184,34 @@ private slots:
         QCOMPARE(capture.lines().count(), 1);
     }
 
+    // An earlier copy kept aside is never replaced; when no copy can be kept, the unreadable
+    // file is left byte for byte and changes stay in memory.
+    void unreadableFileIsNeverLost() {
+        const QString aside = settingsPath() + ".unreadable";
+        writeFile("[1]");
+        QFile earlier(aside);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier copy");
+        earlier.close();
+        Test::LogCapture capture;
+        openStore()->setInt("i", 1);
+        QVERIFY(capture.contains("Warning: unreadable settings file kept as " + aside + ".1"));
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("earlier copy"));
+
+        for (int n = 2; n < QtKVStore::kMaxAsideCopies; ++n) {
+            QFile taken(aside + "." + QString::number(n));
+            QVERIFY(taken.open(QIODevice::WriteOnly));
+        }
+        writeFile("[2]");
+        auto store = openStore();
+        store->setInt("i", 2);
+        QCOMPARE(readFile(), QByteArray("[2]"));
+        QCOMPARE(store->getInt("i", 0), 2);
+        QVERIFY2(!capture.lines().filter("cannot keep unreadable settings file").isEmpty(),
+                 qPrintable(capture.lines().join('\n')));
+    }
+
     void hugeFilesAreNotRead() {
         writeFile({});
         {

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <atomic>
+#include <chrono>
 #include <string>
 #include <thread>
 #include <unistd.h>
@@ -76,10 +77,12 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(seen), line);
     }
 
-    void sinksMayComeAndGoWhileOtherThreadsLog() {
+    // After removeSink returns the sink is never called again, while other threads log: an
+    // object may remove its sink in its destructor and go.
+    void removedSinkIsNeverCalledAgain() {
         StderrCapture quiet; // thousands of worker lines
         std::atomic<bool> stop{false};
-        std::atomic<int> calls{0};
+        std::atomic<int> calls{0}, callsAfterRemoval{0};
         {
             std::vector<std::jthread> loggers;
             for (int t = 0; t < 3; ++t)
@@ -88,13 +91,22 @@ private slots:
                         log("worker line");
                 });
             for (int i = 0; i < 200; ++i) {
-                const int id = addSink([&](const char*) { calls.fetch_add(1); });
+                auto removed = std::make_shared<std::atomic<bool>>(false);
+                const int id = addSink([&, removed](const char*) {
+                    calls.fetch_add(1);
+                    if (removed->load())
+                        callsAfterRemoval.fetch_add(1);
+                    // A slow sink: calls are still under way when it is removed.
+                    std::this_thread::sleep_for(std::chrono::microseconds(200));
+                });
                 log("main line");
                 removeSink(id);
+                removed->store(true);
             }
             stop = true;
         }
         QVERIFY(calls.load() >= 200);
+        QCOMPARE(callsAfterRemoval.load(), 0);
     }
 };
 
