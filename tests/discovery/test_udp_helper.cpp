@@ -67,10 +67,17 @@ private:
 };
 
 // Links to simulated controllers by address; an address without one gets a link to a
-// controller that never answers. Records (local, remote, found-with) of every link made.
+// controller that never answers. Records (local, remote, found-with) of every link made; it
+// can be held closed so that a link build stays inside its creation.
 class SimUdpFactory : public IUDPJexDeviceFactory {
 public:
     using Call = std::array<std::string, 3>;
+
+    void hold(bool closed) {
+        std::lock_guard lock(mutex_);
+        open_ = !closed;
+        changed_.notify_all();
+    }
 
     void addMount(const std::string& address, uint8_t boardId) {
         Sim::SimConfig config;
@@ -82,8 +89,9 @@ public:
                             const std::string& foundWith) override {
         std::shared_ptr<Sim::MotorController> controller;
         {
-            std::lock_guard lock(mutex_);
+            std::unique_lock lock(mutex_);
             calls_.push_back({local, remote, foundWith});
+            changed_.wait(lock, [this] { return open_; });
             if (auto it = mounts_.find(remote); it != mounts_.end())
                 controller = it->second;
         }
@@ -105,6 +113,8 @@ public:
 
 private:
     mutable std::mutex mutex_;
+    std::condition_variable changed_;
+    bool open_ = true;
     std::map<std::string, std::shared_ptr<Sim::MotorController>> mounts_;
     std::vector<Call> calls_;
 };
@@ -143,6 +153,7 @@ private slots:
     }
     void cleanup() {
         broadcaster_->hold(false);
+        factory_->hold(false);
         if (helper_)
             QTRY_VERIFY_WITH_TIMEOUT(helper_.use_count() == 1, WaitMs);
         helper_.reset();
@@ -226,6 +237,31 @@ private slots:
         QCOMPARE(factory_->calls().size(), callsBefore + 1);
         QCOMPARE(factory_->calls().back(),
                  (SimUdpFactory::Call{"10.1.1.2", "10.1.1.7", "10.1.1.255"}));
+    }
+
+    // A second search while one runs (the dialog closed and opened again) and a double click
+    // on a row are ignored: one broadcast, one link, one mount.
+    void overlappingRequestsBuildOneLink() {
+        broadcaster_->replies = {reply("10.1.1.7", "=030A08\r"), reply("10.1.1.8", "=030A08\r")};
+        broadcaster_->hold(true);
+        helper_->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(broadcaster_->calls().size(), size_t(1), WaitMs);
+        QVERIFY(helper_->busy());
+        helper_->startConnect();
+        broadcaster_->hold(false);
+        QTRY_VERIFY_WITH_TIMEOUT(probe_.searchDone() && !helper_->busy(), WaitMs);
+        QCOMPARE(broadcaster_->calls().size(), size_t(1));
+
+        const auto callsBefore = factory_->calls().size();
+        factory_->hold(true);
+        helper_->selectDevice(0);
+        QTRY_COMPARE_WITH_TIMEOUT(factory_->calls().size(), callsBefore + 1, WaitMs);
+        helper_->selectDevice(0);
+        helper_->selectDevice(1);
+        factory_->hold(false);
+        QTRY_VERIFY_WITH_TIMEOUT(probe_.links().size() == 1 && !helper_->busy(), WaitMs);
+        QCOMPARE(factory_->calls().size(), callsBefore + 1);
+        QCOMPARE(probe_.links().front().endpoint, std::string("10.1.1.7"));
     }
 
     void accessPointIsAskedDirectly_data() {
