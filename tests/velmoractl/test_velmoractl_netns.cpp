@@ -1,13 +1,20 @@
 // velmoractl across network namespaces, with the real UDP stack: the console at 192.168.4.2
 // and the simulated mount at 192.168.4.1, as on the mount's own access point. What only a
-// real network shows: the mount found by broadcast, and a command without an address that
-// connects through the search the stored settings ask for. Run by netns-run.sh (see
-// CMakeLists.txt); the program refuses to run anywhere else.
+// real network shows: the mount found by broadcast, a command without an address that
+// connects through the search the stored settings ask for, and the settings file the
+// console of the same build keeps (a program that ignored it would search, which is safe
+// only here). Run by netns-run.sh (see CMakeLists.txt); the program refuses to run anywhere
+// else.
 
+#include "MotorController.h"
 #include "NetnsGuard.h"
 #include "Spawn.h"
+#include "UdpServer.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
+#include <QScopeGuard>
 #include <QTest>
 
 using JEX::Test::Run;
@@ -35,6 +42,33 @@ private slots:
         const Run r = ctl({"--json", "status"});
         QVERIFY2(r.exitCode == 0, qPrintable(r.describe()));
         QCOMPARE(r.json()["mode"].toString(), QString("Manual"));
+    }
+
+    // Every program of a build lives in one folder and, without VELMORA_DATA_DIR, keeps its
+    // settings there: the address the console stored is the one velmoractl talks to.
+    void storedAddressOfTheConsoleInTheSameBuildIsUsed() {
+        const QString bin = QFileInfo(VELMORACTL_PATH).absolutePath();
+        QCOMPARE(QFileInfo(CONSOLE_PATH).absolutePath(), bin);
+        auto sim = std::make_shared<JEX::Sim::MotorController>(JEX::Sim::SimConfig{});
+        JEX::Sim::UdpServer server(sim);
+        std::string error;
+        QVERIFY2(server.start("127.0.0.1", 0, &error), error.c_str());
+
+        QFile file(bin + "/Settings.txt");
+        QVERIFY2(!file.exists(), "a settings file is in the build's program folder already");
+        const QByteArray dataDir = qgetenv("VELMORA_DATA_DIR");
+        auto restore = qScopeGuard([&] {
+            qputenv("VELMORA_DATA_DIR", dataDir);
+            QFile::remove(file.fileName());
+        });
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"cxn.dosearch":false,"cxn.ip":"127.0.0.1"})");
+        file.close();
+        qunsetenv("VELMORA_DATA_DIR");
+
+        const Run r = ctl({"--port", QString::number(server.port()), "--json", "status"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.describe()));
+        QVERIFY(sim->transcript()->size() > 0);
     }
 };
 
