@@ -24,6 +24,9 @@ ApplicationWindow {
     palette.buttonText: inj_nightManager.foreground
     palette.windowText: inj_nightManager.foreground
 
+    // True once a game pad has been used: the controls it acts on show a frame from then on.
+    property bool padInUse: false
+
     Component.onCompleted: {
         const r = inj_windowRect.loadRect(Qt.rect(40, 40, 320, 640))
         x = r.x
@@ -71,6 +74,22 @@ ApplicationWindow {
             if (depth > 1)
                 pop()
             event.accepted = true
+        }
+    }
+
+    // The game pad: the page in front handles what it knows (padKey returns true), and B goes
+    // back a page anywhere.
+    HandleController {
+        id: inj_handleController
+        objectName: "handleController"
+        onHandleControllerChanged: function (key, action, value) {
+            window.padInUse = true
+            const page = inj_stackView.currentItem
+            if (page && typeof page.padKey === "function" && page.padKey(key, action, value))
+                return
+            if (key === HandleController.GAMEPAD_B && action === HandleController.DOWN
+                    && inj_stackView.depth > 1)
+                inj_stackView.pop()
         }
     }
 

@@ -4,9 +4,11 @@ import QtQuick.Layouts
 import Tavo
 import JexQtCommonBase
 import JexQtCommon
+import JexAstroBase
 
-// Turning the axis by hand: hold an arrow (or the Left/Right key) to slew, let go to stop;
-// the angle is read about twice a second while the page is in front.
+// Turning the axis by hand: hold an arrow (or the Left/Right key, the game pad's D-pad or its
+// left stick pushed past half-way) to slew, let go to stop; the pad's A zeroes the angle.
+// The angle is read about twice a second while the page is in front.
 Page {
     id: root
     objectName: "manualControl"
@@ -29,6 +31,38 @@ Page {
         heldDirection = 0
         tavo.slewAxisAsync(0)
     }
+    // Which way the left stick holds the axis: -1, 0 or 1.
+    property int stickDirection: 0
+
+    // A game-pad key for this page; true when it was used.
+    function padKey(key, action, value) {
+        switch (key) {
+        case HandleController.DPAD_LEFT:
+        case HandleController.DPAD_RIGHT:
+            if (action === HandleController.DOWN)
+                slew(key === HandleController.DPAD_LEFT ? -1 : 1)
+            else
+                stop()
+            return true
+        case HandleController.JOYSTICK_LEFT_X: {
+            const direction = value <= -0.5 ? -1 : value >= 0.5 ? 1 : 0
+            if (direction === stickDirection)
+                return true
+            stickDirection = direction
+            if (direction !== 0)
+                slew(direction)
+            else
+                stop()
+            return true
+        }
+        case HandleController.GAMEPAD_A:
+            if (action === HandleController.DOWN && tavo)
+                tavo.tareLastAxis1()
+            return true
+        }
+        return false
+    }
+
     function updateReading() {
         if (tavo)
             tavo.setPeriodicPositionRead(active)

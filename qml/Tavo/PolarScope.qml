@@ -4,20 +4,32 @@ import QtQuick.Layouts
 import Tavo
 import JexQtCommonBase
 import JexQtCommon
+import JexAstroBase
 
 // The polar clock: where Polaris (or the southern chain of stars) must sit in the polar
-// scope's reticle now, and the polar-scope light.
+// scope's reticle now, and the polar-scope light (the game pad's X switches it).
 Page {
     id: root
     objectName: "polarScope"
     readonly property var tavo: inj_iConnector.tavo
     readonly property bool hasLight: tavo !== null && tavo.hasPolarSightLight
     property bool sending: false
+    // As last written: the mount does not report its light.
+    property bool lightOn: false
+
+    function padKey(key, action, value) {
+        if (key !== HandleController.GAMEPAD_X)
+            return false
+        if (action === HandleController.DOWN && hasLight && !sending)
+            light(!lightOn)
+        return true
+    }
 
     function light(on) {
         sending = true
         CmdRetPromise.get(tavo.writePolarSightLightOn(on)).then(function () {
             root.sending = false
+            root.lightOn = on
         }, function (error) {
             root.sending = false
             inj_toaster.show(qsTranslate("mount", error))
@@ -85,19 +97,21 @@ Page {
             Layout.leftMargin: 12
             Layout.rightMargin: 12
             Layout.bottomMargin: 8
-            Button {
-                objectName: "lightOn"
-                text: qsTr("Light On")
+            UI_Switch {
+                objectName: "lightSwitch"
+                text: qsTr("Polar-scope light")
+                checked: root.lightOn
                 enabled: root.hasLight && !root.sending
+                hasBorderColor: Window.window !== null && Window.window.padInUse === true
                 Layout.fillWidth: true
-                onClicked: root.light(true)
-            }
-            Button {
-                objectName: "lightOff"
-                text: qsTr("Light Off")
-                enabled: root.hasLight && !root.sending
-                Layout.fillWidth: true
-                onClicked: root.light(false)
+                // Shows the light as written: a failed write leaves it as it was.
+                onToggled: {
+                    const wanted = checked
+                    checked = Qt.binding(function () {
+                        return root.lightOn
+                    })
+                    root.light(wanted)
+                }
             }
         }
     }

@@ -5,6 +5,7 @@
 
 #include <QMetaEnum>
 
+#include <algorithm>
 #include <cmath>
 #include <system_error>
 #include <utility>
@@ -87,8 +88,9 @@ void InputThread::run() {
     while (!std::exchange(stopRequested_, false)) {
         lock.unlock();
         pollOnce();
+        const int idle = skipIdlePasses();
         lock.lock();
-        wake_.wait_for(lock, kPassPeriod, [this] { return stopRequested_; });
+        wake_.wait_for(lock, kPassPeriod * (1 + idle), [this] { return stopRequested_; });
     }
 }
 
@@ -126,6 +128,20 @@ void InputThread::pollOnce() {
         pad.packetNumber = state.packetNumber;
         process(id, pad, state);
     }
+}
+
+int InputThread::skipIdlePasses() {
+    if (!readOnce_)
+        return 0;
+    int idle = kEmptySlotSkips;
+    for (const Pad& pad : pads_) {
+        if (pad.connected)
+            return 0;
+        idle = std::min(idle, kEmptySlotSkips - pad.pollCounter);
+    }
+    for (Pad& pad : pads_)
+        pad.pollCounter += idle;
+    return idle;
 }
 
 void InputThread::process(int id, Pad& pad, const PadState& state) {

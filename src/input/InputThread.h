@@ -37,6 +37,10 @@ public:
 
     // One pass over the four slots.
     void pollOnce();
+    // With no pad connected, the passes before the next look at an empty slot do nothing but
+    // count: counts them off at once and returns how many, so that the thread can sleep
+    // through them. 0 when a pad is connected or nothing was read yet.
+    int skipIdlePasses();
 
     // Any thread.
     QList<int> connectedPads() const;

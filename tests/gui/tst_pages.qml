@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import JexAstroBase
 
 // The main window on the demo mount: connecting, the supply voltage, manual control, the
 // polar clock and its light, the mount's settings, the Wi-Fi page, night mode and failures.
@@ -26,6 +27,9 @@ TestCase {
         const page = stack().currentItem
         compare(page.objectName, pageName)
         return page
+    }
+    function pad() {
+        return find("handleController")
     }
     function toasted(text) {
         return find("toaster").shown.indexOf(text) >= 0
@@ -106,6 +110,45 @@ TestCase {
         tryCompare(angle, "text", "0.00°", 5000)
     }
 
+    // The game pad drives the page as its arrows and Zero button do; B goes back.
+    function test_gamePadDrivesManualControl() {
+        const page = open("menuManual", "manualControl")
+        pad().handleDPadEvent(0, HandleController.DPAD_RIGHT, HandleController.DOWN)
+        tryVerify(function () {
+            return test_sim.axisSpeed() > 0
+        }, 5000)
+        pad().handleDPadEvent(0, HandleController.DPAD_RIGHT, HandleController.UP)
+        tryVerify(function () {
+            return test_sim.axisSpeed() === 0
+        }, 5000)
+
+        // The left stick slews only past half-way.
+        pad().handleJoystickEvent(0, HandleController.JOYSTICK_LEFT_X, -0.4)
+        wait(0)
+        compare(page.heldDirection, 0)
+        pad().handleJoystickEvent(0, HandleController.JOYSTICK_LEFT_X, -0.6)
+        tryVerify(function () {
+            return test_sim.axisSpeed() > 0
+        }, 5000)
+        pad().handleJoystickEvent(0, HandleController.JOYSTICK_LEFT_X, 0)
+        tryVerify(function () {
+            return test_sim.axisSpeed() === 0
+        }, 5000)
+
+        const angle = find("angleText", page)
+        test_sim.setAxisPosition(test_sim.axisPosition() + 5760)
+        tryVerify(function () {
+            return angle.text !== "0.00°"
+        }, 5000)
+        pad().handleGamePadEvent(0, HandleController.GAMEPAD_A, HandleController.DOWN)
+        pad().handleGamePadEvent(0, HandleController.GAMEPAD_A, HandleController.UP)
+        tryCompare(angle, "text", "0.00°", 5000)
+
+        pad().handleGamePadEvent(0, HandleController.GAMEPAD_B, HandleController.DOWN)
+        pad().handleGamePadEvent(0, HandleController.GAMEPAD_B, HandleController.UP)
+        compare(stack().depth, 1)
+    }
+
     function test_polarClockListsAndLight() {
         const page = open("menuPolar", "polarScope")
         const list = find("infoList", page)
@@ -116,18 +159,22 @@ TestCase {
         tryCompare(list, "count", 3)
         compare(inj_polarScopeInfo.infoList[2].field, "Octans Position")
 
-        mouseClick(find("lightOn", page))
+        const light = find("lightSwitch", page)
+        mouseClick(light)
         tryVerify(function () {
             return test_sim.polarLightOn()
         }, 5000)
-        const off = find("lightOff", page)
         tryVerify(function () {
-            return off.enabled
+            return light.enabled && light.checked
         })
-        mouseClick(off)
+        // The game pad's X switches it back off; the switch shows it acts on the light.
+        pad().handleGamePadEvent(0, HandleController.GAMEPAD_X, HandleController.DOWN)
+        pad().handleGamePadEvent(0, HandleController.GAMEPAD_X, HandleController.UP)
         tryVerify(function () {
             return !test_sim.polarLightOn()
         }, 5000)
+        tryCompare(light, "checked", false)
+        verify(light.hasBorderColor)
     }
 
     function test_settingsWriteTheMountAndReadBack() {

@@ -137,6 +137,28 @@ private slots:
         QCOMPARE(thread.connectedPads(), padPresent ? QList<int>{slot} : QList<int>{});
     }
 
+    // The thread sleeps through the passes that only count: the slots are looked at on the
+    // same passes as without sleeping, and a connected pad is read on every pass again.
+    void idlePassesAreSleptThroughOnTheSameRhythm() {
+        auto source = std::make_shared<Test::ScriptedPadSource>();
+        InputThread thread(source);
+        QList<int> reads[2];
+        int pass = 1;
+        for (; pass <= 1603; pass += 1 + thread.skipIdlePasses()) {
+            const int before[2] = {source->reads(0), source->reads(1)};
+            thread.pollOnce();
+            for (int slot = 0; slot < 2; ++slot)
+                if (source->reads(slot) != before[slot])
+                    reads[slot] << pass;
+            if (pass == 802)
+                source->setPad(1, PadState{.packetNumber = 1});
+        }
+        QCOMPARE(reads[0], (QList<int>{1, 802, 1603}));
+        QCOMPARE(reads[1], (QList<int>{801, 1602, 1603}));
+        QCOMPARE(thread.connectedPads(), QList<int>{1});
+        QCOMPARE(thread.skipIdlePasses(), 0);
+    }
+
     void eventsAreLogged() {
         auto source = std::make_shared<Test::ScriptedPadSource>();
         source->setPad(2, PadState{.packetNumber = 1, .buttons = PadButton::A, .thumbLY = -32768});
