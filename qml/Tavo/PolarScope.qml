@@ -61,10 +61,14 @@ Page {
             TabButton {
                 text: qsTr("Northern Hemisphere")
                 font.capitalization: Font.MixedCase
+                leftPadding: 4
+                rightPadding: 4
             }
             TabButton {
                 text: qsTr("Southern Hemisphere")
                 font.capitalization: Font.MixedCase
+                leftPadding: 4
+                rightPadding: 4
             }
         }
         PolarScope_Drawing {
