@@ -19,6 +19,8 @@ int main(int argc, char* argv[]) {
     JEX::importQmlModules();
     auto app = std::make_unique<QGuiApplication>(argc, argv);
     QIcon::setThemeName(QStringLiteral("app"));
+    // Desktop shells match the window to the installed desktop entry, and so to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("velmora-console"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Velmora Console"));

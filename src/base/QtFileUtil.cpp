@@ -22,6 +22,12 @@ bool isWritableDir(const QString& path) {
     return QFileInfo(path).isDir() && ::access(native.constData(), W_OK) == 0;
 }
 
+// The folder of an installed program's documents, relative to its executable's directory.
+QString installedShareDir(const QString& exeDir) {
+    return QDir::cleanPath(exeDir + QStringLiteral("/../share/") +
+                           QLatin1String(QtFileUtil::kDataFolderName));
+}
+
 QString executableDir() {
     if (QCoreApplication::instance() != nullptr)
         return QCoreApplication::applicationDirPath();
@@ -71,14 +77,37 @@ std::string QtFileUtil::chooseDataDir(const std::string& exeDir) {
         return QDir(overridden).absolutePath().toStdString();
 
     const QString exe = QDir(q(exeDir)).absolutePath();
-    if (!exeDir.empty() && isWritableDir(exe))
+    if (!exeDir.empty() && isWritableDir(exe) && !isInstalledDir(exeDir))
         return exe.toStdString();
 
-    // An installed program's directory is read-only; settings saved there would be lost.
+    // An installed program's directory is read-only for users, and one that root may write to
+    // (/usr/bin) belongs to the package manager: settings go to the user's data folder.
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.local/share");
     return QDir::cleanPath(base + QLatin1Char('/') + QLatin1String(kDataFolderName)).toStdString();
+}
+
+bool QtFileUtil::isInstalledDir(const std::string& exeDir) {
+    if (exeDir.empty())
+        return false;
+    static constexpr const char* kSystemDirs[] = {
+        "/bin",       "/sbin",          "/usr/bin",        "/usr/sbin",
+        "/usr/games", "/usr/local/bin", "/usr/local/sbin", "/usr/local/games"};
+    const QString exe = QDir::cleanPath(QDir(q(exeDir)).absolutePath());
+    for (const char* dir : kSystemDirs)
+        if (exe == QLatin1String(dir))
+            return true;
+    return QFileInfo(installedShareDir(exe)).isDir();
+}
+
+std::string QtFileUtil::locateAppFile(const std::string& exeDir, const std::string& relativePath) {
+    const QString beside = QDir(q(exeDir)).filePath(q(relativePath));
+    if (QFileInfo::exists(beside))
+        return beside.toStdString();
+    const QString shared =
+        QDir(installedShareDir(QDir(q(exeDir)).absolutePath())).filePath(q(relativePath));
+    return (QFileInfo::exists(shared) ? shared : beside).toStdString();
 }
 
 std::string QtFileUtil::dataDirPath() const {
@@ -105,7 +134,7 @@ std::string QtFileUtil::appFileUrl(const std::string& relativePath) const {
 }
 
 std::string QtFileUtil::appFilePath(const std::string& relativePath) const {
-    return QDir(executableDir()).filePath(q(relativePath)).toStdString();
+    return locateAppFile(executableDir().toStdString(), relativePath);
 }
 
 bool QtFileUtil::urlExists(const std::string& urlOrPath) const {

@@ -1,6 +1,8 @@
 #pragma once
-// The desktop file utility: settings live beside the executable when that directory is
-// writable, otherwise in the user's data directory ($XDG_DATA_HOME/velmora-console).
+// The desktop file utility: settings live beside the executable when that directory is a
+// writable build tree or portable folder, otherwise in the user's data directory
+// ($XDG_DATA_HOME/velmora-console). An installed program never writes beside itself, and
+// finds its documents in its prefix's share/velmora-console.
 
 #include "IFileUtil.h"
 
@@ -27,10 +29,19 @@ public:
     static constexpr const char* kDataFolderName = "velmora-console";
 
     // The data directory for an executable in exeDir: VELMORA_DATA_DIR when set, exeDir when
-    // it is a writable directory (a build tree, portable use), else
+    // it is a writable directory of a build tree or portable use, else
     // $XDG_DATA_HOME/velmora-console (~/.local/share/velmora-console). Every program of the
     // project shares it, whatever folder name it was made with.
     static std::string chooseDataDir(const std::string& exeDir);
+
+    // True when exeDir is an installed program's directory: a system program directory
+    // (/usr/bin and the like), or one whose prefix holds share/velmora-console.
+    static bool isInstalledDir(const std::string& exeDir);
+
+    // The path of a file that ships with the program: beside the executable in exeDir when it
+    // is there, else in the prefix's share/velmora-console when it is there, else beside the
+    // executable (which need not exist).
+    static std::string locateAppFile(const std::string& exeDir, const std::string& relativePath);
 
     const std::string& folderName() const { return folderName_; }
 

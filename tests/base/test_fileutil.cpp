@@ -60,13 +60,18 @@ private slots:
 
         QTest::newRow("writable executable dir") << "@/bin" << QByteArray() << "@/bin";
         QTest::newRow("writable dir wins over XDG") << "@/bin" << QByteArray("@/xdg") << "@/bin";
-        QTest::newRow("missing executable dir") << "@/gone" << QByteArray("@/xdg") << "@/xdg/velmora-console";
+        QTest::newRow("missing executable dir")
+            << "@/gone" << QByteArray("@/xdg") << "@/xdg/velmora-console";
         QTest::newRow("executable path is a file")
             << "@/file" << QByteArray("@/xdg") << "@/xdg/velmora-console";
         QTest::newRow("no XDG_DATA_HOME")
             << "@/gone" << QByteArray() << "@/home/.local/share/velmora-console";
         QTest::newRow("relative XDG_DATA_HOME is ignored")
             << "@/gone" << QByteArray("rel/xdg") << "@/home/.local/share/velmora-console";
+        QTest::newRow("writable bin of an installed prefix")
+            << "@/prefix/bin" << QByteArray("@/xdg") << "@/xdg/velmora-console";
+        QTest::newRow("/usr/bin, whoever may write there")
+            << "/usr/bin" << QByteArray("@/xdg") << "@/xdg/velmora-console";
     }
 
     void dataDirRules() {
@@ -75,6 +80,8 @@ private slots:
         QFETCH(QString, expected);
         const QString root = tempDir_->path();
         QVERIFY(QDir().mkpath(path("bin")));
+        QVERIFY(QDir().mkpath(path("prefix/bin")));
+        QVERIFY(QDir().mkpath(path("prefix/share/velmora-console")));
         writeFile(path("file"), "x");
         qunsetenv("VELMORA_DATA_DIR");
         const QByteArray savedHome = qgetenv("HOME");
@@ -86,7 +93,8 @@ private slots:
         const std::string chosen = QtFileUtil::chooseDataDir(s(exeDir.replace("@", root)));
         qputenv("HOME", savedHome);
         QCOMPARE(QString::fromStdString(chosen), expected.replace("@", root));
-        QVERIFY2(!QFileInfo::exists(path("xdg/velmora-console")) && !QFileInfo::exists(path("home")),
+        QVERIFY2(!QFileInfo::exists(path("xdg/velmora-console")) &&
+                     !QFileInfo::exists(path("home")),
                  "choosing the directory must not create it");
     }
 
@@ -103,6 +111,34 @@ private slots:
         QVERIFY(util_.urlExists(util_.appFileUrl(self)));
         QVERIFY(util_.urlExists(util_.appFilePath(self)));
         QVERIFY(QFileInfo(QString::fromStdString(util_.tempDirPath())).isDir());
+    }
+
+    // An installed program finds its documents in its prefix's share folder when its own
+    // folder has none; a build tree keeps them beside the executable.
+    void locateAppFile_data() {
+        QTest::addColumn<QStringList>("present"); // files made below the temporary directory
+        QTest::addColumn<QString>("expected");
+
+        const QString rel = "help/de/connect-help.html";
+        const QString beside = "prefix/bin/" + rel;
+        const QString shared = "prefix/share/velmora-console/" + rel;
+        QTest::newRow("beside the executable") << QStringList{beside} << beside;
+        QTest::newRow("only in the share folder") << QStringList{shared} << shared;
+        QTest::newRow("in both, beside wins") << QStringList{beside, shared} << beside;
+        QTest::newRow("nowhere: beside") << QStringList{} << beside;
+        QTest::newRow("another program's share folder")
+            << QStringList{"prefix/share/other/" + rel} << beside;
+    }
+
+    void locateAppFile() {
+        QFETCH(QStringList, present);
+        QFETCH(QString, expected);
+        QVERIFY(QDir().mkpath(path("prefix/bin")));
+        for (const QString& file : present)
+            writeFile(path(file), "x");
+        QCOMPARE(QString::fromStdString(
+                     QtFileUtil::locateAppFile(s(path("prefix/bin")), "help/de/connect-help.html")),
+                 path(expected));
     }
 
     void urlExists_data() {
