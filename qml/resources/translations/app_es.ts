@@ -2,10 +2,323 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>MainFooter</name>
+    <message>
+        <source>%1V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>No conectado</translation>
+    </message>
+    <message>
+        <source>Demo</source>
+        <translation>Demo</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Updated power level</source>
+        <translation>Nivel de energía actualizado</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografía</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Time-lapse astronómico</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Time-lapse de exposición normal</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Time-lapse de larga exposición</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Control manual</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Reloj polar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>ManualControl</name>
+    <message>
+        <source>Manual Control</source>
+        <translation>Control manual</translation>
+    </message>
+    <message>
+        <source>Hold an arrow to turn the mount</source>
+        <translation>Mantenga pulsada una flecha para girar la montura</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>No conectado</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Poner a cero</translation>
+    </message>
+</context>
+<context>
+    <name>Param_Common</name>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografía</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Time-lapse de exposición normal</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Time-lapse de larga exposición</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Time-lapse astronómico</translation>
+    </message>
+</context>
+<context>
+    <name>PolarScope</name>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Reloj polar</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Northern Hemisphere</source>
+        <translation>Hemisferio norte</translation>
+    </message>
+    <message>
+        <source>Southern Hemisphere</source>
+        <translation>Hemisferio sur</translation>
+    </message>
+    <message>
+        <source>Precise position</source>
+        <translation>Posición precisa</translation>
+    </message>
+    <message>
+        <source>Light On</source>
+        <translation>Encender luz</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Apagar luz</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Puerto serie</translation>
+    </message>
+    <message>
+        <source>Demo mount</source>
+        <translation>Montura de demostración</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Night Mode</source>
+        <translation>Modo nocturno</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Conexión</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Montura</translation>
+    </message>
+    <message>
+        <source>Mount (not connected)</source>
+        <translation>Montura (no conectada)</translation>
+    </message>
+    <message>
+        <source>Finder LED Auto-Off</source>
+        <translation>Apagado automático del LED del buscador</translation>
+    </message>
+    <message>
+        <source>WiFi Auto-Off</source>
+        <translation>Apagado automático del Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Auto Shut Down</source>
+        <translation>Apagado automático</translation>
+    </message>
+    <message>
+        <source>Auto-Run Task</source>
+        <translation>Iniciar programa automáticamente</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Red Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>Abriendo la página en una aplicación externa...</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsPage</name>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Red Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Access Point Mode</source>
+        <translation>Modo punto de acceso</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abierta</translation>
+    </message>
+    <message>
+        <source>WPA PSK</source>
+        <translation>WPA PSK</translation>
+    </message>
+    <message>
+        <source>WPA2 PSK</source>
+        <translation>WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2 PSK</source>
+        <translation>WPA/WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Station Mode</source>
+        <translation>Modo estación</translation>
+    </message>
+    <message>
+        <source>Both SSID and Password are case-sensitive</source>
+        <translation>El SSID y la contraseña distinguen entre mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>Use DHCP</source>
+        <translation>Usar DHCP</translation>
+    </message>
+    <message>
+        <source>Fixed IP</source>
+        <translation>IP fija</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Velmora Console</source>
         <translation>Consola Velmora</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Rechazado</translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation>Error de comunicación</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>
@@ -16,11 +329,11 @@
     </message>
     <message>
         <source>Frame period must be at least %1 seconds longer than exposure</source>
-        <translation>El intervalo entre fotos debe superar la exposición en al menos %1 segundos</translation>
+        <translation>El intervalo entre fotogramas debe ser al menos %1 segundos más largo que la exposición</translation>
     </message>
     <message>
         <source>Speed too fast for frame period and exposure</source>
-        <translation>Velocidad demasiado alta para el intervalo entre fotos y la exposición</translation>
+        <translation>Velocidad demasiado alta para el intervalo y la exposición</translation>
     </message>
 </context>
 </TS>
