@@ -48,6 +48,18 @@ Page {
         }
     }
 
+    // A hemisphere's letter; the box grows for a longer one (some languages), the row's label
+    // wraps.
+    component SignBox: ComboBox {
+        id: box
+        Layout.preferredWidth: Math.max(64, signText.advanceWidth + 52)
+        TextMetrics {
+            id: signText
+            font: box.font
+            text: box.currentText
+        }
+    }
+
     header: UI_PageHeader {
         title: qsTr("Location")
         buttonText: qsTr("Save")
@@ -89,10 +101,9 @@ Page {
                     invalid: !root.valid(text, 90)
                     Layout.preferredWidth: 90
                 }
-                ComboBox {
+                SignBox {
                     id: latSign
                     model: [qsTr("N"), qsTr("S")]
-                    Layout.preferredWidth: 64
                 }
             }
             UI_Row {
@@ -104,10 +115,9 @@ Page {
                     invalid: !root.valid(text, 180)
                     Layout.preferredWidth: 90
                 }
-                ComboBox {
+                SignBox {
                     id: lonSign
                     model: [qsTr("E"), qsTr("W")]
-                    Layout.preferredWidth: 64
                 }
             }
             UI_Row {

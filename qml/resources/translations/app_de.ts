@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Disabled</source>
-        <translation>Aus</translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>%1 min</source>

@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Disabled</source>
-        <translation>Désactivé</translation>
+        <translation>Jamais</translation>
     </message>
     <message>
         <source>%1 min</source>

@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Disabled</source>
-        <translation>Isključeno</translation>
+        <translation>Nikad</translation>
     </message>
     <message>
         <source>%1 min</source>

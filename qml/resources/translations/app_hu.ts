@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Disabled</source>
-        <translation>Kikapcsolva</translation>
+        <translation>Soha</translation>
     </message>
     <message>
         <source>%1 min</source>

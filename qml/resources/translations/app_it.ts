@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Disabled</source>
-        <translation>Disattivato</translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>%1 min</source>

@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Disabled</source>
-        <translation>Uit</translation>
+        <translation>Nooit</translation>
     </message>
     <message>
         <source>%1 min</source>

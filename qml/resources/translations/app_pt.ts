@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Disabled</source>
-        <translation>Desativado</translation>
+        <translation>Nunca</translation>
     </message>
     <message>
         <source>%1 min</source>

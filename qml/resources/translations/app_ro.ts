@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Disabled</source>
-        <translation>Dezactivat</translation>
+        <translation>Niciodată</translation>
     </message>
     <message>
         <source>%1 min</source>

@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Location</source>
-        <translation>Местоположение</translation>
+        <translation>Координаты</translation>
     </message>
     <message>
         <source>Northern Hemisphere</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Disabled</source>
-        <translation>Выключено</translation>
+        <translation>Никогда</translation>
     </message>
     <message>
         <source>%1 min</source>
@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>Location</source>
-        <translation>Местоположение</translation>
+        <translation>Координаты</translation>
     </message>
     <message>
         <source>Mount</source>

@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Disabled</source>
-        <translation>禁用</translation>
+        <translation>从不</translation>
     </message>
     <message>
         <source>%1 min</source>

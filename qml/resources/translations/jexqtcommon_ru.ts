@@ -28,11 +28,11 @@
     <name>Location</name>
     <message>
         <source>Location saved</source>
-        <translation>Местоположение сохранено</translation>
+        <translation>Координаты сохранены</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation>Местоположение</translation>
+        <translation>Координаты</translation>
     </message>
     <message>
         <source>Save</source>
@@ -87,7 +87,7 @@
     <name>LocationUpdater</name>
     <message>
         <source>Location Updated</source>
-        <translation>Местоположение обновлено</translation>
+        <translation>Координаты обновлены</translation>
     </message>
 </context>
 <context>
