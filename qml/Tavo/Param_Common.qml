@@ -24,6 +24,8 @@ Page {
     readonly property bool ownTaskRuns: taskRunning && inj_iTaskState.status !== undefined
                                         && inj_iTaskState.status.mode === mode
     property bool sending: false
+    readonly property alias nameDialog: nameDialog
+    readonly property alias reminder: reminder
     // A mount with a mode dial starts the stored program by itself, photo count included.
     property bool mayHaveModeDial: !tavo || tavo.isVelmoraWifi
     readonly property bool canRun: !sending && tavo !== null

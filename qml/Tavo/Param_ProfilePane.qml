@@ -61,6 +61,7 @@ ColumnLayout {
             required property var modelData
             required property int index
             text: modelData.name
+            Layout.fillHeight: false
             Button {
                 objectName: "profileRowButton" + index
                 text: root.editing ? qsTr("Delete") : qsTr("Load")

@@ -87,6 +87,56 @@ private:
     QString prefix_;
 };
 
+// The four program pages, the saved profiles and the name dialog, the photo-number reminder
+// and the progress of a running program.
+void shootPrograms(Shooter& s, const QString& theme) {
+    const struct {
+        int mode;
+        const char* name;
+    } programs[] = {{1, "astrophotography-"},
+                    {4, "astro-timelapse-"},
+                    {2, "regular-timelapse-"},
+                    {3, "long-timelapse-"}};
+    for (const auto& p : programs) {
+        s.home();
+        s.eval({}, QStringLiteral("inj_stackView.currentItem.openProgram(%1)").arg(p.mode));
+        s.shoot(QLatin1String(p.name) + theme);
+    }
+    // The Astrophotography page with two saved profiles, scrolled down to them.
+    s.home();
+    s.eval({}, QStringLiteral("inj_stackView.currentItem.openProgram(1)"));
+    const QString page = QStringLiteral("inj_stackView.currentItem.");
+    s.eval({}, page + QStringLiteral("saveAs('Milky Way')"));
+    s.eval({}, page + QStringLiteral("saveAs('Moon, 2x')"));
+    s.eval({}, page + QStringLiteral("profile.name = '<unnamed>'"));
+    s.eval({}, QStringLiteral("const f = inj_stackView.currentItem.contentItem.children[0]; "
+                              "f.contentY = Math.max(0, f.contentHeight - f.height)"));
+    s.shoot(QStringLiteral("profiles-") + theme);
+    s.eval({}, page + QStringLiteral("nameDialog.ask('Milky Way', ['Milky Way'])"));
+    s.shoot(QStringLiteral("profile-name-") + theme);
+    s.eval({}, page + QStringLiteral("nameDialog.close()"));
+    s.eval({}, page + QStringLiteral("reminder.consult(function () {})"));
+    s.shoot(QStringLiteral("photo-reminder-") + theme);
+    s.eval({}, page + QStringLiteral("reminder.close()"));
+    // A program of 500 photos running for a few seconds.
+    s.eval({}, page + QStringLiteral("profile.input_photos = true"));
+    s.eval({}, page + QStringLiteral("profile.photos = 500"));
+    s.eval({}, page + QStringLiteral("profile.exposureSec = 0.5"));
+    s.eval({}, page + QStringLiteral("profile.photoIntervalSec = 0.5"));
+    s.eval({}, page + QStringLiteral("mayHaveModeDial = false"));
+    s.eval({}, page + QStringLiteral("run()"));
+    waitFor([&] { return s.eval({}, QStringLiteral("inj_iTaskState.isRunningTask === true")).toBool(); },
+            10000);
+    pause(2500);
+    s.eval({}, QStringLiteral("progressDialog.open()"));
+    s.shoot(QStringLiteral("progress-") + theme);
+    s.eval({}, QStringLiteral("progressDialog.close()"));
+    s.eval({}, QStringLiteral("inj_iConnector.tavo.programManualMode()"));
+    waitFor([&] { return s.eval({}, QStringLiteral("inj_iTaskState.isRunningTask === false")).toBool(); },
+            10000);
+    s.home();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -176,6 +226,7 @@ int main(int argc, char* argv[]) {
             s.eval({}, QStringLiteral("inj_iConnectable.startSession()"));
             s.shoot(QStringLiteral("connect-dialog-") + theme);
             s.eval({}, QStringLiteral("inj_iConnectable.cancelSession()"));
+            shootPrograms(s, theme);
             s.eval(QStringLiteral("menuSettings"), QStringLiteral("inj_stackView.push(manualControl)"));
             s.shoot(QStringLiteral("manual-control-") + theme);
             s.home();
