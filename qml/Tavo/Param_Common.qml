@@ -85,10 +85,13 @@ Page {
         profile = profileList.unnamedProfile_load()
         followRunningProgram()
     }
-    StackView.onRemoved: {
-        if (profile)
+    function keepWorkingProfile() {
+        if (profile && profileList)
             profileList.unnamedProfile_save(profile)
     }
+    StackView.onRemoved: keepWorkingProfile()
+    // Closing the window with the page open keeps what was typed as well.
+    Component.onDestruction: keepWorkingProfile()
     onOwnTaskRunsChanged: followRunningProgram()
     Connections {
         target: inj_iTaskState

@@ -3,8 +3,8 @@
 // mount's controller as test_sim, and the saved profiles as a fresh start would read them as
 // test_profileStore.
 
-#include "MotorController.h"
 #include "DemoMount.h"
+#include "MotorController.h"
 #include "ObjectGraph.h"
 #include "ProfileStoreReader.h"
 #include "QmlModules.h"
@@ -43,7 +43,8 @@ public slots:
         engine->rootContext()->setContextProperty(QStringLiteral("test_sim"), probe.get());
         graphs_.last().append(probe);
         auto reader = std::make_shared<JEX::Test::ProfileStoreReader>();
-        engine->rootContext()->setContextProperty(QStringLiteral("test_profileStore"), reader.get());
+        engine->rootContext()->setContextProperty(QStringLiteral("test_profileStore"),
+                                                  reader.get());
         graphs_.last().append(reader);
     }
 

@@ -175,12 +175,16 @@ TestCase {
 
     function test_savedProfilesSurviveARestart() {
         const page = open("menuATL")
+        enter(page, "exposure", "45")
         verify(!saveAs(page, "Milky Way"))
         verify(!saveAs(page, "Moonrise"))
         compare(test_profileStore.savedNames(4), ["Milky Way", "Moonrise"])
         // The same name again: warned, and the profile moves to the end.
         verify(saveAs(page, "Milky Way"))
         compare(test_profileStore.savedNames(4), ["Moonrise", "Milky Way"])
+        enter(page, "exposure", "60")
+        mouseClick(find("profileRowButton1", page)) // "Load"
+        tryCompare(find("exposureField", page), "text", "45")
 
         mouseClick(find("profileEdit", page))
         mouseClick(find("profileRowButton0", page)) // "Delete" in edit mode

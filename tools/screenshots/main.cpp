@@ -9,8 +9,8 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QGeoPositionInfoSource>
 #include <QFile>
+#include <QGeoPositionInfoSource>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
@@ -125,15 +125,21 @@ void shootPrograms(Shooter& s, const QString& theme) {
     s.eval({}, page + QStringLiteral("profile.photoIntervalSec = 0.5"));
     s.eval({}, page + QStringLiteral("mayHaveModeDial = false"));
     s.eval({}, page + QStringLiteral("run()"));
-    waitFor([&] { return s.eval({}, QStringLiteral("inj_iTaskState.isRunningTask === true")).toBool(); },
-            10000);
+    waitFor(
+        [&] {
+            return s.eval({}, QStringLiteral("inj_iTaskState.isRunningTask === true")).toBool();
+        },
+        10000);
     pause(2500);
     s.eval({}, QStringLiteral("progressDialog.open()"));
     s.shoot(QStringLiteral("progress-") + theme);
     s.eval({}, QStringLiteral("progressDialog.close()"));
     s.eval({}, QStringLiteral("inj_iConnector.tavo.programManualMode()"));
-    waitFor([&] { return s.eval({}, QStringLiteral("inj_iTaskState.isRunningTask === false")).toBool(); },
-            10000);
+    waitFor(
+        [&] {
+            return s.eval({}, QStringLiteral("inj_iTaskState.isRunningTask === false")).toBool();
+        },
+        10000);
     s.home();
 }
 
@@ -166,8 +172,9 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption doubleOption(QStringLiteral("double-length"),
                                           QStringLiteral("Double-length pseudo-translation."));
     const QCommandLineOption sizeOption(
-        QStringLiteral("size"), QStringLiteral("Window size WxH (repeatable; 320x640 and 480x800 "
-                                               "when none is given)."),
+        QStringLiteral("size"),
+        QStringLiteral("Window size WxH (repeatable; 320x640 and 480x800 "
+                       "when none is given)."),
         QStringLiteral("WxH"));
     parser.addOptions({outOption, langOption, doubleOption, sizeOption});
     parser.process(app);
@@ -208,8 +215,7 @@ int main(int argc, char* argv[]) {
 
     // Connected to the demo mount, with its supply voltage read.
     s.eval({}, QStringLiteral("inj_iConnectable.startSession()"));
-    waitFor([&] { return s.eval({}, QStringLiteral("inj_iConnector.connected")).toBool(); },
-            20000);
+    waitFor([&] { return s.eval({}, QStringLiteral("inj_iConnector.connected")).toBool(); }, 20000);
     s.eval({}, QStringLiteral("inj_iConnector.tavo.readPowerStatus()"));
     pause(500);
 
@@ -227,15 +233,18 @@ int main(int argc, char* argv[]) {
             s.shoot(QStringLiteral("connect-dialog-") + theme);
             s.eval({}, QStringLiteral("inj_iConnectable.cancelSession()"));
             shootPrograms(s, theme);
-            s.eval(QStringLiteral("menuSettings"), QStringLiteral("inj_stackView.push(manualControl)"));
+            s.eval(QStringLiteral("menuSettings"),
+                   QStringLiteral("inj_stackView.push(manualControl)"));
             s.shoot(QStringLiteral("manual-control-") + theme);
             s.home();
-            s.eval(QStringLiteral("menuSettings"), QStringLiteral("inj_stackView.push(polarScope)"));
+            s.eval(QStringLiteral("menuSettings"),
+                   QStringLiteral("inj_stackView.push(polarScope)"));
             s.eval(QStringLiteral("hemisphereTabs"), QStringLiteral("currentIndex = 0"));
             s.shoot(QStringLiteral("polar-north-") + theme);
             s.eval(QStringLiteral("hemisphereTabs"), QStringLiteral("currentIndex = 1"));
             s.shoot(QStringLiteral("polar-south-") + theme);
-            s.eval(QStringLiteral("hemisphereTabs"), QStringLiteral("inj_stackView.push(locationPage)"));
+            s.eval(QStringLiteral("hemisphereTabs"),
+                   QStringLiteral("inj_stackView.push(locationPage)"));
             s.shoot(QStringLiteral("location-") + theme);
             s.home();
             s.eval(QStringLiteral("menuSettings"), QStringLiteral("inj_stackView.push(settings)"));
