@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import QtTest
 
 // The four program pages on the demo mount: the solver's numbers on screen, a refused
@@ -58,7 +59,7 @@ TestCase {
         const field = find("profileNameField", dialog)
         field.text = name
         const warned = find("overwriteWarning", dialog).visible
-        keyClick(Qt.Key_Return)
+        mouseClick(dialog.standardButton(Dialog.Ok))
         tryCompare(dialog, "visible", false)
         return warned
     }
