@@ -41,8 +41,14 @@ ColumnLayout {
             "multiple": 1
         }]
     readonly property int customIndex: 5
-    // The user chose "Custom": it stays chosen even when the number matches a named rate.
+    // The user chose "Custom": it stays chosen while the user types, even when the number
+    // matches a named rate; a rate from elsewhere (a loaded profile) is matched again.
     property bool customChosen: false
+    property bool typing: false
+    onRateDegPerSecChanged: {
+        if (!typing)
+            customChosen = false
+    }
     readonly property int matchedIndex: indexOfRate(rateDegPerSec)
 
     function rateName(rate) {
@@ -94,7 +100,9 @@ ColumnLayout {
         text: qsTr("Deg/Sec")
         value: root.rateDegPerSec
         onEdited: function (v) {
+            root.typing = true
             root.edited(v)
+            root.typing = false
         }
     }
 }
