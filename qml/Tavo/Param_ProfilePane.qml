@@ -39,6 +39,7 @@ ColumnLayout {
         Label {
             text: qsTr("Profiles")
             font.bold: true
+            elide: Text.ElideRight
             Layout.fillWidth: true
         }
         Button {
