@@ -46,6 +46,7 @@ ApplicationWindow {
     footer: MainFooter {
         nightManager: inj_nightManager
         toaster: inj_toaster
+        onProgressRequested: progressDialog.open()
     }
 
     StackView {
@@ -76,6 +77,11 @@ ApplicationWindow {
 
     PopupConnect {
         id: popupConnect
+    }
+
+    TaskProgressDialog {
+        id: progressDialog
+        parent: Overlay.overlay
     }
 
     ToastManager {

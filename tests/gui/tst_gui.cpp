@@ -1,10 +1,12 @@
 // The real pages on the real object graph, driven by Qt Quick Test: each test file gets a
 // graph of its own on the demo mount, over one data folder for the whole run, and the demo
-// mount's controller as test_sim.
+// mount's controller as test_sim, and the saved profiles as a fresh start would read them as
+// test_profileStore.
 
 #include "DemoMount.h"
 #include "MotorController.h"
 #include "ObjectGraph.h"
+#include "ProfileStoreReader.h"
 #include "QmlModules.h"
 #include "SimProbe.h"
 
@@ -60,6 +62,10 @@ public slots:
         auto probe = std::make_shared<JEX::Test::SimProbe>(controller);
         engine->rootContext()->setContextProperty(QStringLiteral("test_sim"), probe.get());
         graphs_.last().append(probe);
+        auto reader = std::make_shared<JEX::Test::ProfileStoreReader>();
+        engine->rootContext()->setContextProperty(QStringLiteral("test_profileStore"),
+                                                  reader.get());
+        graphs_.last().append(reader);
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &openedUrls_, "open");
         engine->rootContext()->setContextProperty(QStringLiteral("test_openedUrls"), &openedUrls_);
     }

@@ -75,6 +75,126 @@
     </message>
 </context>
 <context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Belichtung (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Intervall (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Nachführrate</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (Bogenmin.)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Gesamtdauer</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Ende um</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Belichtung (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Nachführrate</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Gesamtdauer (h)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Videolänge (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Aufnahmen</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Belichtung (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Gesamtdauer (h)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Aufnahmeintervall (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Videolänge (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Schwenkbereich (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Schwenks</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Geschwindigkeit (°/h)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Im Uhrzeigersinn</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Solar</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Lunar</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Siderisch</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%1x %2</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Grad/s</translation>
+    </message>
+</context>
+<context>
     <name>Param_Common</name>
     <message>
         <source>Manual</source>
@@ -95,6 +215,93 @@
     <message>
         <source>Astro Time-lapse</source>
         <translation>Astro-Zeitraffer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Profilname</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Überschreibt vorhandenes Profil</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Keine gespeicherten Profile</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>WLAN beim Start aus</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Anzahl Aufnahmen</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>Die hier eingestellte Anzahl der Aufnahmen gilt auch, wenn die Montierung mit dem Moduswahlrad am Gerät gestartet wird. Sind so viele Aufnahmen gemacht, beendet die Montierung die Nachführung.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Beim nächsten Mal erinnern</translation>
     </message>
 </context>
 <context>
@@ -229,6 +436,41 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Seite wird in externer App geöffnet …</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Aufnahmen gemacht (geschätzt)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Aufnahmen gemacht</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Programm beendet</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>Vor %1 Sekunden gelesen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Unbegrenzte Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Restzeit: %1</translation>
     </message>
 </context>
 <context>

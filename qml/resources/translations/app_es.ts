@@ -75,6 +75,126 @@
     </message>
 </context>
 <context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Exposición (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Intervalo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Velocidad de seguimiento</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (arcmin)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Duración total</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Hora de fin</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Exposición (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Velocidad de seguimiento</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Duración total (h)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Duración del vídeo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Exposición (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Duración total (h)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Intervalo entre fotogramas (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Duración del vídeo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Amplitud del barrido (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Barridos</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Velocidad (°/h)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sentido horario</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Solar</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Lunar</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizada</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Sideral</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%2 %1x</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Grados/s</translation>
+    </message>
+</context>
+<context>
     <name>Param_Common</name>
     <message>
         <source>Manual</source>
@@ -95,6 +215,93 @@
     <message>
         <source>Astro Time-lapse</source>
         <translation>Time-lapse astronómico</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Iniciar</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Fotogramas por segundo</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nombre del perfil</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Sobrescribe el perfil existente</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Perfiles</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>No hay perfiles guardados</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Apagar Wi-Fi al iniciar</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Número de fotos</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>El número de fotos indicado aquí también se aplica cuando la montura se inicia con el selector de modo del aparato. Cuando se hayan tomado esas fotos, la montura dejará de seguir.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Recordármelo la próxima vez</translation>
     </message>
 </context>
 <context>
@@ -229,6 +436,41 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Abriendo la página en una aplicación externa...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Fotos tomadas (estimadas)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Fotos tomadas</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Programa terminado</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>Leído hace %1 segundos</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Fotos ilimitadas</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Tiempo restante: %1</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,126 @@
     </message>
 </context>
 <context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Pose (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Intervalle (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Vitesse de suivi</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (arcmin)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Durée totale</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Heure de fin</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Pose (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Vitesse de suivi</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Durée totale (h)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Durée de la vidéo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Pose (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Durée totale (h)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Intervalle entre images (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Durée de la vidéo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Amplitude du balayage (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Balayages</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Vitesse (°/h)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sens horaire</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Solaire</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Lunaire</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisée</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Sidéral</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%1x %2</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Degrés/s</translation>
+    </message>
+</context>
+<context>
     <name>Param_Common</name>
     <message>
         <source>Manual</source>
@@ -95,6 +215,93 @@
     <message>
         <source>Astro Time-lapse</source>
         <translation>Timelapse astro</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Lancer</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Cadence d&apos;images</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nom du profil</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Remplace le profil existant</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profils</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Aucun profil enregistré</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Couper le Wi-Fi au lancement</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Nombre de photos</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>Le nombre de photos indiqué ici s&apos;applique aussi lorsque la monture est lancée avec le sélecteur de mode de l&apos;appareil. Une fois ce nombre de photos atteint, la monture arrête le suivi.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Me le rappeler la prochaine fois</translation>
     </message>
 </context>
 <context>
@@ -229,6 +436,41 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Ouverture de la page dans une application externe…</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Photos prises (estimation)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Photos prises</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Programme terminé</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>Lu il y a %1 secondes</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Photos illimitées</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Temps restant : %1</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,126 @@
     </message>
 </context>
 <context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Ekspozicija (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Interval (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Snimke</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Brzina praćenja</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (lučne min.)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Ukupno trajanje</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Vrijeme završetka</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Ekspozicija (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Brzina praćenja</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Ukupno trajanje (h)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Trajanje videa (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Snimke</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Ekspozicija (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Ukupno trajanje (h)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Razmak snimaka (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Trajanje videa (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Snimke</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Raspon zakretanja (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Zakretanja</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Brzina (°/h)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>U smjeru kazaljke</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Sunčeva</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Mjesečeva</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Prilagođena</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Zvjezdana</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%1x %2</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Stupnjeva/s</translation>
+    </message>
+</context>
+<context>
     <name>Param_Common</name>
     <message>
         <source>Manual</source>
@@ -95,6 +215,93 @@
     <message>
         <source>Astro Time-lapse</source>
         <translation>Astro timelapse</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zaustavi</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Pokreni</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Sličica u sekundi</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Naziv profila</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Prepisuje postojeći profil</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profili</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spremi</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotovo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Uredi</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Izbriši</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Učitaj</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Nema spremljenih profila</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Isključi Wi-Fi pri pokretanju</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Broj snimaka</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>Ovdje zadani broj snimaka vrijedi i kada se montaža pokrene biračem načina rada na uređaju. Kada se snimi zadani broj snimaka, montaža prestaje pratiti nebo.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Podsjeti me sljedeći put</translation>
     </message>
 </context>
 <context>
@@ -229,6 +436,41 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Otvaranje stranice u vanjskoj aplikaciji...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Napredak</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Snimljeno (procjena)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Snimljeno</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Program završen</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>Očitano prije %1 s</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Osvježi</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Neograničeno snimaka</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Preostalo vrijeme: %1</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,126 @@
     </message>
 </context>
 <context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Expozíció (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Időköz (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Képek</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Követési sebesség</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (ívperc)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Teljes idő</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Befejezés ideje</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Expozíció (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Követési sebesség</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Teljes idő (óra)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Videó hossza (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Képek</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Expozíció (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Teljes idő (óra)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Képköz (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Videó hossza (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Képek</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Pásztázási tartomány (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Pásztázások</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Sebesség (°/óra)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Óramutató irányában</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Nap</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Hold</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Egyéni</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Sziderikus</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%1x %2</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Fok/s</translation>
+    </message>
+</context>
+<context>
     <name>Param_Common</name>
     <message>
         <source>Manual</source>
@@ -95,6 +215,93 @@
     <message>
         <source>Astro Time-lapse</source>
         <translation>Asztro timelapse</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Leállítás</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Indítás</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Képkockasebesség</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Profil neve</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Felülírja a meglévő profilt</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profilok</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Mentés</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Kész</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Szerkesztés</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Törlés</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Betöltés</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Nincs mentett profil</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Wi-Fi ki indításkor</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Képek száma</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>Az itt megadott képszám akkor is érvényes, ha a mechanikát a készülék módválasztó tárcsájával indítja. A megadott számú kép elkészülte után a mechanika leállítja a követést.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Emlékeztessen legközelebb is</translation>
     </message>
 </context>
 <context>
@@ -229,6 +436,41 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Oldal megnyitása külső alkalmazásban...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Folyamat</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Elkészült képek (becsült)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Elkészült képek</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>A program befejeződött</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>%1 másodperce olvasva</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Frissítés</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Korlátlan számú kép</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Hátralévő idő: %1</translation>
     </message>
 </context>
 <context>

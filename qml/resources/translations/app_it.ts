@@ -75,6 +75,126 @@
     </message>
 </context>
 <context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Esposizione (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Intervallo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Velocità di inseguimento</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (arcmin)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Durata totale</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Ora di fine</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Esposizione (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Velocità di inseguimento</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Durata totale (ore)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Durata del video (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Esposizione (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Durata totale (ore)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Intervallo fotogrammi (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Durata del video (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Ampiezza oscillazione (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Oscillazioni</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Velocità (°/h)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Senso orario</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Solare</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Lunare</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzata</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Siderale</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%2 %1x</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Gradi/s</translation>
+    </message>
+</context>
+<context>
     <name>Param_Common</name>
     <message>
         <source>Manual</source>
@@ -95,6 +215,93 @@
     <message>
         <source>Astro Time-lapse</source>
         <translation>Timelapse astronomico</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Avvia</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Frequenza fotogrammi</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nome profilo</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Sovrascrive il profilo esistente</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profili</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carica</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Nessun profilo salvato</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Spegni Wi-Fi all&apos;avvio</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Numero di foto</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>Il numero di foto indicato qui vale anche quando la montatura viene avviata con la ghiera delle modalità. Scattato il numero di foto indicato, la montatura interrompe l&apos;inseguimento.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Ricordamelo la prossima volta</translation>
     </message>
 </context>
 <context>
@@ -229,6 +436,41 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Apertura della pagina in un&apos;app esterna...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Foto scattate (stima)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Foto scattate</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Programma terminato</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>Letto %1 secondi fa</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Foto illimitate</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Tempo rimanente: %1</translation>
     </message>
 </context>
 <context>

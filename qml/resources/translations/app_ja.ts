@@ -75,6 +75,126 @@
     </message>
 </context>
 <context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>露出 (秒)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>間隔 (秒)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>枚数</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>追尾速度</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>ディザリング (分角)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>撮影時間</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>終了時刻</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>露出 (秒)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>追尾速度</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>撮影時間 (時間)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>動画の長さ (秒)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>枚数</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>露出 (秒)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>撮影時間 (時間)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>撮影間隔 (秒)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>動画の長さ (秒)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>枚数</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>スイング範囲 (度)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>スイング回数</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>速度 (度/時)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>時計回り</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>太陽時</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>恒星時</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%2×%1</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>度/秒</translation>
+    </message>
+</context>
+<context>
     <name>Param_Common</name>
     <message>
         <source>Manual</source>
@@ -95,6 +215,93 @@
     <message>
         <source>Astro Time-lapse</source>
         <translation>星空タイムラプス</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>実行</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>フレームレート</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>プロファイル名</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>既存のプロファイルを上書きします</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>プロファイル</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>保存されたプロファイルはありません</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>実行時にWi-Fiオフ</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>撮影枚数</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>ここで指定した撮影枚数は、本体のモードダイヤルで赤道儀を起動した場合にも適用されます。指定した枚数を撮影すると、赤道儀は追尾を停止します。</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>次回も表示する</translation>
     </message>
 </context>
 <context>
@@ -229,6 +436,41 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>外部アプリでページを開いています...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>進行状況</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>撮影済み枚数 (推定)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>撮影済み枚数</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>プログラム完了</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>%1 秒前に読み取り</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>枚数無制限</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>残り時間: %1</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,126 @@
     </message>
 </context>
 <context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Belichting (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Interval (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto&apos;s</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Volgsnelheid</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (boogmin.)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Totale duur</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Eindtijd</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Belichting (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Volgsnelheid</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Totale duur (u)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Videoduur (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto&apos;s</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Belichting (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Totale duur (u)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Opname-interval (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Videoduur (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto&apos;s</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Zwaaibereik (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Zwaaien</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Snelheid (°/u)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Met de klok mee</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Zon</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Maan</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Aangepast</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Siderisch</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%1x %2</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Graden/s</translation>
+    </message>
+</context>
+<context>
     <name>Param_Common</name>
     <message>
         <source>Manual</source>
@@ -95,6 +215,93 @@
     <message>
         <source>Astro Time-lapse</source>
         <translation>Astro-timelapse</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Starten</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Framerate</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Profielnaam</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Overschrijft bestaand profiel</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profielen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Geen opgeslagen profielen</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Wifi uit bij starten</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Aantal foto&apos;s</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>Het hier ingestelde aantal foto&apos;s geldt ook als de montering met de moduskiezer op het apparaat wordt gestart. Zodra dat aantal foto&apos;s is gemaakt, stopt de montering met volgen.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Herinner me de volgende keer</translation>
     </message>
 </context>
 <context>
@@ -229,6 +436,41 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Pagina wordt geopend in externe app...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Voortgang</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Foto&apos;s gemaakt (geschat)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Foto&apos;s gemaakt</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Programma voltooid</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>%1 seconden geleden gelezen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Vernieuwen</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Onbeperkt aantal foto&apos;s</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Resterende tijd: %1</translation>
     </message>
 </context>
 <context>

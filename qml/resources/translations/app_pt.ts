@@ -75,6 +75,126 @@
     </message>
 </context>
 <context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Exposição (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Intervalo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Taxa de rastreamento</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (arcmin)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Duração total</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Horário de término</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Exposição (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Taxa de rastreamento</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Duração total (h)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Duração do vídeo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Exposição (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Duração total (h)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Intervalo entre quadros (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Duração do vídeo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Amplitude da varredura (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Varreduras</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Velocidade (°/h)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sentido horário</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Solar</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Lunar</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizada</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Sideral</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%2 %1x</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Graus/s</translation>
+    </message>
+</context>
+<context>
     <name>Param_Common</name>
     <message>
         <source>Manual</source>
@@ -95,6 +215,93 @@
     <message>
         <source>Astro Time-lapse</source>
         <translation>Time-lapse astronômico</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Iniciar</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Taxa de quadros</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nome do perfil</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Substitui o perfil existente</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Perfis</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carregar</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Nenhum perfil salvo</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Desligar Wi-Fi ao iniciar</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Número de fotos</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>O número de fotos definido aqui também vale quando a montagem é iniciada pelo seletor de modo do aparelho. Quando esse número de fotos for atingido, a montagem para de rastrear.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Lembrar-me na próxima vez</translation>
     </message>
 </context>
 <context>
@@ -229,6 +436,41 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Abrindo a página em um aplicativo externo...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Fotos tiradas (estimativa)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Fotos tiradas</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Programa concluído</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>Lido há %1 segundos</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Fotos ilimitadas</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Tempo restante: %1</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,126 @@
     </message>
 </context>
 <context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Expunere (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Interval (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotografii</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Viteză de urmărire</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (arcmin)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Durată totală</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Ora de final</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Expunere (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Viteză de urmărire</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Durată totală (ore)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Durata video (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotografii</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Expunere (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Durată totală (ore)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Interval între cadre (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Durata video (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotografii</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Amplitudine baleiaj (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Baleieri</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Viteză (°/h)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sens orar</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Solar</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Lunar</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizată</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Sideral</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%2 %1x</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Grade/s</translation>
+    </message>
+</context>
+<context>
     <name>Param_Common</name>
     <message>
         <source>Manual</source>
@@ -95,6 +215,93 @@
     <message>
         <source>Astro Time-lapse</source>
         <translation>Timelapse astro</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Oprește</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Pornește</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Cadență cadre</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nume profil</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Suprascrie profilul existent</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profiluri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvează</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gata</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editează</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Șterge</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Încarcă</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Niciun profil salvat</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Oprește Wi-Fi la pornire</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Număr de fotografii</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>Numărul de fotografii stabilit aici se aplică și când montura este pornită cu selectorul de mod de pe aparat. După ce s-a atins acest număr de fotografii, montura oprește urmărirea.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Amintește-mi data viitoare</translation>
     </message>
 </context>
 <context>
@@ -229,6 +436,41 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Se deschide pagina într-o aplicație externă...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progres</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Fotografii realizate (estimat)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Fotografii realizate</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Program încheiat</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>Citit acum %1 secunde</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Reîmprospătează</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Fotografii nelimitate</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Timp rămas: %1</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,126 @@
     </message>
 </context>
 <context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Выдержка (с)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Интервал (с)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Снимки</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Скорость ведения</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Дизеринг (угл. мин)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Общее время</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Время окончания</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Выдержка (с)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Скорость ведения</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Общее время (ч)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Длина видео (с)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Снимки</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Выдержка (с)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Общее время (ч)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Интервал кадров (с)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Длина видео (с)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Снимки</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Диапазон качания (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Качания</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Скорость (°/ч)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>По часовой стрелке</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Солнечная</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Лунная</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Своя</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Звёздная</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%1x %2</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Град/с</translation>
+    </message>
+</context>
+<context>
     <name>Param_Common</name>
     <message>
         <source>Manual</source>
@@ -95,6 +215,93 @@
     <message>
         <source>Astro Time-lapse</source>
         <translation>Астро-таймлапс</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Запуск</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Частота кадров</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Имя профиля</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Заменит существующий профиль</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Профили</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Нет сохранённых профилей</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Выключать Wi-Fi при запуске</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Число снимков</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>Заданное здесь число снимков действует и при запуске монтировки переключателем режимов на корпусе. Когда указанное число снимков будет сделано, монтировка прекратит ведение.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Напомнить в следующий раз</translation>
     </message>
 </context>
 <context>
@@ -229,6 +436,41 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Открытие страницы во внешнем приложении...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Прогресс</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Снято кадров (оценка)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Снято кадров</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Программа завершена</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>Считано %1 с назад</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Без ограничения снимков</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Осталось: %1</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,126 @@
     </message>
 </context>
 <context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>曝光 (秒)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>间隔 (秒)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>张数</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>跟踪速度</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>抖动 (角分)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>总时长</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>结束时间</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>曝光 (秒)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>跟踪速度</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>总时长 (小时)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>视频时长 (秒)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>张数</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>曝光 (秒)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>总时长 (小时)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>拍摄间隔 (秒)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>视频时长 (秒)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>张数</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>摆动范围 (度)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>摆动次数</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>速度 (度/时)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>顺时针</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>太阳速</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>月亮速</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>恒星速</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%2×%1</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>度/秒</translation>
+    </message>
+</context>
+<context>
     <name>Param_Common</name>
     <message>
         <source>Manual</source>
@@ -95,6 +215,93 @@
     <message>
         <source>Astro Time-lapse</source>
         <translation>星空延时摄影</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>运行</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>配置名称</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>将覆盖现有配置</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>加载</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>没有已保存的配置</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>运行时关闭Wi-Fi</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>拍摄张数</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>此处设置的拍摄张数在使用赤道仪上的模式旋钮启动时同样有效。拍满指定张数后，赤道仪将停止跟踪。</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>下次提醒我</translation>
     </message>
 </context>
 <context>
@@ -229,6 +436,41 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>正在外部应用中打开页面...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>已拍张数 (估计)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>已拍张数</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>程序已完成</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>%1 秒前读取</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>无限张数</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>剩余时间：%1</translation>
     </message>
 </context>
 <context>
