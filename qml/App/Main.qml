@@ -11,7 +11,11 @@ import JexAstroBase
 ApplicationWindow {
     id: window
     objectName: "mainWindow"
-    title: inj_appVersion.appName
+    // The name is translated: read again when the language changes.
+    title: {
+        inj_languageManager.language
+        return inj_appVersion.appName
+    }
     visible: true
 
     Material.theme: inj_nightManager.theme

@@ -73,6 +73,7 @@ TestCase {
                     "Zeitraffer, Langzeitbelichtung", "Manuelle Steuerung", "Polaruhr",
                     "Einstellungen"],
                 "settingsTitle": "Einstellungen",
+                "appName": "Velmora Konsole",
                 "footer": "Nicht verbunden"
             }, {
                 "tag": "ja",
@@ -80,6 +81,7 @@ TestCase {
                 "menu": ["天体写真", "星空タイムラプス", "通常露出タイムラプス",
                     "長時間露出タイムラプス", "手動操作", "極軸時計", "設定"],
                 "settingsTitle": "設定",
+                "appName": "Velmora コンソール",
                 "footer": "未接続"
             }]
     }
@@ -92,12 +94,15 @@ TestCase {
         compare(inj_languageManager.language, data.tag)
         compare(find("pageHeader", page).title, data.settingsTitle)
         compare(menuTexts(), data.menu)
+        compare(find("pageHeader", find("mainMenu")).title, data.appName)
+        compare(window.title, data.appName)
         compare(find("connectionButton").text, data.footer)
         compare(find("languageBox", page).currentText,
                 data.fromRow ? "Deutsch" : "")
 
         choose(page, "en")
         compare(menuTexts(), english)
+        compare(window.title, "Velmora Console")
         compare(find("pageHeader", page).title, "Settings")
         compare(find("connectionButton").text, "Not Connected")
     }
