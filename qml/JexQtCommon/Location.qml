@@ -82,9 +82,13 @@ Page {
             }
             Label {
                 objectName: "currentLocation"
-                text: inj_astroFormat.latitude_00_q(inj_location.latitudeRad) + "   "
-                      + inj_astroFormat.longitude_00_q(inj_location.longitudeRad) + "   "
-                      + qsTr("%1 m").arg(inj_location.altitudeMeter.toFixed(0))
+                // The formats' letters are translated: read again when the language changes.
+                text: {
+                    inj_languageManager.language
+                    return inj_astroFormat.latitude_00_q(inj_location.latitudeRad) + "   "
+                            + inj_astroFormat.longitude_00_q(inj_location.longitudeRad) + "   "
+                            + qsTr("%1 m").arg(inj_location.altitudeMeter.toFixed(0))
+                }
                 font.pixelSize: 16
                 wrapMode: Text.Wrap
                 Layout.leftMargin: 12

@@ -8,6 +8,7 @@ TestCase {
     name: "Language"
     when: windowShown
     property var window: null
+    property var savedLocation: null
 
     function find(name, within) {
         const found = findChild(within === undefined ? window : within, name)
@@ -55,10 +56,17 @@ TestCase {
             return window.active
         }, 5000)
         inj_languageManager.language = "en"
+        // Somewhere north, so that the coordinates carry a hemisphere's letter.
+        const loc = inj_location.location()
+        savedLocation = inj_location.location()
+        loc.latitudeRad = 0.8
+        loc.longitudeRad = -0.2
+        inj_location.setLocation(loc)
     }
 
     function cleanupTestCase() {
         inj_languageManager.language = "en"
+        inj_location.setLocation(savedLocation)
         stack().pop(null)
         window.destroy()
     }
@@ -74,6 +82,7 @@ TestCase {
                     "Einstellungen"],
                 "settingsTitle": "Einstellungen",
                 "appName": "Velmora Konsole",
+                "coordinates": "′O",
                 "footer": "Nicht verbunden"
             }, {
                 "tag": "ja",
@@ -82,6 +91,7 @@ TestCase {
                     "長時間露出タイムラプス", "手動操作", "極軸時計", "設定"],
                 "settingsTitle": "設定",
                 "appName": "Velmora コンソール",
+                "coordinates": "北緯",
                 "footer": "未接続"
             }]
     }
@@ -97,6 +107,8 @@ TestCase {
         compare(find("pageHeader", find("mainMenu")).title, data.appName)
         compare(window.title, data.appName)
         compare(find("connectionButton").text, data.footer)
+        verify(find("locationButton", page).text.indexOf(data.coordinates) >= 0,
+               find("locationButton", page).text)
         compare(find("languageBox", page).currentText,
                 data.fromRow ? "Deutsch" : "")
 
