@@ -66,7 +66,7 @@ UI_Row {
         }
         onEditingFinished: root.show(root.value)
     }
-    CheckBox {
+    Param_CheckBox {
         objectName: root.objectName + "Input"
         visible: root.showInput
         checked: root.input

@@ -53,7 +53,7 @@ UI_Dialog {
             wrapMode: Text.Wrap
             Layout.fillWidth: true
         }
-        CheckBox {
+        Param_CheckBox {
             id: remindBox
             objectName: "remindNextTime"
             text: qsTr("Remind me next time")
