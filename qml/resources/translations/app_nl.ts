@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>Zero</source>
-        <translation>Op nul</translation>
+        <translation>Nulstellen</translation>
     </message>
 </context>
 <context>
