@@ -11,7 +11,11 @@ import JexAstroBase
 ApplicationWindow {
     id: window
     objectName: "mainWindow"
-    title: inj_appVersion.appName
+    // The name is translated: read again when the language changes.
+    title: {
+        inj_languageManager.language
+        return inj_appVersion.appName
+    }
     visible: true
 
     Material.theme: inj_nightManager.theme
@@ -49,6 +53,7 @@ ApplicationWindow {
     footer: MainFooter {
         nightManager: inj_nightManager
         toaster: inj_toaster
+        onProgressRequested: progressDialog.open()
     }
 
     StackView {
@@ -95,6 +100,11 @@ ApplicationWindow {
 
     PopupConnect {
         id: popupConnect
+    }
+
+    TaskProgressDialog {
+        id: progressDialog
+        parent: Overlay.overlay
     }
 
     ToastManager {

@@ -48,6 +48,18 @@ Page {
         }
     }
 
+    // A hemisphere's letter; the box grows for a longer one (some languages), the row's label
+    // wraps.
+    component SignBox: ComboBox {
+        id: box
+        Layout.preferredWidth: Math.max(64, signText.advanceWidth + 52)
+        TextMetrics {
+            id: signText
+            font: box.font
+            text: box.currentText
+        }
+    }
+
     header: UI_PageHeader {
         title: qsTr("Location")
         buttonText: qsTr("Save")
@@ -70,9 +82,13 @@ Page {
             }
             Label {
                 objectName: "currentLocation"
-                text: inj_astroFormat.latitude_00_q(inj_location.latitudeRad) + "   "
-                      + inj_astroFormat.longitude_00_q(inj_location.longitudeRad) + "   "
-                      + qsTr("%1 m").arg(inj_location.altitudeMeter.toFixed(0))
+                // The formats' letters are translated: read again when the language changes.
+                text: {
+                    inj_languageManager.language
+                    return inj_astroFormat.latitude_00_q(inj_location.latitudeRad) + "   "
+                            + inj_astroFormat.longitude_00_q(inj_location.longitudeRad) + "   "
+                            + qsTr("%1 m").arg(inj_location.altitudeMeter.toFixed(0))
+                }
                 font.pixelSize: 16
                 wrapMode: Text.Wrap
                 Layout.leftMargin: 12
@@ -89,10 +105,9 @@ Page {
                     invalid: !root.valid(text, 90)
                     Layout.preferredWidth: 90
                 }
-                ComboBox {
+                SignBox {
                     id: latSign
                     model: [qsTr("N"), qsTr("S")]
-                    Layout.preferredWidth: 64
                 }
             }
             UI_Row {
@@ -104,10 +119,9 @@ Page {
                     invalid: !root.valid(text, 180)
                     Layout.preferredWidth: 90
                 }
-                ComboBox {
+                SignBox {
                     id: lonSign
                     model: [qsTr("E"), qsTr("W")]
-                    Layout.preferredWidth: 64
                 }
             }
             UI_Row {

@@ -6,6 +6,9 @@ Item {
     id: root
     anchors.fill: parent
     z: 1000
+    // Toasts are never clicked; lying over the whole overlay, they would otherwise take the
+    // presses meant for an open dialog's buttons.
+    enabled: false
 
     // The texts shown so far, newest last (for tests and diagnostics).
     property var shown: []

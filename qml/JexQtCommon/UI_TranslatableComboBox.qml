@@ -35,6 +35,18 @@ ComboBox {
         currentIndex = indexOfItem(value)
     }
 
+    // A text longer than the box (some languages) ends in "…" instead of running under the
+    // arrow; the list shows it whole.
+    displayText: elided.elidedText
+    TextMetrics {
+        id: elided
+        font: root.font
+        text: root.currentText
+        elide: Text.ElideRight
+        // The text field inside keeps a margin of its own.
+        elideWidth: Math.max(0, root.availableWidth - 18)
+    }
+
     onTr_modelChanged: rebuild()
     onValueChanged: currentIndex = indexOfItem(value)
     Component.onCompleted: rebuild()

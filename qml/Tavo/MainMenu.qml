@@ -22,7 +22,11 @@ Page {
     }
 
     header: UI_PageHeader {
-        title: inj_appVersion.appName
+        // The name is translated: read again when the language changes.
+        title: {
+            inj_languageManager.language
+            return inj_appVersion.appName
+        }
         showBack: false
     }
 

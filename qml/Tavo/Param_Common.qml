@@ -3,17 +3,197 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import JexQtCommonBase
 import JexQtCommon
+import JexAstroBase
 import Tavo
 
-// One shooting program's page.
+// One shooting program's page: its rows on the page's working profile, "Run"/"Stop", the
+// profile's complaint and the saved profiles. The working profile is the list's unnamed one:
+// loaded when the page opens, saved when it closes.
 Page {
     id: root
     objectName: "programPage"
-    property int mode: 0
+    property int mode: TAVOMode.Manual
+
+    readonly property var profileList: mode === TAVOMode.AP ? inj_iTaskProfileList_AP
+                                        : mode === TAVOMode.ATL ? inj_iTaskProfileList_ATL
+                                        : mode === TAVOMode.Reg ? inj_iTaskProfileList_Reg
+                                        : inj_iTaskProfileList_Long
+    property var profile: null
+    readonly property var tavo: inj_iConnector.tavo
+    readonly property bool taskRunning: inj_iTaskState.isRunningTask === true
+    readonly property bool ownTaskRuns: taskRunning && inj_iTaskState.status !== undefined
+                                        && inj_iTaskState.status.mode === mode
+    property bool sending: false
+    readonly property alias nameDialog: nameDialog
+    readonly property alias reminder: reminder
+    // A mount with a mode dial starts the stored program by itself, photo count included.
+    property bool mayHaveModeDial: !tavo || tavo.isVelmoraWifi
+    readonly property bool canRun: !sending && tavo !== null
+                                   && (taskRunning || (profile !== null && profile.paramSet !== undefined))
+
+    function errorText(message) {
+        if (!message || message.length === 0)
+            return ""
+        let text = qsTranslate("tavo_profile", message[0])
+        for (let i = 1; i < message.length; ++i)
+            text = text.arg(message[i])
+        return text
+    }
+    function send(future) {
+        sending = true
+        CmdRetPromise.get(future).then(function () {
+            root.sending = false
+        }, function (error) {
+            root.sending = false
+            inj_toaster.show(qsTranslate("mount", error))
+        })
+    }
+    function run() {
+        const params = profile.paramSet
+        if (params === undefined)
+            return
+        const start = function () {
+            if (root.tavo)
+                root.send(root.tavo.programAutoMode(params))
+        }
+        if (mayHaveModeDial && params.N_Cycles !== 0)
+            reminder.consult(start)
+        else
+            start()
+    }
+    function headerClicked() {
+        if (taskRunning)
+            send(tavo.programManualMode())
+        else
+            run()
+    }
+    function followRunningProgram() {
+        if (ownTaskRuns && profile && inj_iTaskState.paramSet !== undefined)
+            profile.updateWithParamSet(inj_iTaskState.paramSet)
+    }
+    function loadProfile(index) {
+        const loaded = profileList.load(index)
+        if (loaded)
+            profile = loaded
+    }
+    function saveAs(name) {
+        profile.name = name
+        profileList.save(profile)
+    }
+
+    Component.onCompleted: {
+        profile = profileList.unnamedProfile_load()
+        followRunningProgram()
+    }
+    function keepWorkingProfile() {
+        if (profile && profileList)
+            profileList.unnamedProfile_save(profile)
+    }
+    StackView.onRemoved: keepWorkingProfile()
+    // Closing the window with the page open keeps what was typed as well.
+    Component.onDestruction: keepWorkingProfile()
+    onOwnTaskRunsChanged: followRunningProgram()
+    Connections {
+        target: inj_iTaskState
+        function onValueChanged() {
+            root.followRunningProgram()
+        }
+    }
 
     header: UI_PageHeader {
         title: [qsTr("Manual"), qsTr("Astrophotography"), qsTr("Regular-Exposure Time-lapse"),
             qsTr("Long-Exposure Time-lapse"), qsTr("Astro Time-lapse")][root.mode]
+        buttonText: root.taskRunning ? qsTr("Stop") : qsTr("Run")
+        buttonEnabled: root.canRun
         onBack: inj_stackView.pop()
+        onButtonClicked: root.headerClicked()
+    }
+
+    Flickable {
+        objectName: "paramFlick"
+        anchors.fill: parent
+        contentHeight: column.implicitHeight
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollIndicator.vertical: ScrollIndicator {}
+
+        ColumnLayout {
+            id: column
+            width: parent.width
+            spacing: 0
+
+            Rectangle {
+                objectName: "errorBanner"
+                visible: errorLabel.text !== ""
+                Layout.fillWidth: true
+                implicitHeight: errorLabel.implicitHeight + 16
+                color: "transparent"
+                Rectangle {
+                    anchors.fill: parent
+                    color: "red"
+                    opacity: 0.15
+                }
+                Label {
+                    id: errorLabel
+                    objectName: "errorText"
+                    anchors.fill: parent
+                    anchors.margins: 8
+                    anchors.leftMargin: 12
+                    wrapMode: Text.Wrap
+                    verticalAlignment: Text.AlignVCenter
+                    text: root.profile ? root.errorText(root.profile.errorMessage) : ""
+                }
+            }
+            Loader {
+                id: rows
+                objectName: "rowsLoader"
+                Layout.fillWidth: true
+                enabled: !root.ownTaskRuns && !root.sending
+                sourceComponent: root.mode === TAVOMode.AP ? apRows
+                                 : root.mode === TAVOMode.ATL ? atlRows : regLongRows
+            }
+            Param_WiFiOffOnRun {
+                enabled: !root.ownTaskRuns && !root.sending
+            }
+            Param_ProfilePane {
+                profileList: root.profileList
+                enabled: !root.ownTaskRuns && !root.sending
+                onLoadRequested: index => root.loadProfile(index)
+                onSaveRequested: nameDialog.ask(root.profile.name, names())
+            }
+        }
+    }
+
+    Component {
+        id: apRows
+        ParamRows_AP {
+            profile: root.profile
+            ownTaskRuns: root.ownTaskRuns
+        }
+    }
+    Component {
+        id: atlRows
+        ParamRows_ATL {
+            profile: root.profile
+            ownTaskRuns: root.ownTaskRuns
+        }
+    }
+    Component {
+        id: regLongRows
+        ParamRows_RegLong {
+            profile: root.profile
+            ownTaskRuns: root.ownTaskRuns
+            regularExposure: root.mode === TAVOMode.Reg
+        }
+    }
+
+    Param_ProfileNameDialog {
+        id: nameDialog
+        parent: Overlay.overlay
+        onChosen: name => root.saveAs(name)
+    }
+    PhotoNumberReminderDialog {
+        id: reminder
+        parent: Overlay.overlay
     }
 }

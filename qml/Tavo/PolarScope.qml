@@ -36,6 +36,14 @@ Page {
         })
     }
 
+    // The list's labels are translated when it is made: made again in the new language.
+    Connections {
+        target: inj_languageManager
+        function onLanguageChanged_q() {
+            inj_polarScopeInfo.update()
+        }
+    }
+
     Component {
         id: locationPage
         Location {

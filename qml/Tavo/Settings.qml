@@ -224,9 +224,15 @@ Page {
                 text: qsTr("Location")
                 Button {
                     objectName: "locationButton"
-                    text: inj_astroFormat.latitude_00_q(inj_location.latitudeRad) + " "
-                          + inj_astroFormat.longitude_00_q(inj_location.longitudeRad)
+                    // The formats' letters are translated: read again when the language changes.
+                    text: {
+                        inj_languageManager.language
+                        return inj_astroFormat.latitude_00_q(inj_location.latitudeRad) + " "
+                                + inj_astroFormat.longitude_00_q(inj_location.longitudeRad)
+                    }
                     flat: true
+                    // Leaves the row's label room in languages with long coordinates.
+                    Layout.maximumWidth: column.width * 0.6
                     onClicked: inj_stackView.push(locationPage)
                 }
             }

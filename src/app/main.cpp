@@ -1,6 +1,7 @@
 // Entry of the console: registers the compiled-in modules, builds the object graph,
 // publishes it to the QML scene and runs the event loop.
 
+#include "LanguageManager.h"
 #include "ObjectGraph.h"
 #include "QmlModules.h"
 
@@ -40,10 +41,15 @@ int main(int argc, char* argv[]) {
         QStringLiteral("report-first-frame"),
         QStringLiteral("Print the monotonic clock in milliseconds when the window's first frame "
                        "is on screen, then quit (start-up benchmark)."));
+    const QCommandLineOption doubleLength(
+        QStringLiteral("double-length"),
+        QStringLiteral("Show every text twice as long (the double-length pseudo-translation), "
+                       "to check that layouts leave room for longer languages."));
     parser.addOption(quitWhenShown);
     parser.addOption(mainQml);
     parser.addOption(demo);
     parser.addOption(firstFrame);
+    parser.addOption(doubleLength);
     parser.process(*app);
 
     QList<std::shared_ptr<QObject>> keepAlive;
@@ -54,6 +60,12 @@ int main(int argc, char* argv[]) {
     JEX::GraphOptions options;
     options.demo = parser.isSet(demo);
     JEX::dependencyInjectToQml(*engine, keepAlive, options);
+    if (parser.isSet(doubleLength)) {
+        for (const auto& object : keepAlive) {
+            if (auto* languages = qobject_cast<JEX::LanguageManager*>(object.get()))
+                languages->setDoubleLength(true);
+        }
+    }
 
     QObject::connect(
         engine.get(), &QQmlApplicationEngine::objectCreationFailed, app.get(),
@@ -69,25 +81,23 @@ int main(int argc, char* argv[]) {
     }
 
     if (parser.isSet(firstFrame)) {
-        QObject::connect(engine.get(), &QQmlApplicationEngine::objectCreated, app.get(),
-                         [](QObject* object) {
-                             auto* window = qobject_cast<QQuickWindow*>(object);
-                             if (!window)
-                                 return;
-                             QObject::connect(
-                                 window, &QQuickWindow::frameSwapped, window,
-                                 [] {
-                                     const auto ms = std::chrono::duration_cast<
-                                                         std::chrono::milliseconds>(
-                                                         std::chrono::steady_clock::now()
-                                                             .time_since_epoch())
-                                                         .count();
-                                     std::printf("first-frame %lld\n", static_cast<long long>(ms));
-                                     std::fflush(stdout);
-                                     QCoreApplication::quit();
-                                 },
-                                 Qt::SingleShotConnection);
-                         });
+        QObject::connect(
+            engine.get(), &QQmlApplicationEngine::objectCreated, app.get(), [](QObject* object) {
+                auto* window = qobject_cast<QQuickWindow*>(object);
+                if (!window)
+                    return;
+                QObject::connect(
+                    window, &QQuickWindow::frameSwapped, window,
+                    [] {
+                        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                            std::chrono::steady_clock::now().time_since_epoch())
+                                            .count();
+                        std::printf("first-frame %lld\n", static_cast<long long>(ms));
+                        std::fflush(stdout);
+                        QCoreApplication::quit();
+                    },
+                    Qt::SingleShotConnection);
+            });
     }
 
     const QUrl root = parser.isSet(mainQml) ? QUrl::fromUserInput(parser.value(mainQml))

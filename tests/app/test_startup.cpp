@@ -61,6 +61,21 @@ private slots:
         broken.close();
         QCOMPARE(run({"--main-qml", broken.fileName()}), 255);
     }
+
+    // For checking layouts: every text of the scene doubled, placeholders left unfilled.
+    void doubleLengthDoublesTheTexts() {
+        QTemporaryDir dir;
+        QFile probe(dir.filePath("Probe.qml"));
+        QVERIFY(probe.open(QIODevice::WriteOnly));
+        probe.write("import QtQml\nQtObject { Component.onCompleted: console.warn("
+                    "qsTranslate(\"MainMenu\", \"Settings\"), qsTr(\"%1 min\")) }\n");
+        probe.close();
+        QByteArray errors;
+        QCOMPARE(
+            run({"--quit-when-shown", "--double-length", "--main-qml", probe.fileName()}, &errors),
+            0);
+        QVERIFY2(errors.contains("[Settings Settings] [%1 min _1 min]"), errors.constData());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStartup)

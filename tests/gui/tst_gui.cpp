@@ -1,19 +1,41 @@
 // The real pages on the real object graph, driven by Qt Quick Test: each test file gets a
 // graph of its own on the demo mount, over one data folder for the whole run, and the demo
-// mount's controller as test_sim.
+// mount's controller as test_sim, and the saved profiles as a fresh start would read them as
+// test_profileStore.
 
-#include "MotorController.h"
 #include "DemoMount.h"
+#include "MotorController.h"
 #include "ObjectGraph.h"
+#include "ProfileStoreReader.h"
 #include "QmlModules.h"
 #include "SimProbe.h"
 
+#include <QDesktopServices>
 #include <QFile>
 #include <QGeoPositionInfoSource>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QTemporaryDir>
 #include <QtQuickTest>
+
+// Stands in for the desktop's browser: a page that opens a local file (the help) is seen
+// here instead of starting another program.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString last READ last NOTIFY opened)
+public:
+    QString last() const { return last_; }
+public slots:
+    void open(const QUrl& url) {
+        last_ = url.toString();
+        emit opened();
+    }
+signals:
+    void opened();
+
+private:
+    QString last_;
+};
 
 class Setup : public QObject {
     Q_OBJECT
@@ -40,9 +62,18 @@ public slots:
         auto probe = std::make_shared<JEX::Test::SimProbe>(controller);
         engine->rootContext()->setContextProperty(QStringLiteral("test_sim"), probe.get());
         graphs_.last().append(probe);
+        auto reader = std::make_shared<JEX::Test::ProfileStoreReader>();
+        engine->rootContext()->setContextProperty(QStringLiteral("test_profileStore"),
+                                                  reader.get());
+        graphs_.last().append(reader);
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &openedUrls_, "open");
+        engine->rootContext()->setContextProperty(QStringLiteral("test_openedUrls"), &openedUrls_);
     }
 
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+
 private:
+    OpenedUrls openedUrls_;
     QTemporaryDir data_;
     // One object graph per test file's engine; each outlives its engine.
     QList<QList<std::shared_ptr<QObject>>> graphs_;

@@ -9,8 +9,8 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QGeoPositionInfoSource>
 #include <QFile>
+#include <QGeoPositionInfoSource>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
@@ -87,6 +87,62 @@ private:
     QString prefix_;
 };
 
+// The four program pages, the saved profiles and the name dialog, the photo-number reminder
+// and the progress of a running program.
+void shootPrograms(Shooter& s, const QString& theme) {
+    const struct {
+        int mode;
+        const char* name;
+    } programs[] = {{1, "astrophotography-"},
+                    {4, "astro-timelapse-"},
+                    {2, "regular-timelapse-"},
+                    {3, "long-timelapse-"}};
+    for (const auto& p : programs) {
+        s.home();
+        s.eval({}, QStringLiteral("inj_stackView.currentItem.openProgram(%1)").arg(p.mode));
+        s.shoot(QLatin1String(p.name) + theme);
+    }
+    // The Astrophotography page with two saved profiles, scrolled down to them.
+    s.home();
+    s.eval({}, QStringLiteral("inj_stackView.currentItem.openProgram(1)"));
+    const QString page = QStringLiteral("inj_stackView.currentItem.");
+    s.eval({}, page + QStringLiteral("saveAs('Milky Way')"));
+    s.eval({}, page + QStringLiteral("saveAs('Moon, 2x')"));
+    s.eval({}, page + QStringLiteral("profile.name = '<unnamed>'"));
+    s.eval({}, QStringLiteral("const f = inj_stackView.currentItem.contentItem.children[0]; "
+                              "f.contentY = Math.max(0, f.contentHeight - f.height)"));
+    s.shoot(QStringLiteral("profiles-") + theme);
+    s.eval({}, page + QStringLiteral("nameDialog.ask('Milky Way', ['Milky Way'])"));
+    s.shoot(QStringLiteral("profile-name-") + theme);
+    s.eval({}, page + QStringLiteral("nameDialog.close()"));
+    s.eval({}, page + QStringLiteral("reminder.consult(function () {})"));
+    s.shoot(QStringLiteral("photo-reminder-") + theme);
+    s.eval({}, page + QStringLiteral("reminder.close()"));
+    // A program of 500 photos running for a few seconds.
+    s.eval({}, page + QStringLiteral("profile.input_photos = true"));
+    s.eval({}, page + QStringLiteral("profile.photos = 500"));
+    s.eval({}, page + QStringLiteral("profile.exposureSec = 0.5"));
+    s.eval({}, page + QStringLiteral("profile.photoIntervalSec = 0.5"));
+    s.eval({}, page + QStringLiteral("mayHaveModeDial = false"));
+    s.eval({}, page + QStringLiteral("run()"));
+    waitFor(
+        [&] {
+            return s.eval({}, QStringLiteral("inj_iTaskState.isRunningTask === true")).toBool();
+        },
+        10000);
+    pause(2500);
+    s.eval({}, QStringLiteral("progressDialog.open()"));
+    s.shoot(QStringLiteral("progress-") + theme);
+    s.eval({}, QStringLiteral("progressDialog.close()"));
+    s.eval({}, QStringLiteral("inj_iConnector.tavo.programManualMode()"));
+    waitFor(
+        [&] {
+            return s.eval({}, QStringLiteral("inj_iTaskState.isRunningTask === false")).toBool();
+        },
+        10000);
+    s.home();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -116,8 +172,9 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption doubleOption(QStringLiteral("double-length"),
                                           QStringLiteral("Double-length pseudo-translation."));
     const QCommandLineOption sizeOption(
-        QStringLiteral("size"), QStringLiteral("Window size WxH (repeatable; 320x640 and 480x800 "
-                                               "when none is given)."),
+        QStringLiteral("size"),
+        QStringLiteral("Window size WxH (repeatable; 320x640 and 480x800 "
+                       "when none is given)."),
         QStringLiteral("WxH"));
     parser.addOptions({outOption, langOption, doubleOption, sizeOption});
     parser.process(app);
@@ -158,8 +215,7 @@ int main(int argc, char* argv[]) {
 
     // Connected to the demo mount, with its supply voltage read.
     s.eval({}, QStringLiteral("inj_iConnectable.startSession()"));
-    waitFor([&] { return s.eval({}, QStringLiteral("inj_iConnector.connected")).toBool(); },
-            20000);
+    waitFor([&] { return s.eval({}, QStringLiteral("inj_iConnector.connected")).toBool(); }, 20000);
     s.eval({}, QStringLiteral("inj_iConnector.tavo.readPowerStatus()"));
     pause(500);
 
@@ -176,15 +232,19 @@ int main(int argc, char* argv[]) {
             s.eval({}, QStringLiteral("inj_iConnectable.startSession()"));
             s.shoot(QStringLiteral("connect-dialog-") + theme);
             s.eval({}, QStringLiteral("inj_iConnectable.cancelSession()"));
-            s.eval(QStringLiteral("menuSettings"), QStringLiteral("inj_stackView.push(manualControl)"));
+            shootPrograms(s, theme);
+            s.eval(QStringLiteral("menuSettings"),
+                   QStringLiteral("inj_stackView.push(manualControl)"));
             s.shoot(QStringLiteral("manual-control-") + theme);
             s.home();
-            s.eval(QStringLiteral("menuSettings"), QStringLiteral("inj_stackView.push(polarScope)"));
+            s.eval(QStringLiteral("menuSettings"),
+                   QStringLiteral("inj_stackView.push(polarScope)"));
             s.eval(QStringLiteral("hemisphereTabs"), QStringLiteral("currentIndex = 0"));
             s.shoot(QStringLiteral("polar-north-") + theme);
             s.eval(QStringLiteral("hemisphereTabs"), QStringLiteral("currentIndex = 1"));
             s.shoot(QStringLiteral("polar-south-") + theme);
-            s.eval(QStringLiteral("hemisphereTabs"), QStringLiteral("inj_stackView.push(locationPage)"));
+            s.eval(QStringLiteral("hemisphereTabs"),
+                   QStringLiteral("inj_stackView.push(locationPage)"));
             s.shoot(QStringLiteral("location-") + theme);
             s.home();
             s.eval(QStringLiteral("menuSettings"), QStringLiteral("inj_stackView.push(settings)"));

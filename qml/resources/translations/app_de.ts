@@ -2,10 +2,580 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>MainFooter</name>
+    <message>
+        <source>%1V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Demo</source>
+        <translation>Demo</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Updated power level</source>
+        <translation>Spannung aktualisiert</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografie</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Astro-Zeitraffer</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Zeitraffer, normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Zeitraffer, Langzeitbelichtung</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Manuelle Steuerung</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Polaruhr</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>ManualControl</name>
+    <message>
+        <source>Manual Control</source>
+        <translation>Manuelle Steuerung</translation>
+    </message>
+    <message>
+        <source>Hold an arrow to turn the mount</source>
+        <translation>Pfeil gedrückt halten, um die Montierung zu drehen</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Nullen</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Belichtung (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Intervall (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Nachführrate</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (Bogenmin.)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Gesamtdauer</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Ende um</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Belichtung (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Nachführrate</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Gesamtdauer (h)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Videolänge (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Aufnahmen</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Belichtung (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Gesamtdauer (h)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Aufnahmeintervall (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Videolänge (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Schwenkbereich (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Schwenks</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Geschwindigkeit (°/h)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Im Uhrzeigersinn</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Solar</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Lunar</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Siderisch</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%1x %2</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Grad/s</translation>
+    </message>
+</context>
+<context>
+    <name>Param_Common</name>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografie</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Zeitraffer, normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Zeitraffer, Langzeitbelichtung</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Astro-Zeitraffer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Profilname</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Überschreibt vorhandenes Profil</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Keine gespeicherten Profile</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>WLAN beim Start aus</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Anzahl Aufnahmen</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>Die hier eingestellte Anzahl der Aufnahmen gilt auch, wenn die Montierung mit dem Moduswahlrad am Gerät gestartet wird. Sind so viele Aufnahmen gemacht, beendet die Montierung die Nachführung.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Beim nächsten Mal erinnern</translation>
+    </message>
+</context>
+<context>
+    <name>PolarScope</name>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Polaruhr</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Northern Hemisphere</source>
+        <translation>Nordhalbkugel</translation>
+    </message>
+    <message>
+        <source>Southern Hemisphere</source>
+        <translation>Südhalbkugel</translation>
+    </message>
+    <message>
+        <source>Precise position</source>
+        <translation>Genaue Position</translation>
+    </message>
+    <message>
+        <source>Light On</source>
+        <translation>Licht an</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Licht aus</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>WLAN</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Demo mount</source>
+        <translation>Demo-Montierung</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Night Mode</source>
+        <translation>Nachtmodus</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Montierung</translation>
+    </message>
+    <message>
+        <source>Mount (not connected)</source>
+        <translation>Montierung (nicht verbunden)</translation>
+    </message>
+    <message>
+        <source>Finder LED Auto-Off</source>
+        <translation>Sucher-LED automatisch aus</translation>
+    </message>
+    <message>
+        <source>WiFi Auto-Off</source>
+        <translation>WLAN automatisch aus</translation>
+    </message>
+    <message>
+        <source>Auto Shut Down</source>
+        <translation>Automatisch ausschalten</translation>
+    </message>
+    <message>
+        <source>Auto-Run Task</source>
+        <translation>Programm automatisch starten</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>WLAN-Netz</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>Seite wird in externer App geöffnet …</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Aufnahmen gemacht (geschätzt)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Aufnahmen gemacht</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Programm beendet</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>Vor %1 Sekunden gelesen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Unbegrenzte Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Restzeit: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsPage</name>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>WLAN-Netz</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Access Point Mode</source>
+        <translation>Access-Point-Modus</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Offen</translation>
+    </message>
+    <message>
+        <source>WPA PSK</source>
+        <translation>WPA PSK</translation>
+    </message>
+    <message>
+        <source>WPA2 PSK</source>
+        <translation>WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2 PSK</source>
+        <translation>WPA/WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Station Mode</source>
+        <translation>Client-Modus</translation>
+    </message>
+    <message>
+        <source>Both SSID and Password are case-sensitive</source>
+        <translation>SSID und Passwort unterscheiden Groß- und Kleinschreibung</translation>
+    </message>
+    <message>
+        <source>Use DHCP</source>
+        <translation>DHCP verwenden</translation>
+    </message>
+    <message>
+        <source>Fixed IP</source>
+        <translation>Feste IP-Adresse</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Velmora Console</source>
         <translation>Velmora Konsole</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>Erfolgreich</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Abgelehnt</translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation>Kommunikationsfehler</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>

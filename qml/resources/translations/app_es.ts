@@ -2,10 +2,580 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>MainFooter</name>
+    <message>
+        <source>%1V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>No conectado</translation>
+    </message>
+    <message>
+        <source>Demo</source>
+        <translation>Demo</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Updated power level</source>
+        <translation>Nivel de energía actualizado</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografía</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Time-lapse astronómico</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Time-lapse de exposición normal</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Time-lapse de larga exposición</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Control manual</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Reloj polar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>ManualControl</name>
+    <message>
+        <source>Manual Control</source>
+        <translation>Control manual</translation>
+    </message>
+    <message>
+        <source>Hold an arrow to turn the mount</source>
+        <translation>Mantenga pulsada una flecha para girar la montura</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>No conectado</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Poner a cero</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Exposición (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Intervalo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Velocidad de seguimiento</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (arcmin)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Duración total</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Hora de fin</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Exposición (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Velocidad de seguimiento</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Duración total (h)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Duración del vídeo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Exposición (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Duración total (h)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Intervalo entre fotogramas (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Duración del vídeo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Amplitud del barrido (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Barridos</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Velocidad (°/h)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sentido horario</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Solar</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Lunar</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizada</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Sideral</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%2 %1x</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Grados/s</translation>
+    </message>
+</context>
+<context>
+    <name>Param_Common</name>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografía</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Time-lapse de exposición normal</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Time-lapse de larga exposición</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Time-lapse astronómico</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Iniciar</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Fotogramas por segundo</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nombre del perfil</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Sobrescribe el perfil existente</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Perfiles</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>No hay perfiles guardados</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Apagar Wi-Fi al iniciar</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Número de fotos</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>El número de fotos indicado aquí también se aplica cuando la montura se inicia con el selector de modo del aparato. Cuando se hayan tomado esas fotos, la montura dejará de seguir.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Recordármelo la próxima vez</translation>
+    </message>
+</context>
+<context>
+    <name>PolarScope</name>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Reloj polar</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Northern Hemisphere</source>
+        <translation>Hemisferio norte</translation>
+    </message>
+    <message>
+        <source>Southern Hemisphere</source>
+        <translation>Hemisferio sur</translation>
+    </message>
+    <message>
+        <source>Precise position</source>
+        <translation>Posición precisa</translation>
+    </message>
+    <message>
+        <source>Light On</source>
+        <translation>Encender luz</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Apagar luz</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Puerto serie</translation>
+    </message>
+    <message>
+        <source>Demo mount</source>
+        <translation>Montura de demostración</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Nunca</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Night Mode</source>
+        <translation>Modo nocturno</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Conexión</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Montura</translation>
+    </message>
+    <message>
+        <source>Mount (not connected)</source>
+        <translation>Montura (no conectada)</translation>
+    </message>
+    <message>
+        <source>Finder LED Auto-Off</source>
+        <translation>Apagado automático del LED del buscador</translation>
+    </message>
+    <message>
+        <source>WiFi Auto-Off</source>
+        <translation>Apagado automático del Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Auto Shut Down</source>
+        <translation>Apagado automático</translation>
+    </message>
+    <message>
+        <source>Auto-Run Task</source>
+        <translation>Iniciar programa automáticamente</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Red Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>Abriendo la página en una aplicación externa...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Fotos tomadas (estimadas)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Fotos tomadas</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Programa terminado</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>Leído hace %1 segundos</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Fotos ilimitadas</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Tiempo restante: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsPage</name>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Red Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Access Point Mode</source>
+        <translation>Modo punto de acceso</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abierta</translation>
+    </message>
+    <message>
+        <source>WPA PSK</source>
+        <translation>WPA PSK</translation>
+    </message>
+    <message>
+        <source>WPA2 PSK</source>
+        <translation>WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2 PSK</source>
+        <translation>WPA/WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Station Mode</source>
+        <translation>Modo estación</translation>
+    </message>
+    <message>
+        <source>Both SSID and Password are case-sensitive</source>
+        <translation>El SSID y la contraseña distinguen entre mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>Use DHCP</source>
+        <translation>Usar DHCP</translation>
+    </message>
+    <message>
+        <source>Fixed IP</source>
+        <translation>IP fija</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Velmora Console</source>
         <translation>Consola Velmora</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Rechazado</translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation>Error de comunicación</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>
@@ -16,11 +586,11 @@
     </message>
     <message>
         <source>Frame period must be at least %1 seconds longer than exposure</source>
-        <translation>El intervalo entre fotos debe superar la exposición en al menos %1 segundos</translation>
+        <translation>El intervalo entre fotogramas debe ser al menos %1 segundos más largo que la exposición</translation>
     </message>
     <message>
         <source>Speed too fast for frame period and exposure</source>
-        <translation>Velocidad demasiado alta para el intervalo entre fotos y la exposición</translation>
+        <translation>Velocidad demasiado alta para el intervalo y la exposición</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,580 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>MainFooter</name>
+    <message>
+        <source>%1V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>Demo</source>
+        <translation>Démo</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Updated power level</source>
+        <translation>Niveau d&apos;alimentation mis à jour</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrophotographie</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Timelapse astro</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse en pose normale</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse en pose longue</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Contrôle manuel</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Horloge polaire</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+</context>
+<context>
+    <name>ManualControl</name>
+    <message>
+        <source>Manual Control</source>
+        <translation>Contrôle manuel</translation>
+    </message>
+    <message>
+        <source>Hold an arrow to turn the mount</source>
+        <translation>Maintenez une flèche pour tourner la monture</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Mettre à zéro</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Pose (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Intervalle (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Vitesse de suivi</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (arcmin)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Durée totale</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Heure de fin</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Pose (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Vitesse de suivi</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Durée totale (h)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Durée de la vidéo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Pose (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Durée totale (h)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Intervalle entre images (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Durée de la vidéo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Amplitude du balayage (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Balayages</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Vitesse (°/h)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sens horaire</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Solaire</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Lunaire</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisée</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Sidéral</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%1x %2</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Degrés/s</translation>
+    </message>
+</context>
+<context>
+    <name>Param_Common</name>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrophotographie</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse en pose normale</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse en pose longue</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Timelapse astro</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Lancer</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Cadence d&apos;images</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nom du profil</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Remplace le profil existant</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profils</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Aucun profil enregistré</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Couper le Wi-Fi au lancement</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Nombre de photos</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>Le nombre de photos indiqué ici s&apos;applique aussi lorsque la monture est lancée avec le sélecteur de mode de l&apos;appareil. Une fois ce nombre de photos atteint, la monture arrête le suivi.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Me le rappeler la prochaine fois</translation>
+    </message>
+</context>
+<context>
+    <name>PolarScope</name>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Horloge polaire</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>Northern Hemisphere</source>
+        <translation>Hémisphère nord</translation>
+    </message>
+    <message>
+        <source>Southern Hemisphere</source>
+        <translation>Hémisphère sud</translation>
+    </message>
+    <message>
+        <source>Precise position</source>
+        <translation>Position précise</translation>
+    </message>
+    <message>
+        <source>Light On</source>
+        <translation>Allumer</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Éteindre</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Port série</translation>
+    </message>
+    <message>
+        <source>Demo mount</source>
+        <translation>Monture de démonstration</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Jamais</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Night Mode</source>
+        <translation>Mode nuit</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Monture</translation>
+    </message>
+    <message>
+        <source>Mount (not connected)</source>
+        <translation>Monture (non connectée)</translation>
+    </message>
+    <message>
+        <source>Finder LED Auto-Off</source>
+        <translation>Extinction auto de la LED du viseur</translation>
+    </message>
+    <message>
+        <source>WiFi Auto-Off</source>
+        <translation>Extinction auto du Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Auto Shut Down</source>
+        <translation>Arrêt automatique</translation>
+    </message>
+    <message>
+        <source>Auto-Run Task</source>
+        <translation>Lancer le programme automatiquement</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Réseau Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>Ouverture de la page dans une application externe…</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Photos prises (estimation)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Photos prises</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Programme terminé</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>Lu il y a %1 secondes</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Photos illimitées</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Temps restant : %1</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsPage</name>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Réseau Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Access Point Mode</source>
+        <translation>Mode point d&apos;accès</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvert</translation>
+    </message>
+    <message>
+        <source>WPA PSK</source>
+        <translation>WPA PSK</translation>
+    </message>
+    <message>
+        <source>WPA2 PSK</source>
+        <translation>WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2 PSK</source>
+        <translation>WPA/WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Station Mode</source>
+        <translation>Mode station</translation>
+    </message>
+    <message>
+        <source>Both SSID and Password are case-sensitive</source>
+        <translation>Le SSID et le mot de passe sont sensibles à la casse</translation>
+    </message>
+    <message>
+        <source>Use DHCP</source>
+        <translation>Utiliser DHCP</translation>
+    </message>
+    <message>
+        <source>Fixed IP</source>
+        <translation>IP fixe</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Velmora Console</source>
         <translation>Console Velmora</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>Réussi</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Refusé</translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation>Erreur de communication</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
     </message>
 </context>
 <context>
@@ -16,11 +586,11 @@
     </message>
     <message>
         <source>Frame period must be at least %1 seconds longer than exposure</source>
-        <translation>L&apos;intervalle entre les prises de vue doit dépasser la pose d&apos;au moins %1 secondes</translation>
+        <translation>L&apos;intervalle entre images doit dépasser la pose d&apos;au moins %1 secondes</translation>
     </message>
     <message>
         <source>Speed too fast for frame period and exposure</source>
-        <translation>Vitesse trop élevée pour l&apos;intervalle entre les prises de vue et la pose</translation>
+        <translation>Vitesse trop élevée pour l&apos;intervalle et la pose</translation>
     </message>
 </context>
 </TS>

@@ -2,25 +2,595 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hr_HR">
 <context>
+    <name>MainFooter</name>
+    <message>
+        <source>%1V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Nije povezano</translation>
+    </message>
+    <message>
+        <source>Demo</source>
+        <translation>Demo</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Napredak</translation>
+    </message>
+    <message>
+        <source>Updated power level</source>
+        <translation>Razina napajanja ažurirana</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografija</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Astro timelapse</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse s običnom ekspozicijom</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse s dugom ekspozicijom</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Ručno upravljanje</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Polarni sat</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Postavke</translation>
+    </message>
+</context>
+<context>
+    <name>ManualControl</name>
+    <message>
+        <source>Manual Control</source>
+        <translation>Ručno upravljanje</translation>
+    </message>
+    <message>
+        <source>Hold an arrow to turn the mount</source>
+        <translation>Držite strelicu za okretanje montaže</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Nije povezano</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Nuliraj</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Ekspozicija (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Interval (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Snimke</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Brzina praćenja</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (lučne min.)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Ukupno trajanje</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Vrijeme završetka</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Ekspozicija (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Brzina praćenja</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Ukupno trajanje (h)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Trajanje videa (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Snimke</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Ekspozicija (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Ukupno trajanje (h)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Razmak snimaka (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Trajanje videa (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Snimke</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Raspon zakretanja (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Zakretanja</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Brzina (°/h)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>U smjeru kazaljke</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Sunčeva</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Mjesečeva</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Prilagođena</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Zvjezdana</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%1x %2</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Stupnjeva/s</translation>
+    </message>
+</context>
+<context>
+    <name>Param_Common</name>
+    <message>
+        <source>Manual</source>
+        <translation>Ručno</translation>
+    </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografija</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse s običnom ekspozicijom</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse s dugom ekspozicijom</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Astro timelapse</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zaustavi</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Pokreni</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Sličica u sekundi</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Naziv profila</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Prepisuje postojeći profil</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profili</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spremi</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotovo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Uredi</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Izbriši</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Učitaj</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Nema spremljenih profila</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Isključi Wi-Fi pri pokretanju</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Broj snimaka</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>Ovdje zadani broj snimaka vrijedi i kada se montaža pokrene biračem načina rada na uređaju. Kada se snimi zadani broj snimaka, montaža prestaje pratiti nebo.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Podsjeti me sljedeći put</translation>
+    </message>
+</context>
+<context>
+    <name>PolarScope</name>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Polarni sat</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lokacija</translation>
+    </message>
+    <message>
+        <source>Northern Hemisphere</source>
+        <translation>Sjeverna polutka</translation>
+    </message>
+    <message>
+        <source>Southern Hemisphere</source>
+        <translation>Južna polutka</translation>
+    </message>
+    <message>
+        <source>Precise position</source>
+        <translation>Precizan položaj</translation>
+    </message>
+    <message>
+        <source>Light On</source>
+        <translation>Uključi svjetlo</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Isključi svjetlo</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>U redu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Odustani</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zatvori</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Serijski priključak</translation>
+    </message>
+    <message>
+        <source>Demo mount</source>
+        <translation>Demo montaža</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Nikad</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Postavke</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Jezik</translation>
+    </message>
+    <message>
+        <source>Night Mode</source>
+        <translation>Noćni način</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Isključeno</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Uključeno</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatski</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Veza</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Priključak</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lokacija</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Montaža</translation>
+    </message>
+    <message>
+        <source>Mount (not connected)</source>
+        <translation>Montaža (nije povezana)</translation>
+    </message>
+    <message>
+        <source>Finder LED Auto-Off</source>
+        <translation>Automatsko gašenje LED-a tražila</translation>
+    </message>
+    <message>
+        <source>WiFi Auto-Off</source>
+        <translation>Automatsko isključivanje Wi-Fi-ja</translation>
+    </message>
+    <message>
+        <source>Auto Shut Down</source>
+        <translation>Automatsko isključivanje</translation>
+    </message>
+    <message>
+        <source>Auto-Run Task</source>
+        <translation>Automatsko pokretanje programa</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Wi-Fi mreža</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Promijeni</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoć</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otvori</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>Otvaranje stranice u vanjskoj aplikaciji...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Napredak</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Snimljeno (procjena)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Snimljeno</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Program završen</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>Očitano prije %1 s</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Osvježi</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Neograničeno snimaka</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Preostalo vrijeme: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsPage</name>
+    <message>
+        <source>Done</source>
+        <translation>Gotovo</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Wi-Fi mreža</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Primijeni</translation>
+    </message>
+    <message>
+        <source>Access Point Mode</source>
+        <translation>Način pristupne točke</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sigurnost</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otvorena</translation>
+    </message>
+    <message>
+        <source>WPA PSK</source>
+        <translation>WPA PSK</translation>
+    </message>
+    <message>
+        <source>WPA2 PSK</source>
+        <translation>WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2 PSK</source>
+        <translation>WPA/WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Lozinka</translation>
+    </message>
+    <message>
+        <source>Station Mode</source>
+        <translation>Način klijenta</translation>
+    </message>
+    <message>
+        <source>Both SSID and Password are case-sensitive</source>
+        <translation>SSID i lozinka razlikuju velika i mala slova</translation>
+    </message>
+    <message>
+        <source>Use DHCP</source>
+        <translation>Koristi DHCP</translation>
+    </message>
+    <message>
+        <source>Fixed IP</source>
+        <translation>Fiksna IP adresa</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Velmora Console</source>
         <translation>Velmora konzola</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>Uspješno</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Odbijeno</translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation>Pogreška u komunikaciji</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Otkazano</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Nepoznata pogreška</translation>
     </message>
 </context>
 <context>
     <name>tavo_profile</name>
     <message>
         <source>Invalid Speed</source>
-        <translation>Neispravna brzina</translation>
+        <translation>Nevažeća brzina</translation>
     </message>
     <message>
         <source>Frame period must be at least %1 seconds longer than exposure</source>
-        <translation>Interval snimanja mora biti barem %1 sekundi dulji od ekspozicije</translation>
+        <translation>Razmak između snimaka mora biti barem %1 sekundi dulji od ekspozicije</translation>
     </message>
     <message>
         <source>Speed too fast for frame period and exposure</source>
-        <translation>Brzina je prevelika za interval snimanja i ekspoziciju</translation>
+        <translation>Brzina je prevelika za razmak snimaka i ekspoziciju</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,580 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu_HU">
 <context>
+    <name>MainFooter</name>
+    <message>
+        <source>%1V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Nincs csatlakoztatva</translation>
+    </message>
+    <message>
+        <source>Demo</source>
+        <translation>Demó</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Folyamat</translation>
+    </message>
+    <message>
+        <source>Updated power level</source>
+        <translation>Tápfeszültség frissítve</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Asztrofotózás</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Asztro timelapse</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse normál expozícióval</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse hosszú expozícióval</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Kézi vezérlés</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Pólusóra</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Beállítások</translation>
+    </message>
+</context>
+<context>
+    <name>ManualControl</name>
+    <message>
+        <source>Manual Control</source>
+        <translation>Kézi vezérlés</translation>
+    </message>
+    <message>
+        <source>Hold an arrow to turn the mount</source>
+        <translation>Tartsa lenyomva a nyilat a mechanika forgatásához</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Nincs csatlakoztatva</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Nullázás</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Expozíció (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Időköz (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Képek</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Követési sebesség</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (ívperc)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Teljes idő</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Befejezés ideje</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Expozíció (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Követési sebesség</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Teljes idő (óra)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Videó hossza (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Képek</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Expozíció (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Teljes idő (óra)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Képköz (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Videó hossza (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Képek</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Pásztázási tartomány (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Pásztázások</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Sebesség (°/óra)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Óramutató irányában</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Nap</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Hold</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Egyéni</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Sziderikus</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%1x %2</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Fok/s</translation>
+    </message>
+</context>
+<context>
+    <name>Param_Common</name>
+    <message>
+        <source>Manual</source>
+        <translation>Kézi</translation>
+    </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Asztrofotózás</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse normál expozícióval</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse hosszú expozícióval</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Asztro timelapse</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Leállítás</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Indítás</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Képkockasebesség</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Profil neve</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Felülírja a meglévő profilt</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profilok</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Mentés</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Kész</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Szerkesztés</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Törlés</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Betöltés</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Nincs mentett profil</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Wi-Fi ki indításkor</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Képek száma</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>Az itt megadott képszám akkor is érvényes, ha a mechanikát a készülék módválasztó tárcsájával indítja. A megadott számú kép elkészülte után a mechanika leállítja a követést.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Emlékeztessen legközelebb is</translation>
+    </message>
+</context>
+<context>
+    <name>PolarScope</name>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Pólusóra</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Helyszín</translation>
+    </message>
+    <message>
+        <source>Northern Hemisphere</source>
+        <translation>Északi félteke</translation>
+    </message>
+    <message>
+        <source>Southern Hemisphere</source>
+        <translation>Déli félteke</translation>
+    </message>
+    <message>
+        <source>Precise position</source>
+        <translation>Pontos helyzet</translation>
+    </message>
+    <message>
+        <source>Light On</source>
+        <translation>Fény be</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Fény ki</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Soros port</translation>
+    </message>
+    <message>
+        <source>Demo mount</source>
+        <translation>Demó mechanika</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Soha</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 perc</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Beállítások</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Nyelv</translation>
+    </message>
+    <message>
+        <source>Night Mode</source>
+        <translation>Éjszakai mód</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Ki</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Be</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatikus</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Kapcsolat</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Helyszín</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Mechanika</translation>
+    </message>
+    <message>
+        <source>Mount (not connected)</source>
+        <translation>Mechanika (nincs csatlakoztatva)</translation>
+    </message>
+    <message>
+        <source>Finder LED Auto-Off</source>
+        <translation>Kereső LED automatikus kikapcsolása</translation>
+    </message>
+    <message>
+        <source>WiFi Auto-Off</source>
+        <translation>Wi-Fi automatikus kikapcsolása</translation>
+    </message>
+    <message>
+        <source>Auto Shut Down</source>
+        <translation>Automatikus kikapcsolás</translation>
+    </message>
+    <message>
+        <source>Auto-Run Task</source>
+        <translation>Program automatikus indítása</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Wi-Fi hálózat</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Módosítás</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Súgó</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Megnyitás</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>Oldal megnyitása külső alkalmazásban...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Folyamat</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Elkészült képek (becsült)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Elkészült képek</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>A program befejeződött</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>%1 másodperce olvasva</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Frissítés</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Korlátlan számú kép</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Hátralévő idő: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsPage</name>
+    <message>
+        <source>Done</source>
+        <translation>Kész</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Wi-Fi hálózat</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Alkalmaz</translation>
+    </message>
+    <message>
+        <source>Access Point Mode</source>
+        <translation>Hozzáférési pont mód</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Biztonság</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Nyílt</translation>
+    </message>
+    <message>
+        <source>WPA PSK</source>
+        <translation>WPA PSK</translation>
+    </message>
+    <message>
+        <source>WPA2 PSK</source>
+        <translation>WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2 PSK</source>
+        <translation>WPA/WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Jelszó</translation>
+    </message>
+    <message>
+        <source>Station Mode</source>
+        <translation>Kliens mód</translation>
+    </message>
+    <message>
+        <source>Both SSID and Password are case-sensitive</source>
+        <translation>Az SSID és a jelszó is megkülönbözteti a kis- és nagybetűket</translation>
+    </message>
+    <message>
+        <source>Use DHCP</source>
+        <translation>DHCP használata</translation>
+    </message>
+    <message>
+        <source>Fixed IP</source>
+        <translation>Fix IP-cím</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Velmora Console</source>
         <translation>Velmora konzol</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>Sikeres</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Elutasítva</translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation>Kommunikációs hiba</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Megszakítva</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Ismeretlen hiba</translation>
     </message>
 </context>
 <context>
@@ -16,11 +586,11 @@
     </message>
     <message>
         <source>Frame period must be at least %1 seconds longer than exposure</source>
-        <translation>A felvételi időköznek legalább %1 másodperccel hosszabbnak kell lennie az expozíciós időnél</translation>
+        <translation>A képek közti időköznek legalább %1 másodperccel hosszabbnak kell lennie az expozíciónál</translation>
     </message>
     <message>
         <source>Speed too fast for frame period and exposure</source>
-        <translation>A sebesség túl nagy a felvételi időközhöz és az expozíciós időhöz</translation>
+        <translation>A sebesség túl nagy a képközhöz és az expozícióhoz</translation>
     </message>
 </context>
 </TS>

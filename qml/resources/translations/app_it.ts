@@ -2,10 +2,580 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>MainFooter</name>
+    <message>
+        <source>%1V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Non connesso</translation>
+    </message>
+    <message>
+        <source>Demo</source>
+        <translation>Demo</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>Updated power level</source>
+        <translation>Livello di alimentazione aggiornato</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografia</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Timelapse astronomico</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse a esposizione normale</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse a lunga esposizione</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Controllo manuale</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Orologio polare</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+</context>
+<context>
+    <name>ManualControl</name>
+    <message>
+        <source>Manual Control</source>
+        <translation>Controllo manuale</translation>
+    </message>
+    <message>
+        <source>Hold an arrow to turn the mount</source>
+        <translation>Tieni premuta una freccia per ruotare la montatura</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Non connesso</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Azzera</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Esposizione (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Intervallo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Velocità di inseguimento</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (arcmin)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Durata totale</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Ora di fine</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Esposizione (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Velocità di inseguimento</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Durata totale (ore)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Durata del video (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Esposizione (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Durata totale (ore)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Intervallo fotogrammi (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Durata del video (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Ampiezza oscillazione (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Oscillazioni</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Velocità (°/h)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Senso orario</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Solare</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Lunare</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzata</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Siderale</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%2 %1x</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Gradi/s</translation>
+    </message>
+</context>
+<context>
+    <name>Param_Common</name>
+    <message>
+        <source>Manual</source>
+        <translation>Manuale</translation>
+    </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografia</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse a esposizione normale</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse a lunga esposizione</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Timelapse astronomico</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Avvia</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Frequenza fotogrammi</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nome profilo</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Sovrascrive il profilo esistente</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profili</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carica</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Nessun profilo salvato</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Spegni Wi-Fi all&apos;avvio</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Numero di foto</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>Il numero di foto indicato qui vale anche quando la montatura viene avviata con la ghiera delle modalità. Scattato il numero di foto indicato, la montatura interrompe l&apos;inseguimento.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Ricordamelo la prossima volta</translation>
+    </message>
+</context>
+<context>
+    <name>PolarScope</name>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Orologio polare</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Località</translation>
+    </message>
+    <message>
+        <source>Northern Hemisphere</source>
+        <translation>Emisfero nord</translation>
+    </message>
+    <message>
+        <source>Southern Hemisphere</source>
+        <translation>Emisfero sud</translation>
+    </message>
+    <message>
+        <source>Precise position</source>
+        <translation>Posizione precisa</translation>
+    </message>
+    <message>
+        <source>Light On</source>
+        <translation>Accendi luce</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Spegni luce</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Porta seriale</translation>
+    </message>
+    <message>
+        <source>Demo mount</source>
+        <translation>Montatura demo</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Night Mode</source>
+        <translation>Modalità notte</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connessione</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Località</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Montatura</translation>
+    </message>
+    <message>
+        <source>Mount (not connected)</source>
+        <translation>Montatura (non connessa)</translation>
+    </message>
+    <message>
+        <source>Finder LED Auto-Off</source>
+        <translation>Spegnimento automatico LED cercatore</translation>
+    </message>
+    <message>
+        <source>WiFi Auto-Off</source>
+        <translation>Spegnimento automatico Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Auto Shut Down</source>
+        <translation>Spegnimento automatico</translation>
+    </message>
+    <message>
+        <source>Auto-Run Task</source>
+        <translation>Avvio automatico del programma</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Rete Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>Apertura della pagina in un&apos;app esterna...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Foto scattate (stima)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Foto scattate</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Programma terminato</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>Letto %1 secondi fa</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Foto illimitate</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Tempo rimanente: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsPage</name>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Rete Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Access Point Mode</source>
+        <translation>Modalità access point</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicurezza</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Aperta</translation>
+    </message>
+    <message>
+        <source>WPA PSK</source>
+        <translation>WPA PSK</translation>
+    </message>
+    <message>
+        <source>WPA2 PSK</source>
+        <translation>WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2 PSK</source>
+        <translation>WPA/WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Station Mode</source>
+        <translation>Modalità client</translation>
+    </message>
+    <message>
+        <source>Both SSID and Password are case-sensitive</source>
+        <translation>SSID e password distinguono tra maiuscole e minuscole</translation>
+    </message>
+    <message>
+        <source>Use DHCP</source>
+        <translation>Usa DHCP</translation>
+    </message>
+    <message>
+        <source>Fixed IP</source>
+        <translation>IP fisso</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Velmora Console</source>
         <translation>Console Velmora</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>Riuscito</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Rifiutato</translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation>Errore di comunicazione</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Annullato</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Errore sconosciuto</translation>
     </message>
 </context>
 <context>
@@ -16,11 +586,11 @@
     </message>
     <message>
         <source>Frame period must be at least %1 seconds longer than exposure</source>
-        <translation>L&apos;intervallo tra gli scatti deve superare l&apos;esposizione di almeno %1 secondi</translation>
+        <translation>L&apos;intervallo tra i fotogrammi deve superare l&apos;esposizione di almeno %1 secondi</translation>
     </message>
     <message>
         <source>Speed too fast for frame period and exposure</source>
-        <translation>Velocità troppo alta per l&apos;intervallo tra gli scatti e l&apos;esposizione</translation>
+        <translation>Velocità troppo alta per intervallo ed esposizione</translation>
     </message>
 </context>
 </TS>

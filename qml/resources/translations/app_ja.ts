@@ -2,17 +2,587 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>MainFooter</name>
+    <message>
+        <source>%1V</source>
+        <translation>%1V</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>未接続</translation>
+    </message>
+    <message>
+        <source>Demo</source>
+        <translation>デモ</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>進行状況</translation>
+    </message>
+    <message>
+        <source>Updated power level</source>
+        <translation>電源電圧を更新しました</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>天体写真</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>星空タイムラプス</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>通常露出タイムラプス</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>長時間露出タイムラプス</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>手動操作</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>極軸時計</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>ManualControl</name>
+    <message>
+        <source>Manual Control</source>
+        <translation>手動操作</translation>
+    </message>
+    <message>
+        <source>Hold an arrow to turn the mount</source>
+        <translation>矢印を押し続けると赤道儀が回転します</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>未接続</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>ゼロ合わせ</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>露出 (秒)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>間隔 (秒)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>枚数</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>追尾速度</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>ディザリング (分角)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>撮影時間</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>終了時刻</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>露出 (秒)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>追尾速度</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>撮影時間 (時間)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>動画の長さ (秒)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>枚数</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>露出 (秒)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>撮影時間 (時間)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>撮影間隔 (秒)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>動画の長さ (秒)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>枚数</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>スイング範囲 (度)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>スイング回数</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>速度 (度/時)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>時計回り</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>太陽時</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>恒星時</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%2×%1</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>度/秒</translation>
+    </message>
+</context>
+<context>
+    <name>Param_Common</name>
+    <message>
+        <source>Manual</source>
+        <translation>手動</translation>
+    </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>天体写真</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>通常露出タイムラプス</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>長時間露出タイムラプス</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>星空タイムラプス</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>実行</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>フレームレート</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>プロファイル名</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>既存のプロファイルを上書きします</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>プロファイル</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>保存されたプロファイルはありません</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>実行時にWi-Fiオフ</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>撮影枚数</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>ここで指定した撮影枚数は、本体のモードダイヤルで赤道儀を起動した場合にも適用されます。指定した枚数を撮影すると、赤道儀は追尾を停止します。</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>次回も表示する</translation>
+    </message>
+</context>
+<context>
+    <name>PolarScope</name>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>極軸時計</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>観測地</translation>
+    </message>
+    <message>
+        <source>Northern Hemisphere</source>
+        <translation>北半球</translation>
+    </message>
+    <message>
+        <source>Southern Hemisphere</source>
+        <translation>南半球</translation>
+    </message>
+    <message>
+        <source>Precise position</source>
+        <translation>精密な位置</translation>
+    </message>
+    <message>
+        <source>Light On</source>
+        <translation>照明オン</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>照明オフ</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>シリアルポート</translation>
+    </message>
+    <message>
+        <source>Demo mount</source>
+        <translation>デモ赤道儀</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 分</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Night Mode</source>
+        <translation>ナイトモード</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>接続方法</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>観測地</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>赤道儀</translation>
+    </message>
+    <message>
+        <source>Mount (not connected)</source>
+        <translation>赤道儀（未接続）</translation>
+    </message>
+    <message>
+        <source>Finder LED Auto-Off</source>
+        <translation>ファインダーLED自動オフ</translation>
+    </message>
+    <message>
+        <source>WiFi Auto-Off</source>
+        <translation>Wi-Fi自動オフ</translation>
+    </message>
+    <message>
+        <source>Auto Shut Down</source>
+        <translation>自動電源オフ</translation>
+    </message>
+    <message>
+        <source>Auto-Run Task</source>
+        <translation>プログラム自動実行</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Wi-Fiネットワーク</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>外部アプリでページを開いています...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>進行状況</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>撮影済み枚数 (推定)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>撮影済み枚数</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>プログラム完了</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>%1 秒前に読み取り</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>枚数無制限</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>残り時間: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsPage</name>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Wi-Fiネットワーク</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Access Point Mode</source>
+        <translation>アクセスポイントモード</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>セキュリティ</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>オープン</translation>
+    </message>
+    <message>
+        <source>WPA PSK</source>
+        <translation>WPA PSK</translation>
+    </message>
+    <message>
+        <source>WPA2 PSK</source>
+        <translation>WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2 PSK</source>
+        <translation>WPA/WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Station Mode</source>
+        <translation>ステーションモード</translation>
+    </message>
+    <message>
+        <source>Both SSID and Password are case-sensitive</source>
+        <translation>SSIDとパスワードは大文字と小文字が区別されます</translation>
+    </message>
+    <message>
+        <source>Use DHCP</source>
+        <translation>DHCPを使用</translation>
+    </message>
+    <message>
+        <source>Fixed IP</source>
+        <translation>固定IP</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Velmora Console</source>
         <translation>Velmora コンソール</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>拒否されました</translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation>通信エラー</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>キャンセルされました</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>不明なエラー</translation>
     </message>
 </context>
 <context>
     <name>tavo_profile</name>
     <message>
         <source>Invalid Speed</source>
-        <translation>速度が無効です</translation>
+        <translation>無効な速度</translation>
     </message>
     <message>
         <source>Frame period must be at least %1 seconds longer than exposure</source>

@@ -2,10 +2,580 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>MainFooter</name>
+    <message>
+        <source>%1V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Niet verbonden</translation>
+    </message>
+    <message>
+        <source>Demo</source>
+        <translation>Demo</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Voortgang</translation>
+    </message>
+    <message>
+        <source>Updated power level</source>
+        <translation>Voedingsniveau bijgewerkt</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografie</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Astro-timelapse</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse met normale belichting</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse met lange belichting</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Handmatige bediening</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Poolklok</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+</context>
+<context>
+    <name>ManualControl</name>
+    <message>
+        <source>Manual Control</source>
+        <translation>Handmatige bediening</translation>
+    </message>
+    <message>
+        <source>Hold an arrow to turn the mount</source>
+        <translation>Houd een pijl ingedrukt om de montering te draaien</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Niet verbonden</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Nulstellen</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Belichting (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Interval (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto&apos;s</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Volgsnelheid</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (boogmin.)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Totale duur</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Eindtijd</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Belichting (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Volgsnelheid</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Totale duur (u)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Videoduur (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto&apos;s</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Belichting (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Totale duur (u)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Opname-interval (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Videoduur (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto&apos;s</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Zwaaibereik (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Zwaaien</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Snelheid (°/u)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Met de klok mee</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Zon</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Maan</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Aangepast</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Siderisch</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%1x %2</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Graden/s</translation>
+    </message>
+</context>
+<context>
+    <name>Param_Common</name>
+    <message>
+        <source>Manual</source>
+        <translation>Handmatig</translation>
+    </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografie</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse met normale belichting</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse met lange belichting</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Astro-timelapse</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Starten</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Framerate</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Profielnaam</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Overschrijft bestaand profiel</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profielen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Geen opgeslagen profielen</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Wifi uit bij starten</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Aantal foto&apos;s</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>Het hier ingestelde aantal foto&apos;s geldt ook als de montering met de moduskiezer op het apparaat wordt gestart. Zodra dat aantal foto&apos;s is gemaakt, stopt de montering met volgen.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Herinner me de volgende keer</translation>
+    </message>
+</context>
+<context>
+    <name>PolarScope</name>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Poolklok</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Locatie</translation>
+    </message>
+    <message>
+        <source>Northern Hemisphere</source>
+        <translation>Noordelijk halfrond</translation>
+    </message>
+    <message>
+        <source>Southern Hemisphere</source>
+        <translation>Zuidelijk halfrond</translation>
+    </message>
+    <message>
+        <source>Precise position</source>
+        <translation>Nauwkeurige positie</translation>
+    </message>
+    <message>
+        <source>Light On</source>
+        <translation>Licht aan</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Licht uit</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wifi</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Seriële poort</translation>
+    </message>
+    <message>
+        <source>Demo mount</source>
+        <translation>Demomontering</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Nooit</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Night Mode</source>
+        <translation>Nachtmodus</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbinding</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Poort</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Locatie</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Montering</translation>
+    </message>
+    <message>
+        <source>Mount (not connected)</source>
+        <translation>Montering (niet verbonden)</translation>
+    </message>
+    <message>
+        <source>Finder LED Auto-Off</source>
+        <translation>Zoeker-led automatisch uit</translation>
+    </message>
+    <message>
+        <source>WiFi Auto-Off</source>
+        <translation>Wifi automatisch uit</translation>
+    </message>
+    <message>
+        <source>Auto Shut Down</source>
+        <translation>Automatisch uitschakelen</translation>
+    </message>
+    <message>
+        <source>Auto-Run Task</source>
+        <translation>Programma automatisch starten</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Wifi-netwerk</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Wijzigen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>Pagina wordt geopend in externe app...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Voortgang</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Foto&apos;s gemaakt (geschat)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Foto&apos;s gemaakt</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Programma voltooid</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>%1 seconden geleden gelezen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Vernieuwen</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Onbeperkt aantal foto&apos;s</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Resterende tijd: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsPage</name>
+    <message>
+        <source>Done</source>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Wifi-netwerk</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Toepassen</translation>
+    </message>
+    <message>
+        <source>Access Point Mode</source>
+        <translation>Toegangspuntmodus</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Beveiliging</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>WPA PSK</source>
+        <translation>WPA PSK</translation>
+    </message>
+    <message>
+        <source>WPA2 PSK</source>
+        <translation>WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2 PSK</source>
+        <translation>WPA/WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>Station Mode</source>
+        <translation>Clientmodus</translation>
+    </message>
+    <message>
+        <source>Both SSID and Password are case-sensitive</source>
+        <translation>SSID en wachtwoord zijn hoofdlettergevoelig</translation>
+    </message>
+    <message>
+        <source>Use DHCP</source>
+        <translation>DHCP gebruiken</translation>
+    </message>
+    <message>
+        <source>Fixed IP</source>
+        <translation>Vast IP-adres</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Velmora Console</source>
         <translation>Velmora Console</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>Geslaagd</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Geweigerd</translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation>Communicatiefout</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Geannuleerd</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Onbekende fout</translation>
     </message>
 </context>
 <context>
@@ -16,11 +586,11 @@
     </message>
     <message>
         <source>Frame period must be at least %1 seconds longer than exposure</source>
-        <translation>Het opname-interval moet minstens %1 seconden langer zijn dan de belichtingstijd</translation>
+        <translation>Het opname-interval moet minstens %1 seconden langer zijn dan de belichting</translation>
     </message>
     <message>
         <source>Speed too fast for frame period and exposure</source>
-        <translation>Snelheid te hoog voor opname-interval en belichtingstijd</translation>
+        <translation>Snelheid te hoog voor opname-interval en belichting</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,580 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>MainFooter</name>
+    <message>
+        <source>%1V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Não conectado</translation>
+    </message>
+    <message>
+        <source>Demo</source>
+        <translation>Demo</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Updated power level</source>
+        <translation>Nível de energia atualizado</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografia</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Time-lapse astronômico</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Time-lapse de exposição normal</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Time-lapse de longa exposição</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Controle manual</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Relógio polar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+</context>
+<context>
+    <name>ManualControl</name>
+    <message>
+        <source>Manual Control</source>
+        <translation>Controle manual</translation>
+    </message>
+    <message>
+        <source>Hold an arrow to turn the mount</source>
+        <translation>Mantenha uma seta pressionada para girar a montagem</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Não conectado</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Zerar</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Exposição (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Intervalo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Taxa de rastreamento</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (arcmin)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Duração total</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Horário de término</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Exposição (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Taxa de rastreamento</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Duração total (h)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Duração do vídeo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Exposição (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Duração total (h)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Intervalo entre quadros (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Duração do vídeo (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Amplitude da varredura (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Varreduras</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Velocidade (°/h)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sentido horário</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Solar</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Lunar</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizada</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Sideral</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%2 %1x</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Graus/s</translation>
+    </message>
+</context>
+<context>
+    <name>Param_Common</name>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografia</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Time-lapse de exposição normal</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Time-lapse de longa exposição</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Time-lapse astronômico</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Iniciar</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Taxa de quadros</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nome do perfil</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Substitui o perfil existente</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Perfis</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carregar</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Nenhum perfil salvo</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Desligar Wi-Fi ao iniciar</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Número de fotos</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>O número de fotos definido aqui também vale quando a montagem é iniciada pelo seletor de modo do aparelho. Quando esse número de fotos for atingido, a montagem para de rastrear.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Lembrar-me na próxima vez</translation>
+    </message>
+</context>
+<context>
+    <name>PolarScope</name>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Relógio polar</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Localização</translation>
+    </message>
+    <message>
+        <source>Northern Hemisphere</source>
+        <translation>Hemisfério Norte</translation>
+    </message>
+    <message>
+        <source>Southern Hemisphere</source>
+        <translation>Hemisfério Sul</translation>
+    </message>
+    <message>
+        <source>Precise position</source>
+        <translation>Posição precisa</translation>
+    </message>
+    <message>
+        <source>Light On</source>
+        <translation>Ligar luz</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Desligar luz</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Porta serial</translation>
+    </message>
+    <message>
+        <source>Demo mount</source>
+        <translation>Montagem de demonstração</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Nunca</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Night Mode</source>
+        <translation>Modo noturno</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Conexão</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Localização</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Montagem</translation>
+    </message>
+    <message>
+        <source>Mount (not connected)</source>
+        <translation>Montagem (não conectada)</translation>
+    </message>
+    <message>
+        <source>Finder LED Auto-Off</source>
+        <translation>Desligamento automático do LED do buscador</translation>
+    </message>
+    <message>
+        <source>WiFi Auto-Off</source>
+        <translation>Desligamento automático do Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Auto Shut Down</source>
+        <translation>Desligamento automático</translation>
+    </message>
+    <message>
+        <source>Auto-Run Task</source>
+        <translation>Iniciar programa automaticamente</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Rede Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Alterar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>Abrindo a página em um aplicativo externo...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Fotos tiradas (estimativa)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Fotos tiradas</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Programa concluído</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>Lido há %1 segundos</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Fotos ilimitadas</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Tempo restante: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsPage</name>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Rede Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Access Point Mode</source>
+        <translation>Modo ponto de acesso</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Segurança</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Aberta</translation>
+    </message>
+    <message>
+        <source>WPA PSK</source>
+        <translation>WPA PSK</translation>
+    </message>
+    <message>
+        <source>WPA2 PSK</source>
+        <translation>WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2 PSK</source>
+        <translation>WPA/WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>Station Mode</source>
+        <translation>Modo estação</translation>
+    </message>
+    <message>
+        <source>Both SSID and Password are case-sensitive</source>
+        <translation>O SSID e a senha diferenciam maiúsculas de minúsculas</translation>
+    </message>
+    <message>
+        <source>Use DHCP</source>
+        <translation>Usar DHCP</translation>
+    </message>
+    <message>
+        <source>Fixed IP</source>
+        <translation>IP fixo</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Velmora Console</source>
         <translation>Console Velmora</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>Sucesso</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Rejeitado</translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation>Erro de comunicação</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erro desconhecido</translation>
     </message>
 </context>
 <context>
@@ -16,11 +586,11 @@
     </message>
     <message>
         <source>Frame period must be at least %1 seconds longer than exposure</source>
-        <translation>O intervalo entre fotos deve ser pelo menos %1 segundos maior que a exposição</translation>
+        <translation>O intervalo entre quadros deve ser pelo menos %1 segundos maior que a exposição</translation>
     </message>
     <message>
         <source>Speed too fast for frame period and exposure</source>
-        <translation>Velocidade alta demais para o intervalo entre fotos e a exposição</translation>
+        <translation>Velocidade alta demais para o intervalo e a exposição</translation>
     </message>
 </context>
 </TS>

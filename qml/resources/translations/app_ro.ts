@@ -2,10 +2,580 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ro_RO">
 <context>
+    <name>MainFooter</name>
+    <message>
+        <source>%1V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Neconectat</translation>
+    </message>
+    <message>
+        <source>Demo</source>
+        <translation>Demo</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progres</translation>
+    </message>
+    <message>
+        <source>Updated power level</source>
+        <translation>Nivelul alimentării a fost actualizat</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografie</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Timelapse astro</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse cu expunere normală</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse cu expunere lungă</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Control manual</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Ceas polar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Setări</translation>
+    </message>
+</context>
+<context>
+    <name>ManualControl</name>
+    <message>
+        <source>Manual Control</source>
+        <translation>Control manual</translation>
+    </message>
+    <message>
+        <source>Hold an arrow to turn the mount</source>
+        <translation>Țineți apăsată o săgeată pentru a roti montura</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Neconectat</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Aducere la zero</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Expunere (s)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Interval (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotografii</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Viteză de urmărire</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Dithering (arcmin)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Durată totală</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Ora de final</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Expunere (s)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Viteză de urmărire</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Durată totală (ore)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Durata video (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotografii</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Expunere (s)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Durată totală (ore)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Interval între cadre (s)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Durata video (s)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotografii</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Amplitudine baleiaj (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Baleieri</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Viteză (°/h)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sens orar</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Solar</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Lunar</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizată</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Sideral</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%2 %1x</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Grade/s</translation>
+    </message>
+</context>
+<context>
+    <name>Param_Common</name>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografie</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse cu expunere normală</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse cu expunere lungă</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Timelapse astro</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Oprește</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Pornește</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Cadență cadre</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nume profil</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Suprascrie profilul existent</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profiluri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvează</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gata</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editează</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Șterge</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Încarcă</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Niciun profil salvat</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Oprește Wi-Fi la pornire</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Număr de fotografii</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>Numărul de fotografii stabilit aici se aplică și când montura este pornită cu selectorul de mod de pe aparat. După ce s-a atins acest număr de fotografii, montura oprește urmărirea.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Amintește-mi data viitoare</translation>
+    </message>
+</context>
+<context>
+    <name>PolarScope</name>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Ceas polar</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Locație</translation>
+    </message>
+    <message>
+        <source>Northern Hemisphere</source>
+        <translation>Emisfera nordică</translation>
+    </message>
+    <message>
+        <source>Southern Hemisphere</source>
+        <translation>Emisfera sudică</translation>
+    </message>
+    <message>
+        <source>Precise position</source>
+        <translation>Poziție precisă</translation>
+    </message>
+    <message>
+        <source>Light On</source>
+        <translation>Aprinde lumina</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Stinge lumina</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulează</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Închide</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Port serial</translation>
+    </message>
+    <message>
+        <source>Demo mount</source>
+        <translation>Montură demo</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Niciodată</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Setări</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Limbă</translation>
+    </message>
+    <message>
+        <source>Night Mode</source>
+        <translation>Mod noapte</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Oprit</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Pornit</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automat</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Conexiune</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Locație</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Montură</translation>
+    </message>
+    <message>
+        <source>Mount (not connected)</source>
+        <translation>Montură (neconectată)</translation>
+    </message>
+    <message>
+        <source>Finder LED Auto-Off</source>
+        <translation>Oprire automată LED căutător</translation>
+    </message>
+    <message>
+        <source>WiFi Auto-Off</source>
+        <translation>Oprire automată Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Auto Shut Down</source>
+        <translation>Oprire automată</translation>
+    </message>
+    <message>
+        <source>Auto-Run Task</source>
+        <translation>Pornire automată program</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Rețea Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifică</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajutor</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Deschide</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>Se deschide pagina într-o aplicație externă...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progres</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Fotografii realizate (estimat)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Fotografii realizate</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Program încheiat</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>Citit acum %1 secunde</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Reîmprospătează</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Fotografii nelimitate</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Timp rămas: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsPage</name>
+    <message>
+        <source>Done</source>
+        <translation>Gata</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Rețea Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplică</translation>
+    </message>
+    <message>
+        <source>Access Point Mode</source>
+        <translation>Mod punct de acces</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Securitate</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Deschisă</translation>
+    </message>
+    <message>
+        <source>WPA PSK</source>
+        <translation>WPA PSK</translation>
+    </message>
+    <message>
+        <source>WPA2 PSK</source>
+        <translation>WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2 PSK</source>
+        <translation>WPA/WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Parolă</translation>
+    </message>
+    <message>
+        <source>Station Mode</source>
+        <translation>Mod client</translation>
+    </message>
+    <message>
+        <source>Both SSID and Password are case-sensitive</source>
+        <translation>SSID-ul și parola țin cont de majuscule</translation>
+    </message>
+    <message>
+        <source>Use DHCP</source>
+        <translation>Folosește DHCP</translation>
+    </message>
+    <message>
+        <source>Fixed IP</source>
+        <translation>IP fix</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Velmora Console</source>
         <translation>Consola Velmora</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>Reușit</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Respins</translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation>Eroare de comunicare</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Anulat</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Eroare necunoscută</translation>
     </message>
 </context>
 <context>
@@ -20,7 +590,7 @@
     </message>
     <message>
         <source>Speed too fast for frame period and exposure</source>
-        <translation>Viteză prea mare pentru intervalul dintre cadre și expunere</translation>
+        <translation>Viteză prea mare pentru interval și expunere</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,580 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>MainFooter</name>
+    <message>
+        <source>%1V</source>
+        <translation>%1 В</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Не подключено</translation>
+    </message>
+    <message>
+        <source>Demo</source>
+        <translation>Демо</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Прогресс</translation>
+    </message>
+    <message>
+        <source>Updated power level</source>
+        <translation>Уровень питания обновлён</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Астрофотография</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Астро-таймлапс</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Таймлапс с обычной выдержкой</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Таймлапс с длинной выдержкой</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Ручное управление</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Полярные часы</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+</context>
+<context>
+    <name>ManualControl</name>
+    <message>
+        <source>Manual Control</source>
+        <translation>Ручное управление</translation>
+    </message>
+    <message>
+        <source>Hold an arrow to turn the mount</source>
+        <translation>Удерживайте стрелку, чтобы вращать монтировку</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Не подключено</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Обнулить</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Выдержка (с)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>Интервал (с)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Снимки</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Скорость ведения</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>Дизеринг (угл. мин)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>Общее время</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>Время окончания</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Выдержка (с)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>Скорость ведения</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Общее время (ч)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Длина видео (с)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Снимки</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>Выдержка (с)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>Общее время (ч)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>Интервал кадров (с)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>Длина видео (с)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Снимки</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>Диапазон качания (°)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>Качания</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>Скорость (°/ч)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>По часовой стрелке</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>Солнечная</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Лунная</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Своя</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>Звёздная</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%1x %2</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>Град/с</translation>
+    </message>
+</context>
+<context>
+    <name>Param_Common</name>
+    <message>
+        <source>Manual</source>
+        <translation>Ручной</translation>
+    </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Астрофотография</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Таймлапс с обычной выдержкой</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Таймлапс с длинной выдержкой</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Астро-таймлапс</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Запуск</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Частота кадров</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>Имя профиля</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>Заменит существующий профиль</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Профили</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>Нет сохранённых профилей</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>Выключать Wi-Fi при запуске</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>Число снимков</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>Заданное здесь число снимков действует и при запуске монтировки переключателем режимов на корпусе. Когда указанное число снимков будет сделано, монтировка прекратит ведение.</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>Напомнить в следующий раз</translation>
+    </message>
+</context>
+<context>
+    <name>PolarScope</name>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Полярные часы</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Координаты</translation>
+    </message>
+    <message>
+        <source>Northern Hemisphere</source>
+        <translation>Северное полушарие</translation>
+    </message>
+    <message>
+        <source>Southern Hemisphere</source>
+        <translation>Южное полушарие</translation>
+    </message>
+    <message>
+        <source>Precise position</source>
+        <translation>Точное положение</translation>
+    </message>
+    <message>
+        <source>Light On</source>
+        <translation>Подсветка вкл.</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Подсветка выкл.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Последовательный порт</translation>
+    </message>
+    <message>
+        <source>Demo mount</source>
+        <translation>Демо-монтировка</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Никогда</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 мин</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Night Mode</source>
+        <translation>Ночной режим</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Координаты</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Монтировка</translation>
+    </message>
+    <message>
+        <source>Mount (not connected)</source>
+        <translation>Монтировка (не подключена)</translation>
+    </message>
+    <message>
+        <source>Finder LED Auto-Off</source>
+        <translation>Автовыключение подсветки искателя</translation>
+    </message>
+    <message>
+        <source>WiFi Auto-Off</source>
+        <translation>Автовыключение Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Auto Shut Down</source>
+        <translation>Автовыключение</translation>
+    </message>
+    <message>
+        <source>Auto-Run Task</source>
+        <translation>Автозапуск программы</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Сеть Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>Открытие страницы во внешнем приложении...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Прогресс</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>Снято кадров (оценка)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>Снято кадров</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>Программа завершена</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>Считано %1 с назад</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>Без ограничения снимков</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Осталось: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsPage</name>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Сеть Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Access Point Mode</source>
+        <translation>Режим точки доступа</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Защита</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открытая</translation>
+    </message>
+    <message>
+        <source>WPA PSK</source>
+        <translation>WPA PSK</translation>
+    </message>
+    <message>
+        <source>WPA2 PSK</source>
+        <translation>WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2 PSK</source>
+        <translation>WPA/WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Station Mode</source>
+        <translation>Режим клиента</translation>
+    </message>
+    <message>
+        <source>Both SSID and Password are case-sensitive</source>
+        <translation>SSID и пароль чувствительны к регистру</translation>
+    </message>
+    <message>
+        <source>Use DHCP</source>
+        <translation>Использовать DHCP</translation>
+    </message>
+    <message>
+        <source>Fixed IP</source>
+        <translation>Статический IP</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Velmora Console</source>
         <translation>Консоль Velmora</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Отклонено</translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation>Ошибка связи</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Отменено</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Неизвестная ошибка</translation>
     </message>
 </context>
 <context>
@@ -16,11 +586,11 @@
     </message>
     <message>
         <source>Frame period must be at least %1 seconds longer than exposure</source>
-        <translation>Интервал между кадрами должен превышать выдержку не менее чем на %1 с</translation>
+        <translation>Интервал между кадрами должен быть длиннее выдержки не менее чем на %1 с</translation>
     </message>
     <message>
         <source>Speed too fast for frame period and exposure</source>
-        <translation>Слишком высокая скорость для такого интервала между кадрами и выдержки</translation>
+        <translation>Скорость слишком велика для интервала и выдержки</translation>
     </message>
 </context>
 </TS>

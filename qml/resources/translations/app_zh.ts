@@ -2,10 +2,580 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>MainFooter</name>
+    <message>
+        <source>%1V</source>
+        <translation>%1V</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>Demo</source>
+        <translation>演示</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Updated power level</source>
+        <translation>电量已更新</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>天文摄影</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>星空延时摄影</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>常规曝光延时摄影</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>长曝光延时摄影</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>手动控制</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>极轴时钟</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+</context>
+<context>
+    <name>ManualControl</name>
+    <message>
+        <source>Manual Control</source>
+        <translation>手动控制</translation>
+    </message>
+    <message>
+        <source>Hold an arrow to turn the mount</source>
+        <translation>按住箭头以转动赤道仪</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>归零</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_AP</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>曝光 (秒)</translation>
+    </message>
+    <message>
+        <source>Interval (sec)</source>
+        <translation>间隔 (秒)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>张数</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>跟踪速度</translation>
+    </message>
+    <message>
+        <source>Dithering (arcmin)</source>
+        <translation>抖动 (角分)</translation>
+    </message>
+    <message>
+        <source>Total Time</source>
+        <translation>总时长</translation>
+    </message>
+    <message>
+        <source>Finish Time</source>
+        <translation>结束时间</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_ATL</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>曝光 (秒)</translation>
+    </message>
+    <message>
+        <source>Tracking Rate</source>
+        <translation>跟踪速度</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>总时长 (小时)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>视频时长 (秒)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>张数</translation>
+    </message>
+</context>
+<context>
+    <name>ParamRows_RegLong</name>
+    <message>
+        <source>Exposure (sec)</source>
+        <translation>曝光 (秒)</translation>
+    </message>
+    <message>
+        <source>Total Time (hours)</source>
+        <translation>总时长 (小时)</translation>
+    </message>
+    <message>
+        <source>Frame Period (sec)</source>
+        <translation>拍摄间隔 (秒)</translation>
+    </message>
+    <message>
+        <source>Video Length (sec)</source>
+        <translation>视频时长 (秒)</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>张数</translation>
+    </message>
+    <message>
+        <source>Swing Range (deg)</source>
+        <translation>摆动范围 (度)</translation>
+    </message>
+    <message>
+        <source>Swings</source>
+        <translation>摆动次数</translation>
+    </message>
+    <message>
+        <source>Speed (deg/hour)</source>
+        <translation>速度 (度/时)</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>顺时针</translation>
+    </message>
+</context>
+<context>
+    <name>Param_AstroRateX</name>
+    <message>
+        <source>Solar</source>
+        <translation>太阳速</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>月亮速</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Sidereal</source>
+        <translation>恒星速</translation>
+    </message>
+    <message>
+        <source>%1x %2</source>
+        <translation>%2×%1</translation>
+    </message>
+    <message>
+        <source>Deg/Sec</source>
+        <translation>度/秒</translation>
+    </message>
+</context>
+<context>
+    <name>Param_Common</name>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>天文摄影</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>常规曝光延时摄影</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>长曝光延时摄影</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>星空延时摄影</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>运行</translation>
+    </message>
+</context>
+<context>
+    <name>Param_FrameRate</name>
+    <message>
+        <source>Frame Rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>30 (NTSC)</source>
+        <translation>30 (NTSC)</translation>
+    </message>
+    <message>
+        <source>25 (PAL)</source>
+        <translation>25 (PAL)</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfileNameDialog</name>
+    <message>
+        <source>Profile Name</source>
+        <translation>配置名称</translation>
+    </message>
+    <message>
+        <source>Overwrites existing profile</source>
+        <translation>将覆盖现有配置</translation>
+    </message>
+</context>
+<context>
+    <name>Param_ProfilePane</name>
+    <message>
+        <source>Profiles</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>加载</translation>
+    </message>
+    <message>
+        <source>No saved profiles</source>
+        <translation>没有已保存的配置</translation>
+    </message>
+</context>
+<context>
+    <name>Param_WiFiOffOnRun</name>
+    <message>
+        <source>WiFi Off on Run</source>
+        <translation>运行时关闭Wi-Fi</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNumberReminderDialog</name>
+    <message>
+        <source>Number of Photos</source>
+        <translation>拍摄张数</translation>
+    </message>
+    <message>
+        <source>The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.</source>
+        <translation>此处设置的拍摄张数在使用赤道仪上的模式旋钮启动时同样有效。拍满指定张数后，赤道仪将停止跟踪。</translation>
+    </message>
+    <message>
+        <source>Remind me next time</source>
+        <translation>下次提醒我</translation>
+    </message>
+</context>
+<context>
+    <name>PolarScope</name>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>极轴时钟</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Northern Hemisphere</source>
+        <translation>北半球</translation>
+    </message>
+    <message>
+        <source>Southern Hemisphere</source>
+        <translation>南半球</translation>
+    </message>
+    <message>
+        <source>Precise position</source>
+        <translation>精确位置</translation>
+    </message>
+    <message>
+        <source>Light On</source>
+        <translation>开灯</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>关灯</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>Demo mount</source>
+        <translation>演示赤道仪</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>从不</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 分钟</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Night Mode</source>
+        <translation>夜间模式</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开启</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>连接方式</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>赤道仪</translation>
+    </message>
+    <message>
+        <source>Mount (not connected)</source>
+        <translation>赤道仪（未连接）</translation>
+    </message>
+    <message>
+        <source>Finder LED Auto-Off</source>
+        <translation>寻星镜LED自动关闭</translation>
+    </message>
+    <message>
+        <source>WiFi Auto-Off</source>
+        <translation>Wi-Fi自动关闭</translation>
+    </message>
+    <message>
+        <source>Auto Shut Down</source>
+        <translation>自动关机</translation>
+    </message>
+    <message>
+        <source>Auto-Run Task</source>
+        <translation>自动运行程序</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Wi-Fi网络</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>更改</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>正在外部应用中打开页面...</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Photos taken (estimated)</source>
+        <translation>已拍张数 (估计)</translation>
+    </message>
+    <message>
+        <source>Photos taken</source>
+        <translation>已拍张数</translation>
+    </message>
+    <message>
+        <source>Task done</source>
+        <translation>程序已完成</translation>
+    </message>
+    <message>
+        <source>Read %1 seconds ago</source>
+        <translation>%1 秒前读取</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Unlimited Photos</source>
+        <translation>无限张数</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>剩余时间：%1</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsPage</name>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>WiFi Network</source>
+        <translation>Wi-Fi网络</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Access Point Mode</source>
+        <translation>接入点模式</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>安全性</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>开放</translation>
+    </message>
+    <message>
+        <source>WPA PSK</source>
+        <translation>WPA PSK</translation>
+    </message>
+    <message>
+        <source>WPA2 PSK</source>
+        <translation>WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2 PSK</source>
+        <translation>WPA/WPA2 PSK</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Station Mode</source>
+        <translation>客户端模式</translation>
+    </message>
+    <message>
+        <source>Both SSID and Password are case-sensitive</source>
+        <translation>SSID和密码均区分大小写</translation>
+    </message>
+    <message>
+        <source>Use DHCP</source>
+        <translation>使用DHCP</translation>
+    </message>
+    <message>
+        <source>Fixed IP</source>
+        <translation>固定IP</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Velmora Console</source>
         <translation>Velmora 控制台</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>被拒绝</translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation>通信错误</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>未知错误</translation>
     </message>
 </context>
 <context>
@@ -20,7 +590,7 @@
     </message>
     <message>
         <source>Speed too fast for frame period and exposure</source>
-        <translation>对于当前的拍摄间隔和曝光时间，速度过快</translation>
+        <translation>速度对于拍摄间隔和曝光时间过快</translation>
     </message>
 </context>
 </TS>

@@ -24,4 +24,81 @@
         <translation>Position des Polarsterns </translation>
     </message>
 </context>
+<context>
+    <name>Location</name>
+    <message>
+        <source>Location saved</source>
+        <translation>Standort gespeichert</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Höhe (m)</translation>
+    </message>
+    <message>
+        <source>Use location sensor</source>
+        <translation>Standortsensor verwenden</translation>
+    </message>
+    <message>
+        <source>Waiting for the sensor…</source>
+        <translation>Warte auf den Sensor …</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Jetzt aktualisieren</translation>
+    </message>
+</context>
+<context>
+    <name>LocationUpdater</name>
+    <message>
+        <source>Location Updated</source>
+        <translation>Standort aktualisiert</translation>
+    </message>
+</context>
+<context>
+    <name>PopupConnect</name>
+    <message>
+        <source>No Device Found</source>
+        <translation>Keine Montierung gefunden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
 </TS>

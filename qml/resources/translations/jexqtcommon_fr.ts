@@ -24,4 +24,81 @@
         <translation>Position de Polaris </translation>
     </message>
 </context>
+<context>
+    <name>Location</name>
+    <message>
+        <source>Location saved</source>
+        <translation>Lieu enregistré</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Altitude (m)</translation>
+    </message>
+    <message>
+        <source>Use location sensor</source>
+        <translation>Utiliser le capteur de position</translation>
+    </message>
+    <message>
+        <source>Waiting for the sensor…</source>
+        <translation>En attente du capteur…</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Mettre à jour</translation>
+    </message>
+</context>
+<context>
+    <name>LocationUpdater</name>
+    <message>
+        <source>Location Updated</source>
+        <translation>Lieu mis à jour</translation>
+    </message>
+</context>
+<context>
+    <name>PopupConnect</name>
+    <message>
+        <source>No Device Found</source>
+        <translation>Aucune monture trouvée</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
 </TS>

@@ -24,4 +24,81 @@
         <translation>Položaj Sjevernjače </translation>
     </message>
 </context>
+<context>
+    <name>Location</name>
+    <message>
+        <source>Location saved</source>
+        <translation>Lokacija spremljena</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lokacija</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spremi</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Geografska širina</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Geografska dužina</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Nadmorska visina (m)</translation>
+    </message>
+    <message>
+        <source>Use location sensor</source>
+        <translation>Koristi senzor lokacije</translation>
+    </message>
+    <message>
+        <source>Waiting for the sensor…</source>
+        <translation>Čekanje senzora…</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Ažuriraj sada</translation>
+    </message>
+</context>
+<context>
+    <name>LocationUpdater</name>
+    <message>
+        <source>Location Updated</source>
+        <translation>Lokacija ažurirana</translation>
+    </message>
+</context>
+<context>
+    <name>PopupConnect</name>
+    <message>
+        <source>No Device Found</source>
+        <translation>Nije pronađena nijedna montaža</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Odustani</translation>
+    </message>
+</context>
 </TS>

@@ -24,4 +24,81 @@
         <translation>A Sarkcsillag helyzete </translation>
     </message>
 </context>
+<context>
+    <name>Location</name>
+    <message>
+        <source>Location saved</source>
+        <translation>Helyszín mentve</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Helyszín</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Mentés</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Szélesség</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>É</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Hosszúság</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>Ny</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Magasság (m)</translation>
+    </message>
+    <message>
+        <source>Use location sensor</source>
+        <translation>Helymeghatározás használata</translation>
+    </message>
+    <message>
+        <source>Waiting for the sensor…</source>
+        <translation>Várakozás az érzékelőre…</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Frissítés most</translation>
+    </message>
+</context>
+<context>
+    <name>LocationUpdater</name>
+    <message>
+        <source>Location Updated</source>
+        <translation>Helyszín frissítve</translation>
+    </message>
+</context>
+<context>
+    <name>PopupConnect</name>
+    <message>
+        <source>No Device Found</source>
+        <translation>Nem található mechanika</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+</context>
 </TS>

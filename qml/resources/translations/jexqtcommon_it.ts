@@ -24,4 +24,81 @@
         <translation>Posizione della Polare </translation>
     </message>
 </context>
+<context>
+    <name>Location</name>
+    <message>
+        <source>Location saved</source>
+        <translation>Località salvata</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Località</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitudine</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitudine</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Altitudine (m)</translation>
+    </message>
+    <message>
+        <source>Use location sensor</source>
+        <translation>Usa il sensore di posizione</translation>
+    </message>
+    <message>
+        <source>Waiting for the sensor…</source>
+        <translation>In attesa del sensore…</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Aggiorna ora</translation>
+    </message>
+</context>
+<context>
+    <name>LocationUpdater</name>
+    <message>
+        <source>Location Updated</source>
+        <translation>Località aggiornata</translation>
+    </message>
+</context>
+<context>
+    <name>PopupConnect</name>
+    <message>
+        <source>No Device Found</source>
+        <translation>Nessuna montatura trovata</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
 </TS>

@@ -24,4 +24,81 @@
         <translation>Poziția Stelei Polare </translation>
     </message>
 </context>
+<context>
+    <name>Location</name>
+    <message>
+        <source>Location saved</source>
+        <translation>Locație salvată</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Locație</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvează</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitudine</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitudine</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Altitudine (m)</translation>
+    </message>
+    <message>
+        <source>Use location sensor</source>
+        <translation>Folosește senzorul de locație</translation>
+    </message>
+    <message>
+        <source>Waiting for the sensor…</source>
+        <translation>Se așteaptă senzorul…</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Actualizează acum</translation>
+    </message>
+</context>
+<context>
+    <name>LocationUpdater</name>
+    <message>
+        <source>Location Updated</source>
+        <translation>Locație actualizată</translation>
+    </message>
+</context>
+<context>
+    <name>PopupConnect</name>
+    <message>
+        <source>No Device Found</source>
+        <translation>Nicio montură găsită</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulează</translation>
+    </message>
+</context>
 </TS>

@@ -24,4 +24,81 @@
         <translation>Положение Полярной </translation>
     </message>
 </context>
+<context>
+    <name>Location</name>
+    <message>
+        <source>Location saved</source>
+        <translation>Координаты сохранены</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Координаты</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 м</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Широта</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>Ю</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Долгота</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>З</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Высота (м)</translation>
+    </message>
+    <message>
+        <source>Use location sensor</source>
+        <translation>Использовать датчик местоположения</translation>
+    </message>
+    <message>
+        <source>Waiting for the sensor…</source>
+        <translation>Ожидание датчика…</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Обновить сейчас</translation>
+    </message>
+</context>
+<context>
+    <name>LocationUpdater</name>
+    <message>
+        <source>Location Updated</source>
+        <translation>Координаты обновлены</translation>
+    </message>
+</context>
+<context>
+    <name>PopupConnect</name>
+    <message>
+        <source>No Device Found</source>
+        <translation>Монтировка не найдена</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
 </TS>

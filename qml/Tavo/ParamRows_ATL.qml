@@ -1,0 +1,58 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Tavo
+import JexQtCommonBase
+import JexQtCommon
+
+// Astro time-lapse: exposure and tracking rate, and the shooting time, video length, frame
+// rate and photos, of which the unticked ones are computed from the ticked ones.
+ParamRows {
+    id: root
+
+    Param_StdInput {
+        objectName: "exposure"
+        text: qsTr("Exposure (sec)")
+        value: root.profile ? root.profile.exposureSec : 0
+        onEdited: v => root.profile.exposureSec = v
+    }
+    Param_AstroRateX {
+        objectName: "trackingRate"
+        text: qsTr("Tracking Rate")
+        rateDegPerSec: root.profile ? root.profile.trackingRateDegPerSec : 0
+        onEdited: v => root.profile.trackingRateDegPerSec = v
+    }
+    Param_StdInput {
+        objectName: "totalTime"
+        text: qsTr("Total Time (hours)")
+        showInput: true
+        value: root.profile ? root.profile.videoTimeSpanHour : 0
+        input: root.profile ? root.profile.input_videoTimeSpanHour : false
+        onEdited: v => root.profile.videoTimeSpanHour = v
+        onInputToggled: c => root.profile.input_videoTimeSpanHour = c
+    }
+    Param_StdInput {
+        objectName: "videoLength"
+        text: qsTr("Video Length (sec)")
+        showInput: true
+        value: root.profile ? root.profile.videoLengthSec : 0
+        input: root.profile ? root.profile.input_videoLengthSec : false
+        onEdited: v => root.profile.videoLengthSec = v
+        onInputToggled: c => root.profile.input_videoLengthSec = c
+    }
+    Param_FrameRate {
+        objectName: "frameRate"
+        fps: root.profile ? root.profile.frameRateFps : 30
+        onEdited: f => root.profile.frameRateFps = f
+    }
+    Param_StdInput {
+        objectName: "photos"
+        text: qsTr("Photos")
+        integer: true
+        showInput: true
+        value: root.profile ? root.profile.photos : 0
+        input: root.profile ? root.profile.input_photos : false
+        onEdited: v => root.profile.photos = v
+        onInputToggled: c => root.profile.input_photos = c
+    }
+}

@@ -1,0 +1,103 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Tavo
+import JexQtCommonBase
+import JexQtCommon
+
+// Regular- and long-exposure time-lapse: the shooting time, frame period, video, photos,
+// swing and speed, of which the unticked ones are computed from the ticked ones. A regular
+// exposure is fixed at half a second.
+ParamRows {
+    id: root
+    property bool regularExposure: true
+
+    Param_StdInput {
+        objectName: "exposure"
+        text: qsTr("Exposure (sec)")
+        enabled: root.profile ? !root.profile.calc_exposureSec : true
+        error: root.profile ? root.profile.invalidExposure : false
+        value: root.profile ? root.profile.exposureSec : 0
+        onEdited: v => root.profile.exposureSec = v
+    }
+    Param_StdInput {
+        objectName: "totalTime"
+        text: qsTr("Total Time (hours)")
+        showInput: true
+        value: root.profile ? root.profile.videoTimeSpanHour : 0
+        input: root.profile ? root.profile.input_videoTimeSpanHour : false
+        onEdited: v => root.profile.videoTimeSpanHour = v
+        onInputToggled: c => root.profile.input_videoTimeSpanHour = c
+    }
+    Param_StdInput {
+        objectName: "framePeriod"
+        text: qsTr("Frame Period (sec)")
+        showInput: true
+        error: root.profile ? root.profile.invalidExposure || root.profile.invalidSpeed : false
+        value: root.profile ? root.profile.framePeriodSec : 0
+        input: root.profile ? root.profile.input_framePeriodSec : false
+        onEdited: v => root.profile.framePeriodSec = v
+        onInputToggled: c => root.profile.input_framePeriodSec = c
+    }
+    Param_FrameRate {
+        objectName: "frameRate"
+        fps: root.profile ? root.profile.frameRateFps : 30
+        onEdited: f => root.profile.frameRateFps = f
+    }
+    Param_StdInput {
+        objectName: "videoLength"
+        text: qsTr("Video Length (sec)")
+        showInput: true
+        value: root.profile ? root.profile.videoLengthSec : 0
+        input: root.profile ? root.profile.input_videoLengthSec : false
+        onEdited: v => root.profile.videoLengthSec = v
+        onInputToggled: c => root.profile.input_videoLengthSec = c
+    }
+    Param_StdInput {
+        objectName: "photos"
+        text: qsTr("Photos")
+        integer: true
+        showInput: true
+        value: root.profile ? root.profile.photos : 0
+        input: root.profile ? root.profile.input_photos : false
+        onEdited: v => root.profile.photos = v
+        onInputToggled: c => root.profile.input_photos = c
+    }
+    Param_StdInput {
+        objectName: "swingRange"
+        text: qsTr("Swing Range (deg)")
+        showInput: true
+        value: root.profile ? root.profile.swingRangeDeg : 0
+        input: root.profile ? root.profile.input_swingRangeDeg : false
+        inputEnabled: root.profile ? !root.profile.block_input_swingRangeDeg : true
+        onEdited: v => root.profile.swingRangeDeg = v
+        onInputToggled: c => root.profile.input_swingRangeDeg = c
+    }
+    Param_StdInput {
+        objectName: "swingCount"
+        text: qsTr("Swings")
+        integer: true
+        minValue: 1
+        enabled: root.profile ? root.profile.enable_swingCount : false
+        value: root.profile ? root.profile.swingCount : 1
+        onEdited: v => root.profile.swingCount = v
+    }
+    Param_StdInput {
+        objectName: "speed"
+        text: qsTr("Speed (deg/hour)")
+        showInput: true
+        error: root.profile ? root.profile.invalidSpeed : false
+        value: root.profile ? root.profile.speedDph : 0
+        input: root.profile ? root.profile.input_speedDph : false
+        onEdited: v => root.profile.speedDph = v
+        onInputToggled: c => root.profile.input_speedDph = c
+    }
+    UI_Row {
+        text: qsTr("Clockwise")
+        UI_Switch {
+            objectName: "clockwise"
+            checked: root.profile ? root.profile.clockwise : true
+            onToggled: root.profile.clockwise = checked
+        }
+    }
+}

@@ -1,0 +1,63 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Tavo
+import JexQtCommonBase
+import JexQtCommon
+
+// Before a run with a photo count on a mount that may have a mode dial: the count also
+// applies when the dial starts the mount. Shown while the user wants it, and again a month
+// after it was last closed.
+UI_Dialog {
+    id: root
+    objectName: "photoNumberReminder"
+    title: qsTr("Number of Photos")
+    standardButtons: Dialog.Ok
+    closePolicy: Popup.CloseOnEscape
+    readonly property real periodMs: 2592000000
+    // Unix milliseconds now; replaceable so that the month can be tried without waiting.
+    property var clock: function () {
+        return Date.now()
+    }
+    property var pending: null
+
+    function due() {
+        if (inj_kvStore.loadBool("remindPhotoNumber", true))
+            return true
+        return clock() - inj_kvStore.loadDouble("remindPhotoNumber.ts", 0) >= periodMs
+    }
+    // Runs then() at once when no reminder is due, else once the reminder is closed.
+    function consult(then) {
+        if (!due()) {
+            then()
+            return
+        }
+        pending = then
+        remindBox.checked = inj_kvStore.loadBool("remindPhotoNumber", true)
+        open()
+    }
+
+    onClosed: {
+        inj_kvStore.saveBool("remindPhotoNumber", remindBox.checked)
+        inj_kvStore.saveDouble("remindPhotoNumber.ts", clock())
+        const then = pending
+        pending = null
+        if (then)
+            then()
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        Label {
+            text: qsTr("The number of photos to take specified here is also in effect when mount is started using the hardware Mode Dial. When the specified number of photos have been taken, the mount will stop tracking.")
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+        }
+        Param_CheckBox {
+            id: remindBox
+            objectName: "remindNextTime"
+            text: qsTr("Remind me next time")
+            Layout.fillWidth: true
+        }
+    }
+}

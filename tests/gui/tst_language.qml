@@ -1,0 +1,143 @@
+import QtQuick
+import QtTest
+
+// The language of the running window: the settings page's language row switches every text at
+// once and back, and the help document follows the language.
+TestCase {
+    id: tc
+    name: "Language"
+    when: windowShown
+    property var window: null
+    property var savedLocation: null
+
+    function find(name, within) {
+        const found = findChild(within === undefined ? window : within, name)
+        verify(found !== null, "no " + name)
+        return found
+    }
+    function stack() {
+        return find("stackView")
+    }
+    function openSettings() {
+        stack().pop(null)
+        mouseClick(find("menuSettings"))
+        const page = stack().currentItem
+        compare(page.objectName, "settingsPage")
+        return page
+    }
+    function choose(page, code) {
+        const box = find("languageBox", page)
+        const index = box.entries.findIndex(function (e) {
+            return e.languageCode === code
+        })
+        verify(index >= 0, "no row for " + code)
+        box.currentIndex = index
+        box.activated(index)
+    }
+    function menuTexts() {
+        return ["menuAP", "menuATL", "menuReg", "menuLong", "menuManual", "menuPolar",
+                "menuSettings"].map(function (name) {
+                    return find(name).text
+                })
+    }
+    readonly property var english: ["Astrophotography", "Astro Time-lapse",
+        "Regular-Exposure Time-lapse", "Long-Exposure Time-lapse", "Manual Control",
+        "Polar Clock Utility", "Settings"]
+
+    function initTestCase() {
+        const component = Qt.createComponent("qrc:/qt/qml/App/Main.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        window = component.createObject(null)
+        verify(window !== null)
+        window.width = 320
+        window.height = 640
+        window.requestActivate()
+        tryVerify(function () {
+            return window.active
+        }, 5000)
+        inj_languageManager.language = "en"
+        // Somewhere north, so that the coordinates carry a hemisphere's letter.
+        const loc = inj_location.location()
+        savedLocation = inj_location.location()
+        loc.latitudeRad = 0.8
+        loc.longitudeRad = -0.2
+        inj_location.setLocation(loc)
+    }
+
+    function cleanupTestCase() {
+        inj_languageManager.language = "en"
+        inj_location.setLocation(savedLocation)
+        stack().pop(null)
+        window.destroy()
+    }
+
+    // The catalogue's texts, on the pages already shown, without a restart. Japanese is not
+    // offered on the settings page; the language is set as a saved choice would set it.
+    function test_menuFollowsTheLanguage_data() {
+        return [{
+                "tag": "de",
+                "fromRow": true,
+                "menu": ["Astrofotografie", "Astro-Zeitraffer", "Zeitraffer, normale Belichtung",
+                    "Zeitraffer, Langzeitbelichtung", "Manuelle Steuerung", "Polaruhr",
+                    "Einstellungen"],
+                "settingsTitle": "Einstellungen",
+                "appName": "Velmora Konsole",
+                "coordinates": "′O",
+                "footer": "Nicht verbunden"
+            }, {
+                "tag": "ja",
+                "fromRow": false,
+                "menu": ["天体写真", "星空タイムラプス", "通常露出タイムラプス",
+                    "長時間露出タイムラプス", "手動操作", "極軸時計", "設定"],
+                "settingsTitle": "設定",
+                "appName": "Velmora コンソール",
+                "coordinates": "北緯",
+                "footer": "未接続"
+            }]
+    }
+    function test_menuFollowsTheLanguage(data) {
+        const page = openSettings()
+        if (data.fromRow)
+            choose(page, data.tag)
+        else
+            inj_languageManager.language = data.tag
+        compare(inj_languageManager.language, data.tag)
+        compare(find("pageHeader", page).title, data.settingsTitle)
+        compare(menuTexts(), data.menu)
+        compare(find("pageHeader", find("mainMenu")).title, data.appName)
+        compare(window.title, data.appName)
+        compare(find("connectionButton").text, data.footer)
+        verify(find("locationButton", page).text.indexOf(data.coordinates) >= 0,
+               find("locationButton", page).text)
+        compare(find("languageBox", page).currentText,
+                data.fromRow ? "Deutsch" : "")
+
+        choose(page, "en")
+        compare(menuTexts(), english)
+        compare(window.title, "Velmora Console")
+        compare(find("pageHeader", page).title, "Settings")
+        compare(find("connectionButton").text, "Not Connected")
+    }
+
+    // German has a document of its own; French falls back to the English one.
+    function test_helpOpensInTheLanguage_data() {
+        return [{
+                "tag": "de",
+                "path": "/help/de/connect-help.html"
+            }, {
+                "tag": "fr",
+                "path": "/help/en/connect-help.html"
+            }]
+    }
+    function test_helpOpensInTheLanguage(data) {
+        const page = openSettings()
+        choose(page, data.tag)
+        verify(String(inj_helpFile.helpUrl).endsWith(data.path), String(inj_helpFile.helpUrl))
+        find("helpButton", page).clicked()
+        tryVerify(function () {
+            return test_openedUrls.last.endsWith(data.path)
+        }, 5000, test_openedUrls.last)
+        verify(test_openedUrls.last.startsWith("file:///"), test_openedUrls.last)
+        choose(page, "en")
+    }
+}
