@@ -327,12 +327,8 @@
         <translation>Genaue Position</translation>
     </message>
     <message>
-        <source>Light On</source>
-        <translation>Licht an</translation>
-    </message>
-    <message>
-        <source>Light Off</source>
-        <translation>Licht aus</translation>
+        <source>Polar-scope light</source>
+        <translation>Polsucherbeleuchtung</translation>
     </message>
 </context>
 <context>

@@ -327,12 +327,8 @@
         <translation>Posición precisa</translation>
     </message>
     <message>
-        <source>Light On</source>
-        <translation>Encender luz</translation>
-    </message>
-    <message>
-        <source>Light Off</source>
-        <translation>Apagar luz</translation>
+        <source>Polar-scope light</source>
+        <translation>Iluminación del buscador polar</translation>
     </message>
 </context>
 <context>

@@ -327,12 +327,8 @@
         <translation>Position précise</translation>
     </message>
     <message>
-        <source>Light On</source>
-        <translation>Allumer</translation>
-    </message>
-    <message>
-        <source>Light Off</source>
-        <translation>Éteindre</translation>
+        <source>Polar-scope light</source>
+        <translation>Éclairage du viseur polaire</translation>
     </message>
 </context>
 <context>

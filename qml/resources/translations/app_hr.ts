@@ -327,12 +327,8 @@
         <translation>Precizan položaj</translation>
     </message>
     <message>
-        <source>Light On</source>
-        <translation>Uključi svjetlo</translation>
-    </message>
-    <message>
-        <source>Light Off</source>
-        <translation>Isključi svjetlo</translation>
+        <source>Polar-scope light</source>
+        <translation>Osvjetljenje polarnog tražila</translation>
     </message>
 </context>
 <context>

@@ -327,12 +327,8 @@
         <translation>Pontos helyzet</translation>
     </message>
     <message>
-        <source>Light On</source>
-        <translation>Fény be</translation>
-    </message>
-    <message>
-        <source>Light Off</source>
-        <translation>Fény ki</translation>
+        <source>Polar-scope light</source>
+        <translation>Pólustávcső-megvilágítás</translation>
     </message>
 </context>
 <context>

@@ -327,12 +327,8 @@
         <translation>Posizione precisa</translation>
     </message>
     <message>
-        <source>Light On</source>
-        <translation>Accendi luce</translation>
-    </message>
-    <message>
-        <source>Light Off</source>
-        <translation>Spegni luce</translation>
+        <source>Polar-scope light</source>
+        <translation>Illuminazione del cannocchiale polare</translation>
     </message>
 </context>
 <context>

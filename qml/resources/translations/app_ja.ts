@@ -327,12 +327,8 @@
         <translation>精密な位置</translation>
     </message>
     <message>
-        <source>Light On</source>
-        <translation>照明オン</translation>
-    </message>
-    <message>
-        <source>Light Off</source>
-        <translation>照明オフ</translation>
+        <source>Polar-scope light</source>
+        <translation>極軸望遠鏡の照明</translation>
     </message>
 </context>
 <context>

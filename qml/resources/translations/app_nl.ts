@@ -327,12 +327,8 @@
         <translation>Nauwkeurige positie</translation>
     </message>
     <message>
-        <source>Light On</source>
-        <translation>Licht aan</translation>
-    </message>
-    <message>
-        <source>Light Off</source>
-        <translation>Licht uit</translation>
+        <source>Polar-scope light</source>
+        <translation>Verlichting poolzoeker</translation>
     </message>
 </context>
 <context>

@@ -327,12 +327,8 @@
         <translation>Posição precisa</translation>
     </message>
     <message>
-        <source>Light On</source>
-        <translation>Ligar luz</translation>
-    </message>
-    <message>
-        <source>Light Off</source>
-        <translation>Desligar luz</translation>
+        <source>Polar-scope light</source>
+        <translation>Iluminação da luneta polar</translation>
     </message>
 </context>
 <context>

@@ -327,12 +327,8 @@
         <translation>Poziție precisă</translation>
     </message>
     <message>
-        <source>Light On</source>
-        <translation>Aprinde lumina</translation>
-    </message>
-    <message>
-        <source>Light Off</source>
-        <translation>Stinge lumina</translation>
+        <source>Polar-scope light</source>
+        <translation>Iluminare lunetă polară</translation>
     </message>
 </context>
 <context>

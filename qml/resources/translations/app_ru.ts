@@ -327,12 +327,8 @@
         <translation>Точное положение</translation>
     </message>
     <message>
-        <source>Light On</source>
-        <translation>Подсветка вкл.</translation>
-    </message>
-    <message>
-        <source>Light Off</source>
-        <translation>Подсветка выкл.</translation>
+        <source>Polar-scope light</source>
+        <translation>Подсветка полярного искателя</translation>
     </message>
 </context>
 <context>

@@ -327,12 +327,8 @@
         <translation>精确位置</translation>
     </message>
     <message>
-        <source>Light On</source>
-        <translation>开灯</translation>
-    </message>
-    <message>
-        <source>Light Off</source>
-        <translation>关灯</translation>
+        <source>Polar-scope light</source>
+        <translation>极轴镜照明</translation>
     </message>
 </context>
 <context>
