@@ -4,12 +4,15 @@
 // what the memory holds); every failure must come within (resends + 1) × time-out of its
 // failing exchange; the first operation after a silent spell must succeed.
 //
-//   soak_link [--profile wifi|harsh] [--seed N] [--ops N] [--quick] [--transcript FILE]
+//   soak_link [--profile wifi|harsh] [--seed N] [--ops N] [--timeout MS] [--quick]
+//             [--transcript FILE]
 //
 // wifi: 5 % request loss, 5 % reply loss, 2 % late, 2 % garbage, 2 % duplicates, one
 // 3-second silent spell per 100 operations, the console's default time-out and resends.
 // harsh: 20 % request loss, 20 % reply loss, 5 % late, 5 % garbage, 5 % duplicates, 8
-// resends. --quick shortens the silent spells to 0.3 s; --transcript writes the simulator's
+// resends. --timeout sets another reply time-out (the console's default is 200 ms; a shorter
+// one lets the harsh profile finish sooner on loopback); --quick shortens the silent spells
+// to 0.3 s; --transcript writes the simulator's
 // transcript as JSON lines (the fuzz targets' seed corpora come from it). Exits 1 when a
 // check fails.
 
@@ -138,10 +141,21 @@ public:
     int64_t nowMs() const override { return 0; }
 };
 
-enum Op { ProgramAP, ProgramReg, ProgramLong, ProgramATL, Stop, Status, Power, Wifi, Timer,
-          AutoRunRead, OpCount };
-const char* const kOpNames[] = {"program AP", "program Reg", "program Long", "program ATL",
-                                "stop",       "status",      "power",        "Wi-Fi",
+enum Op {
+    ProgramAP,
+    ProgramReg,
+    ProgramLong,
+    ProgramATL,
+    Stop,
+    Status,
+    Power,
+    Wifi,
+    Timer,
+    AutoRunRead,
+    OpCount
+};
+const char* const kOpNames[] = {"program AP", "program Reg",  "program Long", "program ATL",
+                                "stop",       "status",       "power",        "Wi-Fi",
                                 "timer",      "auto-run read"};
 // Out of 100.
 const int kOpWeights[] = {8, 8, 7, 7, 10, 12, 12, 12, 16, 8};
@@ -160,8 +174,8 @@ public:
          std::shared_ptr<IJexDevice> device, std::shared_ptr<ITAVOSettings> settings,
          std::shared_ptr<ITAVOTaskState> taskState, uint64_t seed)
         : sim_(std::move(sim)), tavo_(std::move(tavo)), device_(std::move(device)),
-          settings_(std::move(settings)), taskState_(std::move(taskState)),
-          rng_(seed * 7919 + 17) {}
+          settings_(std::move(settings)), taskState_(std::move(taskState)), rng_(seed * 7919 + 17) {
+    }
 
     Op pick() {
         int r = std::uniform_int_distribution<int>(0, 99)(rng_);
@@ -203,12 +217,14 @@ private:
     int integer(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
     static Result verifiedOk() { return {Outcome::Verified, CmdRetType::Ok, {}}; }
     static Result failed(CmdRetType t) { return {Outcome::Failed, t, {}}; }
-    static Result wrong(std::string what) { return {Outcome::Wrong, CmdRetType::Ok, std::move(what)}; }
+    static Result wrong(std::string what) {
+        return {Outcome::Wrong, CmdRetType::Ok, std::move(what)};
+    }
 
     TAVOParamSet randomProgram(Op op) {
         TAVOParamSet p;
-        p.mode = op == ProgramAP    ? TAVOMode_::E::AP
-                 : op == ProgramReg ? TAVOMode_::E::Reg
+        p.mode = op == ProgramAP     ? TAVOMode_::E::AP
+                 : op == ProgramReg  ? TAVOMode_::E::Reg
                  : op == ProgramLong ? TAVOMode_::E::Long
                                      : TAVOMode_::E::ATL;
         p.clockwise = integer(0, 1) == 1;
@@ -243,13 +259,13 @@ private:
                 continue;
             const uint8_t held = sim_->memoryByte(address);
             if (held != value)
-                return wrong(fmt("program byte %03X holds %02X, written %02X", address, held,
-                                 value));
+                return wrong(
+                    fmt("program byte %03X holds %02X, written %02X", address, held, value));
         }
         const uint32_t start = sim_->memoryU32(TAVOAddr::StartTime);
         if (uint32_t(start - uint32_t(before)) > uint32_t(after - before))
-            return wrong(fmt("start time %u outside %u..%u", start, uint32_t(before),
-                             uint32_t(after)));
+            return wrong(
+                fmt("start time %u outside %u..%u", start, uint32_t(before), uint32_t(after)));
         const int8_t running = int8_t(sim_->memoryByte(TAVOAddr::RunningMode));
         if (running != int8_t(p.mode))
             return wrong(fmt("running mode %d after starting %d", running, int(p.mode)));
@@ -294,7 +310,8 @@ private:
     }
 
     std::string randomText(int minLength, int maxLength) {
-        static const char alphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-_ ";
+        static const char alphabet[] =
+            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-_ ";
         std::string s;
         const int n = integer(minLength, maxLength);
         for (int i = 0; i < n; ++i)
@@ -364,8 +381,8 @@ private:
         if (r.type != CmdRetType::Ok)
             return failed(r.type);
         if (sim_->memoryU32(address) != seconds)
-            return wrong(fmt("timer %03X holds %u, written %u", address, sim_->memoryU32(address),
-                             seconds));
+            return wrong(
+                fmt("timer %03X holds %u, written %u", address, sim_->memoryU32(address), seconds));
         const QVariantMap back = (which == 0   ? tavo_->readWifiTimeoutSec()
                                   : which == 1 ? tavo_->readPolarSightLightTimeoutSec()
                                                : tavo_->readAutoShutdownSec())
@@ -386,8 +403,8 @@ private:
             return failed(type);
         const bool held = sim_->memoryByte(TAVOAddr::AutoRunPrevious) != 0;
         if (back.value("value").toBool() != held)
-            return wrong(fmt("auto-run read %d, memory holds %d", back.value("value").toBool(),
-                             held));
+            return wrong(
+                fmt("auto-run read %d, memory holds %d", back.value("value").toBool(), held));
         if (autoRun_ && *autoRun_ != held)
             return wrong(fmt("auto-run holds %d, last written %d", held, *autoRun_));
         return verifiedOk();
@@ -409,9 +426,10 @@ private:
 };
 
 int usage() {
-    std::fprintf(stderr,
-                 "usage: soak_link [--profile wifi|harsh] [--seed N] [--ops N] [--quick] "
-                 "[--transcript FILE]\n");
+    std::fprintf(
+        stderr,
+        "usage: soak_link [--profile wifi|harsh] [--seed N] [--ops N] [--timeout MS] [--quick] "
+        "[--transcript FILE]\n");
     return 2;
 }
 
@@ -441,6 +459,7 @@ int main(int argc, char** argv) {
     long ops = 1000;
     bool quick = false;
     std::string transcriptPath;
+    int timeoutArg = 0;
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         if (std::strcmp(argv[i], "--profile") == 0 && hasValue)
@@ -449,6 +468,8 @@ int main(int argc, char** argv) {
             seed = std::strtoull(argv[++i], nullptr, 10);
         else if (std::strcmp(argv[i], "--ops") == 0 && hasValue)
             ops = std::atol(argv[++i]);
+        else if (std::strcmp(argv[i], "--timeout") == 0 && hasValue)
+            timeoutArg = std::atoi(argv[++i]);
         else if (std::strcmp(argv[i], "--quick") == 0)
             quick = true;
         else if (std::strcmp(argv[i], "--transcript") == 0 && hasValue)
@@ -456,7 +477,8 @@ int main(int argc, char** argv) {
         else
             return usage();
     }
-    if ((profileName != "wifi" && profileName != "harsh") || ops < 1 || ops > 1000000)
+    if ((profileName != "wifi" && profileName != "harsh") || ops < 1 || ops > 1000000 ||
+        timeoutArg < 0 || timeoutArg > 10000)
         return usage();
     const Profile profile = profileOf(profileName);
     const auto spellLength = std::chrono::milliseconds(quick ? 300 : 3000);
@@ -480,6 +502,8 @@ int main(int argc, char** argv) {
     auto settings = std::make_shared<ConnectionSettings>(nullptr, [] { return QStringList(); });
     if (profile.resends)
         settings->setMaxRetryCount(*profile.resends);
+    if (timeoutArg > 0)
+        settings->setReadTimeoutMs_other(timeoutArg);
     const int resends = settings->maxRetryCount();
     const int timeoutMs = settings->replyTimeoutMs();
     const double boundMs = double(resends + 1) * timeoutMs;
@@ -498,8 +522,7 @@ int main(int argc, char** argv) {
         std::make_shared<TAVOSettings>(std::make_shared<QtKVStore>(QString(), nullptr));
     auto taskState = std::make_shared<TAVOTaskState>();
     TAVOFactory factory(std::make_shared<CRealClock>(), std::make_shared<SleepWaitable>(),
-                        taskState, mountSettings, tc, tc,
-                        std::make_shared<Location>(nullptr));
+                        taskState, mountSettings, tc, tc, std::make_shared<Location>(nullptr));
     std::shared_ptr<ITAVO> tavo = factory.create(converser, device);
     // Connected on a clean link: the soak is about what comes after.
     if (tavo->syncOnConnect().type != CmdRetType::Ok) {

@@ -80,9 +80,8 @@ public:
         const size_t count = request.size() - 4;
         switch (letter) {
         case 'e':
-            return accept(hexBE(uint32_t(firmwareMajor) << 16 | uint32_t(firmwareMinor) << 8 |
-                                    boardId,
-                                3));
+            return accept(
+                hexBE(uint32_t(firmwareMajor) << 16 | uint32_t(firmwareMinor) << 8 | boardId, 3));
         case 'a':
             return accept(hexLE(stepsPerRev, 3));
         case 'X': // from 3.39 on: sub-command 0 with 2, the steps per revolution

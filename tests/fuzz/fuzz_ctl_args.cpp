@@ -20,14 +20,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QStringList args;
     while (!in.empty()) {
         const Bytes arg = in.until(0);
-        args.push_back(QString::fromUtf8(reinterpret_cast<const char*>(arg.data()),
-                                         qsizetype(arg.size())));
+        args.push_back(
+            QString::fromUtf8(reinterpret_cast<const char*>(arg.data()), qsizetype(arg.size())));
     }
 
     const Ctl::Parsed parsed = Ctl::parseArguments(args, inSession);
-    FUZZ_CHECK(parsed.options.has_value() == parsed.error.isEmpty(),
-               "options %d with error '%s'", int(parsed.options.has_value()),
-               qPrintable(parsed.error));
+    FUZZ_CHECK(parsed.options.has_value() == parsed.error.isEmpty(), "options %d with error '%s'",
+               int(parsed.options.has_value()), qPrintable(parsed.error));
     if (!parsed.options)
         return 0;
     const Ctl::Options& o = *parsed.options;

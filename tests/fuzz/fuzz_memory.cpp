@@ -56,10 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(device->init(true, 1) == CmdRetType::Ok, "device init");
     auto eeprom = std::make_shared<EEPROMConverser>(converser);
     auto clock = std::make_shared<Test::ManualClock>(1'700'000'123'456);
-    TAVOSync sync(TAVOSync::D{clock, std::make_shared<NoWait>(),
-                              std::make_shared<TAVOTaskState>(),
-                              std::make_shared<TAVOSettings>(std::make_shared<Test::MemoryKVStore>()),
-                              converser, device, nullptr, eeprom});
+    TAVOSync sync(
+        TAVOSync::D{clock, std::make_shared<NoWait>(), std::make_shared<TAVOTaskState>(),
+                    std::make_shared<TAVOSettings>(std::make_shared<Test::MemoryKVStore>()),
+                    converser, device, nullptr, eeprom});
     const auto& m = mount->memory;
     const auto u16 = [&m](size_t a) { return uint16_t(m[a] | m[a + 1] << 8); };
     const auto u32 = [&m](size_t a) {
@@ -104,8 +104,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // only faithfully decoded records go back.
     if (textsKept && sync.writeWifiSettings(w).type == CmdRetType::Ok) {
         const CmdResp<WifiSettings> again = sync.readWifiSettings();
-        FUZZ_CHECK(again.ok() && again.get() == w, "Wi-Fi record changed on its way back: "
-                   "mode %d sec %d '%s'", int(w.mode), int(w.AP_SEC), qPrintable(w.AP_SSID));
+        FUZZ_CHECK(again.ok() && again.get() == w,
+                   "Wi-Fi record changed on its way back: "
+                   "mode %d sec %d '%s'",
+                   int(w.mode), int(w.AP_SEC), qPrintable(w.AP_SSID));
     }
     mount->memory = before;
 

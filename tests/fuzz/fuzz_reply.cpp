@@ -26,8 +26,7 @@ bool isMarker(uint8_t c) {
 
 void checkClassification(const Bytes& input, const CmdResp<Bytes>& r) {
     const auto marker = std::find_if(input.begin(), input.end(), isMarker);
-    FUZZ_CHECK(r.type != CmdRetType::Timeout && r.type != CmdRetType::Cancel &&
-                   r.value.hasValue(),
+    FUZZ_CHECK(r.type != CmdRetType::Timeout && r.type != CmdRetType::Cancel && r.value.hasValue(),
                "reply [%s] gave type %d", Fuzz::text(input).c_str(), int(r.type));
     const Bytes& value = r.value.value();
     if (marker == input.end()) {
@@ -41,8 +40,8 @@ void checkClassification(const Bytes& input, const CmdResp<Bytes>& r) {
     const bool framed = tail.size() >= 2 && tail.back() == '\r';
     const CmdRetType expected =
         !framed ? CmdRetType::Other : (tail[0] == '=' ? CmdRetType::Ok : CmdRetType::Nak);
-    FUZZ_CHECK(r.type == expected, "[%s] gave %d, not %d", Fuzz::text(input).c_str(),
-               int(r.type), int(expected));
+    FUZZ_CHECK(r.type == expected, "[%s] gave %d, not %d", Fuzz::text(input).c_str(), int(r.type),
+               int(expected));
 }
 
 // An accepted number's digits: what lies between the marker and the CR.
@@ -64,11 +63,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const CmdResp<uint32_t> le = converser.converseU32(Cmd{0, 'a', {}});
     if (le.ok()) {
         const Bytes digits = digitsOf(classified.get());
-        FUZZ_CHECK(classified.ok() && (digits.size() == 2 || digits.size() == 4 ||
-                                       digits.size() == 6),
+        FUZZ_CHECK(classified.ok() &&
+                       (digits.size() == 2 || digits.size() == 4 || digits.size() == 6),
                    "[%s] accepted as little-endian", Fuzz::text(input).c_str());
-        FUZZ_CHECK(hexLE(le.get(), int(digits.size() / 2)) == digits,
-                   "[%s] decoded to %u", Fuzz::text(input).c_str(), le.get());
+        FUZZ_CHECK(hexLE(le.get(), int(digits.size() / 2)) == digits, "[%s] decoded to %u",
+                   Fuzz::text(input).c_str(), le.get());
     } else {
         FUZZ_CHECK(!le.value.hasValue(), "failed little-endian decode kept a value");
         FUZZ_CHECK(le.type == (classified.ok() ? CmdRetType::Other : classified.type),
