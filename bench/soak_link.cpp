@@ -362,8 +362,11 @@ private:
         if (which == 3) {
             const bool on = integer(0, 1) == 1;
             const CmdRet r = tavo_->writePowerOnAutoPreviousTask(on).result();
-            if (r.type != CmdRetType::Ok)
+            if (r.type != CmdRetType::Ok) {
+                // The mount may have taken it and only the reply got lost.
+                autoRun_.reset();
                 return failed(r.type);
+            }
             autoRun_ = on;
             if ((sim_->memoryByte(TAVOAddr::AutoRunPrevious) != 0) != on)
                 return wrong(fmt("auto-run byte %02X, written %d",
