@@ -9,6 +9,7 @@
 #include <QJsonValue>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <cmath>
@@ -53,7 +54,9 @@ void QtKVStore::load() {
     unreadable_ = file.size() > 0;
     if (file.size() > kMaxFileBytes)
         return;
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    // Read what the file holds (and a byte more, should it grow meanwhile): reading up to the
+    // limit would first allocate the whole limit.
+    const QByteArray bytes = file.read(std::min(file.size(), kMaxFileBytes) + 1);
     if (bytes.size() > kMaxFileBytes)
         return;
     const QJsonDocument document = QJsonDocument::fromJson(bytes);

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <chrono>
 #include <utility>
+#include <vector>
 
 namespace JEX {
 namespace {
@@ -63,7 +64,44 @@ bool PosixUdp::open() {
     return true;
 }
 
-int PosixUdp::makeSocket(const sockaddr_in& local, bool report) const {
+int PosixUdp::makeSocket(const sockaddr_in& local, bool report) {
+    // A socket on a recent port stays open until the search ends, so that the system cannot
+    // offer that port again at once.
+    std::vector<int> held;
+    int fresh = -1;
+    for (int tries = 0; tries < 64 && fresh < 0; ++tries) {
+        const int fd = makeBoundSocket(local, report);
+        if (fd < 0)
+            break;
+        sockaddr_in bound{};
+        socklen_t length = sizeof bound;
+        const uint16_t port = ::getsockname(fd, reinterpret_cast<sockaddr*>(&bound), &length) == 0
+                                  ? ntohs(bound.sin_port)
+                                  : 0;
+        if (port != 0 && recentPortSet_.test(port)) {
+            held.push_back(fd);
+            continue;
+        }
+        fresh = fd;
+        if (port != 0) {
+            recentPorts_.push_back(port);
+            recentPortSet_.set(port);
+            if (recentPorts_.size() > kRecentPorts) {
+                recentPortSet_.reset(recentPorts_.front());
+                recentPorts_.pop_front();
+            }
+        }
+    }
+    if (fresh < 0 && !held.empty()) {
+        fresh = held.back();
+        held.pop_back();
+    }
+    for (const int fd : held)
+        ::close(fd);
+    return fresh;
+}
+
+int PosixUdp::makeBoundSocket(const sockaddr_in& local, bool report) const {
     const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_UDP);
     if (fd < 0) {
         if (report)
@@ -79,9 +117,7 @@ int PosixUdp::makeSocket(const sockaddr_in& local, bool report) const {
         ::close(fd);
         return -1;
     }
-    // On any interface the first send binds a fresh port by itself, one system call sooner.
-    if (local.sin_addr.s_addr != htonl(INADDR_ANY) &&
-        ::bind(fd, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
         if (report)
             log("%s: bind() failed: error %d", "_open", errno);
         ::close(fd);

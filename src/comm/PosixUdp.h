@@ -6,8 +6,10 @@
 
 #include <netinet/in.h>
 
+#include <bitset>
 #include <chrono>
 #include <cstdint>
+#include <deque>
 #include <string>
 
 namespace JEX {
@@ -35,8 +37,13 @@ public:
 
 private:
     static constexpr size_t kDatagramMax = 1500;
-    // A datagram socket bound to local with a fresh port; -1 on failure, logged when asked.
-    int makeSocket(const sockaddr_in& local, bool report) const;
+    // How many of the latest commands' local ports a new socket never takes again.
+    static constexpr size_t kRecentPorts = 1024;
+
+    // A datagram socket bound to local with a port the system chooses, never one of the
+    // recent ports; -1 on failure, logged when asked.
+    int makeSocket(const sockaddr_in& local, bool report);
+    int makeBoundSocket(const sockaddr_in& local, bool report) const;
     void closeNow(int fd);
     void useWaitingTime();
     void setReceiveTimeout(std::chrono::microseconds timeout);
@@ -55,6 +62,11 @@ private:
     sockaddr_in spareLocal_{};
     // The receive time-out was cut short to finish a wait after a foreign datagram.
     bool timeoutShortened_ = false;
+    // A late reply to an earlier command is addressed to that command's port. Were a new
+    // socket given that port again (the system picks ports at random and reuses closed ones),
+    // the reply would pass for the new command's: a write never done would count as done.
+    std::deque<uint16_t> recentPorts_;
+    std::bitset<65536> recentPortSet_;
 };
 
 } // namespace JEX

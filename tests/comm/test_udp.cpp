@@ -11,8 +11,10 @@
 #include "UdpPeer.h"
 #include "Wire.h"
 
+#include <QSet>
 #include <QTest>
 
+#include <deque>
 #include <future>
 
 using namespace JEX;
@@ -97,6 +99,28 @@ private slots:
         const auto resp = second.get();
         QCOMPARE(resp.type, CmdRetType::Ok);
         QCOMPARE(qbytes(resp.value.value()), QByteArray("=101\r"));
+    }
+
+    // The system hands out local ports at random and may give a closed socket's port to the
+    // next one, where a late reply to the old command would pass for the new one's (the link
+    // soak saw a write counted as done that never reached the mount). Within a thousand
+    // commands no port comes back.
+    void recentLocalPortsAreNeverReused() {
+        PosixUdp udp("127.0.0.1", "127.0.0.1", "", mount_->port(), 100);
+        std::deque<uint16_t> window;
+        QSet<uint16_t> inWindow;
+        for (int i = 0; i < 3000; ++i) {
+            QVERIFY(udp.reopen());
+            const uint16_t port = udp.localPort();
+            QVERIFY2(!inWindow.contains(port),
+                     qPrintable(QString("socket %1 took port %2 again").arg(i).arg(port)));
+            window.push_back(port);
+            inWindow.insert(port);
+            if (window.size() > 1000) {
+                inWindow.remove(window.front());
+                window.pop_front();
+            }
+        }
     }
 
     void strayDatagramsQueuedBeforeACommandAreDrained() {
