@@ -3,9 +3,11 @@
 #include "Log.h"
 
 #include <arpa/inet.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <utility>
@@ -108,6 +110,7 @@ int PosixUdp::makeBoundSocket(const sockaddr_in& local, bool report) const {
             log("%s: socket() failed: error %d", "_open", errno);
         return -1;
     }
+    // read() waits with ppoll; the socket's own time-out still bounds any blocking receive.
     timeval tv{};
     tv.tv_sec = receiveTimeoutMs_ / 1000;
     tv.tv_usec = (receiveTimeoutMs_ % 1000) * 1000;
@@ -127,6 +130,8 @@ int PosixUdp::makeBoundSocket(const sockaddr_in& local, bool report) const {
 }
 
 void PosixUdp::close() {
+    replyDeadline_.reset();
+    expiredDeadline_.reset();
     if (fd_ < 0)
         return;
     // Closed once the next command is on the wire: see useWaitingTime().
@@ -156,6 +161,10 @@ bool PosixUdp::reopen() {
     return open();
 }
 
+std::chrono::milliseconds PosixUdp::receiveTimeout() const {
+    return std::chrono::milliseconds(receiveTimeoutMs_);
+}
+
 uint16_t PosixUdp::localPort() const {
     sockaddr_in local{};
     socklen_t length = sizeof local;
@@ -167,57 +176,68 @@ uint16_t PosixUdp::localPort() const {
 bool PosixUdp::write(const Bytes& bytes) {
     if (fd_ < 0)
         return false;
+    // A resend straight after a wait that ran out keeps to the schedule of the first send,
+    // so that the wake-up delays of the attempts do not add up: the conversation ends
+    // (resends + 1) time-outs after its first send. A resend much later starts afresh.
+    const Clock::time_point now = Clock::now();
+    Clock::time_point start = now;
+    if (expiredDeadline_ && now - *expiredDeadline_ < receiveTimeout() / 2)
+        start = *expiredDeadline_;
+    expiredDeadline_.reset();
     const ssize_t sent = ::sendto(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL,
                                   reinterpret_cast<const sockaddr*>(&remote_), sizeof remote_);
     if (sent < 0) {
         log("%s: sendto() failed: error %d", "write", errno);
         return false;
     }
+    replyDeadline_ = start + receiveTimeout();
     useWaitingTime();
     return true;
-}
-
-void PosixUdp::setReceiveTimeout(std::chrono::microseconds timeout) {
-    timeval tv{};
-    tv.tv_sec = static_cast<time_t>(timeout.count() / 1000000);
-    tv.tv_usec = static_cast<suseconds_t>(timeout.count() % 1000000);
-    ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
 }
 
 Bytes PosixUdp::read() {
     if (fd_ < 0)
         return {};
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(receiveTimeoutMs_);
-    if (timeoutShortened_) {
-        setReceiveTimeout(std::chrono::milliseconds(receiveTimeoutMs_));
-        timeoutShortened_ = false;
-    }
-    // A receive time-out of 0 would mean "wait for ever" to the socket.
-    const int flags = receiveTimeoutMs_ == 0 ? MSG_DONTWAIT : 0;
+    // The wait runs from the request's send; a read without one waits a whole time-out.
+    const Clock::time_point deadline = std::exchange(replyDeadline_, std::nullopt)
+                                           .value_or(Clock::now() + receiveTimeout());
     uint8_t buffer[kDatagramMax];
     for (;;) {
+        // Waited with ppoll on the exact time left: the socket's own receive time-out is
+        // counted in kernel ticks and ends several milliseconds late, which added up over
+        // the resends of a conversation.
+        const auto left = std::max(Clock::duration::zero(), deadline - Clock::now());
+        const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(left);
+        const timespec wait{static_cast<time_t>(seconds.count()),
+                            static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                                  left - seconds)
+                                                  .count())};
+        pollfd poll{fd_, POLLIN, 0};
+        const int ready = ::ppoll(&poll, 1, &wait, nullptr);
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready < 0) {
+            log("%s: poll() failed: error %d", "read", errno);
+            return {};
+        }
+        if (ready == 0) {
+            expiredDeadline_ = deadline;
+            return {};
+        }
         sockaddr_in sender{};
         socklen_t senderLength = sizeof sender;
-        const ssize_t n = ::recvfrom(fd_, buffer, sizeof buffer, flags,
+        const ssize_t n = ::recvfrom(fd_, buffer, sizeof buffer, MSG_DONTWAIT,
                                      reinterpret_cast<sockaddr*>(&sender), &senderLength);
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
-            return {};
-        if (n < 0 && errno != EINTR) {
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR))
+            continue;
+        if (n < 0) {
             log("%s: recvfrom() failed: error %d", "read", errno);
             return {};
         }
         // Anyone on the network can send to our port; only the mount may answer for it.
         // Anything else is dropped and the wait goes on for what is left of it.
-        if (n >= 0 && sender.sin_family == AF_INET &&
-            sender.sin_addr.s_addr == remote_.sin_addr.s_addr)
+        if (sender.sin_family == AF_INET && sender.sin_addr.s_addr == remote_.sin_addr.s_addr)
             return Bytes(buffer, buffer + n);
-        const auto left =
-            std::chrono::duration_cast<std::chrono::microseconds>(deadline - Clock::now());
-        if (flags != 0 || left.count() <= 0)
-            return {};
-        setReceiveTimeout(left);
-        timeoutShortened_ = true;
     }
 }
 

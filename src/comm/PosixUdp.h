@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 
 namespace JEX {
@@ -46,7 +47,7 @@ private:
     int makeBoundSocket(const sockaddr_in& local, bool report) const;
     void closeNow(int fd);
     void useWaitingTime();
-    void setReceiveTimeout(std::chrono::microseconds timeout);
+    std::chrono::milliseconds receiveTimeout() const;
 
     std::string localAddress_;
     std::string remoteAddress_;
@@ -60,8 +61,10 @@ private:
     int retired_ = -1;
     int spare_ = -1;
     sockaddr_in spareLocal_{};
-    // The receive time-out was cut short to finish a wait after a foreign datagram.
-    bool timeoutShortened_ = false;
+    using Clock = std::chrono::steady_clock;
+    // When the wait for the reply to the last request ends; when the last wait ran out.
+    std::optional<Clock::time_point> replyDeadline_;
+    std::optional<Clock::time_point> expiredDeadline_;
     // A late reply to an earlier command is addressed to that command's port. Were a new
     // socket given that port again (the system picks ports at random and reuses closed ones),
     // the reply would pass for the new command's: a write never done would count as done.
