@@ -17,6 +17,10 @@
 // takes any datagram from the mount's address); --transcript writes the simulator's
 // transcript as JSON lines (the fuzz targets' seed corpora come from it). Exits 1 when a
 // check fails.
+//
+// The bound allows 5 ms for the waiting thread to be woken once. On a machine kept busy by
+// other work the scheduler may wake it a tick or two late (4 ms ticks); run the soak with
+// real-time priority there (`chrt -f 10 soak_link ...`) so that the bound measures the link.
 
 #include "Cancellation.h"
 #include "ConnectionSettings.h"
