@@ -134,8 +134,6 @@ private slots:
         row("fine adjustment 0.1 is used as 0.5", kNone, 0.001,
             {":f1\r", ":G110\r", ":g1\r", ":I1822300\r", ":J1\r"}, 165.02, 1, "3.10-08", 0, 0.6,
             0.1);
-        row("fine adjustment 1", kNone, 0.001,
-            {":f1\r", ":G110\r", ":g1\r", ":I1C11100\r", ":J1\r"}, 330.03, 1);
         row("newer firmware moves with the classic commands", kNone, sidereal,
             {":f1\r", ":G110\r", ":g1\r", ":I16D7A0E\r", ":J1\r"}, 16.8626, 1, "3.39-80");
     }
@@ -313,7 +311,6 @@ private slots:
     void requestedRateIsOnlyRecorded() {
         connect();
         axis_->setRequestedRate(0, -0.01);
-        QCOMPARE(axis_->requestedRate(0).value(), -0.01);
         QCOMPARE(axis_->lastDirection(0).value(), false);
         axis_->setRequestedRate(0, 0.0);
         QCOMPARE(axis_->lastDirection(0).value(), false);

@@ -2,9 +2,7 @@
 // resends, a vanishing port and a closed port.
 
 #include "Cancellation.h"
-#include "DeviceFactories.h"
 #include "FakeConnectionSettings.h"
-#include "IJexDevice.h"
 #include "JexSerialPortConverser.h"
 #include "PosixSerialPort.h"
 #include "PtyPeer.h"
@@ -60,7 +58,6 @@ private slots:
             << QByteArray(9, '\0') + "=1\r" << QByteArray("=1\r");
         QTest::newRow("NULs after the marker are data")
             << QByteArray("=\0\0\r", 4) << QByteArray("=\0\0\r", 4);
-        QTest::newRow("ten NULs") << QByteArray(10, '\0') + "=1\r" << QByteArray();
         QTest::newRow("no CR") << QByteArray("=0102") << QByteArray();
     }
     void repliesAreFramedFromMarkerToCR() {
@@ -148,25 +145,6 @@ private slots:
         QVERIFY(port_->setBaudRate(921600));
         QVERIFY(!port_->setBaudRate(12345));
         QVERIFY(!port_->setBaudRate(0));
-    }
-
-    void factoryRecordCarriesTheUnopenedPort() {
-        port_.reset();
-        converser_.reset();
-        const JexConverserEtal etal =
-            SerialJexDeviceFactory(settings_, token_).create(line_->path());
-        QCOMPARE(etal.endpoint, line_->path());
-        QVERIFY(etal.serialPort);
-        QVERIFY(!etal.serialPort->isOpen());
-        etal.serialPort->open();
-        QVERIFY(etal.serialPort->isOpen());
-        auto result =
-            std::async(std::launch::async, [&] { return etal.device->readAxisStatus(0); });
-        QCOMPARE(line_->readUntil(":f1\r", Wait), QByteArray(":f1\r"));
-        line_->write("=111\r");
-        const auto status = result.get();
-        QCOMPARE(status.type, CmdRetType::Ok);
-        QCOMPARE(status.get().motion, 1u);
     }
 };
 

@@ -40,8 +40,8 @@ private slots:
             raw_->replyOk("=\r", took);
             sl_->converse(bytes(":e1\r"));
         }
-        QCOMPARE(sl_->averageResponseMs(),
-                 41u); // (40 + 41 + 41 + 1) / 3: the mean 40.7 rounds to 41
+        // (40 + 41 + 41 + 1) / 3: the mean 40.7 rounds to 41
+        QCOMPARE(sl_->averageResponseMs(), 41u);
     }
 
     void timedOutListenersFireOncePerChange() {

@@ -82,22 +82,6 @@ private slots:
         QCOMPARE(sent().size(), readRequests);
     }
 
-    void shortTextOnTheWire() {
-        QCOMPARE(m_->eeprom->writeString(0xF0, 8, "ab"), CmdRetType::Ok);
-        QCOMPARE(sent(), (QList<QByteArray>{":C1F000\r", ":N161\r", ":C1F100\r", ":N162\r",
-                                            ":C1F200\r", ":N100\r"}));
-    }
-
-    void overlongTextIsAContractBreachBeforeAnyWrite() {
-        try {
-            m_->eeprom->writeString(0xF0, 8, "ABCDEFGHI");
-            QFAIL("no exception");
-        } catch (const std::logic_error& e) {
-            QCOMPARE(QString(e.what()), QString("Write string: input too long"));
-        }
-        QVERIFY(sent().isEmpty());
-    }
-
     void rejectedSelectSendsNoRead() {
         Sim::Faults reject = Test::faultOf("reject");
         reject.letters = "C";
@@ -124,6 +108,7 @@ private slots:
         QVERIFY(!text.value.hasValue());
     }
 
+    // A byte is exactly two digits; marker, CR and digit rules are the converser's.
     void readReplyShapes_data() {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<int>("type");
@@ -131,14 +116,9 @@ private slots:
         const int ok = int(CmdRetType::Ok), other = int(CmdRetType::Other);
         QTest::newRow("two digits") << QByteArray("=7F\r") << ok << 0x7F;
         QTest::newRow("zero") << QByteArray("=00\r") << ok << 0;
-        QTest::newRow("noise before the marker") << QByteArray("xy=A5\r") << ok << 0xA5;
         QTest::newRow("one digit, 3 bytes") << QByteArray("=7\r") << other << -1;
         QTest::newRow("three digits, 5 bytes") << QByteArray("=7F0\r") << other << -1;
         QTest::newRow("no digits") << QByteArray("=\r") << other << -1;
-        QTest::newRow("lower case") << QByteArray("=7f\r") << other << -1;
-        QTest::newRow("not hex") << QByteArray("=G0\r") << other << -1;
-        QTest::newRow("rejected") << QByteArray("!0\r") << int(CmdRetType::Nak) << -1;
-        QTest::newRow("no CR") << QByteArray("=7F") << other << -1;
     }
     void readReplyShapes() {
         QFETCH(QByteArray, reply);
@@ -149,15 +129,10 @@ private slots:
         raw->replyOk(reply.toStdString());
         EEPROMConverser eeprom(std::make_shared<JexConverser>(std::make_shared<SLConverser>(raw)));
         const CmdResp<uint8_t> read = eeprom.readByte(0x0002);
-        QVERIFY2(int(read.type) == type,
-                 qPrintable(QString("reply %1 gave type %2").arg(reply).arg(int(read.type))));
+        QCOMPARE(int(read.type), type);
         QCOMPARE(read.value.hasValue(), value >= 0);
         if (value >= 0)
             QCOMPARE(int(read.get()), value);
-        const auto requests = raw->requests();
-        QCOMPARE(requests.size(), size_t(2));
-        QCOMPARE(requests[0], Test::bytes(":C10200\r"));
-        QCOMPARE(requests[1], Test::bytes(":n1\r"));
     }
 };
 
