@@ -1,5 +1,4 @@
-// Reply classification and number decoding over the real converser stack, with a scripted
-// transport underneath.
+// Reply classification and number decoding over the converser stack on a scripted link.
 
 #include "JexConverser.h"
 #include "LogCapture.h"

@@ -1,5 +1,4 @@
-// The serial transport over a pseudo-terminal driven by hand: reply framing, noise, NULs,
-// resends, a vanishing port and a closed port.
+// The serial transport over a pseudo-terminal driven by hand.
 
 #include "Cancellation.h"
 #include "FakeConnectionSettings.h"

@@ -1,5 +1,4 @@
-// The serialising converser: response-time ring, timed-out flag and its listeners,
-// exchange logging, one command on the wire at a time.
+// The serialising converser: response times, the timed-out flag, logging, one at a time.
 
 #include "LogCapture.h"
 #include "SLConverser.h"

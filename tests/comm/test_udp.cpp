@@ -1,9 +1,7 @@
-// The UDP transport against a hand-driven peer on loopback: resends, late and stray
-// datagrams, foreign senders, bad addresses and cancellation.
+// The UDP transport against a hand-driven peer on loopback.
 
 #include "Cancellation.h"
 #include "FakeConnectionSettings.h"
-#include "LogCapture.h"
 #include "PosixUdp.h"
 #include "UDPConverser.h"
 #include "UdpPeer.h"
@@ -156,15 +154,10 @@ private slots:
             QCOMPARE(qbytes(resp.value.value()), QByteArray("=GOOD00\r"));
     }
 
-    void unparsableRemoteAddressTimesOutAndLogs() {
-        Test::LogCapture logLines;
+    void unparsableRemoteAddressTimesOut() {
         makeConverser(100, "192.168.4.300");
         QCOMPARE(converser_->converse(bytes(":e1\r")).type, CmdRetType::Timeout);
         QCOMPARE(converser_->converse(bytes(":e1\r")).type, CmdRetType::Timeout);
-        QCOMPARE(logLines.lines()
-                     .filter(QRegularExpression("^_open: inet_pton\\(\\) failed: error -?\\d+$"))
-                     .size(),
-                 2);
         QVERIFY(mount_->pending().empty());
     }
 

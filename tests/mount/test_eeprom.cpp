@@ -1,5 +1,4 @@
-// Parameter-memory access against the simulated controller: exact requests on the wire and
-// the memory contents byte by byte, plus reply shapes that only a scripted link can produce.
+// Parameter-memory access: requests on the wire and memory contents byte by byte.
 
 #include "MountRig.h"
 #include "ScriptedRawConverser.h"

@@ -1,6 +1,4 @@
-// A program written into the simulated controller's parameter memory and read back: each
-// field's bytes and value, the order of the writes on the wire, the rounding rule, the
-// firmware and mode rules for dithering, and the effective cycle of a dithering program.
+// A program written into the simulated controller's parameter memory and read back.
 
 #include "MountRig.h"
 #include "TAVOParamMemory.h"

@@ -1,5 +1,4 @@
-// The task state's running rule and change signals, the mount records as QML sees them, and
-// the mount settings over the key-value store.
+// The task state's running rule and signals, and the mount settings over the key-value store.
 
 #include "MemoryKVStore.h"
 #include "TAVOSettings.h"

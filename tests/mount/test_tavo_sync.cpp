@@ -1,7 +1,5 @@
-// The mount synchronisation against the simulated controller, grouped by operation: the
-// connect and disconnect sequences, status and power, program start and stop with the busy
-// wait, Wi-Fi settings, the three timers and the other settings, the polar-scope light and
-// the capability tests; then every sequence cut short by a fault at each of its requests.
+// The mount synchronisation against the simulated controller, grouped by operation, then
+// every sequence cut short by a fault at each of its requests.
 
 #include "MountRig.h"
 

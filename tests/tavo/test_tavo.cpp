@@ -1,6 +1,4 @@
-// The mount object over the simulated controller's in-process endpoint: futures and their
-// result maps, the per-mount serialisation seen on the wire, the cached power reading, the
-// periodic position read and the tare, manual slewing, and jobs that outlive the object.
+// The mount object over the simulated controller's in-process endpoint.
 
 #include "AxisTasks.h"
 #include "EventLog.h"
