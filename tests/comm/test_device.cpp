@@ -96,16 +96,15 @@ private slots:
     void axisStatusBits_data() {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<AxisStatus>("status"); // motion, forward, high speed, uninitialised
-        QTest::newRow("stopped, not initialised")
-            << QByteArray("=100\r") << AxisStatus{0, true, false, true};
-        QTest::newRow("rate forward") << QByteArray("=111\r") << AxisStatus{1, true, false, false};
-        QTest::newRow("goto backward")
-            << QByteArray("=211\r") << AxisStatus{2, false, false, false};
-        QTest::newRow("rate backward fast")
-            << QByteArray("=711\r") << AxisStatus{1, false, true, false};
-        QTest::newRow("goto fast") << QByteArray("=411\r") << AxisStatus{2, true, true, false};
-        QTest::newRow("extra characters")
-            << QByteArray("=101999\r") << AxisStatus{0, true, false, false};
+        const auto row = [](const char* name, const char* reply, AxisStatus status) {
+            QTest::newRow(name) << QByteArray(reply) << status;
+        };
+        row("stopped, not initialised", "=100\r", {0, true, false, true});
+        row("rate forward", "=111\r", {1, true, false, false});
+        row("goto backward", "=211\r", {2, false, false, false});
+        row("rate backward fast", "=711\r", {1, false, true, false});
+        row("goto fast", "=411\r", {2, true, true, false});
+        row("extra characters", "=101999\r", {0, true, false, false});
     }
     void axisStatusBits() {
         QFETCH(QByteArray, reply);
@@ -200,16 +199,15 @@ private slots:
         QTest::addColumn<QByteArray>("stepsRequest");
         QTest::addColumn<qlonglong>("quarterTurn"); // steps per revolution / 4, rounded
         // The simulated controller reports 2073600 steps (a quarter is 518400).
-        QTest::newRow("3.38 board 80 replaced by 1452951")
-            << 3 << 38 << 0x80 << QByteArray(":a1\r") << 363238ll;
-        QTest::newRow("3.38 board 82 replaced by 2118424")
-            << 3 << 38 << 0x82 << QByteArray(":a1\r") << 529606ll;
-        QTest::newRow("3.38 board 08 as read")
-            << 3 << 38 << 0x08 << QByteArray(":a1\r") << 518400ll;
-        QTest::newRow("3.39 board 80 not replaced")
-            << 3 << 39 << 0x80 << QByteArray(":X10002\r") << 518400ll;
-        QTest::newRow("4.0 board 82 extended")
-            << 4 << 0 << 0x82 << QByteArray(":X10002\r") << 518400ll;
+        const auto row = [](const char* name, int major, int minor, int board, const char* request,
+                            qlonglong quarterTurn) {
+            QTest::newRow(name) << major << minor << board << QByteArray(request) << quarterTurn;
+        };
+        row("3.38 board 80 replaced by 1452951", 3, 38, 0x80, ":a1\r", 363238);
+        row("3.38 board 82 replaced by 2118424", 3, 38, 0x82, ":a1\r", 529606);
+        row("3.38 board 08 as read", 3, 38, 0x08, ":a1\r", 518400);
+        row("3.39 board 80 not replaced", 3, 39, 0x80, ":X10002\r", 518400);
+        row("4.0 board 82 extended", 4, 0, 0x82, ":X10002\r", 518400);
     }
     void stepsPerRevolutionPaths() {
         QFETCH(int, major);

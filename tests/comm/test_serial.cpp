@@ -48,16 +48,15 @@ private slots:
     void repliesAreFramedFromMarkerToCR_data() {
         QTest::addColumn<QByteArray>("lineSends");
         QTest::addColumn<QByteArray>("reply"); // empty: the attempt times out
-        QTest::newRow("plain") << QByteArray("=031080\r") << QByteArray("=031080\r");
-        QTest::newRow("noise before marker")
-            << QByteArray("xx\x01\xFFzz=12\r", 10) << QByteArray("=12\r");
-        QTest::newRow("rejection kept for the classifier")
-            << QByteArray("!0\r") << QByteArray("!0\r");
-        QTest::newRow("nine NULs then a reply")
-            << QByteArray(9, '\0') + "=1\r" << QByteArray("=1\r");
-        QTest::newRow("NULs after the marker are data")
-            << QByteArray("=\0\0\r", 4) << QByteArray("=\0\0\r", 4);
-        QTest::newRow("no CR") << QByteArray("=0102") << QByteArray();
+        const auto row = [](const char* name, const QByteArray& sent, const QByteArray& reply) {
+            QTest::newRow(name) << sent << reply;
+        };
+        row("plain", "=031080\r", "=031080\r");
+        row("noise before marker", QByteArray("xx\x01\xFFzz=12\r", 10), "=12\r");
+        row("rejection kept for the classifier", "!0\r", "!0\r");
+        row("nine NULs then a reply", QByteArray(9, '\0') + "=1\r", "=1\r");
+        row("NULs after the marker are data", QByteArray("=\0\0\r", 4), QByteArray("=\0\0\r", 4));
+        row("no CR", "=0102", {});
     }
     void repliesAreFramedFromMarkerToCR() {
         QFETCH(QByteArray, lineSends);

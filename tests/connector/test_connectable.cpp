@@ -191,17 +191,17 @@ private slots:
         QTest::addColumn<QString>("detail");
         QTest::addColumn<QStringList>("stateAndText");
         QTest::addColumn<bool>("busy");
-        QTest::newRow("searching")
-            << 0 << QString() << QStringList{"Searching", "Searching"} << true;
-        QTest::newRow("list") << 1 << QString()
-                              << QStringList{"SearchListPopulated", "Search finished"} << false;
-        QTest::newRow("connecting")
-            << 2 << QString() << QStringList{"Connecting", "Connecting"} << true;
-        QTest::newRow("failed, UTF-8 detail")
-            << 3 << QString("Port ü belegt") << QStringList{"Failed", "Cannot Connect"} << false;
-        QTest::newRow("unknown kind")
-            << 9 << QString() << QStringList{"Searching", "Searching"} << true;
+        const auto row = [](const char* name, int kind, const QString& detail, const char* state,
+                            const char* text, bool busy) {
+            QTest::newRow(name) << kind << detail << QStringList{state, text} << busy;
+        };
+        row("searching", 0, {}, "Searching", "Searching", true);
+        row("list", 1, {}, "SearchListPopulated", "Search finished", false);
+        row("connecting", 2, {}, "Connecting", "Connecting", true);
+        row("failed, UTF-8 detail", 3, "Port ü belegt", "Failed", "Cannot Connect", false);
+        row("unknown kind", 9, {}, "Searching", "Searching", true);
     }
+
     void helperReportsBecomeStates() {
         QFETCH(int, kind);
         QFETCH(QString, detail);
