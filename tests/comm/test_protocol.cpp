@@ -88,12 +88,6 @@ private slots:
         }
     }
 
-    // Whatever digit follows: an odd count is refused.
-    void oddDigitCounts() {
-        const auto* d = reinterpret_cast<const uint8_t*>("123456789");
-        QVERIFY(!decodeHexLE(d, 3) && !decodeHexBE(d, 3) && !decodeHexLE(d, 7));
-    }
-
     void escaping() {
         QCOMPARE(escapeBytes(bytes(":e1\r")), std::string(":e1\\r"));
         Bytes all{0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x0D, 0x00, 0x1F, 0x7F, 0xFF, ' ', '~'};
@@ -116,12 +110,6 @@ private slots:
                  std::string("CmdResp: read invalid"));
         QCOMPARE(message([] { CmdResp<uint32_t>(CmdRetType::Nak).get(); }),
                  std::string("Read null Nullable"));
-    }
-
-    void freshResponseIsTimeoutWithoutValue() {
-        const CmdResp<Bytes> fresh;
-        QCOMPARE(fresh.type, CmdRetType::Timeout);
-        QVERIFY(!fresh.value.hasValue());
     }
 
     void resultTexts() {

@@ -1,10 +1,7 @@
-// The serial transport over a pseudo-terminal driven by hand: reply framing, noise, NULs,
-// resends, a vanishing port and a closed port.
+// The serial transport over a pseudo-terminal driven by hand.
 
 #include "Cancellation.h"
-#include "DeviceFactories.h"
 #include "FakeConnectionSettings.h"
-#include "IJexDevice.h"
 #include "JexSerialPortConverser.h"
 #include "PosixSerialPort.h"
 #include "PtyPeer.h"
@@ -51,17 +48,15 @@ private slots:
     void repliesAreFramedFromMarkerToCR_data() {
         QTest::addColumn<QByteArray>("lineSends");
         QTest::addColumn<QByteArray>("reply"); // empty: the attempt times out
-        QTest::newRow("plain") << QByteArray("=031080\r") << QByteArray("=031080\r");
-        QTest::newRow("noise before marker")
-            << QByteArray("xx\x01\xFFzz=12\r", 10) << QByteArray("=12\r");
-        QTest::newRow("rejection kept for the classifier")
-            << QByteArray("!0\r") << QByteArray("!0\r");
-        QTest::newRow("nine NULs then a reply")
-            << QByteArray(9, '\0') + "=1\r" << QByteArray("=1\r");
-        QTest::newRow("NULs after the marker are data")
-            << QByteArray("=\0\0\r", 4) << QByteArray("=\0\0\r", 4);
-        QTest::newRow("ten NULs") << QByteArray(10, '\0') + "=1\r" << QByteArray();
-        QTest::newRow("no CR") << QByteArray("=0102") << QByteArray();
+        const auto row = [](const char* name, const QByteArray& sent, const QByteArray& reply) {
+            QTest::newRow(name) << sent << reply;
+        };
+        row("plain", "=031080\r", "=031080\r");
+        row("noise before marker", QByteArray("xx\x01\xFFzz=12\r", 10), "=12\r");
+        row("rejection kept for the classifier", "!0\r", "!0\r");
+        row("nine NULs then a reply", QByteArray(9, '\0') + "=1\r", "=1\r");
+        row("NULs after the marker are data", QByteArray("=\0\0\r", 4), QByteArray("=\0\0\r", 4));
+        row("no CR", "=0102", {});
     }
     void repliesAreFramedFromMarkerToCR() {
         QFETCH(QByteArray, lineSends);
@@ -148,25 +143,6 @@ private slots:
         QVERIFY(port_->setBaudRate(921600));
         QVERIFY(!port_->setBaudRate(12345));
         QVERIFY(!port_->setBaudRate(0));
-    }
-
-    void factoryRecordCarriesTheUnopenedPort() {
-        port_.reset();
-        converser_.reset();
-        const JexConverserEtal etal =
-            SerialJexDeviceFactory(settings_, token_).create(line_->path());
-        QCOMPARE(etal.endpoint, line_->path());
-        QVERIFY(etal.serialPort);
-        QVERIFY(!etal.serialPort->isOpen());
-        etal.serialPort->open();
-        QVERIFY(etal.serialPort->isOpen());
-        auto result =
-            std::async(std::launch::async, [&] { return etal.device->readAxisStatus(0); });
-        QCOMPARE(line_->readUntil(":f1\r", Wait), QByteArray(":f1\r"));
-        line_->write("=111\r");
-        const auto status = result.get();
-        QCOMPARE(status.type, CmdRetType::Ok);
-        QCOMPARE(status.get().motion, 1u);
     }
 };
 

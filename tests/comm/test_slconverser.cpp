@@ -1,5 +1,4 @@
-// The serialising converser: response-time ring, timed-out flag and its listeners,
-// exchange logging, one command on the wire at a time.
+// The serialising converser: response times, the timed-out flag, logging, one at a time.
 
 #include "LogCapture.h"
 #include "SLConverser.h"
@@ -40,8 +39,8 @@ private slots:
             raw_->replyOk("=\r", took);
             sl_->converse(bytes(":e1\r"));
         }
-        QCOMPARE(sl_->averageResponseMs(),
-                 41u); // (40 + 41 + 41 + 1) / 3: the mean 40.7 rounds to 41
+        // (40 + 41 + 41 + 1) / 3: the mean 40.7 rounds to 41
+        QCOMPARE(sl_->averageResponseMs(), 41u);
     }
 
     void timedOutListenersFireOncePerChange() {

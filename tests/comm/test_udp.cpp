@@ -1,11 +1,7 @@
-// The UDP transport against a hand-driven peer on loopback: resends, late and stray
-// datagrams, foreign senders, bad addresses and cancellation.
+// The UDP transport against a hand-driven peer on loopback.
 
 #include "Cancellation.h"
-#include "DeviceFactories.h"
 #include "FakeConnectionSettings.h"
-#include "IJexDevice.h"
-#include "LogCapture.h"
 #include "PosixUdp.h"
 #include "UDPConverser.h"
 #include "UdpPeer.h"
@@ -69,16 +65,6 @@ private slots:
             QCOMPARE(d.data, QByteArray(":e1\r"));
         // Every attempt of one command goes out from the same socket.
         QCOMPARE(sent.front().fromPort, sent.back().fromPort);
-    }
-
-    void replyIsTakenAsItArrives() {
-        auto result = converseAsync();
-        const auto request = mount_->receive(5s);
-        QVERIFY(request);
-        mount_->sendTo(request->fromPort, "junk=031080\r");
-        const auto resp = result.get();
-        QCOMPARE(resp.type, CmdRetType::Ok);
-        QCOMPARE(qbytes(resp.value.value()), QByteArray("junk=031080\r"));
     }
 
     void lateReplyNeverReachesTheNextCommand() {
@@ -168,15 +154,10 @@ private slots:
             QCOMPARE(qbytes(resp.value.value()), QByteArray("=GOOD00\r"));
     }
 
-    void unparsableRemoteAddressTimesOutAndLogs() {
-        Test::LogCapture logLines;
+    void unparsableRemoteAddressTimesOut() {
         makeConverser(100, "192.168.4.300");
         QCOMPARE(converser_->converse(bytes(":e1\r")).type, CmdRetType::Timeout);
         QCOMPARE(converser_->converse(bytes(":e1\r")).type, CmdRetType::Timeout);
-        QCOMPARE(logLines.lines()
-                     .filter(QRegularExpression("^_open: inet_pton\\(\\) failed: error -?\\d+$"))
-                     .size(),
-                 2);
         QVERIFY(mount_->pending().empty());
     }
 
@@ -195,23 +176,6 @@ private slots:
         token_->cancel();
         QCOMPARE(converser_->converse(bytes(":e1\r")).type, CmdRetType::Cancel);
         QVERIFY(mount_->pending().empty());
-    }
-
-    void factoryBuildsAWorkingStack() {
-        settings_->setReadTimeoutMs_other(10000);
-        auto factory = std::make_shared<UDPJexDeviceFactory>(settings_, token_, mount_->port());
-        const JexConverserEtal etal = factory->create("127.0.0.1", "127.0.0.1", "127.255.255.255");
-        QCOMPARE(etal.endpoint, std::string("127.0.0.1"));
-        QVERIFY(etal.device && etal.converser && etal.slConverser);
-        QVERIFY(!etal.serialPort);
-        auto result = std::async(std::launch::async, [&] { return etal.device->readFirmware(0); });
-        const auto request = mount_->receive(5s);
-        QVERIFY(request);
-        QCOMPARE(request->data, QByteArray(":e1\r"));
-        mount_->sendTo(request->fromPort, "=030A08\r");
-        const auto fw = result.get();
-        QCOMPARE(fw.type, CmdRetType::Ok);
-        QCOMPARE(fw.get().text(), std::string("3.10.08"));
     }
 };
 

@@ -1,5 +1,4 @@
-// The connection settings over a settings store: keys, the documented defaults, how stored
-// values read, the cache, and the serial ports from an injected list.
+// The connection settings over a settings store, with serial ports from an injected list.
 
 #include "ConnectionSettings.h"
 #include "MemoryKVStore.h"

@@ -1,6 +1,4 @@
-// The connection dialog's model: its state machine and texts, the mount-model filter, the
-// helper's reports, a link turned into the mount object (and a connect the mount refuses),
-// the disconnect thread, and the model going away while those threads still run.
+// The connection dialog's model, with a scripted helper and the simulated controller.
 
 #include "ConnectedObjContainer.h"
 #include "ConnectorRig.h"
@@ -181,8 +179,8 @@ private slots:
     void filterKeepsTheTwoMountModels() {
         QFETCH(int, boardId);
         QFETCH(bool, listed);
-        model->startSession();
-        QVERIFY(helper->filter);
+        model->startNextAction(); // not connected: a search
+        QCOMPARE(helper->starts, 1);
         QCOMPARE(helper->filter(uint8_t(boardId)), listed);
         QCOMPARE(TAVOConnectable::acceptsMountModel(uint8_t(boardId)), listed);
     }
@@ -193,17 +191,17 @@ private slots:
         QTest::addColumn<QString>("detail");
         QTest::addColumn<QStringList>("stateAndText");
         QTest::addColumn<bool>("busy");
-        QTest::newRow("searching")
-            << 0 << QString() << QStringList{"Searching", "Searching"} << true;
-        QTest::newRow("list") << 1 << QString()
-                              << QStringList{"SearchListPopulated", "Search finished"} << false;
-        QTest::newRow("connecting")
-            << 2 << QString() << QStringList{"Connecting", "Connecting"} << true;
-        QTest::newRow("failed, UTF-8 detail")
-            << 3 << QString("Port ü belegt") << QStringList{"Failed", "Cannot Connect"} << false;
-        QTest::newRow("unknown kind")
-            << 9 << QString() << QStringList{"Searching", "Searching"} << true;
+        const auto row = [](const char* name, int kind, const QString& detail, const char* state,
+                            const char* text, bool busy) {
+            QTest::newRow(name) << kind << detail << QStringList{state, text} << busy;
+        };
+        row("searching", 0, {}, "Searching", "Searching", true);
+        row("list", 1, {}, "SearchListPopulated", "Search finished", false);
+        row("connecting", 2, {}, "Connecting", "Connecting", true);
+        row("failed, UTF-8 detail", 3, "Port ü belegt", "Failed", "Cannot Connect", false);
+        row("unknown kind", 9, {}, "Searching", "Searching", true);
     }
+
     void helperReportsBecomeStates() {
         QFETCH(int, kind);
         QFETCH(QString, detail);
@@ -327,12 +325,6 @@ private slots:
         QCOMPARE(second.device->readAxisStatus(0).type, CmdRetType::Timeout);
         QTRY_VERIFY_WITH_TIMEOUT(changed.count() >= 1, 5000);
         QVERIFY(forwarder->timedout());
-    }
-
-    void nextActionSearchesWhenNotConnected() {
-        model->startNextAction();
-        QCOMPARE(helper->starts, 1);
-        QVERIFY(helper->filter);
     }
 
     // The link is held at its first request until the model is gone: the connect ends for the

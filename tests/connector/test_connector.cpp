@@ -1,6 +1,4 @@
-// The connector's pieces: the mount container, the converser container's answer to each
-// session outcome, the time-out indicator that follows the current converser, and the
-// connector's view of the mount and the task state.
+// The connector's pieces: mount and converser containers, the time-out indicator.
 
 #include "ConnectedObjContainer.h"
 #include "ConnectorRig.h"

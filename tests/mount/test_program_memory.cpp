@@ -1,6 +1,4 @@
-// A program written into the simulated controller's parameter memory and read back: each
-// field's bytes and value, the order of the writes on the wire, the rounding rule, the
-// firmware and mode rules for dithering, and the effective cycle of a dithering program.
+// A program written into the simulated controller's parameter memory and read back.
 
 #include "MountRig.h"
 #include "TAVOParamMemory.h"
@@ -160,30 +158,24 @@ private slots:
         QTest::addColumn<int>("address");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<double>("expected");
-        const QString v310 = "3.10-08";
-        QTest::newRow("cycle in ms") << v310 << "cycle" << 2.5 << 0x30 << "c4 09 00 00" << 2.5;
-        QTest::newRow("cycle in s on 3.09, half away from zero")
-            << "3.09-08"
-            << "cycle" << 2.5 << 0x30 << "03 00 00 00" << 3.0;
-        QTest::newRow("unlimited cycles")
-            << v310 << "cycles" << 0.0 << 0x34 << "00 00 00 00" << 0.0;
-        QTest::newRow("100000 cycles")
-            << v310 << "cycles" << 100000.0 << 0x34 << "a0 86 01 00" << 100000.0;
-        QTest::newRow("clockwise") << v310 << "clockwise" << 1.0 << 0x28 << "00" << 1.0;
-        QTest::newRow("counter-clockwise") << v310 << "clockwise" << 0.0 << 0x28 << "01" << 0.0;
-        QTest::newRow("sidereal speed")
-            << v310 << "speed" << 15.0 / 3600 << 0x24 << "24 f4 00 00" << 15.0 / 3600;
-        QTest::newRow("exposure in tenths, half away from zero")
-            << v310 << "exposure" << 1.25 << 0x2C << "0d 00 00 00" << 1.3;
-        QTest::newRow("aux time in hundredths")
-            << v310 << "aux" << 1.5 << 0x40 << "96 00 00 00" << 1.5;
-        QTest::newRow("cycle angle 1°") << v310 << "angle" << 1.0 << 0x44 << "80 16 00 00" << 1.0;
-        QTest::newRow("cycle angle -1°, two's complement")
-            << v310 << "angle" << -1.0 << 0x44 << "80 e9 ff ff" << -1.0;
-        QTest::newRow("swing in whole degrees")
-            << v310 << "swing" << 39.5 << 0x3C << "28 00 00 00" << 40.0;
-        QTest::newRow("dithering range")
-            << v310 << "dither" << 0.5 << 0x1B8 << "40 0b 00 00" << 0.5;
+        const auto row = [](const char* name, const char* field, double value, int address,
+                            const char* stored, double expected, const char* preset = "3.10-08") {
+            QTest::newRow(name) << QString(preset) << QString(field) << value << address
+                                << QString(stored) << expected;
+        };
+        row("cycle in ms", "cycle", 2.5, 0x30, "c4 09 00 00", 2.5);
+        row("3.09: cycle in s, half away from 0", "cycle", 2.5, 0x30, "03 00 00 00", 3, "3.09-08");
+        row("unlimited cycles", "cycles", 0, 0x34, "00 00 00 00", 0);
+        row("100000 cycles", "cycles", 100000, 0x34, "a0 86 01 00", 100000);
+        row("clockwise", "clockwise", 1, 0x28, "00", 1);
+        row("counter-clockwise", "clockwise", 0, 0x28, "01", 0);
+        row("sidereal speed", "speed", 15.0 / 3600, 0x24, "24 f4 00 00", 15.0 / 3600);
+        row("exposure in tenths, half away from 0", "exposure", 1.25, 0x2C, "0d 00 00 00", 1.3);
+        row("aux time in hundredths", "aux", 1.5, 0x40, "96 00 00 00", 1.5);
+        row("cycle angle 1°", "angle", 1, 0x44, "80 16 00 00", 1);
+        row("cycle angle -1°, two's complement", "angle", -1, 0x44, "80 e9 ff ff", -1);
+        row("swing in whole degrees", "swing", 39.5, 0x3C, "28 00 00 00", 40);
+        row("dithering range", "dither", 0.5, 0x1B8, "40 0b 00 00", 0.5);
     }
     void programField() {
         QFETCH(QString, preset);

@@ -1,7 +1,5 @@
-// The mount synchronisation against the simulated controller, grouped by operation: the
-// connect and disconnect sequences, status and power, program start and stop with the busy
-// wait, Wi-Fi settings, the three timers and the other settings, the polar-scope light and
-// the capability tests; then every sequence cut short by a fault at each of its requests.
+// The mount synchronisation against the simulated controller, grouped by operation, then
+// every sequence cut short by a fault at each of its requests.
 
 #include "MountRig.h"
 
@@ -410,8 +408,7 @@ private slots:
         QVERIFY(m_->requests().isEmpty());
     }
 
-    // ---- timers, auto-run, light, Wi-Fi switch
-    // -------------------------------------------------------
+    // ---- timers, auto-run, light, Wi-Fi switch -------------------------------------------
 
     void settingsWrites_data() {
         QTest::addColumn<QString>("which");
@@ -457,11 +454,6 @@ private slots:
         QCOMPARE(m_->sync->readAutoShutdownSec().get(), 7200u);
         QCOMPARE(m_->sync->readPowerOnAutoPreviousTask().get(), true);
         QCOMPARE(traffic(), reads(0x84, 4) + reads(0x188, 4) + reads(0x184, 4) + reads(0x19C, 1));
-        m_->sim->setSilent(true);
-        const CmdResp<uint32_t> failed = m_->sync->readWifiTimeoutSec();
-        QCOMPARE(failed.type, CmdRetType::Timeout);
-        QVERIFY(!failed.value.hasValue());
-        QCOMPARE(m_->sync->readPowerOnAutoPreviousTask().type, CmdRetType::Timeout);
     }
 
     // The commit byte follows only a value written in full, and its own result is the result.
@@ -564,13 +556,11 @@ private slots:
             QVERIFY2(int(result) == type,
                      qPrintable(at + ": type " + QString::number(int(result))));
             const auto memory = m->sim->memory(), wanted = expected->sim->memory();
+            QStringList differ;
             for (int a = 0; a < int(memory.size()); ++a)
-                QVERIFY2(controllerOwned(a) || memory[a] == wanted[a],
-                         qPrintable(QString("fault at %1: byte 0x%2 is %3, not %4")
-                                        .arg(at)
-                                        .arg(a, 0, 16)
-                                        .arg(memory[a], 2, 16, QChar('0'))
-                                        .arg(wanted[a], 2, 16, QChar('0'))));
+                if (!controllerOwned(a) && memory[a] != wanted[a])
+                    differ << QString::number(a, 16);
+            QVERIFY2(differ.isEmpty(), qPrintable(at + ": bytes differ at " + differ.join(' ')));
         }
     }
 

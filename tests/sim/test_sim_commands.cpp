@@ -1,7 +1,4 @@
-// The simulated controller's command set through the in-process endpoint, as scripts of
-// requests and the exact replies the console decodes: identity, motion, positions, limits,
-// the parameter memory with its programs and busy bytes, the baud and Wi-Fi commands, and
-// malformed requests.
+// The simulated controller's command set, as scripts of requests and their exact replies.
 
 #include "InProcessEndpoint.h"
 #include "Wire.h"

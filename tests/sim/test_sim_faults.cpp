@@ -1,6 +1,4 @@
-// Fault injection in the simulated controller, in-process: what each fault does to the reply
-// and to the controller's state, that a seed fixes which requests a fault hits, many threads
-// at once, and the scaled clock.
+// Fault injection in the simulated controller, in-process, and its scaled clock.
 
 #include "InProcessEndpoint.h"
 #include "Wire.h"

@@ -1,6 +1,4 @@
-// The simulated controller's transports: its UDP server on 127.0.0.1, its pseudo-terminal at
-// its own baud rate, and velmora-mount-sim as a process (ports, transcript file, signals,
-// bad arguments).
+// The simulated controller's transports (loopback UDP, a pseudo-terminal) and its command.
 
 #include "PtyPeer.h"
 #include "PtyServer.h"

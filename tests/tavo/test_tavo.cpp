@@ -1,6 +1,4 @@
-// The mount object over the simulated controller's in-process endpoint: futures and their
-// result maps, the per-mount serialisation seen on the wire, the cached power reading, the
-// periodic position read and the tare, manual slewing, and jobs that outlive the object.
+// The mount object over the simulated controller's in-process endpoint.
 
 #include "AxisTasks.h"
 #include "EventLog.h"
@@ -137,7 +135,6 @@ private slots:
         Rig rig;
         QVERIFY(rig.initDevice());
         rig.sim->setMemoryU32(0x84, 600);
-        rig.sim->setMemoryU32(0x184, 0x12345678);
         rig.sim->setMemoryByte(0x19C, 1);
         rig.sim->setMemoryString(0x90, 32, "Tracker");
         QVariantMap map = rig.tavo->readWifiTimeoutSec().result();
@@ -146,7 +143,6 @@ private slots:
         QCOMPARE(map["type"].value<CmdRetType_::E>(), CmdRetType::Ok);
         QCOMPARE(map["value"].metaType(), QMetaType::fromType<uint>());
         QCOMPARE(map["value"].toUInt(), 600u);
-        QCOMPARE(rig.tavo->readAutoShutdownSec().result()["value"].toUInt(), 0x12345678u);
         map = rig.tavo->readPowerOnAutoPreviousTask().result();
         QCOMPARE(map["value"].metaType(), QMetaType::fromType<bool>());
         QCOMPARE(map["value"].toBool(), true);
@@ -198,26 +194,6 @@ private slots:
         // The synchronisation announces the reading on the worker; the mount object repeats
         // it on its own thread.
         QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 1, 5000);
-    }
-
-    void identityPropertiesFollowTheBoard_data() {
-        QTest::addColumn<QString>("preset");
-        QTest::addColumn<bool>("velmoraWifi");
-        QTest::addColumn<bool>("dithering");
-        QTest::newRow("3.10 board 0A") << "3.10-0A" << true << true;
-        QTest::newRow("3.09 board 08") << "3.09-08" << false << false;
-    }
-    void identityPropertiesFollowTheBoard() {
-        QFETCH(QString, preset);
-        QFETCH(bool, velmoraWifi);
-        QFETCH(bool, dithering);
-        Rig rig(preset.toStdString());
-        QCOMPARE(rig.tavo->syncOnConnect().type, CmdRetType::Ok);
-        QCOMPARE(rig.tavo->isVelmoraWifi(), velmoraWifi);
-        QCOMPARE(rig.tavo->hasPolarSightLight(), !velmoraWifi);
-        QCOMPARE(rig.tavo->hasAutoShutdown(), !velmoraWifi);
-        QCOMPARE(rig.tavo->hasDithering(), dithering);
-        QCOMPARE(rig.tavo->deviceName(), QString("Velmora-Sim"));
     }
 
     void periodicReadStartsOnceAndStops() {
