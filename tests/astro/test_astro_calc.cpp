@@ -37,7 +37,7 @@ constexpr double kArcsec = kPi / 180.0 / 3600.0;
 constexpr double kDialMinute = kPi / 360.0;
 
 double deg(double d) {
-    return d * kPi / 180.0;
+    return d * kDeg;
 }
 
 struct V {
@@ -493,7 +493,7 @@ private slots:
                                  calc_->stage(calc_->allStages(from, 0), toStage));
     }
 
-    void againstIndependentComputation_data() {
+    void preciseReticleMatchesTheIndependentComputation_data() {
         QTest::addColumn<int64_t>("ms");
         QTest::addColumn<double>("longitude"); // west positive
         QTest::addColumn<double>("latitude");
@@ -509,7 +509,7 @@ private slots:
         QTest::newRow("2040, 75° W") << september2040 << west75 << deg(-33);
     }
 
-    void againstIndependentComputation() {
+    void preciseReticleMatchesTheIndependentComputation() {
         QFETCH(int64_t, ms);
         QFETCH(double, longitude);
         QFETCH(double, latitude);
