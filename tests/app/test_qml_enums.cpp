@@ -1,11 +1,8 @@
 // The enumerations as QML code sees them through the compiled-in modules.
 
-#include <QQmlComponent>
-#include <QQmlEngine>
-#include <QTest>
-#include <QtQml/qqmlextensionplugin.h>
+#include "QmlSnippet.h"
 
-#include <memory>
+#include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(JexAstroBasePlugin)
 Q_IMPORT_QML_PLUGIN(TavoPlugin)
@@ -43,16 +40,10 @@ private slots:
     void valuesAsQmlSeesThem() {
         QFETCH(QString, expression);
         QFETCH(int, expected);
-        QQmlEngine engine;
-        engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
-        QQmlComponent component(&engine);
-        component.setData(QStringLiteral("import QtQml\nimport JexAstroBase\nimport Tavo\n"
-                                         "QtObject { property var value: %1 }")
-                              .arg(expression)
-                              .toUtf8(),
-                          QUrl());
-        std::unique_ptr<QObject> object(component.create());
-        QVERIFY2(object, qPrintable(component.errorString()));
+        JEX::Test::QmlSnippet qml;
+        auto object =
+            qml.make("import JexAstroBase\nimport Tavo", "property var value: " + expression);
+        QVERIFY(object);
         const QVariant value = object->property("value");
         QVERIFY2(value.isValid() && !value.isNull(), qPrintable(expression + " is undefined"));
         QCOMPARE(value.toInt(), expected);

@@ -23,6 +23,12 @@ class TestStartup : public QObject {
             *errors = console.readAllStandardError();
         return console.exitStatus() == QProcess::NormalExit ? console.exitCode() : -2000;
     }
+    static QString writeQml(const QTemporaryDir& dir, const QByteArray& text) {
+        QFile file(dir.filePath("Main.qml"));
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+            qWarning("cannot write %s", qPrintable(file.fileName()));
+        return file.fileName();
+    }
 
 private slots:
     void initTestCase() {
@@ -43,37 +49,27 @@ private slots:
                  errors.constData());
     }
 
-    void brokenRootComponentExitsWithMinusOne() {
-        QTemporaryDir dir;
-        QFile broken(dir.filePath("Broken.qml"));
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("import QtQuick\nItem { noSuchProperty: 1 }\n");
-        broken.close();
-        // -1 as the shell sees it.
-        QCOMPARE(run({"--quit-when-shown", "--main-qml", broken.fileName()}), 255);
+    // A main file that does not load ends the console with -1, 255 as the shell sees it.
+    void brokenMainExitsWithMinusOne_data() {
+        QTest::addColumn<QByteArray>("qml");
+        QTest::newRow("unknown property")
+            << QByteArray("import QtQuick\nItem { noSuchProperty: 1 }\n");
+        QTest::newRow("unknown module") << QByteArray("import NoSuchVelmoraModule\nItem {}\n");
     }
-
-    void unknownModuleExitsWithMinusOne() {
+    void brokenMainExitsWithMinusOne() {
+        QFETCH(QByteArray, qml);
         QTemporaryDir dir;
-        QFile broken(dir.filePath("Missing.qml"));
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("import NoSuchVelmoraModule\nItem {}\n");
-        broken.close();
-        QCOMPARE(run({"--main-qml", broken.fileName()}), 255);
+        QCOMPARE(run({"--quit-when-shown", "--main-qml", writeQml(dir, qml)}), 255);
     }
 
     // For checking layouts: every text of the scene doubled, placeholders left unfilled.
     void doubleLengthDoublesTheTexts() {
         QTemporaryDir dir;
-        QFile probe(dir.filePath("Probe.qml"));
-        QVERIFY(probe.open(QIODevice::WriteOnly));
-        probe.write("import QtQml\nQtObject { Component.onCompleted: console.warn("
-                    "qsTranslate(\"MainMenu\", \"Settings\"), qsTr(\"%1 min\")) }\n");
-        probe.close();
+        const QString probe = writeQml(dir, "import QtQml\nQtObject { Component.onCompleted: "
+                                            "console.warn(qsTranslate(\"MainMenu\", \"Settings\"), "
+                                            "qsTr(\"%1 min\")) }\n");
         QByteArray errors;
-        QCOMPARE(
-            run({"--quit-when-shown", "--double-length", "--main-qml", probe.fileName()}, &errors),
-            0);
+        QCOMPARE(run({"--quit-when-shown", "--double-length", "--main-qml", probe}, &errors), 0);
         QVERIFY2(errors.contains("[Settings Settings] [%1 min _1 min]"), errors.constData());
     }
 };

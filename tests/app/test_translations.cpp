@@ -36,36 +36,27 @@ bool read(const QString& path, Catalogue& out, QString& error) {
     QXmlStreamReader xml(&file);
     QString context;
     Message message;
-    bool inMessage = false;
-    bool inTranslation = false;
-    QString text; // of a translation without plural forms
+    bool numerus = false; // the translation comes as plural forms
     while (!xml.atEnd()) {
         xml.readNext();
-        if (xml.isStartElement()) {
-            const auto name = xml.name();
-            if (name == QLatin1String("name") && !inMessage) {
-                context = xml.readElementText();
-            } else if (name == QLatin1String("message")) {
-                inMessage = true;
-                message = Message();
-            } else if (name == QLatin1String("source") && inMessage) {
-                message.source = xml.readElementText();
-            } else if (name == QLatin1String("translation") && inMessage) {
-                inTranslation = true;
-                text.clear();
-                message.translationType = xml.attributes().value("type").toString();
-            } else if (name == QLatin1String("numerusform") && inTranslation) {
-                message.translations << xml.readElementText();
-            }
-        } else if (xml.isCharacters() && inTranslation) {
-            text += xml.text();
-        } else if (xml.isEndElement() && xml.name() == QLatin1String("translation")) {
-            inTranslation = false;
-            if (message.translations.isEmpty())
-                message.translations << text;
-        } else if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
-            inMessage = false;
+        const auto name = xml.name();
+        if (xml.isEndElement() && name == QLatin1String("message"))
             out.insert(key(context, message.source), message);
+        if (!xml.isStartElement())
+            continue;
+        if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("message")) {
+            message = Message();
+            numerus = xml.attributes().value("numerus") == QLatin1String("yes");
+        } else if (name == QLatin1String("source")) {
+            message.source = xml.readElementText();
+        } else if (name == QLatin1String("translation")) {
+            message.translationType = xml.attributes().value("type").toString();
+            if (!numerus)
+                message.translations << xml.readElementText();
+            while (numerus && xml.readNextStartElement())
+                message.translations << xml.readElementText();
         }
     }
     if (xml.hasError()) {

@@ -54,9 +54,14 @@ private slots:
         row("one day later", clock, 24.0 + 1.0, "01:00 AM");
         // 23:59:58 rounds to the next midnight, not to noon.
         row("minutes carry into midnight", clock, 23.0 + 59.97 / 60.0, "12:00 AM");
+        row("reticle at the top", reticle, 0.0, "12:00");
         row("reticle at π", reticle, kPi, "06:00");
         row("reticle at π/2", reticle, kPi / 2, "03:00");
         row("reticle below zero", reticle, -kPi / 2, "09:00");
+        row("reticle after a turn and a half", reticle, 3 * kPi, "06:00");
+        // A hair short of a whole turn rounds up to the top, not to 11:60 or 00:00.
+        row("reticle just short of a turn", reticle, 2 * kPi - 1e-6, "12:00");
+        row("reticle one minute past one", reticle, (1 + 1.0 / 60) * kPi / 6, "01:01");
         row(
             "duration", [](const QAstroFormat& f, double v) { return f.sec_hms(v); }, 3725.0,
             "1:02:05");

@@ -1,12 +1,10 @@
-// velmoractl's checks of what it is given: command lines, programs as JSON, Wi-Fi settings,
-// and the polar-scope reticle reading.
+// velmoractl's checks of what it is given: command lines, programs as JSON and Wi-Fi
+// settings.
 
 #include "CtlArgs.h"
 #include "CtlPlan.h"
 
 #include <QTest>
-
-#include <numbers>
 
 using namespace JEX;
 using namespace JEX::Ctl;
@@ -302,26 +300,6 @@ private slots:
         QCOMPARE(next.AP_SSID, QString("Tracker"));
         QCOMPARE(next.STA_SSID, QString("home"));
         QCOMPARE(next.STA_pass, QString("secret12"));
-    }
-
-    void reticleReading_data() {
-        QTest::addColumn<double>("angle");
-        QTest::addColumn<QString>("reading");
-        const double pi = std::numbers::pi;
-        QTest::newRow("top") << 0.0 << "12:00";
-        QTest::newRow("half turn") << pi << "06:00";
-        QTest::newRow("quarter turn") << pi / 2 << "03:00";
-        QTest::newRow("negative quarter") << -pi / 2 << "09:00";
-        QTest::newRow("full turn") << 2 * pi << "12:00";
-        QTest::newRow("just short of a turn") << 2 * pi - 1e-6 << "12:00";
-        QTest::newRow("one and a half turns") << 3 * pi << "06:00";
-        QTest::newRow("one minute past one") << (1 + 1.0 / 60) * pi / 6 << "01:01";
-        QTest::newRow("Polaris at the J2000 epoch") << -1.090856119499385 << "09:55";
-    }
-    void reticleReading() {
-        QFETCH(double, angle);
-        QFETCH(QString, reading);
-        QCOMPARE(reticleClock(angle), reading);
     }
 };
 
