@@ -266,19 +266,32 @@ void CParamsSolver::copyStateFrom(const CParamsSolver& other) {
 bool CParamsSolver::setInput(const Param* target, double v) {
     if (!target || target->solver != this || !std::isfinite(v))
         return false;
-    CParamsSolver scratch;
-    scratch.copyStateFrom(*this);
-    Param* p = scratch.param(target->name);
+    Param* p = param(target->name);
     if (p->known)
         return false; // already set
+    // The state before, put back when the propagation is refused: a refused input leaves
+    // every value and flag as it was. (Cheaper than a scratch solver; the profiles solve
+    // afresh on every change and the follow of a running program tries many fields.)
+    struct State {
+        double value;
+        bool known;
+        bool input;
+    };
+    std::array<State, 14> before;
+    for (size_t i = 0; i < params_.size(); ++i)
+        before[i] = {params_[i]->value, params_[i]->known, params_[i]->input};
     p->value = v;
     p->input = true;
     try {
-        scratch.propagate(p);
+        propagate(p);
     } catch (const SolverError&) {
+        for (size_t i = 0; i < params_.size(); ++i) {
+            params_[i]->value = before[i].value;
+            params_[i]->known = before[i].known;
+            params_[i]->input = before[i].input;
+        }
         return false;
     }
-    copyStateFrom(scratch);
     return true;
 }
 

@@ -22,6 +22,9 @@ class ITaskProfile : public QObject {
     // The program when valid, otherwise an invalid variant.
     Q_PROPERTY(QVariant paramSet READ paramSet NOTIFY validChanged)
     Q_PROPERTY(QString name READ name WRITE setName NOTIFY nameChanged)
+    // The quantities ticked as inputs that the solver did not take (the other inputs already
+    // determine them, or they contradict them), by property name.
+    Q_PROPERTY(QStringList refusedInputs READ refusedInputs NOTIFY refusedInputsChanged)
 public:
     using QObject::QObject;
 
@@ -39,15 +42,34 @@ public:
     virtual void setName(const QString& name) = 0;
     // A new profile of the same kind with equal fields, recomputed; the caller owns it.
     virtual std::unique_ptr<ITaskProfile> clone() const = 0;
+    virtual QStringList refusedInputs() const = 0;
+    // Between hold and release, changes wait for one recompute when the last holder lets go,
+    // so that several given quantities and their flags reach the solver together.
+    virtual void holdRecompute() = 0;
+    virtual void releaseRecompute() = 0;
 
 signals:
     void validChanged();
     void errorMessageChanged();
     void nameChanged();
+    void refusedInputsChanged();
+};
+
+// Holds a profile's recompute for the life of the scope.
+class ProfileBatch {
+public:
+    explicit ProfileBatch(ITaskProfile& profile) : profile_(profile) { profile_.holdRecompute(); }
+    ~ProfileBatch() { profile_.releaseRecompute(); }
+    ProfileBatch(const ProfileBatch&) = delete;
+    ProfileBatch& operator=(const ProfileBatch&) = delete;
+
+private:
+    ITaskProfile& profile_;
 };
 
 // Every value setter below ignores a value that is not a finite number of at least 0: none
-// of these quantities can be negative, and the direction is a flag of its own.
+// of these quantities can be negative, and the direction is a flag of its own. A frame rate
+// below 1 is ignored too, and a swing range is whole degrees (rounded as the mount rounds it).
 
 class ITaskProfile_AP : public ITaskProfile {
     Q_OBJECT

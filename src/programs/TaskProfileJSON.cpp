@@ -45,6 +45,8 @@ private:
 
 std::shared_ptr<ITaskProfile> TaskProfileJSON_AP::fromJson(const QJsonObject& json) const {
     std::shared_ptr<ITaskProfile_AP> p = factory_->create();
+    // The stored values and inputs reach the solver together, as they were saved.
+    const ProfileBatch batch(*p);
     Reader<ITaskProfile_AP> r(json, *p);
     r.text("name", &ITaskProfile::setName);
     r.number("exp", &ITaskProfile_AP::setExposureSec);
@@ -75,6 +77,8 @@ QJsonObject TaskProfileJSON_AP::toJson(const ITaskProfile& profile) const {
 
 std::shared_ptr<ITaskProfile> TaskProfileJSON_ATL::fromJson(const QJsonObject& json) const {
     std::shared_ptr<ITaskProfile_ATL> p = factory_->create();
+    // The stored values and inputs reach the solver together, as they were saved.
+    const ProfileBatch batch(*p);
     Reader<ITaskProfile_ATL> r(json, *p);
     r.text("name", &ITaskProfile::setName);
     r.number("exp", &ITaskProfile_ATL::setExposureSec);
@@ -105,6 +109,8 @@ QJsonObject TaskProfileJSON_ATL::toJson(const ITaskProfile& profile) const {
 
 std::shared_ptr<ITaskProfile> TaskProfileJSON_RegLong::fromJson(const QJsonObject& json) const {
     std::shared_ptr<ITaskProfile_RegLong> p = factory_->create();
+    // The stored values and inputs reach the solver together, as they were saved.
+    const ProfileBatch batch(*p);
     Reader<ITaskProfile_RegLong> r(json, *p);
     r.text("name", &ITaskProfile::setName);
     r.number("T_Exposure", &ITaskProfile_RegLong::setExposureSec);

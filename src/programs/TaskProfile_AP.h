@@ -46,9 +46,11 @@ private:
 
     template <typename T> void set(T& field, T value) {
         if (Profile::assign(field, value))
-            recompute();
+            changed();
     }
-    void recompute();
+    // The program of the fields f and its message.
+    TAVOParamSet programOf(const Fields& f, QStringList* errors) const;
+    void recompute() override;
 
     const std::shared_ptr<ILocation> location_;
     Fields f_;

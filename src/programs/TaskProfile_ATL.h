@@ -39,7 +39,7 @@ public:
     void setExposureSec(double v) override { set(f_.exposureSec, v); }
     void setVideoTimeSpanHour(double v) override { set(f_.videoTimeSpanHour, v); }
     void setVideoLengthSec(double v) override { set(f_.videoLengthSec, v); }
-    void setFrameRateFps(int v) override { set(f_.frameRateFps, v); }
+    void setFrameRateFps(int v) override;
     void setPhotos(int v) override { set(f_.photos, double(v)); }
     void setTrackingRateDegPerSec(double v) override { set(f_.trackingRateDegPerSec, v); }
     void setInput_videoTimeSpanHour(bool v) override { set(f_.input_videoTimeSpanHour, v); }
@@ -64,10 +64,12 @@ private:
 
     template <typename T> void set(T& field, T value) {
         if (Profile::assign(field, value))
-            recompute();
+            changed();
     }
     static const std::array<Profile::SolverBinding<Fields>, 3> kBindings;
-    void recompute();
+    // Solves the fields f, fills their calculated quantities, and gives their program.
+    TAVOParamSet programOf(Fields& f, QStringList* refused) const;
+    void recompute() override;
 
     const std::shared_ptr<ILocation> location_;
     Fields f_;

@@ -50,10 +50,11 @@ public:
     void setExposureSec(double v) override { set(f_.exposureSec, v); }
     void setVideoTimeSpanHour(double v) override { set(f_.videoTimeSpanHour, v); }
     void setVideoLengthSec(double v) override { set(f_.videoLengthSec, v); }
-    void setFrameRateFps(int v) override { set(f_.frameRateFps, v); }
+    void setFrameRateFps(int v) override;
     void setPhotos(int v) override { set(f_.photos, double(v)); }
     void setFramePeriodSec(double v) override { set(f_.framePeriodSec, v); }
-    void setSwingRangeDeg(double v) override { set(f_.swingRangeDeg, v); }
+    // Whole degrees, as the mount keeps them.
+    void setSwingRangeDeg(double v) override { set(f_.swingRangeDeg, Profile::nearestWhole(v)); }
     void setSwingCount(int v) override { set(f_.swingCount, v); }
     void setSpeedDph(double v) override { set(f_.speedDph, v); }
     void setClockwise(bool v) override { set(f_.clockwise, v); }
@@ -95,14 +96,27 @@ private:
         bool invalidSpeed = false;
     };
 
+    // What the fields make: validity, message and program.
+    struct Outcome {
+        bool valid = false;
+        QStringList errors;
+        TAVOParamSet program;
+        QStringList refused;
+    };
+
     template <typename T> void set(T& field, T value) {
         if (Profile::assign(field, value))
-            recompute();
+            changed();
     }
     static const std::array<Profile::SolverBinding<Fields>, 6> kBindings;
-    // True when the solver determined the period, the angle per cycle and the speed.
-    bool solve();
-    void recompute();
+    // True when the solver determined the period, the angle per cycle and the speed. Fills
+    // the fields the page shows and, in used, the values the program is made of.
+    bool solve(Fields* used, QStringList* refused);
+    // Solves and fills the calculated fields; announces nothing.
+    Outcome compute();
+    void recompute() override;
+    // The fields that make the running program with the user's ticks, as near as they can.
+    void adopt(const TAVOParamSet& running);
 
     const bool regular_;
     Fields f_;

@@ -135,6 +135,27 @@ private slots:
         QVERIFY(!QFile::exists(file_->path()));
     }
 
+    // The stored values and ticks reach the solver together: none is replaced by one worked
+    // out from a tick before it. A given quantity the others determine (0 s of video in
+    // 0.25 h) loads calculated; a fractional range loads as the mount keeps it.
+    void storedInputsReachTheSolverTogether() {
+        QVERIFY(file_->write(
+            R"({"p.reg":[{"name":"<unnamed>"},{"name":"fast","T_Total_H":0.25,"T_Video":0,)"
+            R"("T_Cycle":0.5,"A_Range":90,"N_Swings":5,"Fps":50,)"
+            R"("selects":"T_Total;T_Video;T_Cycle;A_Range"},{"name":"wide","A_Range":22.5,)"
+            R"("N_Swings":2,"T_Cycle":30,"N_Cycles":100,"selects":"N_Cycles;T_Cycle;A_Range"}]})"));
+        const auto list = open("reg");
+        const ITaskProfile& fast = *list->profiles()[0];
+        QCOMPARE(fast.property("framePeriodSec").toDouble(), 0.5);
+        QCOMPARE(fast.property("photos").toInt(), 1800);
+        QCOMPARE(fast.property("videoLengthSec").toDouble(), 36.0);
+        QCOMPARE(fast.selects(), QString("T_Total;T_Cycle;A_Range"));
+        QCOMPARE(fast.property("invalidExposure").toBool(), true);
+        const ITaskProfile& wide = *list->profiles()[1];
+        QCOMPARE(wide.property("swingRangeDeg").toDouble(), 23.0);
+        QCOMPARE(wide.paramSetValue().swingRangeDeg, 23.0);
+    }
+
     void exposureIsStoredForLongExposureOnly() {
         open("reg")->save(named("r", "reg").get());
         open("long")->save(named("l", "long").get());

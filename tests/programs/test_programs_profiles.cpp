@@ -17,12 +17,13 @@ namespace {
 
 const QString kFramePeriodMessage = "Frame period must be at least %1 seconds longer than exposure";
 
-// "N_Cycles" reads the program; anything else a property.
+// "N_Cycles" and "swingEnabled" read the program; anything else a property.
 QString mismatch(const ITaskProfile& p, const QString& expectation) {
     const QString name = expectation.section('=', 0, 0);
     const QString want = expectation.section('=', 1);
-    const QVariant got =
-        name == "N_Cycles" ? QVariant(p.paramSetValue().N_Cycles) : p.property(qPrintable(name));
+    const QVariant got = name == "N_Cycles"       ? QVariant(p.paramSetValue().N_Cycles)
+                         : name == "swingEnabled" ? QVariant(p.paramSetValue().swingEnabled)
+                                                  : p.property(qPrintable(name));
     const bool same = got.typeId() == QMetaType::Double
                           ? std::abs(got.toDouble() - want.toDouble()) < 1e-9
                           : got.toString() == want;
@@ -78,6 +79,20 @@ private slots:
         QTest::newRow("RegLong without inputs")
             << "long" << QStringList{"exposureSec=40"} << false << QStringList{}
             << QStringList{"invalidExposure=false", "calc_framePeriodSec=false"};
+        QTest::newRow("no frame rate below 1") << "atl" << QStringList{"frameRateFps=0"} << true
+                                               << QStringList{} << QStringList{"frameRateFps=30"};
+        // The mount keeps whole degrees and rounds halves away from zero.
+        QTest::newRow("swing range in whole degrees")
+            << "long" << QStringList{"swingRangeDeg=2.5"} << false << QStringList{}
+            << QStringList{"swingRangeDeg=3"};
+        // A given range of 0 is no sweep: the count is not asked for and nothing swings.
+        QTest::newRow("range 0 never swings")
+            << "long"
+            << QStringList{"swingRangeDeg=0",   "input_swingRangeDeg=true",  "swingCount=3",
+                           "framePeriodSec=30", "input_framePeriodSec=true", "photos=100",
+                           "input_photos=true"}
+            << true << QStringList{}
+            << QStringList{"enable_swingCount=false", "swingEnabled=false", "speedDph=0"};
         QTest::newRow("Reg: time span and period give the count")
             << "reg" << QStringList{"videoTimeSpanHour=2", "input_videoTimeSpanHour=true",
                                     "framePeriodSec=10",   "input_framePeriodSec=true",
@@ -144,14 +159,73 @@ private slots:
         QVERIFY(!p.calc_framePeriodSec());
     }
 
+    // The page's ticks and values one at a time and the command line's all at once make the
+    // same program; a given value the solver refuses keeps the value given and is named, and
+    // stays refused however often the profile recomputes.
+    void givenQuantitiesKeepTheirValues_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<QStringList>("refused");
+        QTest::addColumn<QStringList>("reads");
+        // 0 s of video is 1 photo, and 1 photo cannot span 0.25 h: the video length is
+        // refused, the period gives 900 / 0.5 = 1800 photos, too short for the exposure.
+        QTest::newRow("video length 0 with a period")
+            << "reg"
+            << QStringList{"input_videoTimeSpanHour=true",
+                           "input_videoLengthSec=true",
+                           "input_framePeriodSec=true",
+                           "input_swingRangeDeg=true",
+                           "videoTimeSpanHour=0.25",
+                           "videoLengthSec=0",
+                           "framePeriodSec=0.5",
+                           "swingRangeDeg=90",
+                           "swingCount=5",
+                           "frameRateFps=50"}
+            << QStringList{"videoLengthSec"}
+            << QStringList{"framePeriodSec=0.5", "videoLengthSec=0", "photos=1800",
+                           "invalidExposure=true"};
+        // 1 h at 34.58 s a photo is 104 photos; the 999 given stay shown, not used.
+        QTest::newRow("photos the time span determines")
+            << "atl"
+            << QStringList{"input_videoTimeSpanHour=true", "input_photos=true", "exposureSec=30",
+                           "videoTimeSpanHour=1", "photos=999"}
+            << QStringList{"photos"} << QStringList{"photos=999", "N_Cycles=104"};
+    }
+    void givenQuantitiesKeepTheirValues() {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, settings);
+        QFETCH(QStringList, refused);
+        QFETCH(QStringList, reads);
+        const auto together = makeProfile(kind);
+        {
+            const ProfileBatch batch(*together);
+            QCOMPARE(setAll(*together, settings), QString());
+        }
+        const auto oneByOne = makeProfile(kind);
+        QCOMPARE(setAll(*oneByOne, settings), QString());
+        for (const auto* p : {together.get(), oneByOne.get()}) {
+            QCOMPARE(p->refusedInputs(), refused);
+            for (const QString& r : reads) {
+                const QString m = mismatch(*p, r);
+                QVERIFY2(m.isEmpty(), qPrintable(m));
+            }
+        }
+        QCOMPARE(Test::differences(*together, *oneByOne), QString());
+        // A later change elsewhere does not turn the refused value into an input.
+        together->setName("later");
+        const auto again = together->clone();
+        QCOMPARE(again->refusedInputs(), refused);
+        QCOMPARE(again->paramSetValue(), together->paramSetValue());
+    }
+
     void astroTimelapseFromTheMount_data() {
         QTest::addColumn<int>("fps");
         QTest::addColumn<double>("videoLengthSec");
         QTest::addColumn<double>("spanHour");
-        // 100 cycles of 30 s + 30 s × 0.004 deg/s ÷ 0.2131 deg/s + 3.9933 s = 34.5564 s.
+        // 100 cycles of 30 s + 30 s × 0.004 deg/s ÷ 0.2131 deg/s + 3.9933 s = 34.5564 s, as
+        // the mount keeps it (to the millisecond, 0.138 deg a cycle).
         QTest::newRow("30 fps: 100 / 30 s of video") << 30 << 100.0 / 30 << 0.95990047717;
-        // Without a frame rate the count cannot be an input: the span stays 100 × 36 s.
-        QTest::newRow("no frame rate, no video") << 0 << 0.0 << 1.0;
+        QTest::newRow("25 fps: 4 s of video") << 25 << 4.0 << 0.95990047717;
     }
     void astroTimelapseFromTheMount() {
         QFETCH(int, fps);
@@ -163,9 +237,10 @@ private slots:
         TAVOParamSet ps;
         ps.mode = TAVOMode_::E::ATL;
         ps.N_Cycles = 100;
-        ps.cycleSec = ps.effectiveCycleSec = 36;
+        ps.cycleSec = ps.effectiveCycleSec = 34.556;
         ps.exposureSec = 30;
         ps.speedDps = 0.004;
+        ps.cycleAngleDeg = 0.1382256;
         p.updateWithParamSet(ps);
         QCOMPARE(p.videoLengthSec(), videoLengthSec);
         QCOMPARE(p.input_photos(), true);

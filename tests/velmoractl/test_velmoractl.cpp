@@ -201,7 +201,7 @@ private slots:
 
     void planShowsEveryQuantity() {
         const Run r = ctl({"--json", "plan", "reg", "--videoTimeSpanHour", "2",
-                              "--framePeriodSec=10", "--speedDph", "30", "--photos", "5"});
+                           "--framePeriodSec=10", "--speedDph", "30", "--photos", "5"});
         QVERIFY2(r.exitCode == 0, qPrintable(r.describe()));
         const QJsonObject o = r.json();
         QCOMPARE(o["valid"].toBool(), true);
@@ -213,16 +213,19 @@ private slots:
         }
         QCOMPARE(sources.size(), 10);
         QCOMPARE(sources["videoTimeSpanHour"], QString("given"));
-        // The page's order: time span and photos come first and fix the period.
+        // The page's order: time span and photos come first and fix the period; the period
+        // given keeps its value, not used.
         QCOMPARE(sources["photos"], QString("given"));
-        QCOMPARE(sources["framePeriodSec"], QString("calculated"));
-        QCOMPARE(values["framePeriodSec"], 1800.0);
+        QCOMPARE(sources["framePeriodSec"], QString("not used"));
+        QCOMPARE(values["framePeriodSec"], 10.0);
         QCOMPARE(o["ignored"].toArray(), QJsonArray{"framePeriodSec"});
         QCOMPARE(sources["swingRangeDeg"], QString("default"));
         // What run would write, in the form run takes.
         const QJsonObject program = o["paramSet"].toObject();
         QCOMPARE(program["mode"].toString(), QString("Reg"));
         QCOMPARE(program["N_Cycles"].toInt(), 5);
+        // 2 h over 4 gaps.
+        QCOMPARE(program["cycleSec"].toDouble(), 1800.0);
         QCOMPARE(sim->requestCount(), uint64_t(0));
     }
 

@@ -123,6 +123,11 @@ private slots:
             << "long" << QStringList{"clockwise=maybe"} << "--clockwise is true or false";
         QTest::newRow("twice") << "reg" << QStringList{"exposureSec=1", "exposureSec=2"}
                                << "--exposureSec is given twice";
+        QTest::newRow("no frame rate")
+            << "atl" << QStringList{"frameRateFps=0", "videoTimeSpanHour=1"}
+            << "--frameRateFps needs a frame rate of at least 1, not '0'";
+        QTest::newRow("part of a degree") << "long" << QStringList{"swingRangeDeg=2.5"}
+                                          << "--swingRangeDeg needs a whole number of degrees";
     }
     void programQuantities() {
         QFETCH(QString, kind);
@@ -286,6 +291,28 @@ private slots:
             QVERIFY2(message.isEmpty(), qPrintable(message));
         else
             QVERIFY2(message.contains(error), qPrintable(message));
+    }
+
+    // Every given quantity reaches the solver with the others: the period given is used, and
+    // the 0 s of video, which 0.25 h cannot hold, is named as not used.
+    void planKeepsEveryGivenQuantity() {
+        const ProfileInputs given{{"videoTimeSpanHour", "0.25"}, {"videoLengthSec", "0"},
+                                  {"framePeriodSec", "0.5"},     {"swingRangeDeg", "90"},
+                                  {"swingCount", "5"},           {"frameRateFps", "50"}};
+        const auto profile = newProfile("reg", nullptr);
+        QCOMPARE(applyInputs(*profile, "reg", given), QString());
+        QStringList names;
+        for (const auto& g : given)
+            names << g.first;
+        const QString text = describePlan(*profile, "reg", names, "default").text.join('\n');
+        for (const char* line :
+             {"\n  framePeriodSec           0.5            given\n",
+              "\n  videoLengthSec           0              not used\n",
+              "\n  photos                   1800           calculated\n",
+              "\nNot used: --videoLengthSec (the other inputs determine it or contradict it)\n",
+              "\nValid: no\nError: Frame period must be at least 0.5 seconds longer than "
+              "exposure"})
+            QVERIFY2(text.contains(QLatin1String(line)), qPrintable(text));
     }
 
     void changesKeepWhatIsNotGiven() {

@@ -44,6 +44,13 @@ std::optional<QVariant> parseValue(const QMetaProperty& p, const QString& text, 
     case QMetaType::Double: {
         bool ok = false;
         const double v = text.trimmed().toDouble(&ok);
+        // The mount keeps a swing range in whole degrees.
+        if (name == "swingRangeDeg" && ok && std::isfinite(v) && v >= 0 && v != std::round(v)) {
+            *error = QString("--%1 needs a whole number of degrees, as the mount keeps it, "
+                             "not '%2'")
+                         .arg(name, text);
+            return std::nullopt;
+        }
         if (ok && std::isfinite(v) && v >= 0)
             return QVariant(v);
         *error = QString("--%1 needs a number of at least 0, not '%2'").arg(name, text);
@@ -52,9 +59,12 @@ std::optional<QVariant> parseValue(const QMetaProperty& p, const QString& text, 
     case QMetaType::Int: {
         bool ok = false;
         const qlonglong v = text.trimmed().toLongLong(&ok);
-        if (ok && v >= 0 && v <= std::numeric_limits<int>::max())
+        const int least = name == "frameRateFps" ? 1 : 0;
+        if (ok && v >= least && v <= std::numeric_limits<int>::max())
             return QVariant(int(v));
-        *error = QString("--%1 needs a whole number of at least 0, not '%2'").arg(name, text);
+        *error = least == 1
+                     ? QString("--%1 needs a frame rate of at least 1, not '%2'").arg(name, text)
+                     : QString("--%1 needs a whole number of at least 0, not '%2'").arg(name, text);
         return std::nullopt;
     }
     case QMetaType::Bool: {
@@ -146,9 +156,11 @@ QString applyInputs(ITaskProfile& profile, const QString& kind, const ProfileInp
             return error;
         values.push_back({p, *v});
     }
+    // Every value and tick first, then one recompute: the solver takes the inputs in the
+    // page's order, and none replaces a value given after it.
+    const ProfileBatch batch(profile);
     for (const auto& [p, v] : values)
         p.write(&profile, v);
-    // Inputs in the page's order, as its tick boxes would be set.
     for (const QMetaProperty& p : kindProperties(profile)) {
         const QString name = QString::fromLatin1(p.name());
         if (name.startsWith("input_") && seen.contains(name.mid(6)))
@@ -206,9 +218,13 @@ PlanReport describePlan(const ITaskProfile& profile, const QString& kind, const 
         if (isFlag(name))
             continue;
         const bool calculated = !p.isWritable() || flag(profile, "calc_" + name);
+        const bool refused = profile.refusedInputs().contains(name);
         const bool input = given.contains(name) || flag(profile, "input_" + name);
-        const QString source = calculated ? "calculated" : input ? "given" : fallback;
-        if (calculated && given.contains(name))
+        const QString source = calculated ? "calculated"
+                               : refused  ? "not used"
+                               : input    ? "given"
+                                          : fallback;
+        if ((calculated || refused) && given.contains(name))
             ignored.append(name);
         const QVariant value = p.read(&profile);
         quantities.append(QJsonObject{
@@ -227,7 +243,8 @@ PlanReport describePlan(const ITaskProfile& profile, const QString& kind, const 
                     {"paramSet", profile.valid() ? QJsonValue(programJson(profile.paramSetValue()))
                                                  : QJsonValue()}};
     for (const QJsonValue& name : ignored)
-        r.text << QString("Not used: --%1 (the other inputs determine it)").arg(name.toString());
+        r.text << QString("Not used: --%1 (the other inputs determine it or contradict it)")
+                      .arg(name.toString());
     r.text << QString("Valid: %1").arg(profile.valid() ? "yes" : "no");
     if (!message.isEmpty())
         r.text << "Error: " + message;

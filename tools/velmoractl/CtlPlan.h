@@ -51,8 +51,9 @@ struct PlanReport {
     QJsonObject json;
     QStringList text;
 };
-// Every quantity with its value and where it came from ("given", "calculated", or
-// otherwise fallback), what was given but not used, validity, message and program.
+// Every quantity with its value and where it came from ("given", "calculated", "not used"
+// for a given one the solver refused, which keeps the value given, or otherwise fallback),
+// what was given but not used, validity, message and program.
 PlanReport describePlan(const ITaskProfile& profile, const QString& kind, const QStringList& given,
                         const QString& fallback);
 
