@@ -1,6 +1,7 @@
 #pragma once
 // The enumerations of the command protocol, the connection, the location sensor and the
-// mount's Wi-Fi, and the hand controller, as the JexAstroBase module offers them to QML.
+// mount's Wi-Fi, the hand controller, and the number entry of every number field, as the
+// JexAstroBase module offers them to QML.
 
 #include "CmdRet.h"
 #include "ConnectableState.h"
@@ -8,6 +9,7 @@
 #include "IConnectionSettings.h"
 #include "LocationSensorState.h"
 #include "MountEnums.h"
+#include "NumberEntry.h"
 
 #include <QtQml/qqml.h>
 
@@ -57,4 +59,16 @@ struct HandleControllerForeign {
     Q_GADGET
     QML_FOREIGN(JEX::HandleController)
     QML_NAMED_ELEMENT(HandleController)
+};
+
+struct NumberEntryForeign {
+    Q_GADGET
+    QML_FOREIGN(JEX::NumberEntry)
+    QML_NAMED_ELEMENT(NumberEntry)
+};
+
+struct NumberEntryGroupForeign {
+    Q_GADGET
+    QML_FOREIGN(JEX::NumberEntryGroup)
+    QML_NAMED_ELEMENT(NumberEntryGroup)
 };

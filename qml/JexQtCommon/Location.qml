@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import JexQtCommonBase
+import JexAstroBase
 
 // The observer's location: shown as the formatter writes it, edited in decimal degrees with
 // the hemisphere chosen apart, and stored on "Save". The sensor can fill it in.
@@ -15,29 +16,55 @@ Page {
     readonly property real lonEastDeg: -Angle.radToDeg(inj_location.longitudeRad)
 
     function load() {
-        latField.text = Math.abs(latDeg).toFixed(4)
+        latEntry.value = Math.abs(latDeg)
         latSign.currentIndex = latDeg < 0 ? 1 : 0
-        lonField.text = Math.abs(lonEastDeg).toFixed(4)
+        lonEntry.value = Math.abs(lonEastDeg)
         lonSign.currentIndex = lonEastDeg < 0 ? 1 : 0
-        altField.text = inj_location.altitudeMeter.toFixed(0)
-    }
-
-    function valid(text, max) {
-        const v = Number(text)
-        return text.trim() !== "" && isFinite(v) && v >= 0 && v <= max
+        altEntry.value = Math.round(inj_location.altitudeMeter)
     }
 
     function save() {
         const loc = inj_location.location()
-        const lat = Number(latField.text) * (latSign.currentIndex === 1 ? -1 : 1)
-        const lonEast = Number(lonField.text) * (lonSign.currentIndex === 1 ? -1 : 1)
+        const lat = latEntry.value * (latSign.currentIndex === 1 ? -1 : 1)
+        const lonEast = lonEntry.value * (lonSign.currentIndex === 1 ? -1 : 1)
         loc.latitudeRad = Angle.degToRad(lat)
         loc.longitudeRad = -Angle.degToRad(lonEast)
-        loc.altitudeMeter = Number(altField.text)
+        loc.altitudeMeter = altEntry.value
         loc.mockLatitude = false
         inj_location.setLocation(loc)
         if (typeof inj_toaster !== "undefined")
             inj_toaster.show(qsTr("Location saved"))
+    }
+
+    // The three numbers, read as typed in the console's language; "Save" stores what they
+    // read as.
+    NumberEntryGroup {
+        id: entries
+    }
+    component Entry: NumberEntry {
+        language: inj_languageManager.language
+        group: entries
+        onEdited: v => value = v
+    }
+    Entry {
+        id: latEntry
+        label: qsTr("Latitude")
+        maxValue: 90
+        editing: latField.activeFocus
+    }
+    Entry {
+        id: lonEntry
+        label: qsTr("Longitude")
+        maxValue: 180
+        editing: lonField.activeFocus
+    }
+    Entry {
+        id: altEntry
+        label: qsTr("Altitude (m)")
+        integer: true
+        minValue: -500
+        maxValue: 9000
+        editing: altField.activeFocus
     }
 
     Component.onCompleted: load()
@@ -63,8 +90,7 @@ Page {
     header: UI_PageHeader {
         title: qsTr("Location")
         buttonText: qsTr("Save")
-        buttonEnabled: root.valid(latField.text, 90) && root.valid(lonField.text, 180)
-                       && altField.acceptableInput
+        buttonEnabled: entries.allInStep
         onBack: inj_stackView.pop()
         onButtonClicked: root.save()
     }
@@ -102,7 +128,9 @@ Page {
                     id: latField
                     objectName: "latitudeField"
                     inputMethodHints: Qt.ImhFormattedNumbersOnly
-                    invalid: !root.valid(text, 90)
+                    text: latEntry.text
+                    onTextEdited: latEntry.edit(text)
+                    invalid: !latEntry.inStep
                     Layout.preferredWidth: 90
                 }
                 SignBox {
@@ -116,7 +144,9 @@ Page {
                     id: lonField
                     objectName: "longitudeField"
                     inputMethodHints: Qt.ImhFormattedNumbersOnly
-                    invalid: !root.valid(text, 180)
+                    text: lonEntry.text
+                    onTextEdited: lonEntry.edit(text)
+                    invalid: !lonEntry.inStep
                     Layout.preferredWidth: 90
                 }
                 SignBox {
@@ -129,16 +159,25 @@ Page {
                 UI_TextField {
                     id: altField
                     objectName: "altitudeField"
-                    validator: IntValidator {
-                        bottom: -500
-                        top: 9000
-                    }
-                    invalid: !acceptableInput
+                    inputMethodHints: Qt.ImhFormattedNumbersOnly
+                    text: altEntry.text
+                    onTextEdited: altEntry.edit(text)
+                    invalid: !altEntry.inStep
                     Layout.preferredWidth: 90
                 }
                 Item {
                     Layout.preferredWidth: 64
                 }
+            }
+            Label {
+                objectName: "locationProblem"
+                visible: text !== ""
+                text: entries.problem
+                color: "#F44336"
+                wrapMode: Text.Wrap
+                Layout.leftMargin: 12
+                Layout.rightMargin: 12
+                Layout.fillWidth: true
             }
             UI_RowDivider {}
             UI_Row {

@@ -4,15 +4,17 @@ import QtQuick.Controls
 // A combo box whose texts follow the language: the model is tr_model mapped through
 // tr_modelToString, made again (keeping the choice) whenever the language changes. The
 // choice is a value: an entry of tr_model, or the "value" of an entry that is an object.
+// The box only reports what the user chose; its owner writes the value (usually through a
+// binding to its model), so a value loaded or followed from elsewhere always shows.
 ComboBox {
     id: root
     property var tr_model: []
     property var tr_modelToString: function (item) {
         return String(item)
     }
-    // The chosen value; undefined (no entry shown) until one is given.
+    // The value shown; undefined (no entry shown) until one is given.
     property var value: undefined
-    // The user chose another value (value already holds it).
+    // The user chose another value; the box shows it once the owner has taken it.
     signal valueActivated(var value)
 
     function valueOf(item) {
@@ -52,10 +54,10 @@ ComboBox {
     Component.onCompleted: rebuild()
     onActivated: function (index) {
         const chosen = valueOf(tr_model[index])
-        if (chosen === value)
-            return
-        value = chosen
-        valueActivated(chosen)
+        if (chosen !== value)
+            valueActivated(chosen)
+        // What the owner made of it: the choice, or the value it kept.
+        currentIndex = indexOfItem(value)
     }
 
     Connections {

@@ -11,7 +11,14 @@ ColumnLayout {
     property var profile: null
     // This page's program is the one the mount runs.
     property bool ownTaskRuns: false
+    // The page's number fields (a NumberEntryGroup).
+    property var entries: null
     spacing: 0
+
+    // The user ticked the quantity, but the other ticked values determine it.
+    function refused(name) {
+        return profile !== null && profile.refusedInputs.indexOf(name) >= 0
+    }
 
     // Seconds as h:mm:ss; "∞" for an unlimited program.
     function durationText(sec) {

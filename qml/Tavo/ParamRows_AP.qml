@@ -10,31 +10,34 @@ import JexQtCommon
 ParamRows {
     id: root
 
+    // When the running program ends, as the estimator reckons it from the mount's own count.
     function finishText() {
-        if (!ownTaskRuns || !profile || !(profile.totalTimeSec > 0))
+        if (!ownTaskRuns)
             return ""
         inj_iTaskState.status // read again with each status
         const estimate = inj_iTaskEstimator.estimate_q()
-        if (estimate === undefined || estimate === null)
+        if (estimate === undefined || estimate === null || estimate.noEnd)
             return ""
-        const end = new Date(estimate.in_StartTimeUnixMs + profile.totalTimeSec * 1000)
-        return end.toLocaleTimeString(Qt.locale(), "HH:mm:ss")
+        return new Date(estimate.endTimeUnixMs).toLocaleTimeString(Qt.locale(), "HH:mm:ss")
     }
 
     Param_StdInput {
         objectName: "exposure"
+        entries: root.entries
         text: qsTr("Exposure (sec)")
         value: root.profile ? root.profile.exposureSec : 0
         onEdited: v => root.profile.exposureSec = v
     }
     Param_StdInput {
         objectName: "interval"
+        entries: root.entries
         text: qsTr("Interval (sec)")
         value: root.profile ? root.profile.photoIntervalSec : 0
         onEdited: v => root.profile.photoIntervalSec = v
     }
     Param_StdInput {
         objectName: "photos"
+        entries: root.entries
         text: qsTr("Photos")
         integer: true
         showInput: true
@@ -45,12 +48,14 @@ ParamRows {
     }
     Param_AstroRateX {
         objectName: "trackingRate"
+        entries: root.entries
         text: qsTr("Tracking Rate")
         rateDegPerSec: root.profile ? root.profile.trackingRateDegPerSec : 0
         onEdited: v => root.profile.trackingRateDegPerSec = v
     }
     Param_StdInput {
         objectName: "dithering"
+        entries: root.entries
         text: qsTr("Dithering (arcmin)")
         showInput: true
         value: root.profile ? root.profile.ditheringRangeArcMin : 0

@@ -12,31 +12,37 @@ ParamRows {
 
     Param_StdInput {
         objectName: "exposure"
+        entries: root.entries
         text: qsTr("Exposure (sec)")
         value: root.profile ? root.profile.exposureSec : 0
         onEdited: v => root.profile.exposureSec = v
     }
     Param_AstroRateX {
         objectName: "trackingRate"
+        entries: root.entries
         text: qsTr("Tracking Rate")
         rateDegPerSec: root.profile ? root.profile.trackingRateDegPerSec : 0
         onEdited: v => root.profile.trackingRateDegPerSec = v
     }
     Param_StdInput {
         objectName: "totalTime"
+        entries: root.entries
         text: qsTr("Total Time (hours)")
         showInput: true
         value: root.profile ? root.profile.videoTimeSpanHour : 0
         input: root.profile ? root.profile.input_videoTimeSpanHour : false
+        refused: root.refused("videoTimeSpanHour")
         onEdited: v => root.profile.videoTimeSpanHour = v
         onInputToggled: c => root.profile.input_videoTimeSpanHour = c
     }
     Param_StdInput {
         objectName: "videoLength"
+        entries: root.entries
         text: qsTr("Video Length (sec)")
         showInput: true
         value: root.profile ? root.profile.videoLengthSec : 0
         input: root.profile ? root.profile.input_videoLengthSec : false
+        refused: root.refused("videoLengthSec")
         onEdited: v => root.profile.videoLengthSec = v
         onInputToggled: c => root.profile.input_videoLengthSec = c
     }
@@ -47,11 +53,13 @@ ParamRows {
     }
     Param_StdInput {
         objectName: "photos"
+        entries: root.entries
         text: qsTr("Photos")
         integer: true
         showInput: true
         value: root.profile ? root.profile.photos : 0
         input: root.profile ? root.profile.input_photos : false
+        refused: root.refused("photos")
         onEdited: v => root.profile.photos = v
         onInputToggled: c => root.profile.input_photos = c
     }

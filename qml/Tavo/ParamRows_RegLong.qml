@@ -14,6 +14,7 @@ ParamRows {
 
     Param_StdInput {
         objectName: "exposure"
+        entries: root.entries
         text: qsTr("Exposure (sec)")
         enabled: root.profile ? !root.profile.calc_exposureSec : true
         error: root.profile ? root.profile.invalidExposure : false
@@ -22,20 +23,24 @@ ParamRows {
     }
     Param_StdInput {
         objectName: "totalTime"
+        entries: root.entries
         text: qsTr("Total Time (hours)")
         showInput: true
         value: root.profile ? root.profile.videoTimeSpanHour : 0
         input: root.profile ? root.profile.input_videoTimeSpanHour : false
+        refused: root.refused("videoTimeSpanHour")
         onEdited: v => root.profile.videoTimeSpanHour = v
         onInputToggled: c => root.profile.input_videoTimeSpanHour = c
     }
     Param_StdInput {
         objectName: "framePeriod"
+        entries: root.entries
         text: qsTr("Frame Period (sec)")
         showInput: true
         error: root.profile ? root.profile.invalidExposure || root.profile.invalidSpeed : false
         value: root.profile ? root.profile.framePeriodSec : 0
         input: root.profile ? root.profile.input_framePeriodSec : false
+        refused: root.refused("framePeriodSec")
         onEdited: v => root.profile.framePeriodSec = v
         onInputToggled: c => root.profile.input_framePeriodSec = c
     }
@@ -46,35 +51,44 @@ ParamRows {
     }
     Param_StdInput {
         objectName: "videoLength"
+        entries: root.entries
         text: qsTr("Video Length (sec)")
         showInput: true
         value: root.profile ? root.profile.videoLengthSec : 0
         input: root.profile ? root.profile.input_videoLengthSec : false
+        refused: root.refused("videoLengthSec")
         onEdited: v => root.profile.videoLengthSec = v
         onInputToggled: c => root.profile.input_videoLengthSec = c
     }
     Param_StdInput {
         objectName: "photos"
+        entries: root.entries
         text: qsTr("Photos")
         integer: true
         showInput: true
         value: root.profile ? root.profile.photos : 0
         input: root.profile ? root.profile.input_photos : false
+        refused: root.refused("photos")
         onEdited: v => root.profile.photos = v
         onInputToggled: c => root.profile.input_photos = c
     }
     Param_StdInput {
         objectName: "swingRange"
+        entries: root.entries
         text: qsTr("Swing Range (deg)")
         showInput: true
+        // The mount sweeps whole degrees; a calculated range may show a fraction.
+        integer: input
         value: root.profile ? root.profile.swingRangeDeg : 0
         input: root.profile ? root.profile.input_swingRangeDeg : false
+        refused: root.refused("swingRangeDeg")
         inputEnabled: root.profile ? !root.profile.block_input_swingRangeDeg : true
         onEdited: v => root.profile.swingRangeDeg = v
         onInputToggled: c => root.profile.input_swingRangeDeg = c
     }
     Param_StdInput {
         objectName: "swingCount"
+        entries: root.entries
         text: qsTr("Swings")
         integer: true
         minValue: 1
@@ -84,11 +98,13 @@ ParamRows {
     }
     Param_StdInput {
         objectName: "speed"
+        entries: root.entries
         text: qsTr("Speed (deg/hour)")
         showInput: true
         error: root.profile ? root.profile.invalidSpeed : false
         value: root.profile ? root.profile.speedDph : 0
         input: root.profile ? root.profile.input_speedDph : false
+        refused: root.refused("speedDph")
         onEdited: v => root.profile.speedDph = v
         onInputToggled: c => root.profile.input_speedDph = c
     }

@@ -11,6 +11,8 @@ ColumnLayout {
     id: root
     property alias text: row.text
     property real rateDegPerSec: 0
+    // The page's number fields (a NumberEntryGroup).
+    property var entries: null
     signal edited(real degPerSec)
     Layout.fillWidth: true
     spacing: 0
@@ -98,6 +100,7 @@ ColumnLayout {
         objectName: "customRate"
         visible: box.value === root.customIndex
         text: qsTr("Deg/Sec")
+        entries: root.entries
         value: root.rateDegPerSec
         onEdited: function (v) {
             root.typing = true

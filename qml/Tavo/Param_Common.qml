@@ -28,9 +28,26 @@ Page {
     readonly property alias reminder: reminder
     // A mount with a mode dial starts the stored program by itself, photo count included.
     property bool mayHaveModeDial: !tavo || tavo.isVelmoraWifi
+    // Every number field says the value the program uses: Run sends what the page shows.
     readonly property bool canRun: !sending && tavo !== null
-                                   && (taskRunning || (profile !== null && profile.paramSet !== undefined))
+                                   && (taskRunning || (profile !== null && profile.paramSet !== undefined
+                                                       && numberEntries.allInStep))
 
+    NumberEntryGroup {
+        id: numberEntries
+    }
+    readonly property alias entries: numberEntries
+
+    // The first number field that is not what the program uses, then the profile's message.
+    function bannerText() {
+        const lines = []
+        if (numberEntries.problem !== "")
+            lines.push(numberEntries.problem)
+        const message = profile ? errorText(profile.errorMessage) : ""
+        if (message !== "")
+            lines.push(message)
+        return lines.join("\n")
+    }
     function errorText(message) {
         if (!message || message.length === 0)
             return ""
@@ -141,7 +158,7 @@ Page {
                     anchors.leftMargin: 12
                     wrapMode: Text.Wrap
                     verticalAlignment: Text.AlignVCenter
-                    text: root.profile ? root.errorText(root.profile.errorMessage) : ""
+                    text: root.bannerText()
                 }
             }
             Loader {
@@ -169,6 +186,7 @@ Page {
         ParamRows_AP {
             profile: root.profile
             ownTaskRuns: root.ownTaskRuns
+            entries: numberEntries
         }
     }
     Component {
@@ -176,6 +194,7 @@ Page {
         ParamRows_ATL {
             profile: root.profile
             ownTaskRuns: root.ownTaskRuns
+            entries: numberEntries
         }
     }
     Component {
@@ -183,6 +202,7 @@ Page {
         ParamRows_RegLong {
             profile: root.profile
             ownTaskRuns: root.ownTaskRuns
+            entries: numberEntries
             regularExposure: root.mode === TAVOMode.Reg
         }
     }
@@ -190,6 +210,7 @@ Page {
     Param_ProfileNameDialog {
         id: nameDialog
         parent: Overlay.overlay
+        profileList: root.profileList
         onChosen: name => root.saveAs(name)
     }
     PhotoNumberReminderDialog {

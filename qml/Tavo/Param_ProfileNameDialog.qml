@@ -13,7 +13,10 @@ UI_Dialog {
     standardButtons: Dialog.Ok | Dialog.Cancel
     // The names already saved.
     property var names: []
+    // The page's profile list, which says why a name cannot be taken.
+    property var profileList: null
     property alias name: nameField.text
+    readonly property string refusal: profileList ? profileList.nameRefusal(nameField.text) : ""
     signal chosen(string name)
 
     function ask(currentName, savedNames) {
@@ -23,10 +26,12 @@ UI_Dialog {
         nameField.forceActiveFocus()
     }
 
+    // Nothing is saved, and the working profile keeps its name, while the name is refused.
     onAccepted: {
-        if (name.trim() !== "")
+        if (refusal === "")
             chosen(name.trim())
     }
+    Component.onCompleted: standardButton(Dialog.Ok).enabled = Qt.binding(() => root.refusal === "")
 
     ColumnLayout {
         anchors.fill: parent
@@ -35,7 +40,18 @@ UI_Dialog {
             objectName: "profileNameField"
             selectByMouse: true
             Layout.fillWidth: true
-            onAccepted: root.accept()
+            onAccepted: {
+                if (root.refusal === "")
+                    root.accept()
+            }
+        }
+        Label {
+            objectName: "nameRefusal"
+            text: root.refusal
+            visible: text !== ""
+            color: "#F44336"
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
         }
         Label {
             objectName: "overwriteWarning"

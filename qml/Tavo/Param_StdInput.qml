@@ -4,10 +4,12 @@ import QtQuick.Layouts
 import Tavo
 import JexQtCommonBase
 import JexQtCommon
+import JexAstroBase
 
 // One number of a program: a label, a field and, where the value may be given or computed,
-// a box that marks it as given by the user. A value coming from the profile replaces the
-// text only when it differs from what the text already says, so typing is never undone.
+// a box that marks it as given by the user. The number entry reads what is typed in the
+// console's language and says why a text is not the value the program uses; the text is
+// replaced by the profile's value only while the user is not typing in the field.
 UI_Row {
     id: root
     property real value: 0
@@ -16,79 +18,58 @@ UI_Row {
     property bool inputEnabled: true
     // The profile found the value wrong (shown like unreadable text).
     property bool error: false
+    // The value given is not used: the other ticked values determine it.
+    property bool refused: false
     property bool integer: false
     property real minValue: 0
     property real maxValue: 1e9
+    // The page's number fields (a NumberEntryGroup), or null.
+    property var entries: null
     property alias field: field
+    property alias entry: entry
     signal edited(real value)
     signal inputToggled(bool checked)
 
-    // The shorter of the plain text and the six-decimal text.
-    function format(v) {
-        const plain = String(v)
-        const fixed = Number(v).toFixed(6)
-        return fixed.length < plain.length ? fixed : plain
+    NumberEntry {
+        id: entry
+        language: typeof inj_languageManager !== "undefined" ? inj_languageManager.language : "en"
+        integer: root.integer
+        minValue: root.minValue
+        maxValue: root.maxValue
+        value: root.value
+        editing: field.activeFocus
+        unused: root.refused && root.input
+        active: root.visible && root.enabled
+        label: root.text
+        group: root.entries
+        onEdited: v => root.edited(v)
     }
-    function parse(text) {
-        const t = text.trim()
-        if (t === "" || !field.acceptableInput)
-            return NaN
-        const v = Number(t)
-        return isFinite(v) ? v : NaN
-    }
-    function show(v) {
-        const current = parse(field.text)
-        if (current === v)
-            return
-        showing = true
-        field.text = format(v)
-        showing = false
-    }
-
-    property bool showing: false
-    onValueChanged: show(value)
-    Component.onCompleted: show(value)
 
     UI_TextField {
         id: field
         objectName: root.objectName + "Field"
         inputMethodHints: Qt.ImhFormattedNumbersOnly
         horizontalAlignment: TextInput.AlignRight
-        validator: root.integer ? intValidator : doubleValidator
-        invalid: root.error || (text.trim() !== "" && isNaN(root.parse(text)))
+        text: entry.text
+        invalid: root.error || !entry.inStep
         Layout.preferredWidth: 110
-        onTextChanged: {
-            if (root.showing)
-                return
-            const v = root.parse(text)
-            if (!isNaN(v) && v !== root.value)
-                root.edited(v)
-        }
-        onEditingFinished: root.show(root.value)
+        onTextEdited: entry.edit(text)
     }
     Param_CheckBox {
         objectName: root.objectName + "Input"
         visible: root.showInput
         checked: root.input
         enabled: root.inputEnabled
-        onToggled: root.inputToggled(checked)
+        onToggled: {
+            root.inputToggled(checked)
+            // Ticked while the field holds a number of the user's: that number is given.
+            if (checked && entry.acceptable && entry.typedValue !== root.value)
+                root.edited(entry.typedValue)
+        }
         Layout.preferredWidth: 45
     }
     Item {
         visible: !root.showInput
         Layout.preferredWidth: 45
-    }
-
-    IntValidator {
-        id: intValidator
-        bottom: Math.ceil(root.minValue)
-        top: Math.min(2147483647, Math.floor(root.maxValue))
-    }
-    DoubleValidator {
-        id: doubleValidator
-        bottom: root.minValue
-        top: root.maxValue
-        notation: DoubleValidator.StandardNotation
-        locale: "C"
     }
 }

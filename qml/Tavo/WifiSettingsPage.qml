@@ -135,6 +135,7 @@ Page {
                     }
                     value: WifiSec.Open
                     Layout.preferredWidth: 160
+                    onValueActivated: sec => apSec.value = sec
                 }
             }
             UI_Row {

@@ -25,6 +25,8 @@ public:
     // A copy of the unnamed profile; the caller owns it as with load.
     Q_INVOKABLE virtual JEX::ITaskProfile* unnamedProfile_load() = 0;
     Q_INVOKABLE virtual void unnamedProfile_save(JEX::ITaskProfile* profile) = 0;
+    // Why a profile cannot be saved under the name (translated), or empty when it can.
+    Q_INVOKABLE virtual QString nameRefusal(const QString& name) const = 0;
 
 signals:
     void listChanged();

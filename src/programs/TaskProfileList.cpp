@@ -121,6 +121,14 @@ void TaskProfileList::save(ITaskProfile* profile) {
     emit listChanged();
 }
 
+QString TaskProfileList::nameRefusal(const QString& name) const {
+    if (name.trimmed().isEmpty())
+        return tr("Enter a name");
+    if (name.trimmed() == kUnnamed)
+        return tr("\"%1\" is the page's own working profile: choose another name").arg(kUnnamed);
+    return {};
+}
+
 ITaskProfile* TaskProfileList::unnamedProfile_load() {
     return unnamed_->clone().release();
 }

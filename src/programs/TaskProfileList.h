@@ -32,6 +32,8 @@ public:
     // without a name, named "<unnamed>" or of another kind is not saved: it would not come
     // back from the store as a saved profile.
     void save(ITaskProfile* profile) override;
+    // No name, or the unnamed profile's name.
+    QString nameRefusal(const QString& name) const override;
     ITaskProfile* unnamedProfile_load() override;
     void unnamedProfile_save(ITaskProfile* profile) override;
 

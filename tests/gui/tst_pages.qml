@@ -57,6 +57,7 @@ TestCase {
 
     function cleanup() {
         test_sim.setSilent(false)
+        inj_languageManager.language = "en"
         home()
     }
 
@@ -200,6 +201,37 @@ TestCase {
             return box.enabled && box.value === 5
         }, 5000)
         compare(box.currentText, "5 min")
+    }
+
+    // The location page reads numbers as the program pages do: a decimal comma in German is
+    // saved; in English it is refused with the reason and "Save" waits.
+    function test_locationReadsTheLanguagesNumbers() {
+        const saved = inj_location.location()
+        inj_languageManager.language = "de"
+        const settings = open("menuSettings", "settingsPage")
+        find("locationButton", settings).clicked()
+        let page = stack().currentItem
+        compare(page.objectName, "locationPage")
+        const field = find("latitudeField", page)
+        mouseClick(field)
+        field.selectAll()
+        for (const c of "48,137")
+            keyClick(c)
+        const save = find("headerButton", page)
+        verify(save.enabled)
+        mouseClick(save)
+        // 48.137 degrees.
+        verify(Math.abs(inj_location.latitudeRad - 0.8401491) < 1e-6, inj_location.latitudeRad)
+
+        inj_languageManager.language = "en"
+        mouseClick(field)
+        field.selectAll()
+        for (const c of "48,2")
+            keyClick(c)
+        verify(!save.enabled)
+        compare(find("locationProblem", page).text,
+                "Latitude: Use \".\" for decimals, without thousands separators")
+        inj_location.setLocation(saved)
     }
 
     function test_wifiPageRefusesAnOverLongName() {

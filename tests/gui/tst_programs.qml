@@ -3,8 +3,9 @@ import QtQuick.Controls
 import QtTest
 
 // The four program pages on the demo mount: the solver's numbers on screen, a refused
-// combination, running and stopping a program with its progress, saved profiles, the
-// photo-number reminder and the tracking-rate list.
+// combination, running and stopping a program with its progress, saved profiles and what the
+// boxes show of them, numbers in a language with a decimal comma, the photo-number reminder
+// and the tracking-rate list.
 TestCase {
     id: tc
     name: "Programs"
@@ -83,6 +84,7 @@ TestCase {
     }
     function cleanup() {
         stopProgram()
+        inj_languageManager.language = "en"
         home()
     }
     function cleanupTestCase() {
@@ -190,6 +192,86 @@ TestCase {
         mouseClick(find("profileEdit", page))
         mouseClick(find("profileRowButton0", page)) // "Delete" in edit mode
         compare(test_profileStore.savedNames(4), ["Milky Way"])
+    }
+
+    // The user's choice in a box does not stay when a profile is loaded: the boxes show the
+    // loaded rate and frame rate, and Run sends them.
+    // Only the given rows ticked.
+    function tickOnly(page, rows) {
+        for (const row of ["totalTime", "videoLength", "photos"])
+            setInput(page, row, rows.indexOf(row) >= 0)
+    }
+
+    function test_loadedProfileShowsInTheBoxes() {
+        const page = open("menuATL")
+        tickOnly(page, ["videoLength"])
+        enter(page, "videoLength", "4")
+        verify(!saveAs(page, "Thirty"))
+        const rate = find("rateBox", page)
+        rate.activated(2) // "Lunar"
+        const frames = find("frameRateBox", page)
+        frames.activated(1) // "25 (PAL)"
+        compare(rate.currentText, "Lunar")
+        compare(frames.currentText, "25 (PAL)")
+        // 4 s at 25 frames a second.
+        tryCompare(find("photosField", page), "text", "100")
+
+        mouseClick(find("profileRowButton" + (find("profileRows", page).count - 1), page))
+        tryCompare(rate, "currentText", "Sidereal")
+        compare(frames.currentText, "30 (NTSC)")
+        mouseClick(find("headerButton", page))
+        tryVerify(function () {
+            return test_sim.memoryByte(0x00) === 4
+        }, 10000)
+        // Sidereal: a step period of 62329 ticks; 4 s at 30 frames a second.
+        compare(test_sim.memoryU32(0x24), 62329)
+        compare(test_sim.memoryU32(0x34), 120)
+        page.profileList.list = page.profileList.list.filter(function (p) {
+            return p.name !== "Thirty"
+        })
+    }
+
+    // What is typed reads in the console's language: a decimal comma in German; in English
+    // the comma is refused with the reason, and Run waits until the field says a number.
+    function test_decimalCommaFollowsTheLanguage() {
+        inj_languageManager.language = "de"
+        let page = open("menuATL")
+        tickOnly(page, ["totalTime"])
+        enter(page, "totalTime", "2,5")
+        compare(page.profile.videoTimeSpanHour, 2.5)
+        compare(fieldText(page, "totalTime"), "2,5")
+        verify(find("headerButton", page).enabled)
+
+        inj_languageManager.language = "en"
+        page = open("menuATL")
+        compare(fieldText(page, "totalTime"), "2.5")
+        enter(page, "totalTime", "2,5")
+        // The profile has the last number the field read as ("2", before the comma).
+        compare(page.profile.videoTimeSpanHour, 2)
+        verify(find("totalTimeField", page).invalid)
+        compare(find("errorText", page).text,
+                "Total Time (hours): Use \".\" for decimals, without thousands separators")
+        verify(!find("headerButton", page).enabled)
+        enter(page, "totalTime", "3")
+        compare(page.profile.videoTimeSpanHour, 3)
+        verify(find("headerButton", page).enabled)
+    }
+
+    function test_reservedNameIsRefusedWithTheReason() {
+        const page = open("menuAP")
+        const before = page.profile.name
+        mouseClick(find("profileSave", page))
+        const dialog = find("profileNameDialog", page)
+        tryCompare(dialog, "opened", true)
+        find("profileNameField", dialog).text = "<unnamed>"
+        const ok = dialog.standardButton(Dialog.Ok)
+        verify(!ok.enabled)
+        verify(find("nameRefusal", dialog).text.indexOf("working profile") >= 0)
+        keyClick(Qt.Key_Return)
+        verify(dialog.opened)
+        dialog.reject()
+        tryCompare(dialog, "visible", false)
+        compare(page.profile.name, before)
     }
 
     function test_reminder_data() {

@@ -87,8 +87,8 @@ private:
     QString prefix_;
 };
 
-// The four program pages, the saved profiles and the name dialog, the photo-number reminder
-// and the progress of a running program.
+// The four program pages, a number refused, the saved profiles and the name dialog, the
+// photo-number reminder and the progress of a running program.
 void shootPrograms(Shooter& s, const QString& theme) {
     const struct {
         int mode;
@@ -102,6 +102,24 @@ void shootPrograms(Shooter& s, const QString& theme) {
         s.eval({}, QStringLiteral("inj_stackView.currentItem.openProgram(%1)").arg(p.mode));
         s.shoot(QLatin1String(p.name) + theme);
     }
+    // A number the language does not read ("2,5" where the decimal separator is a point, or
+    // "1.000" where the point groups thousands): the field, the reason and the grey Run.
+    s.home();
+    s.eval({}, QStringLiteral("inj_stackView.currentItem.openProgram(4)"));
+    s.eval({}, QStringLiteral("inj_stackView.currentItem.profile.input_videoTimeSpanHour = true"));
+    s.eval({}, QStringLiteral("(function find(item, name) {"
+                              "  if (!item) return null;"
+                              "  if (item.objectName === name) return item;"
+                              "  const under = [item.contentItem, item.item];"
+                              "  for (let i = 0; i < item.children.length; ++i)"
+                              "    under.push(item.children[i]);"
+                              "  for (const c of under) {"
+                              "    const found = c && c !== item ? find(c, name) : null;"
+                              "    if (found) return found }"
+                              "  return null"
+                              "})(inj_stackView.currentItem, 'totalTime').entry.edit("
+                              "  inj_languageManager.language === 'en' ? '2,5' : '1.000')"));
+    s.shoot(QStringLiteral("number-refused-") + theme);
     // The Astrophotography page with two saved profiles, scrolled down to them.
     s.home();
     s.eval({}, QStringLiteral("inj_stackView.currentItem.openProgram(1)"));

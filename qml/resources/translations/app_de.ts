@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>JEX::TaskProfileList</name>
+    <message>
+        <source>Enter a name</source>
+        <translation>Namen eingeben</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the page&apos;s own working profile: choose another name</source>
+        <translation>„%1“ ist das Arbeitsprofil der Seite: Bitte einen anderen Namen wählen</translation>
+    </message>
+</context>
+<context>
     <name>MainFooter</name>
     <message>
         <source>%1V</source>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>JEX::TaskProfileList</name>
+    <message>
+        <source>Enter a name</source>
+        <translation>Introduzca un nombre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the page&apos;s own working profile: choose another name</source>
+        <translation>&quot;%1&quot; es el perfil de trabajo de la página: elija otro nombre</translation>
+    </message>
+</context>
+<context>
     <name>MainFooter</name>
     <message>
         <source>%1V</source>

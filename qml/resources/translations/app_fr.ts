@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>JEX::TaskProfileList</name>
+    <message>
+        <source>Enter a name</source>
+        <translation>Saisissez un nom</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the page&apos;s own working profile: choose another name</source>
+        <translation>« %1 » est le profil de travail de la page : choisissez un autre nom</translation>
+    </message>
+</context>
+<context>
     <name>MainFooter</name>
     <message>
         <source>%1V</source>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hr_HR">
 <context>
+    <name>JEX::TaskProfileList</name>
+    <message>
+        <source>Enter a name</source>
+        <translation>Unesite naziv</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the page&apos;s own working profile: choose another name</source>
+        <translation>&quot;%1&quot; je radni profil stranice: odaberite drugi naziv</translation>
+    </message>
+</context>
+<context>
     <name>MainFooter</name>
     <message>
         <source>%1V</source>

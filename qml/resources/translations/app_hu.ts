@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu_HU">
 <context>
+    <name>JEX::TaskProfileList</name>
+    <message>
+        <source>Enter a name</source>
+        <translation>Adjon meg egy nevet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the page&apos;s own working profile: choose another name</source>
+        <translation>„%1” az oldal saját munkaprofilja: válasszon másik nevet</translation>
+    </message>
+</context>
+<context>
     <name>MainFooter</name>
     <message>
         <source>%1V</source>

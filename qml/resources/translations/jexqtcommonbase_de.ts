@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>JEX::NumberEntry</name>
+    <message>
+        <source>Enter a number</source>
+        <translation>Zahl eingeben</translation>
+    </message>
+    <message>
+        <source>Cannot be negative</source>
+        <translation>Darf nicht negativ sein</translation>
+    </message>
+    <message>
+        <source>Use &quot;%1&quot; for decimals, without thousands separators</source>
+        <translation>„%1“ als Dezimaltrennzeichen verwenden, ohne Tausendertrennzeichen</translation>
+    </message>
+    <message>
+        <source>Not a number</source>
+        <translation>Keine Zahl</translation>
+    </message>
+    <message>
+        <source>Ambiguous: the point may separate thousands; write the decimals with &quot;%1&quot;</source>
+        <translation>Mehrdeutig: Der Punkt kann Tausender trennen; Dezimalstellen mit „%1“ schreiben</translation>
+    </message>
+    <message>
+        <source>Whole numbers only</source>
+        <translation>Nur ganze Zahlen</translation>
+    </message>
+    <message>
+        <source>At least %1</source>
+        <translation>Mindestens %1</translation>
+    </message>
+    <message>
+        <source>At most %1</source>
+        <translation>Höchstens %1</translation>
+    </message>
+    <message>
+        <source>Not used: the other ticked values determine it</source>
+        <translation>Nicht verwendet: Die anderen angehakten Werte bestimmen ihn</translation>
+    </message>
+    <message>
+        <source>Not used: the program uses %1</source>
+        <translation>Nicht verwendet: Das Programm verwendet %1</translation>
+    </message>
+</context>
+<context>
     <name>cardinal_direction</name>
     <message>
         <source>N</source>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>JEX::NumberEntry</name>
+    <message>
+        <source>Enter a number</source>
+        <translation>Introduzca un número</translation>
+    </message>
+    <message>
+        <source>Cannot be negative</source>
+        <translation>No puede ser negativo</translation>
+    </message>
+    <message>
+        <source>Use &quot;%1&quot; for decimals, without thousands separators</source>
+        <translation>Use &quot;%1&quot; para los decimales, sin separadores de miles</translation>
+    </message>
+    <message>
+        <source>Not a number</source>
+        <translation>No es un número</translation>
+    </message>
+    <message>
+        <source>Ambiguous: the point may separate thousands; write the decimals with &quot;%1&quot;</source>
+        <translation>Ambiguo: el punto puede separar miles; escriba los decimales con &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Whole numbers only</source>
+        <translation>Solo números enteros</translation>
+    </message>
+    <message>
+        <source>At least %1</source>
+        <translation>Al menos %1</translation>
+    </message>
+    <message>
+        <source>At most %1</source>
+        <translation>Como máximo %1</translation>
+    </message>
+    <message>
+        <source>Not used: the other ticked values determine it</source>
+        <translation>No se usa: los otros valores marcados lo determinan</translation>
+    </message>
+    <message>
+        <source>Not used: the program uses %1</source>
+        <translation>No se usa: el programa usa %1</translation>
+    </message>
+</context>
+<context>
     <name>cardinal_direction</name>
     <message>
         <source>N</source>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hr_HR">
 <context>
+    <name>JEX::NumberEntry</name>
+    <message>
+        <source>Enter a number</source>
+        <translation>Unesite broj</translation>
+    </message>
+    <message>
+        <source>Cannot be negative</source>
+        <translation>Ne smije biti negativan</translation>
+    </message>
+    <message>
+        <source>Use &quot;%1&quot; for decimals, without thousands separators</source>
+        <translation>Za decimale koristite &quot;%1&quot;, bez razdjelnika tisućica</translation>
+    </message>
+    <message>
+        <source>Not a number</source>
+        <translation>Nije broj</translation>
+    </message>
+    <message>
+        <source>Ambiguous: the point may separate thousands; write the decimals with &quot;%1&quot;</source>
+        <translation>Dvosmisleno: točka može odvajati tisućice; decimale pišite s &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Whole numbers only</source>
+        <translation>Samo cijeli brojevi</translation>
+    </message>
+    <message>
+        <source>At least %1</source>
+        <translation>Najmanje %1</translation>
+    </message>
+    <message>
+        <source>At most %1</source>
+        <translation>Najviše %1</translation>
+    </message>
+    <message>
+        <source>Not used: the other ticked values determine it</source>
+        <translation>Ne koristi se: određuju ga ostale označene vrijednosti</translation>
+    </message>
+    <message>
+        <source>Not used: the program uses %1</source>
+        <translation>Ne koristi se: program koristi %1</translation>
+    </message>
+</context>
+<context>
     <name>cardinal_direction</name>
     <message>
         <source>N</source>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>JEX::NumberEntry</name>
+    <message>
+        <source>Enter a number</source>
+        <translation>Inserire un numero</translation>
+    </message>
+    <message>
+        <source>Cannot be negative</source>
+        <translation>Non può essere negativo</translation>
+    </message>
+    <message>
+        <source>Use &quot;%1&quot; for decimals, without thousands separators</source>
+        <translation>Usare &quot;%1&quot; per i decimali, senza separatori delle migliaia</translation>
+    </message>
+    <message>
+        <source>Not a number</source>
+        <translation>Non è un numero</translation>
+    </message>
+    <message>
+        <source>Ambiguous: the point may separate thousands; write the decimals with &quot;%1&quot;</source>
+        <translation>Ambiguo: il punto può separare le migliaia; scrivere i decimali con &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Whole numbers only</source>
+        <translation>Solo numeri interi</translation>
+    </message>
+    <message>
+        <source>At least %1</source>
+        <translation>Almeno %1</translation>
+    </message>
+    <message>
+        <source>At most %1</source>
+        <translation>Al massimo %1</translation>
+    </message>
+    <message>
+        <source>Not used: the other ticked values determine it</source>
+        <translation>Non usato: lo determinano gli altri valori spuntati</translation>
+    </message>
+    <message>
+        <source>Not used: the program uses %1</source>
+        <translation>Non usato: il programma usa %1</translation>
+    </message>
+</context>
+<context>
     <name>cardinal_direction</name>
     <message>
         <source>N</source>

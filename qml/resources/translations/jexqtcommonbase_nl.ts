@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>JEX::NumberEntry</name>
+    <message>
+        <source>Enter a number</source>
+        <translation>Voer een getal in</translation>
+    </message>
+    <message>
+        <source>Cannot be negative</source>
+        <translation>Mag niet negatief zijn</translation>
+    </message>
+    <message>
+        <source>Use &quot;%1&quot; for decimals, without thousands separators</source>
+        <translation>Gebruik &quot;%1&quot; voor decimalen, zonder scheidingstekens voor duizendtallen</translation>
+    </message>
+    <message>
+        <source>Not a number</source>
+        <translation>Geen getal</translation>
+    </message>
+    <message>
+        <source>Ambiguous: the point may separate thousands; write the decimals with &quot;%1&quot;</source>
+        <translation>Dubbelzinnig: de punt kan duizendtallen scheiden; schrijf de decimalen met &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Whole numbers only</source>
+        <translation>Alleen gehele getallen</translation>
+    </message>
+    <message>
+        <source>At least %1</source>
+        <translation>Minstens %1</translation>
+    </message>
+    <message>
+        <source>At most %1</source>
+        <translation>Hoogstens %1</translation>
+    </message>
+    <message>
+        <source>Not used: the other ticked values determine it</source>
+        <translation>Niet gebruikt: de andere aangevinkte waarden bepalen het</translation>
+    </message>
+    <message>
+        <source>Not used: the program uses %1</source>
+        <translation>Niet gebruikt: het programma gebruikt %1</translation>
+    </message>
+</context>
+<context>
     <name>cardinal_direction</name>
     <message>
         <source>N</source>

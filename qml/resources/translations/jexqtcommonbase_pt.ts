@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>JEX::NumberEntry</name>
+    <message>
+        <source>Enter a number</source>
+        <translation>Introduza um número</translation>
+    </message>
+    <message>
+        <source>Cannot be negative</source>
+        <translation>Não pode ser negativo</translation>
+    </message>
+    <message>
+        <source>Use &quot;%1&quot; for decimals, without thousands separators</source>
+        <translation>Use &quot;%1&quot; para as casas decimais, sem separadores de milhares</translation>
+    </message>
+    <message>
+        <source>Not a number</source>
+        <translation>Não é um número</translation>
+    </message>
+    <message>
+        <source>Ambiguous: the point may separate thousands; write the decimals with &quot;%1&quot;</source>
+        <translation>Ambíguo: o ponto pode separar milhares; escreva as casas decimais com &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Whole numbers only</source>
+        <translation>Apenas números inteiros</translation>
+    </message>
+    <message>
+        <source>At least %1</source>
+        <translation>Pelo menos %1</translation>
+    </message>
+    <message>
+        <source>At most %1</source>
+        <translation>No máximo %1</translation>
+    </message>
+    <message>
+        <source>Not used: the other ticked values determine it</source>
+        <translation>Não usado: os outros valores assinalados determinam-no</translation>
+    </message>
+    <message>
+        <source>Not used: the program uses %1</source>
+        <translation>Não usado: o programa usa %1</translation>
+    </message>
+</context>
+<context>
     <name>cardinal_direction</name>
     <message>
         <source>N</source>

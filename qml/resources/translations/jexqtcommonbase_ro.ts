@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ro_RO">
 <context>
+    <name>JEX::NumberEntry</name>
+    <message>
+        <source>Enter a number</source>
+        <translation>Introduceți un număr</translation>
+    </message>
+    <message>
+        <source>Cannot be negative</source>
+        <translation>Nu poate fi negativ</translation>
+    </message>
+    <message>
+        <source>Use &quot;%1&quot; for decimals, without thousands separators</source>
+        <translation>Folosiți „%1” pentru zecimale, fără separatori de mii</translation>
+    </message>
+    <message>
+        <source>Not a number</source>
+        <translation>Nu este un număr</translation>
+    </message>
+    <message>
+        <source>Ambiguous: the point may separate thousands; write the decimals with &quot;%1&quot;</source>
+        <translation>Ambiguu: punctul poate separa miile; scrieți zecimalele cu „%1”</translation>
+    </message>
+    <message>
+        <source>Whole numbers only</source>
+        <translation>Doar numere întregi</translation>
+    </message>
+    <message>
+        <source>At least %1</source>
+        <translation>Cel puțin %1</translation>
+    </message>
+    <message>
+        <source>At most %1</source>
+        <translation>Cel mult %1</translation>
+    </message>
+    <message>
+        <source>Not used: the other ticked values determine it</source>
+        <translation>Nefolosit: celelalte valori bifate îl determină</translation>
+    </message>
+    <message>
+        <source>Not used: the program uses %1</source>
+        <translation>Nefolosit: programul folosește %1</translation>
+    </message>
+</context>
+<context>
     <name>cardinal_direction</name>
     <message>
         <source>N</source>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>JEX::NumberEntry</name>
+    <message>
+        <source>Enter a number</source>
+        <translation>Введите число</translation>
+    </message>
+    <message>
+        <source>Cannot be negative</source>
+        <translation>Не может быть отрицательным</translation>
+    </message>
+    <message>
+        <source>Use &quot;%1&quot; for decimals, without thousands separators</source>
+        <translation>Используйте «%1» для дробной части, без разделителей тысяч</translation>
+    </message>
+    <message>
+        <source>Not a number</source>
+        <translation>Не число</translation>
+    </message>
+    <message>
+        <source>Ambiguous: the point may separate thousands; write the decimals with &quot;%1&quot;</source>
+        <translation>Неоднозначно: точка может разделять тысячи; пишите дробную часть через «%1»</translation>
+    </message>
+    <message>
+        <source>Whole numbers only</source>
+        <translation>Только целые числа</translation>
+    </message>
+    <message>
+        <source>At least %1</source>
+        <translation>Не меньше %1</translation>
+    </message>
+    <message>
+        <source>At most %1</source>
+        <translation>Не больше %1</translation>
+    </message>
+    <message>
+        <source>Not used: the other ticked values determine it</source>
+        <translation>Не используется: его определяют другие отмеченные значения</translation>
+    </message>
+    <message>
+        <source>Not used: the program uses %1</source>
+        <translation>Не используется: программа использует %1</translation>
+    </message>
+</context>
+<context>
     <name>cardinal_direction</name>
     <message>
         <source>N</source>

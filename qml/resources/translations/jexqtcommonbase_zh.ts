@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>JEX::NumberEntry</name>
+    <message>
+        <source>Enter a number</source>
+        <translation>请输入数字</translation>
+    </message>
+    <message>
+        <source>Cannot be negative</source>
+        <translation>不能为负数</translation>
+    </message>
+    <message>
+        <source>Use &quot;%1&quot; for decimals, without thousands separators</source>
+        <translation>小数请用“%1”，不要千位分隔符</translation>
+    </message>
+    <message>
+        <source>Not a number</source>
+        <translation>不是数字</translation>
+    </message>
+    <message>
+        <source>Ambiguous: the point may separate thousands; write the decimals with &quot;%1&quot;</source>
+        <translation>有歧义：点可能是千位分隔符；小数请用“%1”</translation>
+    </message>
+    <message>
+        <source>Whole numbers only</source>
+        <translation>仅限整数</translation>
+    </message>
+    <message>
+        <source>At least %1</source>
+        <translation>至少 %1</translation>
+    </message>
+    <message>
+        <source>At most %1</source>
+        <translation>至多 %1</translation>
+    </message>
+    <message>
+        <source>Not used: the other ticked values determine it</source>
+        <translation>未使用：由其他已勾选的值决定</translation>
+    </message>
+    <message>
+        <source>Not used: the program uses %1</source>
+        <translation>未使用：程序使用 %1</translation>
+    </message>
+</context>
+<context>
     <name>cardinal_direction</name>
     <message>
         <source>N</source>
