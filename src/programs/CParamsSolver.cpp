@@ -208,25 +208,29 @@ CParamsSolver::CParamsSolver() {
     add(12, std::make_unique<CT_Move>(), "T_Move");
     add(13, std::make_unique<CFps>(), "Fps");
 
+    // Members by their index above (a solver is made on every change of a profile, and many
+    // times when a profile follows a running program: no look-ups by name here).
     struct Def {
         const char* name;
-        std::vector<const char*> members;
+        std::array<size_t, 4> members;
+        size_t count;
     };
-    const Def defs[8] = {
-        {"g_tTC", {"T_Total", "N_Cycles", "T_Cycle"}},
-        {"g_t4", {"T_Cycle", "T_Exposure", "T_Settle", "T_Move"}},
-        {"g_aTC", {"A_Total", "N_Cycles", "A_Cycle"}},
-        {"g_avCycle", {"A_Cycle", "T_Move", "V_Cycle"}},
-        {"g_vidFps", {"N_Cycles", "T_Video", "Fps"}},
-        {"g_avTotal", {"A_Total", "T_Total", "V_Total"}},
-        {"g_avcEff", {"A_Cycle", "T_Cycle", "V_Total"}},
-        {"g_swings", {"A_Total", "A_Range", "N_Swings"}},
+    static constexpr Def defs[8] = {
+        {"g_tTC", {0, 1, 9}, 3},      // T_Total, N_Cycles, T_Cycle
+        {"g_t4", {9, 10, 11, 12}, 4}, // T_Cycle, T_Exposure, T_Settle, T_Move
+        {"g_aTC", {3, 1, 4}, 3},      // A_Total, N_Cycles, A_Cycle
+        {"g_avCycle", {4, 12, 6}, 3}, // A_Cycle, T_Move, V_Cycle
+        {"g_vidFps", {1, 2, 13}, 3},  // N_Cycles, T_Video, Fps
+        {"g_avTotal", {3, 0, 5}, 3},  // A_Total, T_Total, V_Total
+        {"g_avcEff", {4, 9, 5}, 3},   // A_Cycle, T_Cycle, V_Total
+        {"g_swings", {3, 7, 8}, 3},   // A_Total, A_Range, N_Swings
     };
     for (size_t i = 0; i < relations_.size(); ++i) {
         relations_[i] = std::make_unique<Relation>();
         relations_[i]->name = defs[i].name;
-        for (const char* m : defs[i].members) {
-            Param* p = param(m);
+        relations_[i]->members.reserve(defs[i].count);
+        for (size_t m = 0; m < defs[i].count; ++m) {
+            Param* p = params_[defs[i].members[m]].get();
             relations_[i]->members.push_back(p);
             p->relations.push_back(relations_[i].get());
         }

@@ -55,7 +55,7 @@ double nearestWhole(double value) {
 
 namespace {
 
-// Half a stored unit, and a little for the doubles on either side.
+// Added to half a stored unit: a little for the doubles on either side.
 constexpr double kSlack = 1e-9;
 
 bool near(double a, double b, double tolerance) {

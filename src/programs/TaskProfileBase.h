@@ -51,12 +51,13 @@ bool sameExposure(double aSec, double bSec);
 bool sameRate(double a, double b);
 bool sameAngle(double aDeg, double bDeg);
 
-// How far apart two programs are, in the mount's stored units, with a great deal for every
-// count, flag or range that differs.
+// How far apart two programs are, in halves of the mount's stored units (below 1: the same
+// stored values, as far as can be told), with a great deal for every count, flag or range
+// that differs.
 double programDistance(const TAVOParamSet& a, const TAVOParamSet& b);
 
-// Of the candidate fields, the ones whose program comes nearest the running one; make(f)
-// gives the program of fields f.
+// Of the candidate fields, the first whose program is within half a stored unit of the
+// running one, or else the nearest; make(f) gives the program of fields f.
 template <typename F, typename Make>
 F nearestFields(const std::vector<F>& candidates, const TAVOParamSet& running, Make make) {
     F best = candidates.front();
@@ -68,6 +69,8 @@ F nearestFields(const std::vector<F>& candidates, const TAVOParamSet& running, M
             bestDistance = d;
             best = c;
         }
+        if (d < 1)
+            break;
     }
     return best;
 }

@@ -143,15 +143,18 @@ void TaskProfile_RegLong::adopt(const TAVOParamSet& ps) {
     // is the nearest whole number: the travel comes back from the mount's steps, so a ratio
     // that was whole when the program was made is whole only to within a step.
     const double travelDeg = std::max(0, n - 1) * ps.cycleAngleDeg;
-    std::vector<int> counts{base.swingCount};
+    std::vector<int> counts;
     if (ps.swingEnabled && ps.swingRangeDeg != 0) {
         Profile::assign(base.swingRangeDeg, ps.swingRangeDeg);
         const double sweeps = travelDeg / ps.swingRangeDeg;
         counts = {std::max(1, Profile::truncated(std::round(sweeps))),
                   std::max(1, Profile::truncated(std::ceil(sweeps)))};
-    } else if (!base.input_swingRangeDeg || base.swingCount < 2) {
-        Profile::assign(base.swingCount, 1);
-        Profile::assign(base.swingRangeDeg, travelDeg);
+    } else {
+        if (!base.input_swingRangeDeg || base.swingCount < 2) {
+            Profile::assign(base.swingCount, 1);
+            Profile::assign(base.swingRangeDeg, travelDeg);
+        }
+        counts = {base.swingCount};
     }
     // Without swinging, a given range is the travel: (photos − 1) angles, or photos angles
     // where the count came from the time span.

@@ -273,8 +273,11 @@ private slots:
 
             // Another page (or a console started later) follows it with the user's ticks.
             const auto fresh = Test::makeProfile(kind, location);
-            for (const QString& tick : ticks(*original))
-                fresh->setProperty(qPrintable(tick), kind != "atl");
+            if (kind != "atl") {
+                const ProfileBatch batch(*fresh);
+                for (const QString& tick : ticks(*original))
+                    fresh->setProperty(qPrintable(tick), true);
+            }
             fresh->updateWithParamSet(running);
             // Firmware that keeps whole seconds may run a period that leaves a fast pan too
             // little time to move between exposures: the page says so.
