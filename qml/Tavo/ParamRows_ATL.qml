@@ -32,6 +32,7 @@ ParamRows {
         value: root.profile ? root.profile.videoTimeSpanHour : 0
         input: root.profile ? root.profile.input_videoTimeSpanHour : false
         refused: root.refused("videoTimeSpanHour")
+        calculated: root.profile ? root.profile.calc_videoTimeSpanHour : false
         onEdited: v => root.profile.videoTimeSpanHour = v
         onInputToggled: c => root.profile.input_videoTimeSpanHour = c
     }
@@ -43,6 +44,7 @@ ParamRows {
         value: root.profile ? root.profile.videoLengthSec : 0
         input: root.profile ? root.profile.input_videoLengthSec : false
         refused: root.refused("videoLengthSec")
+        calculated: root.profile ? root.profile.calc_videoLengthSec : false
         onEdited: v => root.profile.videoLengthSec = v
         onInputToggled: c => root.profile.input_videoLengthSec = c
     }
@@ -60,6 +62,7 @@ ParamRows {
         value: root.profile ? root.profile.photos : 0
         input: root.profile ? root.profile.input_photos : false
         refused: root.refused("photos")
+        calculated: root.profile ? root.profile.calc_photos : false
         onEdited: v => root.profile.photos = v
         onInputToggled: c => root.profile.input_photos = c
     }

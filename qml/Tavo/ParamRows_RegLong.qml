@@ -29,6 +29,7 @@ ParamRows {
         value: root.profile ? root.profile.videoTimeSpanHour : 0
         input: root.profile ? root.profile.input_videoTimeSpanHour : false
         refused: root.refused("videoTimeSpanHour")
+        calculated: root.profile ? root.profile.calc_videoTimeSpanHour : false
         onEdited: v => root.profile.videoTimeSpanHour = v
         onInputToggled: c => root.profile.input_videoTimeSpanHour = c
     }
@@ -41,6 +42,7 @@ ParamRows {
         value: root.profile ? root.profile.framePeriodSec : 0
         input: root.profile ? root.profile.input_framePeriodSec : false
         refused: root.refused("framePeriodSec")
+        calculated: root.profile ? root.profile.calc_framePeriodSec : false
         onEdited: v => root.profile.framePeriodSec = v
         onInputToggled: c => root.profile.input_framePeriodSec = c
     }
@@ -57,6 +59,7 @@ ParamRows {
         value: root.profile ? root.profile.videoLengthSec : 0
         input: root.profile ? root.profile.input_videoLengthSec : false
         refused: root.refused("videoLengthSec")
+        calculated: root.profile ? root.profile.calc_videoLengthSec : false
         onEdited: v => root.profile.videoLengthSec = v
         onInputToggled: c => root.profile.input_videoLengthSec = c
     }
@@ -69,6 +72,7 @@ ParamRows {
         value: root.profile ? root.profile.photos : 0
         input: root.profile ? root.profile.input_photos : false
         refused: root.refused("photos")
+        calculated: root.profile ? root.profile.calc_photos : false
         onEdited: v => root.profile.photos = v
         onInputToggled: c => root.profile.input_photos = c
     }
@@ -82,6 +86,7 @@ ParamRows {
         value: root.profile ? root.profile.swingRangeDeg : 0
         input: root.profile ? root.profile.input_swingRangeDeg : false
         refused: root.refused("swingRangeDeg")
+        calculated: root.profile ? root.profile.calc_swingRangeDeg : false
         inputEnabled: root.profile ? !root.profile.block_input_swingRangeDeg : true
         onEdited: v => root.profile.swingRangeDeg = v
         onInputToggled: c => root.profile.input_swingRangeDeg = c
@@ -105,6 +110,7 @@ ParamRows {
         value: root.profile ? root.profile.speedDph : 0
         input: root.profile ? root.profile.input_speedDph : false
         refused: root.refused("speedDph")
+        calculated: root.profile ? root.profile.calc_speedDph : false
         onEdited: v => root.profile.speedDph = v
         onInputToggled: c => root.profile.input_speedDph = c
     }

@@ -38,14 +38,19 @@ Page {
     }
     readonly property alias entries: numberEntries
 
-    // The first number field that is not what the program uses, then the profile's message.
+    // Why Run is grey: no mount, the first number field that is not what the program uses,
+    // the profile's message, or too few ticked values to work the program out.
     function bannerText() {
         const lines = []
+        if (tavo === null && !taskRunning)
+            lines.push(qsTr("Not connected: connect to a mount to run the program"))
         if (numberEntries.problem !== "")
             lines.push(numberEntries.problem)
         const message = profile ? errorText(profile.errorMessage) : ""
         if (message !== "")
             lines.push(message)
+        else if (profile && profile.paramSet === undefined)
+            lines.push(qsTr("Tick enough values for the frame period and the speed to follow from them"))
         return lines.join("\n")
     }
     function errorText(message) {

@@ -24,6 +24,8 @@ UI_Dialog {
         name = currentName === "<unnamed>" ? "" : currentName
         open()
         nameField.forceActiveFocus()
+        // Typing replaces the name; the arrow keys keep it.
+        nameField.selectAll()
     }
 
     // Nothing is saved, and the working profile keeps its name, while the name is refused.

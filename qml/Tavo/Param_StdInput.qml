@@ -20,6 +20,10 @@ UI_Row {
     property bool error: false
     // The value given is not used: the other ticked values determine it.
     property bool refused: false
+    // Worked out from the ticked values. A value neither ticked nor worked out is not part
+    // of the program (a default, or what was there before): it is shown faint.
+    property bool calculated: false
+    readonly property bool unset: showInput && !input && !calculated
     property bool integer: false
     property real minValue: 0
     property real maxValue: 1e9
@@ -52,6 +56,7 @@ UI_Row {
         horizontalAlignment: TextInput.AlignRight
         text: entry.text
         invalid: root.error || !entry.inStep
+        opacity: root.unset && !activeFocus ? 0.45 : 1
         Layout.preferredWidth: 110
         onTextEdited: entry.edit(text)
     }

@@ -7,21 +7,24 @@ import JexQtCommon
 import JexAstroBase
 
 // The polar clock: where Polaris (or the southern chain of stars) must sit in the polar
-// scope's reticle now, and the polar-scope light (the game pad's X switches it).
+// scope's reticle now, and the polar-scope light. The mount cannot be asked whether its light
+// is on (and turns it off by itself after a while), so the page has a button for each
+// command rather than a switch that would guess; the game pad's X sends the opposite of the
+// last command.
 Page {
     id: root
     objectName: "polarScope"
     readonly property var tavo: inj_iConnector.tavo
     readonly property bool hasLight: tavo !== null && tavo.hasPolarSightLight
     property bool sending: false
-    // As last written: the mount does not report its light.
-    property bool lightOn: false
+    // The last command that reached the mount; not what the light shows now.
+    property bool lastOn: false
 
     function padKey(key, action, value) {
         if (key !== HandleController.GAMEPAD_X)
             return false
         if (action === HandleController.DOWN && hasLight && !sending)
-            light(!lightOn)
+            light(!lastOn)
         return true
     }
 
@@ -29,7 +32,7 @@ Page {
         sending = true
         CmdRetPromise.get(tavo.writePolarSightLightOn(on)).then(function () {
             root.sending = false
-            root.lightOn = on
+            root.lastOn = on
         }, function (error) {
             root.sending = false
             inj_toaster.show(qsTranslate("mount", error))
@@ -104,27 +107,37 @@ Page {
             }
         }
         RowLayout {
-            visible: root.hasLight
+            objectName: "lightRow"
             Layout.fillWidth: true
             Layout.leftMargin: 12
             Layout.rightMargin: 12
             Layout.bottomMargin: 8
-            UI_Switch {
-                objectName: "lightSwitch"
-                text: qsTr("Polar-scope light")
-                checked: root.lightOn
+            Button {
+                objectName: "lightOnButton"
+                text: qsTr("Light On")
                 enabled: root.hasLight && !root.sending
-                hasBorderColor: Window.window !== null && Window.window.padInUse === true
                 Layout.fillWidth: true
-                // Shows the light as written: a failed write leaves it as it was.
-                onToggled: {
-                    const wanted = checked
-                    checked = Qt.binding(function () {
-                        return root.lightOn
-                    })
-                    root.light(wanted)
-                }
+                onClicked: root.light(true)
             }
+            Button {
+                objectName: "lightOffButton"
+                text: qsTr("Light Off")
+                enabled: root.hasLight && !root.sending
+                Layout.fillWidth: true
+                onClicked: root.light(false)
+            }
+        }
+        Label {
+            objectName: "lightNote"
+            visible: text !== ""
+            text: root.tavo === null ? qsTr("Not connected: the light cannot be switched")
+                                     : !root.hasLight ? qsTr("This mount has no polar-scope light")
+                                                      : ""
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+            Layout.leftMargin: 12
+            Layout.rightMargin: 12
+            Layout.bottomMargin: 8
         }
     }
 }

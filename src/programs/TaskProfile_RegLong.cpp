@@ -51,6 +51,11 @@ bool TaskProfile_RegLong::solve(Fields* used, QStringList* refused) {
     *used = f_;
     Profile::readBack<Fields>(solver, f_, *used, kBindings);
     *refused = Profile::refusedOf<Fields>(solver, f_, kBindings);
+    // Without a given range the camera pans once across the whole travel: that is its sweep.
+    if (!f_.input_swingRangeDeg && solver.known("A_Total")) {
+        f_.swingRangeDeg = used->swingRangeDeg = solver.value("A_Total");
+        f_.calc_swingRangeDeg = used->calc_swingRangeDeg = true;
+    }
     f_.block_input_swingRangeDeg = solver.known("A_Total") && !solver.known("A_Range");
     // Sweeps of a given range of 0 are no sweeps: nothing to count.
     const bool zeroRangeGiven =

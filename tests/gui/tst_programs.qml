@@ -274,6 +274,61 @@ TestCase {
         compare(page.profile.name, before)
     }
 
+    // The name offered is selected: typing replaces it.
+    function test_nameDialogOffersTheNameSelected() {
+        const page = open("menuATL")
+        page.profile.name = "Milky Way"
+        mouseClick(find("profileSave", page))
+        const dialog = find("profileNameDialog", page)
+        tryCompare(dialog, "opened", true)
+        for (const c of "M31")
+            keyClick(c)
+        compare(find("profileNameField", dialog).text, "M31")
+        dialog.reject()
+        tryCompare(dialog, "visible", false)
+    }
+
+    // A pan without a given range sweeps the whole travel, and the page shows it: 10 s of
+    // video at 30 frames a second is 300 photos of 30 s, 9000 s at 15 deg/h: 37.5 deg. A
+    // value neither given nor worked out is shown faint.
+    function test_calculatedSweepAndUnsetValues() {
+        const page = open("menuReg")
+        for (const row of ["totalTime", "photos", "swingRange"])
+            setInput(page, row, false)
+        setInput(page, "videoLength", true)
+        enter(page, "videoLength", "10")
+        setInput(page, "framePeriod", true)
+        enter(page, "framePeriod", "30")
+        setInput(page, "speed", true)
+        enter(page, "speed", "15")
+        tryCompare(find("swingRangeField", page), "text", "37.5")
+        compare(find("swingRangeField", page).opacity, 1)
+
+        const atl = open("menuATL")
+        for (const row of ["totalTime", "videoLength", "photos"])
+            setInput(atl, row, false)
+        verify(find("photosField", atl).opacity < 1)
+    }
+
+    // Run is grey with the reason: too few ticks, or no mount.
+    function test_runSaysWhyItIsGrey() {
+        const page = open("menuLong")
+        for (const row of ["totalTime", "framePeriod", "videoLength", "photos", "swingRange", "speed"])
+            setInput(page, row, false)
+        verify(!find("headerButton", page).enabled)
+        compare(find("errorText", page).text,
+                "Tick enough values for the frame period and the speed to follow from them")
+        inj_iConnector.interruptionDisconnect()
+        tryVerify(function () {
+            return find("errorText", page).text.startsWith("Not connected")
+        }, 5000)
+        inj_iConnectable.startSession()
+        tryVerify(function () {
+            return inj_iConnector.connected
+        }, 15000)
+        tryCompare(find("popupConnect"), "visible", false)
+    }
+
     function test_reminder_data() {
         return [{
                     "tag": "29 days after closing it",

@@ -219,7 +219,9 @@ private slots:
         QCOMPARE(sources["framePeriodSec"], QString("not used"));
         QCOMPARE(values["framePeriodSec"], 10.0);
         QCOMPARE(o["ignored"].toArray(), QJsonArray{"framePeriodSec"});
-        QCOMPARE(sources["swingRangeDeg"], QString("default"));
+        // Not given: the pan's one sweep, 2 h at 30 deg/h.
+        QCOMPARE(sources["swingRangeDeg"], QString("calculated"));
+        QCOMPARE(values["swingRangeDeg"], 60.0);
         // What run would write, in the form run takes.
         const QJsonObject program = o["paramSet"].toObject();
         QCOMPARE(program["mode"].toString(), QString("Reg"));

@@ -235,6 +235,14 @@
         <source>Run</source>
         <translation>Start</translation>
     </message>
+    <message>
+        <source>Not connected: connect to a mount to run the program</source>
+        <translation>Nicht verbunden: Zum Starten des Programms mit einer Montierung verbinden</translation>
+    </message>
+    <message>
+        <source>Tick enough values for the frame period and the speed to follow from them</source>
+        <translation>Genug Werte anhaken, damit sich Aufnahmeintervall und Geschwindigkeit daraus ergeben</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -338,8 +346,20 @@
         <translation>Genaue Position</translation>
     </message>
     <message>
-        <source>Polar-scope light</source>
-        <translation>Polsucherbeleuchtung</translation>
+        <source>Light On</source>
+        <translation>Licht an</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Licht aus</translation>
+    </message>
+    <message>
+        <source>Not connected: the light cannot be switched</source>
+        <translation>Nicht verbunden: Das Licht kann nicht geschaltet werden</translation>
+    </message>
+    <message>
+        <source>This mount has no polar-scope light</source>
+        <translation>Diese Montierung hat keine Polsucherbeleuchtung</translation>
     </message>
 </context>
 <context>

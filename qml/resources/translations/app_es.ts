@@ -235,6 +235,14 @@
         <source>Run</source>
         <translation>Iniciar</translation>
     </message>
+    <message>
+        <source>Not connected: connect to a mount to run the program</source>
+        <translation>Sin conexión: conéctese a una montura para ejecutar el programa</translation>
+    </message>
+    <message>
+        <source>Tick enough values for the frame period and the speed to follow from them</source>
+        <translation>Marque suficientes valores para que el intervalo y la velocidad se deduzcan de ellos</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -338,8 +346,20 @@
         <translation>Posición precisa</translation>
     </message>
     <message>
-        <source>Polar-scope light</source>
-        <translation>Iluminación del buscador polar</translation>
+        <source>Light On</source>
+        <translation>Encender luz</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Apagar luz</translation>
+    </message>
+    <message>
+        <source>Not connected: the light cannot be switched</source>
+        <translation>Sin conexión: no se puede encender ni apagar la luz</translation>
+    </message>
+    <message>
+        <source>This mount has no polar-scope light</source>
+        <translation>Esta montura no tiene luz en el buscador polar</translation>
     </message>
 </context>
 <context>

@@ -235,6 +235,14 @@
         <source>Run</source>
         <translation>Lancer</translation>
     </message>
+    <message>
+        <source>Not connected: connect to a mount to run the program</source>
+        <translation>Non connecté : connectez une monture pour lancer le programme</translation>
+    </message>
+    <message>
+        <source>Tick enough values for the frame period and the speed to follow from them</source>
+        <translation>Cochez assez de valeurs pour en déduire l&apos;intervalle et la vitesse</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -338,8 +346,20 @@
         <translation>Position précise</translation>
     </message>
     <message>
-        <source>Polar-scope light</source>
-        <translation>Éclairage du viseur polaire</translation>
+        <source>Light On</source>
+        <translation>Allumer</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Éteindre</translation>
+    </message>
+    <message>
+        <source>Not connected: the light cannot be switched</source>
+        <translation>Non connecté : l&apos;éclairage ne peut pas être commandé</translation>
+    </message>
+    <message>
+        <source>This mount has no polar-scope light</source>
+        <translation>Cette monture n&apos;a pas d&apos;éclairage du viseur polaire</translation>
     </message>
 </context>
 <context>

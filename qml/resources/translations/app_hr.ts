@@ -235,6 +235,14 @@
         <source>Run</source>
         <translation>Pokreni</translation>
     </message>
+    <message>
+        <source>Not connected: connect to a mount to run the program</source>
+        <translation>Nije povezano: povežite se s montažom za pokretanje programa</translation>
+    </message>
+    <message>
+        <source>Tick enough values for the frame period and the speed to follow from them</source>
+        <translation>Označite dovoljno vrijednosti da iz njih slijede razmak snimaka i brzina</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -338,8 +346,20 @@
         <translation>Precizan položaj</translation>
     </message>
     <message>
-        <source>Polar-scope light</source>
-        <translation>Osvjetljenje polarnog tražila</translation>
+        <source>Light On</source>
+        <translation>Svjetlo uklj.</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Svjetlo isklj.</translation>
+    </message>
+    <message>
+        <source>Not connected: the light cannot be switched</source>
+        <translation>Nije povezano: svjetlo se ne može uključiti</translation>
+    </message>
+    <message>
+        <source>This mount has no polar-scope light</source>
+        <translation>Ova montaža nema svjetlo polarnog tražila</translation>
     </message>
 </context>
 <context>

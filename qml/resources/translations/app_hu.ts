@@ -235,6 +235,14 @@
         <source>Run</source>
         <translation>Indítás</translation>
     </message>
+    <message>
+        <source>Not connected: connect to a mount to run the program</source>
+        <translation>Nincs kapcsolat: a program futtatásához csatlakozzon egy mechanikához</translation>
+    </message>
+    <message>
+        <source>Tick enough values for the frame period and the speed to follow from them</source>
+        <translation>Jelöljön be annyi értéket, hogy a képköz és a sebesség kiadódjon belőlük</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -338,8 +346,20 @@
         <translation>Pontos helyzet</translation>
     </message>
     <message>
-        <source>Polar-scope light</source>
-        <translation>Pólustávcső-megvilágítás</translation>
+        <source>Light On</source>
+        <translation>Fény be</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Fény ki</translation>
+    </message>
+    <message>
+        <source>Not connected: the light cannot be switched</source>
+        <translation>Nincs kapcsolat: a fény nem kapcsolható</translation>
+    </message>
+    <message>
+        <source>This mount has no polar-scope light</source>
+        <translation>Ennek a mechanikának nincs pólustávcső-világítása</translation>
     </message>
 </context>
 <context>

@@ -235,6 +235,14 @@
         <source>Run</source>
         <translation>Avvia</translation>
     </message>
+    <message>
+        <source>Not connected: connect to a mount to run the program</source>
+        <translation>Non connesso: collegarsi a una montatura per avviare il programma</translation>
+    </message>
+    <message>
+        <source>Tick enough values for the frame period and the speed to follow from them</source>
+        <translation>Spuntare abbastanza valori da cui ricavare intervallo e velocità</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -338,8 +346,20 @@
         <translation>Posizione precisa</translation>
     </message>
     <message>
-        <source>Polar-scope light</source>
-        <translation>Illuminazione del cannocchiale polare</translation>
+        <source>Light On</source>
+        <translation>Luce accesa</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Luce spenta</translation>
+    </message>
+    <message>
+        <source>Not connected: the light cannot be switched</source>
+        <translation>Non connesso: la luce non può essere comandata</translation>
+    </message>
+    <message>
+        <source>This mount has no polar-scope light</source>
+        <translation>Questa montatura non ha la luce del cannocchiale polare</translation>
     </message>
 </context>
 <context>

@@ -235,6 +235,14 @@
         <source>Run</source>
         <translation>実行</translation>
     </message>
+    <message>
+        <source>Not connected: connect to a mount to run the program</source>
+        <translation>未接続: プログラムを実行するには架台に接続してください</translation>
+    </message>
+    <message>
+        <source>Tick enough values for the frame period and the speed to follow from them</source>
+        <translation>撮影間隔と速度が決まるだけの値にチェックを入れてください</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -338,8 +346,20 @@
         <translation>精密な位置</translation>
     </message>
     <message>
-        <source>Polar-scope light</source>
-        <translation>極軸望遠鏡の照明</translation>
+        <source>Light On</source>
+        <translation>ライト点灯</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>ライト消灯</translation>
+    </message>
+    <message>
+        <source>Not connected: the light cannot be switched</source>
+        <translation>未接続: ライトを操作できません</translation>
+    </message>
+    <message>
+        <source>This mount has no polar-scope light</source>
+        <translation>この架台には極軸望遠鏡ライトがありません</translation>
     </message>
 </context>
 <context>

@@ -235,6 +235,14 @@
         <source>Run</source>
         <translation>Starten</translation>
     </message>
+    <message>
+        <source>Not connected: connect to a mount to run the program</source>
+        <translation>Niet verbonden: verbind met een montering om het programma te starten</translation>
+    </message>
+    <message>
+        <source>Tick enough values for the frame period and the speed to follow from them</source>
+        <translation>Vink genoeg waarden aan om de interval en de snelheid eruit af te leiden</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -338,8 +346,20 @@
         <translation>Nauwkeurige positie</translation>
     </message>
     <message>
-        <source>Polar-scope light</source>
-        <translation>Verlichting poolzoeker</translation>
+        <source>Light On</source>
+        <translation>Licht aan</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Licht uit</translation>
+    </message>
+    <message>
+        <source>Not connected: the light cannot be switched</source>
+        <translation>Niet verbonden: het licht kan niet worden geschakeld</translation>
+    </message>
+    <message>
+        <source>This mount has no polar-scope light</source>
+        <translation>Deze montering heeft geen poolzoekerverlichting</translation>
     </message>
 </context>
 <context>

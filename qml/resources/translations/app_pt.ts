@@ -235,6 +235,14 @@
         <source>Run</source>
         <translation>Iniciar</translation>
     </message>
+    <message>
+        <source>Not connected: connect to a mount to run the program</source>
+        <translation>Sem ligação: ligue-se a uma montagem para executar o programa</translation>
+    </message>
+    <message>
+        <source>Tick enough values for the frame period and the speed to follow from them</source>
+        <translation>Assinale valores suficientes para que o intervalo e a velocidade resultem deles</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -338,8 +346,20 @@
         <translation>Posição precisa</translation>
     </message>
     <message>
-        <source>Polar-scope light</source>
-        <translation>Iluminação da luneta polar</translation>
+        <source>Light On</source>
+        <translation>Ligar luz</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Desligar luz</translation>
+    </message>
+    <message>
+        <source>Not connected: the light cannot be switched</source>
+        <translation>Sem ligação: a luz não pode ser comandada</translation>
+    </message>
+    <message>
+        <source>This mount has no polar-scope light</source>
+        <translation>Esta montagem não tem luz no buscador polar</translation>
     </message>
 </context>
 <context>

@@ -235,6 +235,14 @@
         <source>Run</source>
         <translation>Pornește</translation>
     </message>
+    <message>
+        <source>Not connected: connect to a mount to run the program</source>
+        <translation>Neconectat: conectați-vă la o montură pentru a rula programul</translation>
+    </message>
+    <message>
+        <source>Tick enough values for the frame period and the speed to follow from them</source>
+        <translation>Bifați destule valori încât intervalul și viteza să rezulte din ele</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -338,8 +346,20 @@
         <translation>Poziție precisă</translation>
     </message>
     <message>
-        <source>Polar-scope light</source>
-        <translation>Iluminare lunetă polară</translation>
+        <source>Light On</source>
+        <translation>Aprinde</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Stinge</translation>
+    </message>
+    <message>
+        <source>Not connected: the light cannot be switched</source>
+        <translation>Neconectat: lumina nu poate fi comandată</translation>
+    </message>
+    <message>
+        <source>This mount has no polar-scope light</source>
+        <translation>Această montură nu are iluminare la luneta polară</translation>
     </message>
 </context>
 <context>

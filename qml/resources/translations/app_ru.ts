@@ -235,6 +235,14 @@
         <source>Run</source>
         <translation>Запуск</translation>
     </message>
+    <message>
+        <source>Not connected: connect to a mount to run the program</source>
+        <translation>Нет соединения: подключитесь к монтировке, чтобы запустить программу</translation>
+    </message>
+    <message>
+        <source>Tick enough values for the frame period and the speed to follow from them</source>
+        <translation>Отметьте достаточно значений, чтобы из них следовали интервал и скорость</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -338,8 +346,20 @@
         <translation>Точное положение</translation>
     </message>
     <message>
-        <source>Polar-scope light</source>
-        <translation>Подсветка полярного искателя</translation>
+        <source>Light On</source>
+        <translation>Свет вкл.</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>Свет выкл.</translation>
+    </message>
+    <message>
+        <source>Not connected: the light cannot be switched</source>
+        <translation>Нет соединения: подсветкой нельзя управлять</translation>
+    </message>
+    <message>
+        <source>This mount has no polar-scope light</source>
+        <translation>У этой монтировки нет подсветки полярного искателя</translation>
     </message>
 </context>
 <context>

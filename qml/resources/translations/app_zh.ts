@@ -235,6 +235,14 @@
         <source>Run</source>
         <translation>运行</translation>
     </message>
+    <message>
+        <source>Not connected: connect to a mount to run the program</source>
+        <translation>未连接：请连接赤道仪以运行程序</translation>
+    </message>
+    <message>
+        <source>Tick enough values for the frame period and the speed to follow from them</source>
+        <translation>请勾选足够的值，以便推算出拍摄间隔和速度</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -338,8 +346,20 @@
         <translation>精确位置</translation>
     </message>
     <message>
-        <source>Polar-scope light</source>
-        <translation>极轴镜照明</translation>
+        <source>Light On</source>
+        <translation>开灯</translation>
+    </message>
+    <message>
+        <source>Light Off</source>
+        <translation>关灯</translation>
+    </message>
+    <message>
+        <source>Not connected: the light cannot be switched</source>
+        <translation>未连接：无法开关灯</translation>
+    </message>
+    <message>
+        <source>This mount has no polar-scope light</source>
+        <translation>此赤道仪没有极轴镜照明</translation>
     </message>
 </context>
 <context>
