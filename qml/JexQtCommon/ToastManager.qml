@@ -10,11 +10,11 @@ Item {
     // presses meant for an open dialog's buttons.
     enabled: false
 
-    // The texts shown so far, newest last (for tests and diagnostics).
+    // The last texts shown, newest last (for tests and diagnostics).
     property var shown: []
 
     function show(text, durationMs) {
-        shown = shown.concat([text])
+        shown = shown.slice(-19).concat([text])
         toasts.insert(0, {
                           "text": text,
                           "durationMs": durationMs === undefined ? 3000 : durationMs

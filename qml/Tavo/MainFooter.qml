@@ -23,7 +23,9 @@ ToolBar {
         if (!tavo || tavo.lastPowerStatus === undefined)
             return ""
         const p = tavo.lastPowerStatus
-        return qsTr("%1V").arg(Math.max(p.usbVolt, p.batteryVolt).toFixed(2))
+        // With the language's decimal separator (German: "7,90 V").
+        return qsTr("%1V").arg(Math.max(p.usbVolt, p.batteryVolt).toLocaleString(
+                                   Qt.locale(inj_languageManager.language), "f", 2))
     }
 
     function connectionText() {

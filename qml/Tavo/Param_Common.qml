@@ -46,6 +46,9 @@ Page {
             lines.push(qsTr("Not connected: connect to a mount to run the program"))
         if (numberEntries.problem !== "")
             lines.push(numberEntries.problem)
+        // Not refused: a program of photos of no length may be meant as tracking only.
+        if (mode === TAVOMode.AP && profile && profile.exposureSec === 0)
+            lines.push(qsTr("Exposure is 0 s: meant as tracking only?"))
         const message = profile ? errorText(profile.errorMessage) : ""
         if (message !== "")
             lines.push(message)
@@ -107,9 +110,13 @@ Page {
         profile = profileList.unnamedProfile_load()
         followRunningProgram()
     }
+    // Once, when the page goes (off the stack, or with the window).
+    property bool kept: false
     function keepWorkingProfile() {
-        if (profile && profileList)
-            profileList.unnamedProfile_save(profile)
+        if (kept || !profile || !profileList)
+            return
+        kept = true
+        profileList.unnamedProfile_save(profile)
     }
     StackView.onRemoved: keepWorkingProfile()
     // Closing the window with the page open keeps what was typed as well.

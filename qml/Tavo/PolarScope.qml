@@ -19,6 +19,8 @@ Page {
     property bool sending: false
     // The last command that reached the mount; not what the light shows now.
     property bool lastOn: false
+    // The hemisphere tab the user picked, or -1.
+    property int chosenTab: -1
 
     function padKey(key, action, value) {
         if (key !== HandleController.GAMEPAD_X)
@@ -68,18 +70,25 @@ Page {
             id: tabs
             objectName: "hemisphereTabs"
             Layout.fillWidth: true
-            currentIndex: inj_location.isNorthernHemisphere ? 0 : 1
+            // The observer's hemisphere until the user picks one; the pick stays (a visit to
+            // the location page included).
+            currentIndex: root.chosenTab >= 0 ? root.chosenTab
+                                              : inj_location.isNorthernHemisphere ? 0 : 1
             TabButton {
+                objectName: "northTab"
                 text: qsTr("Northern Hemisphere")
                 font.capitalization: Font.MixedCase
                 leftPadding: 4
                 rightPadding: 4
+                onClicked: root.chosenTab = 0
             }
             TabButton {
+                objectName: "southTab"
                 text: qsTr("Southern Hemisphere")
                 font.capitalization: Font.MixedCase
                 leftPadding: 4
                 rightPadding: 4
+                onClicked: root.chosenTab = 1
             }
         }
         PolarScope_Drawing {

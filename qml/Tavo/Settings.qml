@@ -170,6 +170,10 @@ Page {
                                 return i
                         return -1
                     }
+                    // A language the list does not offer (taken from the system) still
+                    // shows its name.
+                    displayText: currentIndex >= 0 ? currentText
+                                                   : Qt.locale(inj_languageManager.language).nativeLanguageName
                     Layout.preferredWidth: 150
                     onActivated: function (index) {
                         inj_languageManager.language = entries[index].languageCode

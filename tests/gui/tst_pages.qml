@@ -77,6 +77,15 @@ TestCase {
         tryVerify(function () {
             return toasted("Updated power level")
         })
+        inj_languageManager.language = "de"
+        compare(button.text, "7,90 V")
+    }
+
+    // A language the settings page does not list (taken from the system) still shows.
+    function test_languageNotListedStillShows() {
+        inj_languageManager.language = "ja"
+        const page = open("menuSettings", "settingsPage")
+        compare(find("languageBox", page).displayText, "日本語")
     }
 
     function test_manualControlSlewsWhileHeld() {
@@ -153,12 +162,18 @@ TestCase {
     function test_polarClockListsAndLight() {
         const page = open("menuPolar", "polarScope")
         const list = find("infoList", page)
-        find("hemisphereTabs", page).currentIndex = 0
+        mouseClick(find("northTab", page))
         tryCompare(list, "count", 3)
         compare(inj_polarScopeInfo.infoList[2].field, "Polaris Position ")
-        find("hemisphereTabs", page).currentIndex = 1
+        mouseClick(find("southTab", page))
         tryCompare(list, "count", 3)
         compare(inj_polarScopeInfo.infoList[2].field, "Octans Position")
+        // The pick stays across a visit to the location page.
+        mouseClick(find("headerButton", page))
+        compare(stack().currentItem.objectName, "locationPage")
+        mouseClick(find("headerButton", stack().currentItem))
+        stack().pop()
+        compare(find("hemisphereTabs", page).currentIndex, 1)
 
         // A button for each command: the page never shows a state the mount cannot report.
         const on = find("lightOnButton", page)

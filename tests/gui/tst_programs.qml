@@ -329,6 +329,15 @@ TestCase {
         tryCompare(find("popupConnect"), "visible", false)
     }
 
+    // Not refused, but said: a photo of no length may be meant as tracking only.
+    function test_zeroExposureIsQuestioned() {
+        const page = open("menuAP")
+        enter(page, "exposure", "0")
+        verify(find("errorText", page).text.indexOf("Exposure is 0 s") >= 0)
+        verify(find("headerButton", page).enabled)
+        enter(page, "exposure", "120")
+    }
+
     function test_reminder_data() {
         return [{
                     "tag": "29 days after closing it",

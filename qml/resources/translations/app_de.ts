@@ -243,6 +243,10 @@
         <source>Tick enough values for the frame period and the speed to follow from them</source>
         <translation>Genug Werte anhaken, damit sich Aufnahmeintervall und Geschwindigkeit daraus ergeben</translation>
     </message>
+    <message>
+        <source>Exposure is 0 s: meant as tracking only?</source>
+        <translation>Belichtung 0 s: nur Nachführung gewollt?</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>

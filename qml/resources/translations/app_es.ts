@@ -243,6 +243,10 @@
         <source>Tick enough values for the frame period and the speed to follow from them</source>
         <translation>Marque suficientes valores para que el intervalo y la velocidad se deduzcan de ellos</translation>
     </message>
+    <message>
+        <source>Exposure is 0 s: meant as tracking only?</source>
+        <translation>Exposición de 0 s: ¿solo seguimiento?</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>

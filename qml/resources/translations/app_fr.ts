@@ -243,6 +243,10 @@
         <source>Tick enough values for the frame period and the speed to follow from them</source>
         <translation>Cochez assez de valeurs pour en déduire l&apos;intervalle et la vitesse</translation>
     </message>
+    <message>
+        <source>Exposure is 0 s: meant as tracking only?</source>
+        <translation>Pose de 0 s : suivi seul voulu ?</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>

@@ -243,6 +243,10 @@
         <source>Tick enough values for the frame period and the speed to follow from them</source>
         <translation>Označite dovoljno vrijednosti da iz njih slijede razmak snimaka i brzina</translation>
     </message>
+    <message>
+        <source>Exposure is 0 s: meant as tracking only?</source>
+        <translation>Ekspozicija 0 s: samo praćenje?</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>

@@ -243,6 +243,10 @@
         <source>Tick enough values for the frame period and the speed to follow from them</source>
         <translation>Jelöljön be annyi értéket, hogy a képköz és a sebesség kiadódjon belőlük</translation>
     </message>
+    <message>
+        <source>Exposure is 0 s: meant as tracking only?</source>
+        <translation>0 s expozíció: csak követés a cél?</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>

@@ -243,6 +243,10 @@
         <source>Tick enough values for the frame period and the speed to follow from them</source>
         <translation>Spuntare abbastanza valori da cui ricavare intervallo e velocità</translation>
     </message>
+    <message>
+        <source>Exposure is 0 s: meant as tracking only?</source>
+        <translation>Esposizione di 0 s: solo inseguimento?</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>

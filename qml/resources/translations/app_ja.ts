@@ -243,6 +243,10 @@
         <source>Tick enough values for the frame period and the speed to follow from them</source>
         <translation>撮影間隔と速度が決まるだけの値にチェックを入れてください</translation>
     </message>
+    <message>
+        <source>Exposure is 0 s: meant as tracking only?</source>
+        <translation>露出 0 秒: 追尾のみのつもりですか?</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>

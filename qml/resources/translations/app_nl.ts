@@ -243,6 +243,10 @@
         <source>Tick enough values for the frame period and the speed to follow from them</source>
         <translation>Vink genoeg waarden aan om de interval en de snelheid eruit af te leiden</translation>
     </message>
+    <message>
+        <source>Exposure is 0 s: meant as tracking only?</source>
+        <translation>Belichting 0 s: alleen volgen bedoeld?</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>

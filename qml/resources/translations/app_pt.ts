@@ -243,6 +243,10 @@
         <source>Tick enough values for the frame period and the speed to follow from them</source>
         <translation>Assinale valores suficientes para que o intervalo e a velocidade resultem deles</translation>
     </message>
+    <message>
+        <source>Exposure is 0 s: meant as tracking only?</source>
+        <translation>Exposição de 0 s: só seguimento?</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>

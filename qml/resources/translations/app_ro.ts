@@ -243,6 +243,10 @@
         <source>Tick enough values for the frame period and the speed to follow from them</source>
         <translation>Bifați destule valori încât intervalul și viteza să rezulte din ele</translation>
     </message>
+    <message>
+        <source>Exposure is 0 s: meant as tracking only?</source>
+        <translation>Expunere de 0 s: doar urmărire?</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>

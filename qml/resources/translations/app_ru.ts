@@ -243,6 +243,10 @@
         <source>Tick enough values for the frame period and the speed to follow from them</source>
         <translation>Отметьте достаточно значений, чтобы из них следовали интервал и скорость</translation>
     </message>
+    <message>
+        <source>Exposure is 0 s: meant as tracking only?</source>
+        <translation>Выдержка 0 с: только ведение?</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>

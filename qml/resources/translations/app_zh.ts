@@ -243,6 +243,10 @@
         <source>Tick enough values for the frame period and the speed to follow from them</source>
         <translation>请勾选足够的值，以便推算出拍摄间隔和速度</translation>
     </message>
+    <message>
+        <source>Exposure is 0 s: meant as tracking only?</source>
+        <translation>曝光 0 秒：只需跟踪吗？</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
