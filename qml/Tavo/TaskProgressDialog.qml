@@ -68,11 +68,22 @@ UI_Dialog {
                 font.pixelSize: 22
             }
         }
+        // Done only when the mount says so: without a mount its state is not known.
         Label {
             objectName: "taskDone"
-            visible: !root.taskRunning
-            text: qsTr("Task done")
+            visible: text !== ""
+            text: !inj_iConnector.connected ? qsTr("Not connected: the mount's state is unknown")
+                                            : !root.taskRunning ? qsTr("Task done") : ""
             font.bold: true
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+        }
+        Label {
+            objectName: "corrected"
+            visible: root.estimate !== undefined && root.estimate.correctedToMount
+            text: qsTr("Corrected to the mount's own count")
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
         }
         RowLayout {
             Layout.fillWidth: true

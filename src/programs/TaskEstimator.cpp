@@ -66,13 +66,18 @@ TaskProgressInfo TaskEstimator::estimateAt(const ReadTAVOParamSet& program,
         info.in_AdjustedStartTime = false;
         info.in_StartTimeUnixMs = startFromLowBits(program.startTimeUnixMs, nowMs);
     }
-    const int n = p.N_Cycles;
-    const double t = p.effectiveCycleSec;
-    info.in_N_Cycles = n;
-    info.in_T_Cycle = t;
-    info.noEnd = n == 0;
-    const double elapsed = double(nowMs - info.in_StartTimeUnixMs) / 1000.0;
-    info.confirmedFinish = info.in_TakenPhotos >= 0 && n != 0 && info.in_TakenPhotos == n;
+    info.in_N_Cycles = p.N_Cycles;
+    info.in_T_Cycle = p.effectiveCycleSec;
+    info.noEnd = p.N_Cycles == 0;
+    info.confirmedFinish =
+        info.in_TakenPhotos >= 0 && p.N_Cycles != 0 && info.in_TakenPhotos == p.N_Cycles;
+    fillAt(info, double(nowMs - info.in_StartTimeUnixMs) / 1000.0);
+    return info;
+}
+
+void TaskEstimator::fillAt(TaskProgressInfo& info, double elapsed) {
+    const int n = info.in_N_Cycles;
+    const double t = info.in_T_Cycle;
     info.finished = info.confirmedFinish || (n != 0 && elapsed >= n * t);
     info.elapsedClippedSec = info.finished ? n * t : std::max(0.0, elapsed);
     // A period of 0 (a mount holding no program) counts no photos and no progress.
@@ -81,14 +86,29 @@ TaskProgressInfo TaskEstimator::estimateAt(const ReadTAVOParamSet& program,
         info.percentTotal = n != 0 ? info.elapsedClippedSec / (n * t) : 0.0;
         info.percentCycle = (info.elapsedClippedSec - info.takenPhotos * t) / t;
     }
-    return info;
 }
 
 Nullable<TaskProgressInfo> TaskEstimator::estimate() const {
     const Nullable<ReadTAVOParamSet> program = taskState_->readParamSet();
     if (!program)
         return {};
-    return estimateAt(program.value(), taskState_->status(), clock_->nowMs());
+    const Nullable<TAVOStatus> status = taskState_->status();
+    TaskProgressInfo info = estimateAt(program.value(), status, clock_->nowMs());
+    const int64_t statusMs = info.in_AdjustedStartTime ? status.value().updateTimeUnixMs : -1;
+
+    std::lock_guard lock(mutex_);
+    if (!last_ || !(last_->run == program.value()))
+        last_ = Last{program.value(), info.elapsedClippedSec, statusMs, -1};
+    if (info.elapsedClippedSec < last_->elapsedSec) {
+        if (statusMs >= 0 && statusMs != last_->statusMs)
+            last_->correctedAtMs = statusMs;
+        else
+            fillAt(info, last_->elapsedSec);
+    }
+    info.correctedToMount = statusMs >= 0 && statusMs == last_->correctedAtMs;
+    last_->elapsedSec = info.elapsedClippedSec;
+    last_->statusMs = statusMs;
+    return info;
 }
 
 QVariant TaskEstimator::estimate_q() const {

@@ -24,6 +24,7 @@ struct TaskProgressInfo {
     Q_PROPERTY(int takenPhotos MEMBER takenPhotos)
     Q_PROPERTY(double percentTotal MEMBER percentTotal)
     Q_PROPERTY(double percentCycle MEMBER percentCycle)
+    Q_PROPERTY(bool correctedToMount MEMBER correctedToMount)
     Q_PROPERTY(double t_Total READ t_Total)
     Q_PROPERTY(double t_Remain READ t_Remain)
     Q_PROPERTY(double progress READ progress)
@@ -42,6 +43,9 @@ public:
     int takenPhotos = 0;
     double percentTotal = 0; // 0..1; 0 when unlimited
     double percentCycle = 0; // 0..1 of the current photo cycle
+    // The figures went back since the last estimate of this run: the mount's own count,
+    // read since, is behind the estimate. Stays set until the next status reading.
+    bool correctedToMount = false;
 
     double t_Total() const { return in_N_Cycles * in_T_Cycle; }
     double t_Remain() const { return t_Total() - elapsedClippedSec; }

@@ -176,6 +176,37 @@ TestCase {
         tryCompare(find("headerButton", page), "text", "Run", 10000)
     }
 
+    // Without a mount the run's state is not known: the progress dialog does not call it done.
+    function test_progressWithoutAMountIsNotDone() {
+        const page = open("menuAP")
+        setInput(page, "photos", true)
+        enter(page, "photos", "500")
+        enter(page, "exposure", "0.5")
+        enter(page, "interval", "0.5")
+        mouseClick(find("headerButton", page))
+        tryVerify(function () {
+            return test_sim.memoryByte(0x00) === 1 && inj_iTaskState.isRunningTask === true
+        }, 10000)
+        home()
+        const progress = find("progressButton")
+        tryVerify(function () {
+            return progress.enabled
+        }, 5000)
+        mouseClick(progress)
+        const dialog = find("taskProgressDialog")
+        tryCompare(dialog, "opened", true)
+        inj_iConnector.interruptionDisconnect()
+        tryCompare(find("taskDone", dialog), "text", "Not connected: the mount's state is unknown",
+                   5000)
+        dialog.close()
+        tryCompare(dialog, "visible", false)
+        inj_iConnectable.startSession()
+        tryVerify(function () {
+            return inj_iConnector.connected
+        }, 15000)
+        tryCompare(find("popupConnect"), "visible", false)
+    }
+
     function test_savedProfilesSurviveARestart() {
         const page = open("menuATL")
         enter(page, "exposure", "45")

@@ -72,6 +72,35 @@ private slots:
         QCOMPARE(i.finished, false);
     }
 
+    // For one run the figures never go back on the console's clock (set back here); a new
+    // reading of the mount's count may set them back, and the estimate says so until the
+    // next reading.
+    void figuresGoBackOnlyForTheMountsCount() {
+        program(100, 10, kNow);
+        clock_->setMs(kNow + 50'000);
+        QCOMPARE(estimate().takenPhotos, 5);
+        clock_->setMs(kNow + 40'000);
+        TaskProgressInfo i = estimate();
+        QCOMPARE(i.takenPhotos, 5);
+        QCOMPARE(i.elapsedClippedSec, 50.0);
+        QCOMPARE(i.correctedToMount, false);
+
+        // At 60 s the mount has taken 3: it started 30 s before.
+        clock_->setMs(kNow + 60'000);
+        status(TAVOMode_::E::AP, 3, kNow + 60'000);
+        i = estimate();
+        QCOMPARE(i.takenPhotos, 3);
+        QCOMPARE(i.correctedToMount, true);
+        clock_->setMs(kNow + 75'000);
+        i = estimate();
+        QCOMPARE(i.takenPhotos, 4);
+        QCOMPARE(i.correctedToMount, true);
+        // A reading that agrees ends the note: 5 photos at 80 s.
+        clock_->setMs(kNow + 80'000);
+        status(TAVOMode_::E::AP, 5, kNow + 80'000);
+        QCOMPARE(estimate().correctedToMount, false);
+    }
+
     void startFromAStatusReading() {
         program(100, 30, 0);
         status(TAVOMode_::E::AP, 10, kNow - 5000);

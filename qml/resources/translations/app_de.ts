@@ -518,6 +518,14 @@
         <source>Time left: %1</source>
         <translation>Restzeit: %1</translation>
     </message>
+    <message>
+        <source>Not connected: the mount&apos;s state is unknown</source>
+        <translation>Nicht verbunden: Der Zustand der Montierung ist unbekannt</translation>
+    </message>
+    <message>
+        <source>Corrected to the mount&apos;s own count</source>
+        <translation>Auf die eigene Zählung der Montierung berichtigt</translation>
+    </message>
 </context>
 <context>
     <name>WifiSettingsPage</name>

@@ -518,6 +518,14 @@
         <source>Time left: %1</source>
         <translation>Tiempo restante: %1</translation>
     </message>
+    <message>
+        <source>Not connected: the mount&apos;s state is unknown</source>
+        <translation>Sin conexión: se desconoce el estado de la montura</translation>
+    </message>
+    <message>
+        <source>Corrected to the mount&apos;s own count</source>
+        <translation>Corregido según el recuento de la propia montura</translation>
+    </message>
 </context>
 <context>
     <name>WifiSettingsPage</name>

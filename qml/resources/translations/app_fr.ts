@@ -518,6 +518,14 @@
         <source>Time left: %1</source>
         <translation>Temps restant : %1</translation>
     </message>
+    <message>
+        <source>Not connected: the mount&apos;s state is unknown</source>
+        <translation>Non connecté : l&apos;état de la monture est inconnu</translation>
+    </message>
+    <message>
+        <source>Corrected to the mount&apos;s own count</source>
+        <translation>Corrigé selon le compte de la monture</translation>
+    </message>
 </context>
 <context>
     <name>WifiSettingsPage</name>

@@ -518,6 +518,14 @@
         <source>Time left: %1</source>
         <translation>Preostalo vrijeme: %1</translation>
     </message>
+    <message>
+        <source>Not connected: the mount&apos;s state is unknown</source>
+        <translation>Nije povezano: stanje montaže nije poznato</translation>
+    </message>
+    <message>
+        <source>Corrected to the mount&apos;s own count</source>
+        <translation>Ispravljeno prema brojanju same montaže</translation>
+    </message>
 </context>
 <context>
     <name>WifiSettingsPage</name>

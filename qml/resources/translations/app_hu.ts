@@ -518,6 +518,14 @@
         <source>Time left: %1</source>
         <translation>Hátralévő idő: %1</translation>
     </message>
+    <message>
+        <source>Not connected: the mount&apos;s state is unknown</source>
+        <translation>Nincs kapcsolat: a mechanika állapota ismeretlen</translation>
+    </message>
+    <message>
+        <source>Corrected to the mount&apos;s own count</source>
+        <translation>A mechanika saját számlálása szerint javítva</translation>
+    </message>
 </context>
 <context>
     <name>WifiSettingsPage</name>

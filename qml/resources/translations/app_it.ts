@@ -518,6 +518,14 @@
         <source>Time left: %1</source>
         <translation>Tempo rimanente: %1</translation>
     </message>
+    <message>
+        <source>Not connected: the mount&apos;s state is unknown</source>
+        <translation>Non connesso: lo stato della montatura è sconosciuto</translation>
+    </message>
+    <message>
+        <source>Corrected to the mount&apos;s own count</source>
+        <translation>Corretto in base al conteggio della montatura</translation>
+    </message>
 </context>
 <context>
     <name>WifiSettingsPage</name>

@@ -518,6 +518,14 @@
         <source>Time left: %1</source>
         <translation>残り時間: %1</translation>
     </message>
+    <message>
+        <source>Not connected: the mount&apos;s state is unknown</source>
+        <translation>未接続: 架台の状態は不明です</translation>
+    </message>
+    <message>
+        <source>Corrected to the mount&apos;s own count</source>
+        <translation>架台自身のカウントに合わせて補正しました</translation>
+    </message>
 </context>
 <context>
     <name>WifiSettingsPage</name>

@@ -518,6 +518,14 @@
         <source>Time left: %1</source>
         <translation>Resterende tijd: %1</translation>
     </message>
+    <message>
+        <source>Not connected: the mount&apos;s state is unknown</source>
+        <translation>Niet verbonden: de toestand van de montering is onbekend</translation>
+    </message>
+    <message>
+        <source>Corrected to the mount&apos;s own count</source>
+        <translation>Gecorrigeerd naar de eigen telling van de montering</translation>
+    </message>
 </context>
 <context>
     <name>WifiSettingsPage</name>

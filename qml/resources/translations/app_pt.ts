@@ -518,6 +518,14 @@
         <source>Time left: %1</source>
         <translation>Tempo restante: %1</translation>
     </message>
+    <message>
+        <source>Not connected: the mount&apos;s state is unknown</source>
+        <translation>Sem ligação: o estado da montagem é desconhecido</translation>
+    </message>
+    <message>
+        <source>Corrected to the mount&apos;s own count</source>
+        <translation>Corrigido pela contagem da própria montagem</translation>
+    </message>
 </context>
 <context>
     <name>WifiSettingsPage</name>

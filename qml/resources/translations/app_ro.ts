@@ -518,6 +518,14 @@
         <source>Time left: %1</source>
         <translation>Timp rămas: %1</translation>
     </message>
+    <message>
+        <source>Not connected: the mount&apos;s state is unknown</source>
+        <translation>Neconectat: starea monturii este necunoscută</translation>
+    </message>
+    <message>
+        <source>Corrected to the mount&apos;s own count</source>
+        <translation>Corectat după numărătoarea monturii</translation>
+    </message>
 </context>
 <context>
     <name>WifiSettingsPage</name>

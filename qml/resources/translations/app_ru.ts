@@ -518,6 +518,14 @@
         <source>Time left: %1</source>
         <translation>Осталось: %1</translation>
     </message>
+    <message>
+        <source>Not connected: the mount&apos;s state is unknown</source>
+        <translation>Нет соединения: состояние монтировки неизвестно</translation>
+    </message>
+    <message>
+        <source>Corrected to the mount&apos;s own count</source>
+        <translation>Исправлено по счётчику самой монтировки</translation>
+    </message>
 </context>
 <context>
     <name>WifiSettingsPage</name>

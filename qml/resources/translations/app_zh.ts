@@ -518,6 +518,14 @@
         <source>Time left: %1</source>
         <translation>剩余时间：%1</translation>
     </message>
+    <message>
+        <source>Not connected: the mount&apos;s state is unknown</source>
+        <translation>未连接：赤道仪状态未知</translation>
+    </message>
+    <message>
+        <source>Corrected to the mount&apos;s own count</source>
+        <translation>已按赤道仪自身计数校正</translation>
+    </message>
 </context>
 <context>
     <name>WifiSettingsPage</name>
