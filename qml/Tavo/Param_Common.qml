@@ -36,7 +36,6 @@ Page {
     NumberEntryGroup {
         id: numberEntries
     }
-    readonly property alias entries: numberEntries
 
     // Why Run is grey: no mount, the first number field that is not what the program uses,
     // the profile's message, or too few ticked values to work the program out.

@@ -136,8 +136,9 @@ void NumberEntry::setLanguage(const QString& code) {
 void NumberEntry::setInteger(bool on) {
     if (on == integer_)
         return;
+    const bool said = !editing_ && inStep();
     integer_ = on;
-    if (!editing_)
+    if (said)
         setText(format(value_));
     emit rulesChanged();
     reread();
