@@ -265,21 +265,18 @@ void NumberEntryGroup::remove(NumberEntry* entry) {
 
 void NumberEntryGroup::update() {
     bool inStep = true;
-    bool acceptable = true;
     QString problem;
     for (const QPointer<NumberEntry>& e : entries_) {
         if (!e || !e->active())
             continue;
         inStep = inStep && e->inStep();
-        acceptable = acceptable && e->acceptable();
         if (problem.isEmpty() && !e->problem().isEmpty())
             problem = e->label().isEmpty() ? e->problem()
                                            : QStringLiteral("%1: %2").arg(e->label(), e->problem());
     }
-    if (inStep == allInStep_ && acceptable == allAcceptable_ && problem == problem_)
+    if (inStep == allInStep_ && problem == problem_)
         return;
     allInStep_ = inStep;
-    allAcceptable_ = acceptable;
     problem_ = problem;
     emit changed();
 }

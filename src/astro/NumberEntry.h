@@ -121,12 +121,11 @@ private:
     NumberReading reading_{true, 0, {}};
 };
 
-// The number fields of one page: whether every shown one says what the program uses (or, for
-// a form saved as a whole, reads as a number), and the first one that does not, with why.
+// The number fields of one page: whether every shown one says the value it stands for, and the
+// first one that does not, with why.
 class NumberEntryGroup : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool allInStep READ allInStep NOTIFY changed)
-    Q_PROPERTY(bool allAcceptable READ allAcceptable NOTIFY changed)
     // "Label: why", or "why" for a field without a label; empty when all are in step.
     Q_PROPERTY(QString problem READ problem NOTIFY changed)
 
@@ -134,7 +133,6 @@ public:
     using QObject::QObject;
 
     bool allInStep() const { return allInStep_; }
-    bool allAcceptable() const { return allAcceptable_; }
     QString problem() const { return problem_; }
 
     void add(NumberEntry* entry);
@@ -147,7 +145,6 @@ signals:
 private:
     QList<QPointer<NumberEntry>> entries_;
     bool allInStep_ = true;
-    bool allAcceptable_ = true;
     QString problem_;
 };
 

@@ -1,5 +1,6 @@
 // The three profile kinds: validity and messages, the order of their signals, the inputs a
-// user chose, filling a profile from the mount's program, and copies.
+// user chose, filling an Astro Time-lapse profile from the mount's program (the other kinds'
+// follow is the follow test's), and copies.
 
 #include "Location.h"
 #include "ProfileProbe.h"
@@ -250,28 +251,6 @@ private slots:
         QCOMPARE(p.trackingRateDegPerSec(), 0.004);
         QVERIFY2(std::abs(p.videoTimeSpanHour() - spanHour) < 1e-9,
                  qPrintable(QString::number(p.videoTimeSpanHour(), 'g', 17)));
-    }
-
-    void panningFromTheMount() {
-        TaskProfile_RegLong p(false);
-        TAVOParamSet ps;
-        ps.mode = TAVOMode_::E::Long;
-        ps.N_Cycles = 11;
-        ps.cycleSec = ps.effectiveCycleSec = 20;
-        ps.exposureSec = 15;
-        ps.speedDps = 0.1;
-        ps.cycleAngleDeg = 2;
-        ps.swingEnabled = true;
-        ps.swingRangeDeg = 6;
-        p.updateWithParamSet(ps);
-        // 10 cycles of 2 deg over sweeps of 6 deg: 3 whole sweeps.
-        QCOMPARE(p.swingCount(), 3);
-        QCOMPARE(p.swingRangeDeg(), 6.0);
-        QCOMPARE(p.framePeriodSec(), 20.0);
-        QCOMPARE(p.speedDph(), 360.0);
-        QCOMPARE(p.videoTimeSpanHour(), 220.0 / 3600);
-        QCOMPARE(p.clockwise(), false);
-        QCOMPARE(p.selects(), QString());
     }
 
     void cloneIsAnEqualIndependentCopy_data() {
