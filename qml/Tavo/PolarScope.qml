@@ -91,6 +91,15 @@ Page {
                 onClicked: root.chosenTab = 1
             }
         }
+        Label {
+            objectName: "noLocationNote"
+            visible: !inj_location.known
+            text: qsTr("No location set: the clock is drawn for 0° N 0° E. Set yours with Location.")
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+            Layout.leftMargin: 12
+            Layout.rightMargin: 12
+        }
         PolarScope_Drawing {
             objectName: "polarDrawing"
             north: tabs.currentIndex === 0

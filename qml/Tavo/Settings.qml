@@ -47,35 +47,13 @@ Page {
     }
 
     function readDevice() {
-        if (!tavo)
-            return
-        readMinutes(tavo.readPolarSightLightTimeoutSec(), finderRow)
-        readMinutes(tavo.readWifiTimeoutSec(), wifiRow)
-        if (tavo.hasAutoShutdown)
-            readMinutes(tavo.readAutoShutdownSec(), shutdownRow)
-        CmdRetPromise.get(tavo.readPowerOnAutoPreviousTask()).then(function (value) {
-            autoRunSwitch.checked = value
-            autoRunSwitch.known = true
-        }, function (error) {
-            inj_toaster.show(qsTranslate("mount", error))
-        })
+        for (const row of [finderRow.model, wifiRow.model, shutdownRow.model, autoRunModel]) {
+            if (row.setting !== MountSettingRow.ShutdownMinutes || (tavo && tavo.hasAutoShutdown))
+                row.read()
+        }
     }
-    function readMinutes(future, row) {
-        CmdRetPromise.get(future).then(function (seconds) {
-            row.minutes = Math.round(seconds / 60)
-        }, function (error) {
-            inj_toaster.show(qsTranslate("mount", error))
-        })
-    }
-    function send(future, control) {
-        control.sending = true
-        CmdRetPromise.get(future).then(function () {
-            control.sending = false
-        }, function (error) {
-            control.sending = false
-            inj_toaster.show(qsTranslate("mount", error))
-            root.readDevice()
-        })
+    function showFailure(message) {
+        inj_toaster.show(qsTranslate("mount", message))
     }
 
     function preparePorts() {
@@ -116,24 +94,36 @@ Page {
         WifiSettingsPage {}
     }
 
-    // One of the mount's minute settings: the choices, the mount's value, and the write.
+    // One of the mount's minute settings: the choices and what the mount holds.
     component MinutesRow: UI_Row {
         id: row
         property var choices: []
-        property var minutes: undefined
-        property bool sending: false
-        property var write: null
-        enabled: root.tavo !== null && minutes !== undefined && !sending
+        property alias setting: rowModel.setting
+        readonly property alias model: rowModel
+        enabled: rowModel.known && !rowModel.pending
+        MountSettingRow {
+            id: rowModel
+            tavo: root.tavo
+            onFailed: function (message) {
+                root.showFailure(message)
+            }
+        }
         UI_TranslatableComboBox {
             objectName: row.objectName + "Box"
-            tr_model: root.withValue(row.choices, row.minutes)
+            tr_model: root.withValue(row.choices, rowModel.value)
             tr_modelToString: root.minutesText
-            value: row.minutes
+            value: rowModel.value
             Layout.preferredWidth: 130
             onValueActivated: function (minutes) {
-                row.minutes = minutes
-                root.send(row.write(minutes * 60), row)
+                rowModel.write(minutes)
             }
+        }
+        BusyIndicator {
+            objectName: row.objectName + "Pending"
+            visible: rowModel.pending
+            running: visible
+            Layout.preferredWidth: 24
+            Layout.preferredHeight: 24
         }
     }
 
@@ -199,17 +189,28 @@ Page {
                 text: qsTr("Connection")
                 UI_TranslatableComboBox {
                     objectName: "connectionTypeBox"
-                    enabled: !inj_iConnector.connected
+                    // A run started on the demo mount uses it whatever is stored.
+                    enabled: !inj_iConnector.connected && !inj_demoRun
                     tr_model: root.connectionTypes
                     tr_modelToString: function (t) {
                         return qsTr(t.name)
                     }
-                    value: inj_connectSettings.type
+                    value: inj_demoRun ? ConnectionType.Emulator : inj_connectSettings.type
                     Layout.preferredWidth: 150
                     onValueActivated: function (type) {
                         inj_connectSettings.type = type
                     }
                 }
+            }
+            Label {
+                objectName: "demoRunNote"
+                visible: inj_demoRun
+                text: qsTr("Started with --demo: this run connects to the demo mount only.")
+                wrapMode: Text.Wrap
+                opacity: 0.7
+                Layout.fillWidth: true
+                Layout.leftMargin: 12
+                Layout.rightMargin: 12
             }
             UI_Row {
                 text: qsTr("Port")
@@ -253,18 +254,14 @@ Page {
                 text: qsTr("Finder LED Auto-Off")
                 visible: root.tavo === null || root.tavo.hasPolarSightLight
                 choices: [3, 5, 10, 30]
-                write: function (sec) {
-                    return root.tavo.writePolarSightLightTimeoutSec(sec)
-                }
+                setting: MountSettingRow.FinderLedMinutes
             }
             MinutesRow {
                 id: wifiRow
                 objectName: "wifiOffRow"
                 text: qsTr("WiFi Auto-Off")
                 choices: [0, 3, 5, 10, 30]
-                write: function (sec) {
-                    return root.tavo.writeWifiTimeoutSec(sec)
-                }
+                setting: MountSettingRow.WifiOffMinutes
             }
             MinutesRow {
                 id: shutdownRow
@@ -272,19 +269,32 @@ Page {
                 text: qsTr("Auto Shut Down")
                 visible: root.tavo === null || root.tavo.hasAutoShutdown
                 choices: [0, 15, 30]
-                write: function (sec) {
-                    return root.tavo.writeAutoShutdownSec(sec)
-                }
+                setting: MountSettingRow.ShutdownMinutes
             }
             UI_Row {
                 text: qsTr("Auto-Run Task")
+                MountSettingRow {
+                    id: autoRunModel
+                    tavo: root.tavo
+                    setting: MountSettingRow.AutoRun
+                    onFailed: function (message) {
+                        root.showFailure(message)
+                    }
+                }
                 UI_Switch {
                     id: autoRunSwitch
                     objectName: "autoRunSwitch"
-                    property bool known: false
-                    property bool sending: false
-                    enabled: root.tavo !== null && known && !sending
-                    onToggled: root.send(root.tavo.writePowerOnAutoPreviousTask(checked), autoRunSwitch)
+                    // What the mount holds; a toggle asks for the other value and the switch
+                    // moves once the mount has it.
+                    checked: autoRunModel.value === true
+                    enabled: autoRunModel.known && !autoRunModel.pending
+                    onToggled: {
+                        const wanted = checked
+                        checked = Qt.binding(function () {
+                            return autoRunModel.value === true
+                        })
+                        autoRunModel.write(wanted)
+                    }
                 }
             }
             UI_Row {

@@ -1,9 +1,10 @@
 #pragma once
-// The mount model's enumerations as the Tavo module offers them to QML.
+// The mount model's enumerations and its settings row as the Tavo module offers them to QML.
 
 #include "MountEnums.h"
+#include "MountSettingRow.h"
 
-#include <QtQml/qqmlregistration.h>
+#include <QtQml/qqml.h>
 
 namespace TAVOModeForeign {
 Q_NAMESPACE
@@ -16,3 +17,9 @@ Q_NAMESPACE
 QML_NAMED_ELEMENT(WifiSettingsLimit)
 QML_FOREIGN_NAMESPACE(JEX::WifiSettingsLimit_)
 } // namespace WifiSettingsLimitForeign
+
+struct MountSettingRowForeign {
+    Q_GADGET
+    QML_FOREIGN(JEX::MountSettingRow)
+    QML_NAMED_ELEMENT(MountSettingRow)
+};

@@ -55,6 +55,8 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
         keepAlive.append(object);
     };
 
+    // Pages say when this run is bound to the demo mount whatever the stored type says.
+    context->setContextProperty(QStringLiteral("inj_demoRun"), options.demo);
     auto astroRate = std::make_shared<QAstroRate>();
     auto tavoHelper = std::make_shared<QTAVOHelper>();
     // The folder name stays as the system knows it; on Linux the data folder is fixed.
@@ -76,10 +78,11 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     auto udpHelper =
         std::make_shared<UDPConnectableHelper>(connectionSettings, broadcaster, udpFactory);
     auto serialFactory = std::make_shared<SerialJexDeviceFactory>(connectionSettings, cancellable);
-    auto serialHelper = std::make_shared<SerialConnectableHelper>(connectionSettings, serialFactory);
+    auto serialHelper =
+        std::make_shared<SerialConnectableHelper>(connectionSettings, serialFactory);
     // The Emulator type's helper: the built-in demo mount.
     auto demoHelper = std::make_shared<DemoConnectableHelper>(connectionSettings, cancellable,
-                                                             options.demoController);
+                                                              options.demoController);
     auto helper = std::make_shared<ConnectableHelper>(connectionSettings, udpHelper, demoHelper,
                                                       serialHelper, nullptr);
     if (options.demo)
@@ -89,8 +92,8 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     auto taskState = std::make_shared<TAVOTaskState>();
     auto factory = std::make_shared<TAVOFactory>(mountClock, waitable, taskState, tavoSettings,
                                                  cancellable, cancellable, location);
-    auto connectable = std::make_shared<TAVOConnectable>(TAVOConnectable::D{
-        helper, container, factory, session, converserContainer});
+    auto connectable = std::make_shared<TAVOConnectable>(
+        TAVOConnectable::D{helper, container, factory, session, converserContainer});
     auto connector = std::make_shared<TAVOConnector>(container, taskState);
     auto estimator = std::make_shared<TaskEstimator>(mountClock, taskState);
     const TaskProfileLists lists = makeTaskProfileLists(store, location);

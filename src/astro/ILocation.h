@@ -16,6 +16,8 @@ class ILocation : public QObject {
     Q_PROPERTY(double altitudeMeter READ altitudeMeter NOTIFY locationChanged_q)
     Q_PROPERTY(double temperatureCelsius READ temperatureCelsius NOTIFY locationChanged_q)
     Q_PROPERTY(bool isNorthernHemisphere READ isNorthernHemisphere NOTIFY locationChanged_q)
+    // False until a location has been stored: the sky is then drawn for 0° N 0° E.
+    Q_PROPERTY(bool known READ known NOTIFY locationChanged_q)
 public:
     Q_INVOKABLE virtual JEX::CLocation location() const = 0;
     Q_INVOKABLE virtual void setLocation(const JEX::CLocation& location) = 0;
@@ -24,6 +26,7 @@ public:
     virtual bool mockLatitude() const = 0;
     virtual double altitudeMeter() const = 0;
     virtual double temperatureCelsius() const = 0;
+    virtual bool known() const { return true; }
 
     // Latitude 0 counts as northern.
     bool isNorthernHemisphere() const { return latitudeRad() >= 0.0; }

@@ -1,5 +1,7 @@
 #include "Location.h"
 
+#include <limits>
+
 #include "Log.h"
 
 #include <cmath>
@@ -17,6 +19,9 @@ constexpr const char* kTemperatureKey = "loc.temp_cel";
 
 Location::Location(std::shared_ptr<IKVStore> store) : store_(std::move(store)) {
     if (store_) {
+        // A latitude that is not a number was never a usable location.
+        known_ = std::isfinite(
+            store_->getDouble(kLatitudeKey, std::numeric_limits<double>::quiet_NaN()));
         const CLocation defaults;
         location_.longitudeRad = store_->getDouble(kLongitudeKey, defaults.longitudeRad);
         location_.latitudeRad = store_->getDouble(kLatitudeKey, defaults.latitudeRad);
@@ -50,6 +55,7 @@ void Location::setLocation(const CLocation& location) {
         location_.mockLatitude = location.mockLatitude;
         keepIfNotFinite(location_.altitudeMeter, location.altitudeMeter, "altitude");
         keepIfNotFinite(location_.temperatureCelsius, location.temperatureCelsius, "temperature");
+        known_ = true;
         stored = location_;
     }
     if (store_) {
@@ -60,6 +66,11 @@ void Location::setLocation(const CLocation& location) {
         store_->setDouble(kTemperatureKey, stored.temperatureCelsius);
     }
     notify();
+}
+
+bool Location::known() const {
+    std::lock_guard lock(mutex_);
+    return known_;
 }
 
 double Location::longitudeRad() const {

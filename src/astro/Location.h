@@ -23,6 +23,7 @@ public:
     bool mockLatitude() const override;
     double altitudeMeter() const override;
     double temperatureCelsius() const override;
+    bool known() const override;
 
 private:
     void notify();
@@ -31,6 +32,7 @@ private:
     // The mount's worker threads read the latitude while the GUI thread may change it.
     mutable std::mutex mutex_;
     CLocation location_;
+    bool known_ = false;
 };
 
 } // namespace JEX

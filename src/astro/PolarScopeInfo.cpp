@@ -8,6 +8,9 @@
 namespace JEX {
 
 namespace {
+// Sigma Octantis's place in the southern asterism's drawing order.
+constexpr size_t kSigmaOctantis = 2;
+
 QVariantMap entry(const QString& field, const std::string& value) {
     return {{QStringLiteral("field"), field},
             {QStringLiteral("fieldValue"), QString::fromStdString(value)}};
@@ -47,9 +50,15 @@ void PolarScopeInfo::update() {
     QVariantList list;
     list.append(entry(tr("Local longitude"), format_->longitude_00(location_->longitudeRad())));
     list.append(entry(tr("Local time"), format_->clockTime12(hours)));
-    if (!north_)
-        list.append(entry(tr("Octans Position"), {}));
-    else if (precise_.get())
+    if (!north_) {
+        // The clock reading of sigma Octantis, the brightest of the drawn asterism, as the
+        // reticle shows it.
+        const auto stars = precise_.get() ? calc_->southernStarsPrecise() : calc_->southernStars();
+        list.append(entry(tr("Octans Position"),
+                          stars.size() > kSigmaOctantis
+                              ? format_->reticleClock(stars[kSigmaOctantis].positionAngle)
+                              : std::string()));
+    } else if (precise_.get())
         list.append(entry(tr("Polaris Position (precise) "),
                           format_->reticleClock(calc_->polarisPositionAnglePrecise())));
     else

@@ -54,6 +54,7 @@ private slots:
     void freshInstallHasDefaults() {
         Location location(openStore());
         QCOMPARE(location.location(), place(0.0, 0.0, false, 0.0, 10.0));
+        QVERIFY(!location.known());
         QVERIFY2(!QFile::exists(file_->path()), "loading must not write the file");
     }
 
@@ -61,26 +62,32 @@ private slots:
     void load_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<CLocation>("expected");
+        // Whether a usable location was stored (the polar clock warns until one is).
+        QTest::addColumn<bool>("known");
         QTest::newRow("all five") << QByteArray(R"({"loc.long": -2.1031, "loc.lat": -0.6,
             "loc.mock_lat": true, "loc.alt": 1200.5, "loc.temp_cel": -4, "other": 1})")
-                                  << place(-2.1031, -0.6, true, 1200.5, -4.0);
-        QTest::newRow("not JSON") << QByteArray("{\"loc.long\": 1.0,") << place(0, 0, false, 0, 10);
-        QTest::newRow("top level is an array") << QByteArray("[1, 2]") << place(0, 0, false, 0, 10);
+                                  << place(-2.1031, -0.6, true, 1200.5, -4.0) << true;
+        QTest::newRow("not JSON") << QByteArray("{\"loc.long\": 1.0,") << place(0, 0, false, 0, 10)
+                                  << false;
+        QTest::newRow("top level is an array")
+            << QByteArray("[1, 2]") << place(0, 0, false, 0, 10) << false;
         QTest::newRow("latitude as text") << QByteArray(R"({"loc.long": 0.25, "loc.lat": "0.5"})")
-                                          << place(0.25, 0, false, 0, 10);
-        QTest::newRow("mock flag as a number")
-            << QByteArray(R"({"loc.mock_lat": 1, "loc.alt": 7})") << place(0, 0, false, 7, 10);
+                                          << place(0.25, 0, false, 0, 10) << false;
+        QTest::newRow("mock flag as a number") << QByteArray(R"({"loc.mock_lat": 1, "loc.alt": 7})")
+                                               << place(0, 0, false, 7, 10) << false;
         QTest::newRow("null and array")
             << QByteArray(R"({"loc.temp_cel": null, "loc.long": [1], "loc.lat": 0.1})")
-            << place(0, 0.1, false, 0, 10);
+            << place(0, 0.1, false, 0, 10) << true;
     }
 
     void load() {
         QFETCH(QByteArray, file);
         QFETCH(CLocation, expected);
+        QFETCH(bool, known);
         QVERIFY(file_->write(file));
         Location l(openStore());
         QCOMPARE(l.location(), expected);
+        QCOMPARE(l.known(), known);
     }
 
     void setLocationSavesFiveKeysAndNotifiesOnce() {
@@ -95,6 +102,7 @@ private slots:
 
         // Only the longitude differs from the defaults; all five keys are still written.
         location.setLocation(place(-0.17453292519943295, 0.0, false, 0.0, 10.0));
+        QVERIFY(location.known());
         QCOMPARE(spy.count(), 1);
         QCOMPARE(callbacks, std::vector<bool>{false});
         QCOMPARE(signalsBeforeCallback, 0);

@@ -112,8 +112,11 @@ private slots:
         // -1.0909 rad on the dial is 9.916 h: 09:55.
         QTest::newRow("north") << true << "Polaris Position "
                                << "09:55";
+        // Sigma Octantis (RA 5.5362 rad) at local sidereal time 4.8950 rad (18.6974 h, the
+        // sidereal time of J2000.0 at Greenwich): 4.8950 - 5.5362 + pi = 2.5004 rad on the
+        // dial is 4.776 h: 04:47.
         QTest::newRow("south") << false << "Octans Position"
-                               << "";
+                               << "04:47";
     }
 
     void infoList() {

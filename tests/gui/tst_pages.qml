@@ -168,12 +168,18 @@ TestCase {
         mouseClick(find("southTab", page))
         tryCompare(list, "count", 3)
         compare(inj_polarScopeInfo.infoList[2].field, "Octans Position")
+        verify(/^\d\d:\d\d$/.test(inj_polarScopeInfo.infoList[2].fieldValue),
+               inj_polarScopeInfo.infoList[2].fieldValue)
+        // Until a location is saved the page says the clock is drawn for 0° N 0° E.
+        const note = find("noLocationNote", page)
+        compare(note.visible, !inj_location.known)
         // The pick stays across a visit to the location page.
         mouseClick(find("headerButton", page))
         compare(stack().currentItem.objectName, "locationPage")
         mouseClick(find("headerButton", stack().currentItem))
         stack().pop()
         compare(find("hemisphereTabs", page).currentIndex, 1)
+        verify(!note.visible)
 
         // A button for each command: the page never shows a state the mount cannot report.
         const on = find("lightOnButton", page)
@@ -211,19 +217,37 @@ TestCase {
 
     function test_settingsWriteTheMountAndReadBack() {
         let page = open("menuSettings", "settingsPage")
+        // This run is bound to the demo mount (--demo), whatever type is stored.
+        compare(find("connectionTypeBox", page).currentText, "Demo mount")
+        verify(!find("connectionTypeBox", page).enabled)
+        verify(find("demoRunNote", page).visible)
         let box = find("finderLedRowBox", page)
         tryVerify(function () {
             return box.enabled
         }, 5000)
+        const before = box.value
         const five = box.indexOfItem(5)
-        verify(five >= 0)
+        verify(five >= 0 && before !== 5)
         box.currentIndex = five
         box.activated(five)
-        compare(box.value, 5)
-        // Minutes go to the mount as seconds.
+        // The mount's value with a pending mark until the mount has the new one.
+        compare(box.value, before)
+        verify(find("finderLedRowPending", page).visible)
         tryVerify(function () {
-            return test_sim.memoryU32(0x188) === 300
+            return box.value === 5
         }, 5000)
+        // Minutes go to the mount as seconds.
+        compare(test_sim.memoryU32(0x188), 300)
+
+        // A write the mount never answers: the message, and the mount's value again.
+        test_sim.setSilent(true)
+        box.activated(box.indexOfItem(30))
+        tryVerify(function () {
+            return toasted("Communication error") && box.enabled
+        }, 10000)
+        test_sim.setSilent(false)
+        compare(box.value, 5)
+        compare(box.currentText, "5 min")
 
         home()
         page = open("menuSettings", "settingsPage")

@@ -3,6 +3,7 @@
 #include "AxisTasks.h"
 #include "EventLog.h"
 #include "MountRig.h"
+#include "MountSettingRow.h"
 #include "MountTaskManager.h"
 #include "QTAVOHelper.h"
 #include "TAVO.h"
@@ -153,6 +154,68 @@ private slots:
         map = rig.tavo->readWifiTimeoutSec().result();
         QCOMPARE(map["type"].value<CmdRetType_::E>(), CmdRetType::Timeout);
         QVERIFY2(!map["value"].isValid(), qPrintable(map["value"].toString()));
+    }
+
+    // A settings row shows what the mount holds: nothing before the first answer, a new value
+    // only once the mount has it, the mount's value and one message when the write fails, and
+    // never a read answered before the user's change (the second read when the write goes
+    // through: it would show 15).
+    void settingRowShowsWhatTheMountHolds_data() {
+        // 0: the link works; 1: the write's first request goes unanswered; 2: the link is down.
+        QTest::addColumn<int>("linkFails");
+        QTest::addColumn<QVariantList>("shown");
+        QTest::addColumn<uint>("heldSec");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("written") << 0 << QVariantList{10, 30} << 1800u << QStringList{};
+        // The write's one request goes unanswered; the read after it finds 15 minutes.
+        QTest::newRow("link fails")
+            << 1 << QVariantList{10, 15} << 900u << QStringList{"Communication error"};
+        // The read after the failed write fails too, without a second message.
+        QTest::newRow("link stays down")
+            << 2 << QVariantList{10} << 900u << QStringList{"Communication error"};
+    }
+    void settingRowShowsWhatTheMountHolds() {
+        QFETCH(int, linkFails);
+        QFETCH(QVariantList, shown);
+        QFETCH(uint, heldSec);
+        QFETCH(QStringList, messages);
+        Rig rig;
+        QVERIFY(rig.initDevice());
+        rig.sim->setMemoryU32(0x84, 600);
+        MountSettingRow row;
+        row.setSetting(MountSettingRow::WifiOffMinutes);
+        row.setTavo(rig.tavo.get());
+        QVariantList seen;
+        QStringList said;
+        connect(&row, &MountSettingRow::stateChanged, [&] {
+            if (row.known() && (seen.isEmpty() || seen.last() != row.value()))
+                seen.append(row.value());
+        });
+        connect(&row, &MountSettingRow::failed, [&](const QString& m) { said.append(m); });
+        row.write(30);
+        QVERIFY2(!row.pending(), "a write before the mount's value is known");
+        row.read();
+        QTRY_VERIFY_WITH_TIMEOUT(row.known(), 5000);
+
+        rig.sim->setMemoryU32(0x84, 900);
+        if (linkFails == 1)
+            rig.raw->faultAt(0, Test::faultOf("silent"));
+        else if (linkFails == 2)
+            rig.raw->faultFrom(0, Test::faultOf("silent"));
+        else
+            row.read();
+        row.write(30);
+        QVERIFY(row.pending());
+        QCOMPARE(row.value(), QVariant(10));
+        QTRY_VERIFY_WITH_TIMEOUT(!row.pending(), 5000);
+        // The re-read after a failure runs on the same queue: once a later read is answered,
+        // its answer is on its way too.
+        rig.tavo->readWifiTimeoutSec().waitForFinished();
+        QTRY_COMPARE_WITH_TIMEOUT(seen, shown, 5000);
+        rig.sim->setSilent(false);
+        rig.sim->setFaults({});
+        QCOMPARE(said, messages);
+        QCOMPARE(rig.sim->memoryU32(0x84), heldSec);
     }
 
     void overlongTextFailsTheFutureBeforeAnyWrite() {

@@ -365,6 +365,10 @@
         <source>This mount has no polar-scope light</source>
         <translation>Diese Montierung hat keine Polsucherbeleuchtung</translation>
     </message>
+    <message>
+        <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
+        <translation>Kein Standort gesetzt: Die Uhr ist für 0° N 0° O gezeichnet. Legen Sie Ihren unter Standort fest.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -482,6 +486,10 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Seite wird in externer App geöffnet …</translation>
+    </message>
+    <message>
+        <source>Started with --demo: this run connects to the demo mount only.</source>
+        <translation>Mit --demo gestartet: Diese Sitzung verbindet sich nur mit der Demo-Montierung.</translation>
     </message>
 </context>
 <context>

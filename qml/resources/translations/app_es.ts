@@ -365,6 +365,10 @@
         <source>This mount has no polar-scope light</source>
         <translation>Esta montura no tiene luz en el buscador polar</translation>
     </message>
+    <message>
+        <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
+        <translation>Sin ubicación: el reloj se dibuja para 0° N 0° E. Indique la suya en Ubicación.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -482,6 +486,10 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Abriendo la página en una aplicación externa...</translation>
+    </message>
+    <message>
+        <source>Started with --demo: this run connects to the demo mount only.</source>
+        <translation>Iniciado con --demo: esta sesión solo se conecta a la montura de demostración.</translation>
     </message>
 </context>
 <context>

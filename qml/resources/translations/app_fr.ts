@@ -365,6 +365,10 @@
         <source>This mount has no polar-scope light</source>
         <translation>Cette monture n&apos;a pas d&apos;éclairage du viseur polaire</translation>
     </message>
+    <message>
+        <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
+        <translation>Aucun lieu défini : l&apos;horloge est tracée pour 0° N 0° E. Indiquez le vôtre dans Lieu.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -482,6 +486,10 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Ouverture de la page dans une application externe…</translation>
+    </message>
+    <message>
+        <source>Started with --demo: this run connects to the demo mount only.</source>
+        <translation>Lancé avec --demo : cette session ne se connecte qu&apos;à la monture de démonstration.</translation>
     </message>
 </context>
 <context>

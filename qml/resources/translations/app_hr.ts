@@ -365,6 +365,10 @@
         <source>This mount has no polar-scope light</source>
         <translation>Ova montaža nema svjetlo polarnog tražila</translation>
     </message>
+    <message>
+        <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
+        <translation>Lokacija nije postavljena: sat je nacrtan za 0° S 0° I. Postavite svoju pod Lokacija.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -482,6 +486,10 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Otvaranje stranice u vanjskoj aplikaciji...</translation>
+    </message>
+    <message>
+        <source>Started with --demo: this run connects to the demo mount only.</source>
+        <translation>Pokrenuto s --demo: ova sesija spaja se samo na demo montažu.</translation>
     </message>
 </context>
 <context>

@@ -365,6 +365,10 @@
         <source>This mount has no polar-scope light</source>
         <translation>Ennek a mechanikának nincs pólustávcső-világítása</translation>
     </message>
+    <message>
+        <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
+        <translation>Nincs helyszín megadva: az óra a 0° É 0° K pontra készült. Adja meg a sajátját a Helyszín gombbal.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -482,6 +486,10 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Oldal megnyitása külső alkalmazásban...</translation>
+    </message>
+    <message>
+        <source>Started with --demo: this run connects to the demo mount only.</source>
+        <translation>--demo kapcsolóval indítva: ez a futás csak a bemutató mechanikához kapcsolódik.</translation>
     </message>
 </context>
 <context>

@@ -365,6 +365,10 @@
         <source>This mount has no polar-scope light</source>
         <translation>Questa montatura non ha la luce del cannocchiale polare</translation>
     </message>
+    <message>
+        <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
+        <translation>Nessuna località impostata: l&apos;orologio è disegnato per 0° N 0° E. Imposta la tua in Località.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -482,6 +486,10 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Apertura della pagina in un&apos;app esterna...</translation>
+    </message>
+    <message>
+        <source>Started with --demo: this run connects to the demo mount only.</source>
+        <translation>Avviato con --demo: questa sessione si collega solo alla montatura dimostrativa.</translation>
     </message>
 </context>
 <context>

@@ -365,6 +365,10 @@
         <source>This mount has no polar-scope light</source>
         <translation>この架台には極軸望遠鏡ライトがありません</translation>
     </message>
+    <message>
+        <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
+        <translation>観測地が未設定です: 時計は北緯0° 東経0° で描かれています。観測地で設定してください。</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -482,6 +486,10 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>外部アプリでページを開いています...</translation>
+    </message>
+    <message>
+        <source>Started with --demo: this run connects to the demo mount only.</source>
+        <translation>--demo で起動: この実行ではデモ架台にのみ接続します。</translation>
     </message>
 </context>
 <context>

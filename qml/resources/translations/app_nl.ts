@@ -365,6 +365,10 @@
         <source>This mount has no polar-scope light</source>
         <translation>Deze montering heeft geen poolzoekerverlichting</translation>
     </message>
+    <message>
+        <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
+        <translation>Geen locatie ingesteld: de klok is getekend voor 0° N 0° O. Stel de uwe in via Locatie.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -482,6 +486,10 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Pagina wordt geopend in externe app...</translation>
+    </message>
+    <message>
+        <source>Started with --demo: this run connects to the demo mount only.</source>
+        <translation>Gestart met --demo: deze sessie verbindt alleen met de demomontering.</translation>
     </message>
 </context>
 <context>

@@ -365,6 +365,10 @@
         <source>This mount has no polar-scope light</source>
         <translation>Esta montagem não tem luz no buscador polar</translation>
     </message>
+    <message>
+        <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
+        <translation>Sem localização: o relógio está desenhado para 0° N 0° E. Defina a sua em Localização.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -482,6 +486,10 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Abrindo a página em um aplicativo externo...</translation>
+    </message>
+    <message>
+        <source>Started with --demo: this run connects to the demo mount only.</source>
+        <translation>Iniciado com --demo: esta sessão liga-se apenas à montagem de demonstração.</translation>
     </message>
 </context>
 <context>

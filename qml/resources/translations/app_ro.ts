@@ -365,6 +365,10 @@
         <source>This mount has no polar-scope light</source>
         <translation>Această montură nu are iluminare la luneta polară</translation>
     </message>
+    <message>
+        <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
+        <translation>Nicio locație setată: ceasul este desenat pentru 0° N 0° E. Setați-o pe a dumneavoastră la Locație.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -482,6 +486,10 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Se deschide pagina într-o aplicație externă...</translation>
+    </message>
+    <message>
+        <source>Started with --demo: this run connects to the demo mount only.</source>
+        <translation>Pornit cu --demo: această sesiune se conectează doar la montura demonstrativă.</translation>
     </message>
 </context>
 <context>

@@ -365,6 +365,10 @@
         <source>This mount has no polar-scope light</source>
         <translation>У этой монтировки нет подсветки полярного искателя</translation>
     </message>
+    <message>
+        <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
+        <translation>Координаты не заданы: часы нарисованы для 0° с. ш. 0° в. д. Укажите свои в разделе Координаты.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -482,6 +486,10 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>Открытие страницы во внешнем приложении...</translation>
+    </message>
+    <message>
+        <source>Started with --demo: this run connects to the demo mount only.</source>
+        <translation>Запущено с --demo: этот сеанс подключается только к демонстрационной монтировке.</translation>
     </message>
 </context>
 <context>

@@ -365,6 +365,10 @@
         <source>This mount has no polar-scope light</source>
         <translation>此赤道仪没有极轴镜照明</translation>
     </message>
+    <message>
+        <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
+        <translation>尚未设置位置：时钟按 0° N 0° E 绘制。请在“位置”中设置。</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -482,6 +486,10 @@
     <message>
         <source>Opening page in external app...</source>
         <translation>正在外部应用中打开页面...</translation>
+    </message>
+    <message>
+        <source>Started with --demo: this run connects to the demo mount only.</source>
+        <translation>以 --demo 启动：本次运行只连接演示赤道仪。</translation>
     </message>
 </context>
 <context>
