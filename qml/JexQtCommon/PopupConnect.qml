@@ -2,13 +2,20 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import JexQtCommonBase
+import JexAstroBase
 
 // The connection dialog over inj_iConnectable: it opens when a session starts and closes
-// when it is done; closing it by hand cancels the session.
+// when it is done; closing it by hand (its button or Escape, not a stray click outside)
+// cancels the session. Disconnecting asks first.
 UI_Dialog {
     id: root
     objectName: "popupConnect"
     padding: 12
+    closePolicy: Popup.CloseOnEscape
+    // Connected or failed: nothing is left to cancel.
+    readonly property bool settled: connectable !== null
+                                    && (connectable.state === ConnectableState.Connected
+                                        || connectable.state === ConnectableState.Failed)
 
     readonly property var connectable: typeof inj_iConnectable !== "undefined" ? inj_iConnectable : null
     readonly property var devices: connectable ? connectable.devicesList : undefined
@@ -82,16 +89,30 @@ UI_Dialog {
                 Layout.preferredWidth: 1
                 text: root.connectable ? root.connectable.nextActionText : ""
                 enabled: root.connectable ? !root.connectable.busy : false
-                onClicked: root.connectable.startNextAction()
+                onClicked: {
+                    if (root.connectable.state !== ConnectableState.Connected) {
+                        root.connectable.startNextAction()
+                        return
+                    }
+                    disconnectConfirm.ask(qsTr("Disconnect"),
+                                          qsTr("A running program goes on without the console."),
+                                          qsTr("Disconnect"), function () {
+                                              root.connectable.startNextAction()
+                                          })
+                }
             }
             Button {
                 objectName: "cancelButton"
                 Layout.fillWidth: true
                 Layout.preferredWidth: 1
-                text: qsTr("Cancel")
+                text: root.settled ? qsTr("Close") : qsTr("Cancel")
                 enabled: root.connectable ? !root.connectable.busy : false
                 onClicked: root.close()
             }
         }
+    }
+    UI_ConfirmDialog {
+        id: disconnectConfirm
+        objectName: "disconnectConfirm"
     }
 }

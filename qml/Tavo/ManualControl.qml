@@ -56,11 +56,25 @@ Page {
             return true
         }
         case HandleController.GAMEPAD_A:
-            if (action === HandleController.DOWN && tavo)
-                tavo.tareLastAxis1()
+            // A asks, and a second A answers the question.
+            if (action === HandleController.DOWN && tavo) {
+                if (zeroConfirm.opened)
+                    zeroConfirm.confirm()
+                else
+                    askZero()
+            }
             return true
         }
         return false
+    }
+
+    function askZero() {
+        zeroConfirm.ask(qsTr("Zero the Angle"),
+                        qsTr("The angle shown is counted from the axis's present position from now on."),
+                        qsTr("Zero"), function () {
+                            if (root.tavo)
+                                root.tavo.tareLastAxis1()
+                        })
     }
 
     function updateReading() {
@@ -158,7 +172,11 @@ Page {
             text: qsTr("Zero")
             enabled: root.tavo !== null
             Layout.alignment: Qt.AlignHCenter
-            onClicked: root.tavo.tareLastAxis1()
+            onClicked: root.askZero()
         }
+    }
+    UI_ConfirmDialog {
+        id: zeroConfirm
+        objectName: "zeroConfirm"
     }
 }

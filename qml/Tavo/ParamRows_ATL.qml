@@ -30,6 +30,7 @@ ParamRows {
         text: qsTr("Total Time (hours)")
         showInput: true
         value: root.profile ? root.profile.videoTimeSpanHour : 0
+        hours: true
         input: root.profile ? root.profile.input_videoTimeSpanHour : false
         refused: root.refused("videoTimeSpanHour")
         calculated: root.profile ? root.profile.calc_videoTimeSpanHour : false

@@ -86,10 +86,16 @@ Page {
             start()
     }
     function headerClicked() {
-        if (taskRunning)
-            send(tavo.programManualMode())
-        else
+        if (!taskRunning) {
             run()
+            return
+        }
+        confirm.ask(qsTr("Stop the Program"),
+                    qsTr("The mount stops tracking and taking photos. A stopped program cannot be resumed where it was."),
+                    qsTr("Stop"), function () {
+                        if (root.tavo)
+                            root.send(root.tavo.programManualMode())
+                    })
     }
     function followRunningProgram() {
         if (ownTaskRuns && profile && inj_iTaskState.paramSet !== undefined)
@@ -223,6 +229,10 @@ Page {
         parent: Overlay.overlay
         profileList: root.profileList
         onChosen: name => root.saveAs(name)
+    }
+    UI_ConfirmDialog {
+        id: confirm
+        objectName: "stopConfirm"
     }
     PhotoNumberReminderDialog {
         id: reminder

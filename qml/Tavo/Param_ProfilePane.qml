@@ -26,9 +26,22 @@ ColumnLayout {
         return result
     }
     function remove(index) {
-        const list = profileList.list.slice()
-        list.splice(index, 1)
-        profileList.list = list
+        const name = profileList.list[index].name
+        confirm.ask(qsTr("Delete Profile"), qsTr("Delete the profile “%1”?").arg(name),
+                    qsTr("Delete"), function () {
+                        const list = root.profileList.list.slice()
+                        const at = list.findIndex(function (p) {
+                            return p.name === name
+                        })
+                        if (at < 0)
+                            return
+                        list.splice(at, 1)
+                        root.profileList.list = list
+                    })
+    }
+    UI_ConfirmDialog {
+        id: confirm
+        objectName: "deleteConfirm"
     }
 
     UI_RowDivider {}

@@ -27,6 +27,8 @@ UI_Row {
     property bool integer: false
     property real minValue: 0
     property real maxValue: 1e9
+    // A duration in hours: the field also says it in hours and minutes.
+    property bool hours: false
     // The page's number fields (a NumberEntryGroup), or null.
     property var entries: null
     property alias field: field
@@ -46,19 +48,33 @@ UI_Row {
         active: root.visible && root.enabled
         label: root.text
         group: root.entries
+        hours: root.hours
         onEdited: v => root.edited(v)
     }
 
-    UI_TextField {
-        id: field
-        objectName: root.objectName + "Field"
-        inputMethodHints: Qt.ImhFormattedNumbersOnly
-        horizontalAlignment: TextInput.AlignRight
-        text: entry.text
-        invalid: root.error || !entry.inStep
-        opacity: root.unset && !activeFocus ? 0.45 : 1
+    ColumnLayout {
+        spacing: 0
         Layout.preferredWidth: 110
-        onTextEdited: entry.edit(text)
+        UI_TextField {
+            id: field
+            objectName: root.objectName + "Field"
+            inputMethodHints: Qt.ImhFormattedNumbersOnly
+            horizontalAlignment: TextInput.AlignRight
+            text: entry.text
+            invalid: root.error || !entry.inStep
+            opacity: root.unset && !activeFocus ? 0.45 : 1
+            Layout.fillWidth: true
+            onTextEdited: entry.edit(text)
+        }
+        Label {
+            objectName: root.objectName + "Duration"
+            text: entry.durationText
+            visible: text !== ""
+            font.pixelSize: 11
+            opacity: 0.7
+            horizontalAlignment: Text.AlignRight
+            Layout.fillWidth: true
+        }
     }
     Param_CheckBox {
         objectName: root.objectName + "Input"

@@ -7,13 +7,12 @@ import JexQtCommon
 
 // Before a run with a photo count on a mount that may have a mode dial: the count also
 // applies when the dial starts the mount. Shown while the user wants it, and again a month
-// after it was last closed.
+// after it was last closed. "Run" starts the run; "Cancel", Escape or a click outside leave
+// the mount as it is.
 UI_Dialog {
     id: root
     objectName: "photoNumberReminder"
     title: qsTr("Number of Photos")
-    standardButtons: Dialog.Ok
-    closePolicy: Popup.CloseOnEscape
     readonly property real periodMs: 2592000000
     // Unix milliseconds now; replaceable so that the month can be tried without waiting.
     property var clock: function () {
@@ -37,13 +36,35 @@ UI_Dialog {
         open()
     }
 
-    onClosed: {
+    function keepChoice() {
         inj_kvStore.saveBool("remindPhotoNumber", remindBox.checked)
         inj_kvStore.saveDouble("remindPhotoNumber.ts", clock())
+    }
+    function run() {
         const then = pending
         pending = null
+        close()
         if (then)
             then()
+    }
+    onClosed: {
+        keepChoice()
+        pending = null
+    }
+
+    footer: DialogButtonBox {
+        Button {
+            objectName: "reminderCancel"
+            text: qsTr("Cancel")
+            flat: true
+            onClicked: root.close()
+        }
+        Button {
+            objectName: "reminderRun"
+            text: qsTr("Run")
+            flat: true
+            onClicked: root.run()
+        }
     }
 
     ColumnLayout {

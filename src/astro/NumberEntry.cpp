@@ -117,6 +117,35 @@ QLocale NumberEntry::locale() const {
     return QLocale(language_);
 }
 
+void NumberEntry::setHours(bool on) {
+    if (on == hours_)
+        return;
+    hours_ = on;
+    emit rulesChanged();
+    emit stateChanged();
+}
+
+QString NumberEntry::duration(double hours) {
+    if (!std::isfinite(hours) || hours <= 0 || hours > 1e6)
+        return {};
+    const long long seconds = std::llround(hours * 3600);
+    if (seconds >= 3600) {
+        const long long minutes = std::llround(hours * 60);
+        return tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+    }
+    if (seconds >= 60 && seconds % 60 != 0)
+        return tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
+    if (seconds >= 60)
+        return tr("%1 min").arg(seconds / 60);
+    return seconds > 0 ? tr("%1 s").arg(seconds) : QString();
+}
+
+QString NumberEntry::durationText() const {
+    if (!hours_)
+        return {};
+    return duration(reading_.ok ? reading_.value : value_);
+}
+
 QString NumberEntry::format(double value) const {
     return format(value, locale(), integer_);
 }

@@ -39,6 +39,8 @@ class NumberEntry : public QObject {
     // The field's name, for the group's message.
     Q_PROPERTY(QString label READ label WRITE setLabel NOTIFY rulesChanged)
     Q_PROPERTY(JEX::NumberEntryGroup* group READ group WRITE setGroup NOTIFY rulesChanged)
+    // The value is a duration in hours: durationText says it in hours and minutes.
+    Q_PROPERTY(bool hours READ hours WRITE setHours NOTIFY rulesChanged)
 
     Q_PROPERTY(QString text READ text NOTIFY textChanged)
     Q_PROPERTY(bool acceptable READ acceptable NOTIFY stateChanged)
@@ -48,6 +50,9 @@ class NumberEntry : public QObject {
     Q_PROPERTY(bool inStep READ inStep NOTIFY stateChanged)
     // Why not, translated; empty while in step.
     Q_PROPERTY(QString problem READ problem NOTIFY stateChanged)
+    // For hours, the typed value (else the program's) as "2 h 22 min", "25 min 30 s" or
+    // "40 s"; empty for other fields and for nothing to say.
+    Q_PROPERTY(QString durationText READ durationText NOTIFY stateChanged)
 
 public:
     explicit NumberEntry(QObject* parent = nullptr);
@@ -80,6 +85,11 @@ public:
     void setLabel(const QString& label);
     NumberEntryGroup* group() const { return group_; }
     void setGroup(NumberEntryGroup* group);
+    bool hours() const { return hours_; }
+    void setHours(bool on);
+    QString durationText() const;
+    // A positive number of hours as durationText says it.
+    static QString duration(double hours);
 
     QString text() const { return text_; }
     bool acceptable() const { return reading_.ok; }
@@ -115,6 +125,7 @@ private:
     bool editing_ = false;
     bool unused_ = false;
     bool active_ = true;
+    bool hours_ = false;
     QString label_;
     QPointer<NumberEntryGroup> group_;
     QString text_ = QStringLiteral("0");

@@ -132,6 +132,23 @@ private slots:
         QCOMPARE(NumberEntry::format(value, QLocale(language), integer), text);
     }
 
+    // Hours said in hours and minutes (the field shows up to six decimals).
+    void durations_data() {
+        QTest::addColumn<double>("hours");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("2 h 22 min") << 2.366667 << "2 h 22 min";
+        QTest::newRow("a whole hour") << 1.0 << "1 h 0 min";
+        QTest::newRow("just under an hour") << 0.99999 << "1 h 0 min";
+        QTest::newRow("25 min 30 s") << 0.425 << "25 min 30 s";
+        QTest::newRow("40 s") << 40.0 / 3600 << "40 s";
+        QTest::newRow("nothing") << 0.0 << "";
+    }
+    void durations() {
+        QFETCH(double, hours);
+        QFETCH(QString, text);
+        QCOMPARE(NumberEntry::duration(hours), text);
+    }
+
     void fieldFollowsTheProgramButNotUnderTheCursor() {
         NumberEntry e;
         e.setLanguage("de");

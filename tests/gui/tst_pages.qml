@@ -116,7 +116,16 @@ TestCase {
         tryVerify(function () {
             return angle.text !== "0.00°"
         }, 5000)
+        // Zero asks first; cancelled, the angle stays.
+        const ask = find("zeroConfirm", page)
         mouseClick(find("zeroButton", page))
+        tryCompare(ask, "opened", true)
+        keyClick(Qt.Key_Escape)
+        tryCompare(ask, "visible", false)
+        verify(angle.text !== "0.00°")
+        mouseClick(find("zeroButton", page))
+        tryCompare(ask, "opened", true)
+        mouseClick(find("confirmAccept", ask))
         tryCompare(angle, "text", "0.00°", 5000)
     }
 
@@ -150,8 +159,13 @@ TestCase {
         tryVerify(function () {
             return angle.text !== "0.00°"
         }, 5000)
-        pad().handleGamePadEvent(0, HandleController.GAMEPAD_A, HandleController.DOWN)
-        pad().handleGamePadEvent(0, HandleController.GAMEPAD_A, HandleController.UP)
+        // A asks; a second A answers.
+        for (let press = 0; press < 2; ++press) {
+            pad().handleGamePadEvent(0, HandleController.GAMEPAD_A, HandleController.DOWN)
+            pad().handleGamePadEvent(0, HandleController.GAMEPAD_A, HandleController.UP)
+            if (press === 0)
+                tryCompare(find("zeroConfirm", page), "opened", true)
+        }
         tryCompare(angle, "text", "0.00°", 5000)
 
         pad().handleGamePadEvent(0, HandleController.GAMEPAD_B, HandleController.DOWN)
@@ -326,6 +340,25 @@ TestCase {
         }
         verify(night.night)
         night.setSetting(previous)
+    }
+
+    // The connected dialog: Disconnect asks first, and its other button closes it.
+    function test_disconnectAsksFirst() {
+        verify(inj_iConnector.connected)
+        mouseClick(find("connectionButton"))
+        const popup = find("popupConnect")
+        tryCompare(popup, "opened", true)
+        const close = find("cancelButton", popup)
+        compare(close.text, "Close")
+        mouseClick(find("nextActionButton", popup))
+        const ask = find("disconnectConfirm", popup)
+        tryCompare(ask, "opened", true)
+        keyClick(Qt.Key_Escape)
+        tryCompare(ask, "visible", false)
+        verify(popup.visible)
+        mouseClick(close)
+        tryCompare(popup, "visible", false)
+        verify(inj_iConnector.connected)
     }
 
     function test_failureIsToastedAndTheControlComesBack() {

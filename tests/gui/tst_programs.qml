@@ -97,6 +97,7 @@ TestCase {
             setInput(page, row, false)
         setInput(page, "totalTime", true)
         enter(page, "totalTime", "1")
+        compare(find("totalTimeDuration", page).text, "1 h 0 min")
         setInput(page, "framePeriod", true)
         enter(page, "framePeriod", "10")
         const rate = find("frameRateBox", page)
@@ -168,8 +169,18 @@ TestCase {
         dialog.close()
         tryCompare(dialog, "visible", false)
 
+        // Stop asks first: Escape leaves the program running.
         page = open("menuAP")
+        const ask = find("stopConfirm", page)
         mouseClick(find("headerButton", page))
+        tryCompare(ask, "opened", true)
+        keyClick(Qt.Key_Escape)
+        tryCompare(ask, "visible", false)
+        verify(!page.sending)
+        compare(test_sim.memoryByte(0x00), 1)
+        mouseClick(find("headerButton", page))
+        tryCompare(ask, "opened", true)
+        mouseClick(find("confirmAccept", ask))
         tryVerify(function () {
             return test_sim.memoryByte(0x00) === 0
         }, 10000)
@@ -222,6 +233,10 @@ TestCase {
 
         mouseClick(find("profileEdit", page))
         mouseClick(find("profileRowButton0", page)) // "Delete" in edit mode
+        const ask = find("deleteConfirm", page)
+        tryCompare(ask, "opened", true)
+        compare(find("confirmText", ask).text, "Delete the profile “Moonrise”?")
+        mouseClick(find("confirmAccept", ask))
         compare(test_profileStore.savedNames(4), ["Milky Way"])
     }
 
@@ -381,6 +396,12 @@ TestCase {
                     "photos": true,
                     "shown": true
                 }, {
+                    "tag": "cancelled with Escape",
+                    "days": 30,
+                    "photos": true,
+                    "shown": true,
+                    "cancel": true
+                }, {
                     "tag": "unlimited photos",
                     "days": 30,
                     "photos": false,
@@ -402,10 +423,18 @@ TestCase {
         if (data.shown) {
             tryCompare(reminder, "opened", true)
             compare(test_sim.memoryByte(0x00), 0) // the run waits for the reminder
-            reminder.close()
-            tryVerify(function () {
-                return inj_kvStore.loadDouble("remindPhotoNumber.ts", 0) === closedAt + 30 * tc.dayMs
-            })
+            if (data.cancel)
+                keyClick(Qt.Key_Escape)
+            else
+                mouseClick(find("reminderRun", reminder))
+            tryCompare(reminder, "visible", false)
+            compare(inj_kvStore.loadDouble("remindPhotoNumber.ts", 0), closedAt + 30 * tc.dayMs)
+            if (data.cancel) {
+                // The run would have been asked for as the dialog closed.
+                verify(!page.sending)
+                compare(test_sim.memoryByte(0x00), 0)
+                return
+            }
         } else {
             verify(!reminder.visible)
         }

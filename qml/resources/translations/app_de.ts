@@ -84,6 +84,14 @@
         <source>Zero</source>
         <translation>Nullen</translation>
     </message>
+    <message>
+        <source>Zero the Angle</source>
+        <translation>Winkel nullen</translation>
+    </message>
+    <message>
+        <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
+        <translation>Der angezeigte Winkel wird ab jetzt von der aktuellen Stellung der Achse aus gezählt.</translation>
+    </message>
 </context>
 <context>
     <name>ParamRows_AP</name>
@@ -247,6 +255,14 @@
         <source>Exposure is 0 s: meant as tracking only?</source>
         <translation>Belichtung 0 s: nur Nachführung gewollt?</translation>
     </message>
+    <message>
+        <source>Stop the Program</source>
+        <translation>Programm anhalten</translation>
+    </message>
+    <message>
+        <source>The mount stops tracking and taking photos. A stopped program cannot be resumed where it was.</source>
+        <translation>Die Montierung hört auf nachzuführen und zu fotografieren. Ein angehaltenes Programm kann nicht an derselben Stelle fortgesetzt werden.</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -304,6 +320,14 @@
         <source>No saved profiles</source>
         <translation>Keine gespeicherten Profile</translation>
     </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>Profil löschen</translation>
+    </message>
+    <message>
+        <source>Delete the profile “%1”?</source>
+        <translation>Das Profil „%1“ löschen?</translation>
+    </message>
 </context>
 <context>
     <name>Param_WiFiOffOnRun</name>
@@ -325,6 +349,14 @@
     <message>
         <source>Remind me next time</source>
         <translation>Beim nächsten Mal erinnern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Starten</translation>
     </message>
 </context>
 <context>

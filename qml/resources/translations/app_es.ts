@@ -84,6 +84,14 @@
         <source>Zero</source>
         <translation>Poner a cero</translation>
     </message>
+    <message>
+        <source>Zero the Angle</source>
+        <translation>Poner el ángulo a cero</translation>
+    </message>
+    <message>
+        <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
+        <translation>A partir de ahora, el ángulo mostrado se cuenta desde la posición actual del eje.</translation>
+    </message>
 </context>
 <context>
     <name>ParamRows_AP</name>
@@ -247,6 +255,14 @@
         <source>Exposure is 0 s: meant as tracking only?</source>
         <translation>Exposición de 0 s: ¿solo seguimiento?</translation>
     </message>
+    <message>
+        <source>Stop the Program</source>
+        <translation>Detener el programa</translation>
+    </message>
+    <message>
+        <source>The mount stops tracking and taking photos. A stopped program cannot be resumed where it was.</source>
+        <translation>La montura deja de seguir y de tomar fotos. Un programa detenido no puede reanudarse donde estaba.</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -304,6 +320,14 @@
         <source>No saved profiles</source>
         <translation>No hay perfiles guardados</translation>
     </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>Eliminar perfil</translation>
+    </message>
+    <message>
+        <source>Delete the profile “%1”?</source>
+        <translation>¿Eliminar el perfil «%1»?</translation>
+    </message>
 </context>
 <context>
     <name>Param_WiFiOffOnRun</name>
@@ -325,6 +349,14 @@
     <message>
         <source>Remind me next time</source>
         <translation>Recordármelo la próxima vez</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Iniciar</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,14 @@
         <source>Zero</source>
         <translation>Mettre à zéro</translation>
     </message>
+    <message>
+        <source>Zero the Angle</source>
+        <translation>Remettre l&apos;angle à zéro</translation>
+    </message>
+    <message>
+        <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
+        <translation>L&apos;angle affiché est désormais compté depuis la position actuelle de l&apos;axe.</translation>
+    </message>
 </context>
 <context>
     <name>ParamRows_AP</name>
@@ -247,6 +255,14 @@
         <source>Exposure is 0 s: meant as tracking only?</source>
         <translation>Pose de 0 s : suivi seul voulu ?</translation>
     </message>
+    <message>
+        <source>Stop the Program</source>
+        <translation>Arrêter le programme</translation>
+    </message>
+    <message>
+        <source>The mount stops tracking and taking photos. A stopped program cannot be resumed where it was.</source>
+        <translation>La monture cesse de suivre et de prendre des photos. Un programme arrêté ne peut pas reprendre là où il en était.</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -304,6 +320,14 @@
         <source>No saved profiles</source>
         <translation>Aucun profil enregistré</translation>
     </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>Supprimer le profil</translation>
+    </message>
+    <message>
+        <source>Delete the profile “%1”?</source>
+        <translation>Supprimer le profil « %1 » ?</translation>
+    </message>
 </context>
 <context>
     <name>Param_WiFiOffOnRun</name>
@@ -325,6 +349,14 @@
     <message>
         <source>Remind me next time</source>
         <translation>Me le rappeler la prochaine fois</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Lancer</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,14 @@
         <source>Zero</source>
         <translation>Nuliraj</translation>
     </message>
+    <message>
+        <source>Zero the Angle</source>
+        <translation>Poništi kut</translation>
+    </message>
+    <message>
+        <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
+        <translation>Prikazani kut od sada se broji od trenutnog položaja osi.</translation>
+    </message>
 </context>
 <context>
     <name>ParamRows_AP</name>
@@ -247,6 +255,14 @@
         <source>Exposure is 0 s: meant as tracking only?</source>
         <translation>Ekspozicija 0 s: samo praćenje?</translation>
     </message>
+    <message>
+        <source>Stop the Program</source>
+        <translation>Zaustavi program</translation>
+    </message>
+    <message>
+        <source>The mount stops tracking and taking photos. A stopped program cannot be resumed where it was.</source>
+        <translation>Montaža prestaje pratiti i snimati. Zaustavljeni program ne može se nastaviti gdje je stao.</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -304,6 +320,14 @@
         <source>No saved profiles</source>
         <translation>Nema spremljenih profila</translation>
     </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>Izbriši profil</translation>
+    </message>
+    <message>
+        <source>Delete the profile “%1”?</source>
+        <translation>Izbrisati profil „%1”?</translation>
+    </message>
 </context>
 <context>
     <name>Param_WiFiOffOnRun</name>
@@ -325,6 +349,14 @@
     <message>
         <source>Remind me next time</source>
         <translation>Podsjeti me sljedeći put</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Odustani</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Pokreni</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,14 @@
         <source>Zero</source>
         <translation>Nullázás</translation>
     </message>
+    <message>
+        <source>Zero the Angle</source>
+        <translation>Szög nullázása</translation>
+    </message>
+    <message>
+        <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
+        <translation>A kijelzett szöget mostantól a tengely jelenlegi helyzetétől számoljuk.</translation>
+    </message>
 </context>
 <context>
     <name>ParamRows_AP</name>
@@ -247,6 +255,14 @@
         <source>Exposure is 0 s: meant as tracking only?</source>
         <translation>0 s expozíció: csak követés a cél?</translation>
     </message>
+    <message>
+        <source>Stop the Program</source>
+        <translation>Program leállítása</translation>
+    </message>
+    <message>
+        <source>The mount stops tracking and taking photos. A stopped program cannot be resumed where it was.</source>
+        <translation>A mechanika leállítja a követést és a fotózást. A leállított program nem folytatható onnan, ahol tartott.</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -304,6 +320,14 @@
         <source>No saved profiles</source>
         <translation>Nincs mentett profil</translation>
     </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>Profil törlése</translation>
+    </message>
+    <message>
+        <source>Delete the profile “%1”?</source>
+        <translation>Törli a(z) „%1” profilt?</translation>
+    </message>
 </context>
 <context>
     <name>Param_WiFiOffOnRun</name>
@@ -325,6 +349,14 @@
     <message>
         <source>Remind me next time</source>
         <translation>Emlékeztessen legközelebb is</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Indítás</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,14 @@
         <source>Zero</source>
         <translation>Azzera</translation>
     </message>
+    <message>
+        <source>Zero the Angle</source>
+        <translation>Azzera l&apos;angolo</translation>
+    </message>
+    <message>
+        <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
+        <translation>D&apos;ora in poi l&apos;angolo mostrato è contato dalla posizione attuale dell&apos;asse.</translation>
+    </message>
 </context>
 <context>
     <name>ParamRows_AP</name>
@@ -247,6 +255,14 @@
         <source>Exposure is 0 s: meant as tracking only?</source>
         <translation>Esposizione di 0 s: solo inseguimento?</translation>
     </message>
+    <message>
+        <source>Stop the Program</source>
+        <translation>Ferma il programma</translation>
+    </message>
+    <message>
+        <source>The mount stops tracking and taking photos. A stopped program cannot be resumed where it was.</source>
+        <translation>La montatura smette di inseguire e di scattare foto. Un programma fermato non può riprendere da dove era.</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -304,6 +320,14 @@
         <source>No saved profiles</source>
         <translation>Nessun profilo salvato</translation>
     </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>Elimina profilo</translation>
+    </message>
+    <message>
+        <source>Delete the profile “%1”?</source>
+        <translation>Eliminare il profilo «%1»?</translation>
+    </message>
 </context>
 <context>
     <name>Param_WiFiOffOnRun</name>
@@ -325,6 +349,14 @@
     <message>
         <source>Remind me next time</source>
         <translation>Ricordamelo la prossima volta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Avvia</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,14 @@
         <source>Zero</source>
         <translation>ゼロ合わせ</translation>
     </message>
+    <message>
+        <source>Zero the Angle</source>
+        <translation>角度をゼロにする</translation>
+    </message>
+    <message>
+        <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
+        <translation>表示する角度は、これから軸の現在位置を基準に数えます。</translation>
+    </message>
 </context>
 <context>
     <name>ParamRows_AP</name>
@@ -247,6 +255,14 @@
         <source>Exposure is 0 s: meant as tracking only?</source>
         <translation>露出 0 秒: 追尾のみのつもりですか?</translation>
     </message>
+    <message>
+        <source>Stop the Program</source>
+        <translation>プログラムを停止</translation>
+    </message>
+    <message>
+        <source>The mount stops tracking and taking photos. A stopped program cannot be resumed where it was.</source>
+        <translation>架台は追尾と撮影を止めます。停止したプログラムは途中から再開できません。</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -304,6 +320,14 @@
         <source>No saved profiles</source>
         <translation>保存されたプロファイルはありません</translation>
     </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>プロファイルを削除</translation>
+    </message>
+    <message>
+        <source>Delete the profile “%1”?</source>
+        <translation>プロファイル「%1」を削除しますか?</translation>
+    </message>
 </context>
 <context>
     <name>Param_WiFiOffOnRun</name>
@@ -325,6 +349,14 @@
     <message>
         <source>Remind me next time</source>
         <translation>次回も表示する</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>実行</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,14 @@
         <source>Zero</source>
         <translation>Nulstellen</translation>
     </message>
+    <message>
+        <source>Zero the Angle</source>
+        <translation>Hoek op nul zetten</translation>
+    </message>
+    <message>
+        <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
+        <translation>De getoonde hoek wordt vanaf nu geteld vanaf de huidige stand van de as.</translation>
+    </message>
 </context>
 <context>
     <name>ParamRows_AP</name>
@@ -247,6 +255,14 @@
         <source>Exposure is 0 s: meant as tracking only?</source>
         <translation>Belichting 0 s: alleen volgen bedoeld?</translation>
     </message>
+    <message>
+        <source>Stop the Program</source>
+        <translation>Programma stoppen</translation>
+    </message>
+    <message>
+        <source>The mount stops tracking and taking photos. A stopped program cannot be resumed where it was.</source>
+        <translation>De montering stopt met volgen en fotograferen. Een gestopt programma kan niet verder waar het was.</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -304,6 +320,14 @@
         <source>No saved profiles</source>
         <translation>Geen opgeslagen profielen</translation>
     </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>Profiel verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete the profile “%1”?</source>
+        <translation>Het profiel ‘%1’ verwijderen?</translation>
+    </message>
 </context>
 <context>
     <name>Param_WiFiOffOnRun</name>
@@ -325,6 +349,14 @@
     <message>
         <source>Remind me next time</source>
         <translation>Herinner me de volgende keer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Starten</translation>
     </message>
 </context>
 <context>

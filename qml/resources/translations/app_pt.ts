@@ -84,6 +84,14 @@
         <source>Zero</source>
         <translation>Zerar</translation>
     </message>
+    <message>
+        <source>Zero the Angle</source>
+        <translation>Pôr o ângulo a zero</translation>
+    </message>
+    <message>
+        <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
+        <translation>A partir de agora, o ângulo mostrado é contado a partir da posição atual do eixo.</translation>
+    </message>
 </context>
 <context>
     <name>ParamRows_AP</name>
@@ -247,6 +255,14 @@
         <source>Exposure is 0 s: meant as tracking only?</source>
         <translation>Exposição de 0 s: só seguimento?</translation>
     </message>
+    <message>
+        <source>Stop the Program</source>
+        <translation>Parar o programa</translation>
+    </message>
+    <message>
+        <source>The mount stops tracking and taking photos. A stopped program cannot be resumed where it was.</source>
+        <translation>A montagem deixa de seguir e de fotografar. Um programa parado não pode ser retomado onde estava.</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -304,6 +320,14 @@
         <source>No saved profiles</source>
         <translation>Nenhum perfil salvo</translation>
     </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>Eliminar perfil</translation>
+    </message>
+    <message>
+        <source>Delete the profile “%1”?</source>
+        <translation>Eliminar o perfil «%1»?</translation>
+    </message>
 </context>
 <context>
     <name>Param_WiFiOffOnRun</name>
@@ -325,6 +349,14 @@
     <message>
         <source>Remind me next time</source>
         <translation>Lembrar-me na próxima vez</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Iniciar</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,14 @@
         <source>Zero</source>
         <translation>Aducere la zero</translation>
     </message>
+    <message>
+        <source>Zero the Angle</source>
+        <translation>Zero unghi</translation>
+    </message>
+    <message>
+        <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
+        <translation>De acum, unghiul afișat se numără de la poziția actuală a axei.</translation>
+    </message>
 </context>
 <context>
     <name>ParamRows_AP</name>
@@ -247,6 +255,14 @@
         <source>Exposure is 0 s: meant as tracking only?</source>
         <translation>Expunere de 0 s: doar urmărire?</translation>
     </message>
+    <message>
+        <source>Stop the Program</source>
+        <translation>Oprește programul</translation>
+    </message>
+    <message>
+        <source>The mount stops tracking and taking photos. A stopped program cannot be resumed where it was.</source>
+        <translation>Montura oprește urmărirea și fotografierea. Un program oprit nu poate fi reluat de unde a rămas.</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -304,6 +320,14 @@
         <source>No saved profiles</source>
         <translation>Niciun profil salvat</translation>
     </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>Șterge profilul</translation>
+    </message>
+    <message>
+        <source>Delete the profile “%1”?</source>
+        <translation>Ștergeți profilul „%1”?</translation>
+    </message>
 </context>
 <context>
     <name>Param_WiFiOffOnRun</name>
@@ -325,6 +349,14 @@
     <message>
         <source>Remind me next time</source>
         <translation>Amintește-mi data viitoare</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulează</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Pornește</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,14 @@
         <source>Zero</source>
         <translation>Обнулить</translation>
     </message>
+    <message>
+        <source>Zero the Angle</source>
+        <translation>Обнулить угол</translation>
+    </message>
+    <message>
+        <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
+        <translation>Показываемый угол теперь отсчитывается от текущего положения оси.</translation>
+    </message>
 </context>
 <context>
     <name>ParamRows_AP</name>
@@ -247,6 +255,14 @@
         <source>Exposure is 0 s: meant as tracking only?</source>
         <translation>Выдержка 0 с: только ведение?</translation>
     </message>
+    <message>
+        <source>Stop the Program</source>
+        <translation>Остановить программу</translation>
+    </message>
+    <message>
+        <source>The mount stops tracking and taking photos. A stopped program cannot be resumed where it was.</source>
+        <translation>Монтировка прекращает ведение и съёмку. Остановленную программу нельзя продолжить с того же места.</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -304,6 +320,14 @@
         <source>No saved profiles</source>
         <translation>Нет сохранённых профилей</translation>
     </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>Удалить профиль</translation>
+    </message>
+    <message>
+        <source>Delete the profile “%1”?</source>
+        <translation>Удалить профиль «%1»?</translation>
+    </message>
 </context>
 <context>
     <name>Param_WiFiOffOnRun</name>
@@ -325,6 +349,14 @@
     <message>
         <source>Remind me next time</source>
         <translation>Напомнить в следующий раз</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Запустить</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,14 @@
         <source>Zero</source>
         <translation>归零</translation>
     </message>
+    <message>
+        <source>Zero the Angle</source>
+        <translation>角度归零</translation>
+    </message>
+    <message>
+        <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
+        <translation>从现在起，显示的角度从轴的当前位置开始计算。</translation>
+    </message>
 </context>
 <context>
     <name>ParamRows_AP</name>
@@ -247,6 +255,14 @@
         <source>Exposure is 0 s: meant as tracking only?</source>
         <translation>曝光 0 秒：只需跟踪吗？</translation>
     </message>
+    <message>
+        <source>Stop the Program</source>
+        <translation>停止程序</translation>
+    </message>
+    <message>
+        <source>The mount stops tracking and taking photos. A stopped program cannot be resumed where it was.</source>
+        <translation>赤道仪将停止跟踪和拍摄。已停止的程序无法从原处继续。</translation>
+    </message>
 </context>
 <context>
     <name>Param_FrameRate</name>
@@ -304,6 +320,14 @@
         <source>No saved profiles</source>
         <translation>没有已保存的配置</translation>
     </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>删除配置</translation>
+    </message>
+    <message>
+        <source>Delete the profile “%1”?</source>
+        <translation>删除配置“%1”？</translation>
+    </message>
 </context>
 <context>
     <name>Param_WiFiOffOnRun</name>
@@ -325,6 +349,14 @@
     <message>
         <source>Remind me next time</source>
         <translation>下次提醒我</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>运行</translation>
     </message>
 </context>
 <context>

@@ -100,5 +100,24 @@
         <source>Cancel</source>
         <translation>Odustani</translation>
     </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Prekini vezu</translation>
+    </message>
+    <message>
+        <source>A running program goes on without the console.</source>
+        <translation>Program koji radi nastavlja bez konzole.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zatvori</translation>
+    </message>
+</context>
+<context>
+    <name>UI_ConfirmDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Odustani</translation>
+    </message>
 </context>
 </TS>

@@ -100,5 +100,24 @@
         <source>Cancel</source>
         <translation>Mégse</translation>
     </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Bontás</translation>
+    </message>
+    <message>
+        <source>A running program goes on without the console.</source>
+        <translation>A futó program a konzol nélkül folytatódik.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
+</context>
+<context>
+    <name>UI_ConfirmDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
 </context>
 </TS>

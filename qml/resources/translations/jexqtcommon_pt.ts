@@ -100,5 +100,24 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desligar</translation>
+    </message>
+    <message>
+        <source>A running program goes on without the console.</source>
+        <translation>Um programa em curso continua sem a consola.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>UI_ConfirmDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 </TS>

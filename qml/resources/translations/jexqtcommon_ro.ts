@@ -100,5 +100,24 @@
         <source>Cancel</source>
         <translation>Anulează</translation>
     </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Deconectează</translation>
+    </message>
+    <message>
+        <source>A running program goes on without the console.</source>
+        <translation>Un program în curs continuă fără consolă.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Închide</translation>
+    </message>
+</context>
+<context>
+    <name>UI_ConfirmDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulează</translation>
+    </message>
 </context>
 </TS>

@@ -43,6 +43,22 @@
         <source>Not used: the program uses %1</source>
         <translation>Nincs használva: a program ezt használja: %1</translation>
     </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 ó %2 perc</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 perc %2 mp</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 perc</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 mp</translation>
+    </message>
 </context>
 <context>
     <name>cardinal_direction</name>

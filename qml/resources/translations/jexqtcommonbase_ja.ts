@@ -43,6 +43,22 @@
         <source>Not used: the program uses %1</source>
         <translation>未使用: プログラムは %1 を使います</translation>
     </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1時間%2分</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1分%2秒</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1分</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1秒</translation>
+    </message>
 </context>
 <context>
     <name>cardinal_direction</name>

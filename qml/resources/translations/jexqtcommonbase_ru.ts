@@ -43,6 +43,22 @@
         <source>Not used: the program uses %1</source>
         <translation>Не используется: программа использует %1</translation>
     </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 ч %2 мин</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 мин %2 с</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 мин</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
 </context>
 <context>
     <name>cardinal_direction</name>
