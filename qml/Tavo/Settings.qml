@@ -93,6 +93,10 @@ Page {
         id: wifiPage
         WifiSettingsPage {}
     }
+    Component {
+        id: helpPage
+        HelpPage {}
+    }
 
     // One of the mount's minute settings: the choices and what the mount holds.
     component MinutesRow: UI_Row {
@@ -314,10 +318,7 @@ Page {
                     objectName: "helpButton"
                     text: qsTr("Open")
                     flat: true
-                    onClicked: {
-                        inj_toaster.show(qsTr("Opening page in external app..."))
-                        inj_helpFile.openInExternalApp()
-                    }
+                    onClicked: inj_stackView.push(helpPage)
                 }
             }
             Label {

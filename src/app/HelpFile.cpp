@@ -1,5 +1,8 @@
 #include "HelpFile.h"
 
+#include <QFile>
+#include <QRegularExpression>
+
 #include <utility>
 
 namespace JEX {
@@ -30,6 +33,27 @@ QUrl HelpFile::helpUrl() const {
 
 void HelpFile::openInExternalApp() {
     platformUrl_->openUrl(path());
+}
+
+QString HelpFile::document(bool night) const {
+    QFile file(helpUrl().toLocalFile());
+    // The document is a few tens of kilobytes; anything far larger is not ours.
+    if (!file.open(QIODevice::ReadOnly) || file.size() > 4 * 1024 * 1024)
+        return {};
+    QString html = QString::fromUtf8(file.readAll());
+    if (!night)
+        return html;
+    static const QRegularExpression picture(QStringLiteral("<img\\b[^>]*>"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    html.remove(picture);
+    // The night palette of the window: red text, dark red rules, no light fill anywhere.
+    const QString nightStyle = QStringLiteral(
+        "<style>body, p, li, td, th, h1, h2, h3, figcaption { color: #F44336; background: "
+        "#000000; } a { color: #FF7043; } h2, td, th { border-color: #5D1A14; } .note, code, "
+        "kbd { background: #1A0000; border-color: #5D1A14; }</style>");
+    const qsizetype head = html.indexOf(QStringLiteral("</head>"), 0, Qt::CaseInsensitive);
+    html.insert(head >= 0 ? head : 0, nightStyle);
+    return html;
 }
 
 } // namespace JEX

@@ -28,6 +28,7 @@ public:
 
     QUrl helpUrl() const override;
     void openInExternalApp() override;
+    QString document(bool night) const override;
 
 private:
     std::string path() const;

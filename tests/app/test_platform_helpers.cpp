@@ -73,6 +73,30 @@ private slots:
                  QUrl::fromLocalFile(dir + QStringLiteral("/help/de/connect-help.html")));
     }
 
+    // The console's own viewer: by day the document as written, at night red on black and
+    // without its (daylight) pictures.
+    void helpDocumentForTheViewer() {
+        auto store = std::make_shared<Test::MemoryKVStore>(QJsonObject{{"lang_code", "en"}});
+        HelpFile help(std::make_shared<QtFileUtil>("KD208"),
+                      std::make_shared<LanguageManager>(store, nullptr),
+                      std::make_shared<PlatformUrl>(), connectHelpPath);
+        const QString day = help.document(false);
+        QVERIFY(day.contains(QStringLiteral("<h1>Velmora Console")));
+        QVERIFY(day.contains(QStringLiteral("<img ")));
+        const QString night = help.document(true);
+        QVERIFY(night.contains(QStringLiteral("<h1>Velmora Console")));
+        QVERIFY(!night.contains(QStringLiteral("<img"), Qt::CaseInsensitive));
+        QVERIFY(night.contains(QStringLiteral("color: #F44336")));
+
+        HelpFile missing(std::make_shared<QtFileUtil>("KD208"),
+                         std::make_shared<LanguageManager>(store, nullptr),
+                         std::make_shared<PlatformUrl>(),
+                         [](const IFileUtil&, const std::string&) {
+                             return std::string("file:///nonexistent/help.html");
+                         });
+        QCOMPARE(missing.document(false), QString());
+    }
+
     void urlsReachTheHandlerOfTheirScheme() {
         PlatformUrl platform;
         QStringList seen;

@@ -123,21 +123,32 @@ TestCase {
     function test_helpOpensInTheLanguage_data() {
         return [{
                 "tag": "de",
-                "path": "/help/de/connect-help.html"
+                "path": "/help/de/connect-help.html",
+                "heading": "Velmora Konsole"
             }, {
                 "tag": "fr",
-                "path": "/help/en/connect-help.html"
+                "path": "/help/en/connect-help.html",
+                "heading": "Velmora Console"
             }]
     }
     function test_helpOpensInTheLanguage(data) {
         const page = openSettings()
         choose(page, data.tag)
         verify(String(inj_helpFile.helpUrl).endsWith(data.path), String(inj_helpFile.helpUrl))
+        // Shown in the console itself; "Browser" hands it to the desktop.
         find("helpButton", page).clicked()
+        const help = stack().currentItem
+        compare(help.objectName, "helpPage")
+        verify(find("helpText", help).text.indexOf(data.heading) >= 0)
+        // A link of the contents moves the view to its section.
+        find("helpText", help).linkActivated("#polar")
+        verify(find("helpView", help).contentY > 0)
+        find("headerButton", help).clicked()
         tryVerify(function () {
             return test_openedUrls.last.endsWith(data.path)
         }, 5000, test_openedUrls.last)
         verify(test_openedUrls.last.startsWith("file:///"), test_openedUrls.last)
+        stack().pop()
         choose(page, "en")
     }
 }

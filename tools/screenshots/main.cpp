@@ -270,6 +270,10 @@ int main(int argc, char* argv[]) {
             s.eval(QStringLiteral("versionText"), QStringLiteral("inj_stackView.push(wifiPage)"));
             s.shoot(QStringLiteral("wifi-") + theme);
             s.home();
+            s.eval(QStringLiteral("menuSettings"), QStringLiteral("inj_stackView.push(settings)"));
+            s.eval(QStringLiteral("versionText"), QStringLiteral("inj_stackView.push(helpPage)"));
+            s.shoot(QStringLiteral("help-") + theme);
+            s.home();
         }
     }
     s.eval({}, QStringLiteral("inj_nightManager.setSetting(2)"));

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>HelpPage</name>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Navigateur</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>Ouverture de la page dans une application externe…</translation>
+    </message>
+    <message>
+        <source>The help document could not be read: %1</source>
+        <translation>Le document d&apos;aide n&apos;a pas pu être lu : %1</translation>
+    </message>
+</context>
+<context>
     <name>JEX::TaskProfileList</name>
     <message>
         <source>Enter a name</source>
@@ -514,10 +533,6 @@
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Opening page in external app...</source>
-        <translation>Ouverture de la page dans une application externe…</translation>
     </message>
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>

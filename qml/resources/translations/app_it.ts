@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>HelpPage</name>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>Apertura della pagina in un&apos;app esterna...</translation>
+    </message>
+    <message>
+        <source>The help document could not be read: %1</source>
+        <translation>Impossibile leggere il documento di aiuto: %1</translation>
+    </message>
+</context>
+<context>
     <name>JEX::TaskProfileList</name>
     <message>
         <source>Enter a name</source>
@@ -514,10 +533,6 @@
     <message>
         <source>Open</source>
         <translation>Apri</translation>
-    </message>
-    <message>
-        <source>Opening page in external app...</source>
-        <translation>Apertura della pagina in un&apos;app esterna...</translation>
     </message>
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>

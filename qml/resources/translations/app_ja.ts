@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>HelpPage</name>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>ブラウザー</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>外部アプリでページを開いています...</translation>
+    </message>
+    <message>
+        <source>The help document could not be read: %1</source>
+        <translation>ヘルプ文書を読み込めませんでした: %1</translation>
+    </message>
+</context>
+<context>
     <name>JEX::TaskProfileList</name>
     <message>
         <source>Enter a name</source>
@@ -514,10 +533,6 @@
     <message>
         <source>Open</source>
         <translation>開く</translation>
-    </message>
-    <message>
-        <source>Opening page in external app...</source>
-        <translation>外部アプリでページを開いています...</translation>
     </message>
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>HelpPage</name>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>Pagina wordt geopend in externe app...</translation>
+    </message>
+    <message>
+        <source>The help document could not be read: %1</source>
+        <translation>Het helpdocument kon niet worden gelezen: %1</translation>
+    </message>
+</context>
+<context>
     <name>JEX::TaskProfileList</name>
     <message>
         <source>Enter a name</source>
@@ -514,10 +533,6 @@
     <message>
         <source>Open</source>
         <translation>Openen</translation>
-    </message>
-    <message>
-        <source>Opening page in external app...</source>
-        <translation>Pagina wordt geopend in externe app...</translation>
     </message>
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>

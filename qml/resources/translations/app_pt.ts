@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>HelpPage</name>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Navegador</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>Abrindo a página em um aplicativo externo...</translation>
+    </message>
+    <message>
+        <source>The help document could not be read: %1</source>
+        <translation>Não foi possível ler o documento de ajuda: %1</translation>
+    </message>
+</context>
+<context>
     <name>JEX::TaskProfileList</name>
     <message>
         <source>Enter a name</source>
@@ -514,10 +533,6 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Opening page in external app...</source>
-        <translation>Abrindo a página em um aplicativo externo...</translation>
     </message>
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ro_RO">
 <context>
+    <name>HelpPage</name>
+    <message>
+        <source>Help</source>
+        <translation>Ajutor</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>Se deschide pagina într-o aplicație externă...</translation>
+    </message>
+    <message>
+        <source>The help document could not be read: %1</source>
+        <translation>Documentul de ajutor nu a putut fi citit: %1</translation>
+    </message>
+</context>
+<context>
     <name>JEX::TaskProfileList</name>
     <message>
         <source>Enter a name</source>
@@ -514,10 +533,6 @@
     <message>
         <source>Open</source>
         <translation>Deschide</translation>
-    </message>
-    <message>
-        <source>Opening page in external app...</source>
-        <translation>Se deschide pagina într-o aplicație externă...</translation>
     </message>
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>HelpPage</name>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Браузер</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>Открытие страницы во внешнем приложении...</translation>
+    </message>
+    <message>
+        <source>The help document could not be read: %1</source>
+        <translation>Не удалось прочитать справку: %1</translation>
+    </message>
+</context>
+<context>
     <name>JEX::TaskProfileList</name>
     <message>
         <source>Enter a name</source>
@@ -514,10 +533,6 @@
     <message>
         <source>Open</source>
         <translation>Открыть</translation>
-    </message>
-    <message>
-        <source>Opening page in external app...</source>
-        <translation>Открытие страницы во внешнем приложении...</translation>
     </message>
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>HelpPage</name>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>浏览器</translation>
+    </message>
+    <message>
+        <source>Opening page in external app...</source>
+        <translation>正在外部应用中打开页面...</translation>
+    </message>
+    <message>
+        <source>The help document could not be read: %1</source>
+        <translation>无法读取帮助文档：%1</translation>
+    </message>
+</context>
+<context>
     <name>JEX::TaskProfileList</name>
     <message>
         <source>Enter a name</source>
@@ -514,10 +533,6 @@
     <message>
         <source>Open</source>
         <translation>打开</translation>
-    </message>
-    <message>
-        <source>Opening page in external app...</source>
-        <translation>正在外部应用中打开页面...</translation>
     </message>
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>
