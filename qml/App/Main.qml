@@ -102,6 +102,11 @@ ApplicationWindow {
         id: popupConnect
     }
 
+    Outcomes {
+        id: inj_outcomes
+        toaster: inj_toaster
+    }
+
     TaskProgressDialog {
         id: progressDialog
         parent: Overlay.overlay

@@ -13,20 +13,22 @@ namespace JEX::QuickFuture {
 
 namespace {
 
-// Made once per engine by promise(): the promise library is QML, so the promise is too.
+// Made once per engine by promise(): the promise library is QML, so the promise is too. The
+// caller settles it when the future has finished.
 constexpr char kPromiseMaker[] = R"(import QtQml
 import QuickPromise
-import QuickFuture
 QtObject {
-    function create(future) {
+    function create() {
         var promise = Q.promise();
-        Future.onFinished(future, function(value) {
-            if (Future.isCanceled(future))
-                promise.reject();
-            else
-                promise.resolve(value);
-        });
-        return promise;
+        return {
+            "promise": promise,
+            "settle": function(canceled, value) {
+                if (canceled)
+                    promise.reject();
+                else
+                    promise.resolve(value);
+            }
+        };
     }
 }
 )";
@@ -196,7 +198,7 @@ QJSValue Future::results(const QVariant& future) const {
     return array;
 }
 
-QJSValue Future::promise(const QVariant& future) {
+QJSValue Future::promise(const QVariant& future, QObject* owner) {
     const auto handle = handleOf(future, "Future");
     if (!handle || !engine_)
         return {};
@@ -211,7 +213,21 @@ QJSValue Future::promise(const QVariant& future) {
         maker->setParent(this);
         createPromise_ = engine_->newQObject(maker).property(QStringLiteral("create"));
     }
-    return createPromise_.call({engine_->toScriptValue(future)});
+    const QJSValue made = createPromise_.call();
+    const QJSValue settle = made.property(QStringLiteral("settle"));
+    auto deliver = [engine = engine_, handle = *handle, settle] {
+        if (!engine)
+            return;
+        QJSValueList args{QJSValue(handle.future.isCanceled())};
+        args += resultArgs(handle, *engine);
+        callBack(settle, args);
+    };
+    QObject* context = contextFor(owner);
+    if (handle->future.isFinished())
+        QMetaObject::invokeMethod(context, deliver, Qt::QueuedConnection);
+    else
+        watch(context, handle->future, &QFutureWatcherBase::finished, deliver);
+    return made.property(QStringLiteral("promise"));
 }
 
 void Future::sync(const QVariant& future, const QString& propertyInFuture, QObject* target,

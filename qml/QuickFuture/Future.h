@@ -39,7 +39,9 @@ public:
                                             QObject* owner = nullptr);
     Q_INVOKABLE QJSValue result(const QVariant& future) const;
     Q_INVOKABLE QJSValue results(const QVariant& future) const;
-    Q_INVOKABLE QJSValue promise(const QVariant& future);
+    // The promise settles once the future has finished, unless the owner (when given) has
+    // gone by then: a page's handlers never run after the page.
+    Q_INVOKABLE QJSValue promise(const QVariant& future, QObject* owner = nullptr);
     Q_INVOKABLE void sync(const QVariant& future, const QString& propertyInFuture, QObject* target,
                           const QString& propertyInTarget);
 

@@ -31,8 +31,9 @@ function rejected(reason) {
     return promise;
 }
 
-function get(future) {
-    var promise = QuickFuture.Future.promise(future);
+// With an owner (a page), nothing is called once the owner has gone.
+function get(future, owner) {
+    var promise = QuickFuture.Future.promise(future, owner === undefined ? null : owner);
     // Not a future the bridge knows (it has said so): no command result will come.
     if (!promise)
         return rejected(text(JexAstroBase.CmdRetType.Other));

@@ -65,11 +65,11 @@ Page {
     }
     function send(future) {
         sending = true
-        CmdRetPromise.get(future).then(function () {
+        inj_outcomes.toastFailure(future)
+        CmdRetPromise.get(future, root).then(function () {
             root.sending = false
-        }, function (error) {
+        }, function () {
             root.sending = false
-            inj_toaster.show(qsTranslate("mount", error))
         })
     }
     function run() {

@@ -32,12 +32,13 @@ Page {
 
     function light(on) {
         sending = true
-        CmdRetPromise.get(tavo.writePolarSightLightOn(on)).then(function () {
+        const future = tavo.writePolarSightLightOn(on)
+        inj_outcomes.toastFailure(future)
+        CmdRetPromise.get(future, root).then(function () {
             root.sending = false
             root.lastOn = on
-        }, function (error) {
+        }, function () {
             root.sending = false
-            inj_toaster.show(qsTranslate("mount", error))
         })
     }
 

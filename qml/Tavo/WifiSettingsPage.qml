@@ -52,7 +52,7 @@ Page {
     function read() {
         if (!tavo)
             return
-        CmdRetPromise.get(tavo.readWifiSettings()).then(function (ws) {
+        CmdRetPromise.get(tavo.readWifiSettings(), root).then(function (ws) {
             root.show(ws)
         }, function (error) {
             inj_toaster.show(qsTranslate("mount", error))
@@ -69,14 +69,14 @@ Page {
         ws.STA_pass = staPass.text
         ws.STA_fixedIP = dhcp.checked ? "" : fixedIp.text
         sending = true
-        CmdRetPromise.get(tavo.writeWifiSettings(ws)).then(function () {
+        const future = tavo.writeWifiSettings(ws)
+        // The window says the outcome and closes the cut link, also after this page has gone.
+        inj_outcomes.wifiApplied(future)
+        CmdRetPromise.get(future, root).then(function () {
             root.sending = false
-            inj_toaster.show(qsTr("Done"))
-            inj_iConnector.interruptionDisconnect()
             inj_stackView.pop()
-        }, function (error) {
+        }, function () {
             root.sending = false
-            inj_toaster.show(qsTranslate("mount", error))
         })
     }
 

@@ -223,15 +223,18 @@ private slots:
         auto object = make(R"(property QtObject owner
             function run() {
                 Future.onFinished(future, () => log += 'gone owner;', owner)
-                Future.onFinished(future, () => log += 'live owner;', root) })",
+                Future.promise(future, owner).then(() => log += 'gone promise;')
+                Future.onFinished(future, () => log += 'live owner;', root)
+                CmdRetPromise.get(future, root).then(() => log += 'live promise;') })",
                            pending ? workers.later<CmdRet>(CmdRet{}) : finished<CmdRet>({CmdRet{}}),
                            {{"owner", QVariant::fromValue(owner)}});
         QVERIFY(object);
         qml_->run(object.get());
         delete owner;
         workers.release();
-        // Both callbacks were due together, the gone owner's first.
-        QTRY_COMPARE(object->property("log").toString(), QStringLiteral("live owner;"));
+        // Both callbacks were due together, the gone owner's first; a promise settles after.
+        QTRY_COMPARE(object->property("log").toString(),
+                     QStringLiteral("live owner;live promise;"));
     }
 
     void throwingCallbackIsReported() {

@@ -323,6 +323,32 @@ TestCase {
         compare(test_sim.requests("N"), writes)
     }
 
+    // Apply, then Back before the mount has answered: the window still says "Done" and closes
+    // the link the change cuts, and nothing of the gone page runs (no QML warning).
+    function test_wifiApplyOutlivesThePage() {
+        failOnWarning(/.*/)
+        const settings = open("menuSettings", "settingsPage")
+        mouseClick(find("wifiButton", settings))
+        const page = stack().currentItem
+        tryVerify(function () {
+            return page.loaded
+        }, 5000)
+        find("apSsid", page).text = "Zeta"
+        const apply = find("headerButton", page)
+        verify(apply.enabled)
+        mouseClick(apply)
+        stack().pop()
+        tryVerify(function () {
+            return toasted("Done") && !inj_iConnector.connected
+        }, 10000)
+        compare(test_sim.memoryByte(0x90), "Z".charCodeAt(0))
+        inj_iConnectable.startSession()
+        tryVerify(function () {
+            return inj_iConnector.connected
+        }, 15000)
+        tryCompare(find("popupConnect"), "visible", false)
+    }
+
     function test_nightModeAutoFollowsTheClock() {
         const night = find("nightManager")
         const previous = night.setting

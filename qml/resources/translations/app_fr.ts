@@ -113,6 +113,13 @@
     </message>
 </context>
 <context>
+    <name>Outcomes</name>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
     <name>ParamRows_AP</name>
     <message>
         <source>Exposure (sec)</source>
@@ -584,10 +591,6 @@
 </context>
 <context>
     <name>WifiSettingsPage</name>
-    <message>
-        <source>Done</source>
-        <translation>Terminé</translation>
-    </message>
     <message>
         <source>WiFi Network</source>
         <translation>Réseau Wi-Fi</translation>
