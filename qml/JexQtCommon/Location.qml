@@ -5,33 +5,31 @@ import JexQtCommonBase
 import JexAstroBase
 
 // The observer's location: shown as the formatter writes it, edited in decimal degrees with
-// the hemisphere chosen apart, and stored on "Save". The sensor can fill it in.
+// the hemisphere chosen apart, and stored on "Save". The sensor can fill it in; a location
+// coming in while the user has unsaved edits leaves the fields alone (the line at the top
+// shows what is stored).
 Page {
     id: root
     objectName: "locationPage"
     property var updater: null
-
-    readonly property real latDeg: Angle.radToDeg(inj_location.latitudeRad)
-    // Stored west positive; people read east positive.
-    readonly property real lonEastDeg: -Angle.radToDeg(inj_location.longitudeRad)
+    // Something typed or picked here that is not saved yet.
+    property bool edited: false
 
     function load() {
-        latEntry.value = Math.abs(latDeg)
-        latSign.currentIndex = latDeg < 0 ? 1 : 0
-        lonEntry.value = Math.abs(lonEastDeg)
-        lonSign.currentIndex = lonEastDeg < 0 ? 1 : 0
-        altEntry.value = Math.round(inj_location.altitudeMeter)
+        const d = inj_location.degrees()
+        latEntry.value = d.latitudeDeg
+        latSign.currentIndex = d.south ? 1 : 0
+        lonEntry.value = d.longitudeDeg
+        lonSign.currentIndex = d.west ? 1 : 0
+        altEntry.value = Math.round(d.altitudeMeter)
+        edited = false
     }
 
     function save() {
-        const loc = inj_location.location()
-        const lat = latEntry.value * (latSign.currentIndex === 1 ? -1 : 1)
-        const lonEast = lonEntry.value * (lonSign.currentIndex === 1 ? -1 : 1)
-        loc.latitudeRad = Angle.degToRad(lat)
-        loc.longitudeRad = -Angle.degToRad(lonEast)
-        loc.altitudeMeter = altEntry.value
-        loc.mockLatitude = false
-        inj_location.setLocation(loc)
+        if (!inj_location.setDegrees(latEntry.value, latSign.currentIndex === 1, lonEntry.value,
+                                     lonSign.currentIndex === 1, altEntry.value))
+            return
+        load()
         if (typeof inj_toaster !== "undefined")
             inj_toaster.show(qsTr("Location saved"))
     }
@@ -44,7 +42,10 @@ Page {
     component Entry: NumberEntry {
         language: inj_languageManager.language
         group: entries
-        onEdited: v => value = v
+        onEdited: function (v) {
+            value = v
+            root.edited = true
+        }
     }
     Entry {
         id: latEntry
@@ -71,7 +72,8 @@ Page {
     Connections {
         target: inj_location
         function onLocationChanged_q() {
-            root.load()
+            if (!root.edited)
+                root.load()
         }
     }
 
@@ -135,7 +137,9 @@ Page {
                 }
                 SignBox {
                     id: latSign
+                    objectName: "latitudeSign"
                     model: [qsTr("N"), qsTr("S")]
+                    onActivated: root.edited = true
                 }
             }
             UI_Row {
@@ -151,7 +155,9 @@ Page {
                 }
                 SignBox {
                     id: lonSign
+                    objectName: "longitudeSign"
                     model: [qsTr("E"), qsTr("W")]
+                    onActivated: root.edited = true
                 }
             }
             UI_Row {
@@ -184,19 +190,21 @@ Page {
                 text: qsTr("Use location sensor")
                 UI_Switch {
                     objectName: "useSensorSwitch"
-                    checked: inj_kvStore.loadBool("loc.use_sensor", true)
-                    onToggled: inj_kvStore.saveBool("loc.use_sensor", checked)
+                    checked: inj_location.useSensor
+                    onToggled: inj_location.useSensor = checked
                 }
             }
             UI_Row {
                 text: root.updater && root.updater.waiting ? qsTr("Waiting for the sensor…") : ""
                 Button {
+                    objectName: "updateNowButton"
                     text: qsTr("Update now")
                     enabled: root.updater !== null && !root.updater.waiting
                              && inj_locationSensor.state !== 0
+                    // One reading, asked for now: the setting stays as it is.
                     onClicked: {
-                        inj_kvStore.saveBool("loc.use_sensor", true)
-                        root.updater.updateOnce()
+                        root.edited = false
+                        root.updater.updateOnce(true)
                     }
                 }
             }

@@ -1,15 +1,16 @@
 import QtQuick
 
 // Takes one reading from the location sensor into the observer's location, when the user
-// lets the sensor be used ("loc.use_sensor"); gives up after 30 seconds without a fix.
+// lets the sensor be used or asks for it now; gives up after 30 seconds without a fix, and
+// says so.
 QtObject {
     id: root
     property var toaster: null
     readonly property var sensor: typeof inj_locationSensor !== "undefined" ? inj_locationSensor : null
     property bool waiting: false
 
-    function updateOnce() {
-        if (!sensor || !inj_kvStore.loadBool("loc.use_sensor", true))
+    function updateOnce(asked) {
+        if (!sensor || (!asked && !inj_location.useSensor))
             return
         waiting = true
         giveUp.restart()
@@ -47,6 +48,10 @@ QtObject {
     }
     property Timer giveUp: Timer {
         interval: 30000
-        onTriggered: root.finish()
+        onTriggered: {
+            root.finish()
+            if (root.toaster)
+                root.toaster.show(qsTr("No location from the sensor within 30 seconds"))
+        }
     }
 }

@@ -1,10 +1,9 @@
 #include "Location.h"
 
-#include <limits>
-
 #include "Log.h"
 
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace JEX {
@@ -15,6 +14,8 @@ constexpr const char* kLatitudeKey = "loc.lat";
 constexpr const char* kMockLatitudeKey = "loc.mock_lat";
 constexpr const char* kAltitudeKey = "loc.alt";
 constexpr const char* kTemperatureKey = "loc.temp_cel";
+constexpr const char* kUseSensorKey = "loc.use_sensor";
+constexpr double kPi = 3.14159265358979323846;
 } // namespace
 
 Location::Location(std::shared_ptr<IKVStore> store) : store_(std::move(store)) {
@@ -66,6 +67,49 @@ void Location::setLocation(const CLocation& location) {
         store_->setDouble(kTemperatureKey, stored.temperatureCelsius);
     }
     notify();
+}
+
+QVariantMap Location::degrees() const {
+    const CLocation l = location();
+    const double latDeg = l.latitudeRad * 180.0 / kPi;
+    // Stored west positive.
+    const double westDeg = l.longitudeRad * 180.0 / kPi;
+    return {{QStringLiteral("latitudeDeg"), std::abs(latDeg)},
+            {QStringLiteral("south"), latDeg < 0},
+            {QStringLiteral("longitudeDeg"), std::abs(westDeg)},
+            {QStringLiteral("west"), westDeg > 0},
+            {QStringLiteral("altitudeMeter"), l.altitudeMeter}};
+}
+
+bool Location::setDegrees(double latitudeDeg, bool south, double longitudeDeg, bool west,
+                          double altitudeMeter) {
+    const auto within = [](double v, double lo, double hi) {
+        return std::isfinite(v) && v >= lo && v <= hi;
+    };
+    if (!within(latitudeDeg, 0, 90) || !within(longitudeDeg, 0, 180) ||
+        !within(altitudeMeter, -500, 9000))
+        return false;
+    CLocation l = location();
+    l.latitudeRad = (south ? -latitudeDeg : latitudeDeg) * kPi / 180.0;
+    l.longitudeRad = (west ? longitudeDeg : -longitudeDeg) * kPi / 180.0;
+    l.altitudeMeter = altitudeMeter;
+    l.mockLatitude = false;
+    // A place the user typed is the one to keep: the sensor no longer replaces it at start.
+    setUseSensor(false);
+    setLocation(l);
+    return true;
+}
+
+bool Location::useSensor() const {
+    return store_ ? store_->getBool(kUseSensorKey, true) : true;
+}
+
+void Location::setUseSensor(bool on) {
+    if (on == useSensor())
+        return;
+    if (store_)
+        store_->setBool(kUseSensorKey, on);
+    emit useSensorChanged();
 }
 
 bool Location::known() const {

@@ -146,6 +146,61 @@ private slots:
         QCOMPARE(location.isNorthernHemisphere(), northern);
     }
 
+    // The location page's form: degrees east positive with a hemisphere each, stored west
+    // positive in radians (a sign slip would mirror the polar clock). Radians worked by hand
+    // as degrees x 0.0174532925.
+    void typedDegrees_data() {
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<bool>("south");
+        QTest::addColumn<double>("lon");
+        QTest::addColumn<bool>("west");
+        QTest::addColumn<double>("alt");
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<double>("latRad");
+        QTest::addColumn<double>("lonRad");
+        QTest::newRow("Munich, N E")
+            << 48.137 << false << 11.575 << false << 519.0 << true << 0.8401491 << -0.2020219;
+        QTest::newRow("Sydney, S E")
+            << 33.87 << true << 151.21 << false << 58.0 << true << -0.5911430 << -2.6391124;
+        QTest::newRow("Boulder, N W")
+            << 40.0 << false << 105.0 << true << 1655.0 << true << 0.6981317 << 1.8325957;
+        QTest::newRow("latitude 91") << 91.0 << false << 0.0 << false << 0.0 << false << 0.0 << 0.0;
+        QTest::newRow("negative longitude")
+            << 10.0 << false << -1.0 << false << 0.0 << false << 0.0 << 0.0;
+        QTest::newRow("altitude not a number")
+            << 10.0 << false << 1.0 << false << std::numeric_limits<double>::quiet_NaN() << false
+            << 0.0 << 0.0;
+    }
+    void typedDegrees() {
+        QFETCH(double, lat);
+        QFETCH(bool, south);
+        QFETCH(double, lon);
+        QFETCH(bool, west);
+        QFETCH(double, alt);
+        QFETCH(bool, stored);
+        QFETCH(double, latRad);
+        QFETCH(double, lonRad);
+        auto store = std::make_shared<Test::MemoryKVStore>();
+        Location location(store);
+        QCOMPARE(location.setDegrees(lat, south, lon, west, alt), stored);
+        // A typed location is kept: the sensor no longer replaces it at start.
+        QCOMPARE(store->contains("loc.use_sensor"), stored);
+        QCOMPARE(location.useSensor(), !stored);
+        QCOMPARE(location.known(), stored);
+        if (!stored)
+            return;
+        QVERIFY2(std::abs(location.latitudeRad() - latRad) < 1e-7,
+                 qPrintable(QString::number(location.latitudeRad(), 'f', 8)));
+        QVERIFY2(std::abs(location.longitudeRad() - lonRad) < 1e-7,
+                 qPrintable(QString::number(location.longitudeRad(), 'f', 8)));
+        const QVariantMap back = location.degrees();
+        QVERIFY(std::abs(back["latitudeDeg"].toDouble() - lat) < 1e-9);
+        QCOMPARE(back["south"].toBool(), south);
+        QVERIFY(std::abs(back["longitudeDeg"].toDouble() - lon) < 1e-9);
+        QCOMPARE(back["west"].toBool(), west);
+        QCOMPARE(back["altitudeMeter"].toDouble(), alt);
+    }
+
     // An empty or garbled entry on the location page arrives as NaN; it must neither reach
     // the sky calculations nor the settings file.
     void nonFiniteFieldsKeepTheirValues() {

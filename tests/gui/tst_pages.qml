@@ -282,15 +282,24 @@ TestCase {
         let page = stack().currentItem
         compare(page.objectName, "locationPage")
         const field = find("latitudeField", page)
+        const sensorSwitch = find("useSensorSwitch", page)
+        inj_location.useSensor = true
+        verify(sensorSwitch.checked)
         mouseClick(field)
         field.selectAll()
         for (const c of "48,137")
             keyClick(c)
+        // A sensor reading arriving meanwhile leaves what was typed alone.
+        const elsewhere = inj_location.location()
+        elsewhere.latitudeRad = -0.5
+        inj_location.setLocation(elsewhere)
+        compare(field.text, "48,137")
         const save = find("headerButton", page)
         verify(save.enabled)
         mouseClick(save)
-        // 48.137 degrees.
+        // 48.137 degrees north; the typed place is kept: the sensor no longer replaces it.
         verify(Math.abs(inj_location.latitudeRad - 0.8401491) < 1e-6, inj_location.latitudeRad)
+        verify(!sensorSwitch.checked)
 
         inj_languageManager.language = "en"
         mouseClick(field)

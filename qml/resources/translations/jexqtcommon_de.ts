@@ -89,6 +89,10 @@
         <source>Location Updated</source>
         <translation>Standort aktualisiert</translation>
     </message>
+    <message>
+        <source>No location from the sensor within 30 seconds</source>
+        <translation>Kein Standort vom Sensor innerhalb von 30 Sekunden</translation>
+    </message>
 </context>
 <context>
     <name>PopupConnect</name>

@@ -89,6 +89,10 @@
         <source>Location Updated</source>
         <translation>Ubicación actualizada</translation>
     </message>
+    <message>
+        <source>No location from the sensor within 30 seconds</source>
+        <translation>El sensor no dio ninguna ubicación en 30 segundos</translation>
+    </message>
 </context>
 <context>
     <name>PopupConnect</name>

@@ -89,6 +89,10 @@
         <source>Location Updated</source>
         <translation>Lieu mis à jour</translation>
     </message>
+    <message>
+        <source>No location from the sensor within 30 seconds</source>
+        <translation>Aucune position du capteur en 30 secondes</translation>
+    </message>
 </context>
 <context>
     <name>PopupConnect</name>

@@ -89,6 +89,10 @@
         <source>Location Updated</source>
         <translation>Lokacija ažurirana</translation>
     </message>
+    <message>
+        <source>No location from the sensor within 30 seconds</source>
+        <translation>Senzor nije dao lokaciju unutar 30 sekundi</translation>
+    </message>
 </context>
 <context>
     <name>PopupConnect</name>

@@ -89,6 +89,10 @@
         <source>Location Updated</source>
         <translation>Helyszín frissítve</translation>
     </message>
+    <message>
+        <source>No location from the sensor within 30 seconds</source>
+        <translation>Az érzékelő 30 másodpercen belül nem adott helyet</translation>
+    </message>
 </context>
 <context>
     <name>PopupConnect</name>

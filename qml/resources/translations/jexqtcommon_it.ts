@@ -89,6 +89,10 @@
         <source>Location Updated</source>
         <translation>Località aggiornata</translation>
     </message>
+    <message>
+        <source>No location from the sensor within 30 seconds</source>
+        <translation>Nessuna posizione dal sensore entro 30 secondi</translation>
+    </message>
 </context>
 <context>
     <name>PopupConnect</name>

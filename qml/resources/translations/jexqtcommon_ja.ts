@@ -89,6 +89,10 @@
         <source>Location Updated</source>
         <translation>観測地を更新しました</translation>
     </message>
+    <message>
+        <source>No location from the sensor within 30 seconds</source>
+        <translation>30 秒以内にセンサーから位置を取得できませんでした</translation>
+    </message>
 </context>
 <context>
     <name>PopupConnect</name>

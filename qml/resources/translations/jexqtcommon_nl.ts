@@ -89,6 +89,10 @@
         <source>Location Updated</source>
         <translation>Locatie bijgewerkt</translation>
     </message>
+    <message>
+        <source>No location from the sensor within 30 seconds</source>
+        <translation>Geen locatie van de sensor binnen 30 seconden</translation>
+    </message>
 </context>
 <context>
     <name>PopupConnect</name>

@@ -89,6 +89,10 @@
         <source>Location Updated</source>
         <translation>Lokalizacja zaktualizowana</translation>
     </message>
+    <message>
+        <source>No location from the sensor within 30 seconds</source>
+        <translation>Czujnik nie podał położenia w ciągu 30 sekund</translation>
+    </message>
 </context>
 <context>
     <name>PopupConnect</name>

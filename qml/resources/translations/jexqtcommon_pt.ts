@@ -89,6 +89,10 @@
         <source>Location Updated</source>
         <translation>Localização atualizada</translation>
     </message>
+    <message>
+        <source>No location from the sensor within 30 seconds</source>
+        <translation>O sensor não deu localização em 30 segundos</translation>
+    </message>
 </context>
 <context>
     <name>PopupConnect</name>

@@ -89,6 +89,10 @@
         <source>Location Updated</source>
         <translation>Locație actualizată</translation>
     </message>
+    <message>
+        <source>No location from the sensor within 30 seconds</source>
+        <translation>Senzorul nu a dat nicio locație în 30 de secunde</translation>
+    </message>
 </context>
 <context>
     <name>PopupConnect</name>

@@ -89,6 +89,10 @@
         <source>Location Updated</source>
         <translation>Координаты обновлены</translation>
     </message>
+    <message>
+        <source>No location from the sensor within 30 seconds</source>
+        <translation>Датчик не дал координаты за 30 секунд</translation>
+    </message>
 </context>
 <context>
     <name>PopupConnect</name>

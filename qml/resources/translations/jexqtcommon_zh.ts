@@ -89,6 +89,10 @@
         <source>Location Updated</source>
         <translation>位置已更新</translation>
     </message>
+    <message>
+        <source>No location from the sensor within 30 seconds</source>
+        <translation>传感器在 30 秒内未给出位置</translation>
+    </message>
 </context>
 <context>
     <name>PopupConnect</name>
