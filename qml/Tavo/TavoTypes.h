@@ -3,6 +3,7 @@
 
 #include "MountEnums.h"
 #include "MountSettingRow.h"
+#include "WifiForm.h"
 
 #include <QtQml/qqml.h>
 
@@ -22,4 +23,10 @@ struct MountSettingRowForeign {
     Q_GADGET
     QML_FOREIGN(JEX::MountSettingRow)
     QML_NAMED_ELEMENT(MountSettingRow)
+};
+
+struct WifiFormForeign {
+    Q_GADGET
+    QML_FOREIGN(JEX::WifiForm)
+    QML_NAMED_ELEMENT(WifiForm)
 };

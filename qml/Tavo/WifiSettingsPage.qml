@@ -13,63 +13,45 @@ Page {
     objectName: "wifiSettingsPage"
 
     readonly property var tavo: inj_iConnector.tavo
-    property bool loaded: false
+    readonly property bool loaded: form.loaded
     property bool sending: false
-
-    // The mount's memory holds UTF-8 bytes, so limits count bytes, not characters.
-    function utf8Length(text) {
-        return unescape(encodeURIComponent(text)).length
-    }
-    function fits(field, limit) {
-        return utf8Length(field.text) <= limit
-    }
-    readonly property bool acceptable: {
-        if (apMode.checked)
-            return apSsid.text.length > 0 && fits(apSsid, WifiSettingsLimit.AP_SSID_MaxLen)
-                    && fits(apPass, WifiSettingsLimit.AP_pass_MaxLen)
-                    && (apSec.value === WifiSec.Open || apPass.text.length >= 8)
-        return staSsid.text.length > 0 && fits(staSsid, WifiSettingsLimit.STA_SSID_MaxLen)
-                && fits(staPass, WifiSettingsLimit.STA_pass_MaxLen)
-                && (dhcp.checked || (fixedIp.acceptableInput
-                                     && fits(fixedIp, WifiSettingsLimit.STA_fixedIP_MaxLen)))
-    }
+    property bool reading: false
+    // Why the last read failed, translated; empty otherwise.
+    property string readError: ""
 
     readonly property var securities: [WifiSec.Open, WifiSec.WPA_PSK, WifiSec.WPA2_PSK, WifiSec.WPA_WPA2_PSK]
 
-    function show(ws) {
-        apMode.checked = ws.mode !== WifiMode.STA
-        staMode.checked = ws.mode === WifiMode.STA
-        apSsid.text = ws.AP_SSID
-        apPass.text = ws.AP_pass
-        apSec.value = securities.indexOf(ws.AP_SEC) >= 0 ? ws.AP_SEC : WifiSec.Open
-        staSsid.text = ws.STA_SSID
-        staPass.text = ws.STA_pass
-        dhcp.checked = ws.STA_fixedIP === ""
-        fixedIp.text = ws.STA_fixedIP
-        loaded = true
+    readonly property alias form: form
+    WifiForm {
+        id: form
     }
 
     function read() {
-        if (!tavo)
+        if (!tavo || reading)
             return
+        reading = true
+        readError = ""
         CmdRetPromise.get(tavo.readWifiSettings(), root).then(function (ws) {
-            root.show(ws)
+            root.reading = false
+            // What the user has changed meanwhile stays.
+            if (!form.edited)
+                form.load(ws)
         }, function (error) {
-            inj_toaster.show(qsTranslate("mount", error))
+            root.reading = false
+            root.readError = qsTranslate("mount", error)
         })
     }
 
     function apply() {
-        const ws = inj_tavoHelper.newWifiSettings()
-        ws.mode = apMode.checked ? WifiMode.AP : WifiMode.STA
-        ws.AP_SSID = apSsid.text
-        ws.AP_pass = apPass.text
-        ws.AP_SEC = apSec.value
-        ws.STA_SSID = staSsid.text
-        ws.STA_pass = staPass.text
-        ws.STA_fixedIP = dhcp.checked ? "" : fixedIp.text
+        confirm.ask(qsTr("Apply Wi-Fi Settings"),
+                    qsTr("The mount restarts its Wi-Fi and the console lets the link go. Join \u201c%1\u201d, then connect again.").arg(form.joinAfter),
+                    qsTr("Apply"), function () {
+                        root.write()
+                    })
+    }
+    function write() {
         sending = true
-        const future = tavo.writeWifiSettings(ws)
+        const future = tavo.writeWifiSettings(form.settings())
         // The window says the outcome and closes the cut link, also after this page has gone.
         inj_outcomes.wifiApplied(future)
         CmdRetPromise.get(future, root).then(function () {
@@ -79,14 +61,44 @@ Page {
             root.sending = false
         })
     }
+    function leave() {
+        if (!form.edited) {
+            inj_stackView.pop()
+            return
+        }
+        confirm.ask(qsTr("Discard Changes"), qsTr("The Wi-Fi settings you changed are not applied."),
+                    qsTr("Discard"), function () {
+                        inj_stackView.pop()
+                    })
+    }
 
     Component.onCompleted: read()
+    onTavoChanged: read()
+
+    UI_ConfirmDialog {
+        id: confirm
+        objectName: "wifiConfirm"
+    }
+
+    // A field's rule, under it, while the field breaks it.
+    component Rule: Label {
+        property string field
+        objectName: field + "Rule"
+        text: form.problems[field] !== undefined ? form.problems[field] : ""
+        visible: text !== ""
+        color: "#F44336"
+        wrapMode: Text.Wrap
+        font.pixelSize: 12
+        Layout.fillWidth: true
+        Layout.leftMargin: 12
+        Layout.rightMargin: 12
+    }
 
     header: UI_PageHeader {
         title: qsTr("WiFi Network")
         buttonText: qsTr("Apply")
-        buttonEnabled: root.tavo !== null && root.loaded && root.acceptable && !root.sending
-        onBack: inj_stackView.pop()
+        buttonEnabled: root.tavo !== null && form.loaded && form.acceptable && !root.sending
+        onBack: root.leave()
         onButtonClicked: root.apply()
     }
 
@@ -102,29 +114,72 @@ Page {
             id: column
             width: parent.width
             spacing: 0
-            enabled: root.loaded && !root.sending
+            enabled: form.loaded && !root.sending
+            RowLayout {
+                visible: root.reading || root.readError !== ""
+                Layout.fillWidth: true
+                Layout.leftMargin: 12
+                Layout.rightMargin: 12
+                BusyIndicator {
+                    objectName: "wifiReading"
+                    running: root.reading
+                    visible: running
+                    Layout.preferredWidth: 32
+                    Layout.preferredHeight: 32
+                }
+                Label {
+                    objectName: "wifiReadError"
+                    text: root.reading ? qsTr("Reading the mount's settings…")
+                                       : qsTr("Could not read the mount's settings: %1").arg(root.readError)
+                    wrapMode: Text.Wrap
+                    Layout.fillWidth: true
+                }
+                Button {
+                    objectName: "wifiRetry"
+                    text: qsTr("Retry")
+                    visible: !root.reading
+                    enabled: root.tavo !== null
+                    onClicked: root.read()
+                }
+            }
+            Label {
+                objectName: "bothModesNote"
+                visible: form.mode === WifiMode.Both
+                text: qsTr("The mount runs its access point and a station at once. Apply keeps both unless you choose one.")
+                wrapMode: Text.Wrap
+                opacity: 0.8
+                Layout.fillWidth: true
+                Layout.leftMargin: 12
+                Layout.rightMargin: 12
+            }
             RadioButton {
                 id: apMode
                 objectName: "apMode"
                 text: qsTr("Access Point Mode")
-                checked: true
+                checked: form.mode === WifiMode.AP
                 ButtonGroup.group: modes
                 Layout.leftMargin: 4
+                onToggled: if (checked)
+                               form.mode = WifiMode.AP
             }
             UI_Row {
                 text: qsTr("SSID")
-                enabled: apMode.checked
+                enabled: form.mode !== WifiMode.STA
                 UI_TextField {
                     id: apSsid
                     objectName: "apSsid"
-                    maximumLength: WifiSettingsLimit.AP_SSID_MaxLen
-                    invalid: !root.fits(apSsid, WifiSettingsLimit.AP_SSID_MaxLen)
+                    text: form.apSsid
+                    onTextEdited: form.apSsid = text
+                    invalid: form.problems.apSsid !== undefined
                     Layout.preferredWidth: 160
                 }
             }
+            Rule {
+                field: "apSsid"
+            }
             UI_Row {
                 text: qsTr("Security")
-                enabled: apMode.checked
+                enabled: form.mode !== WifiMode.STA
                 UI_TranslatableComboBox {
                     id: apSec
                     objectName: "apSecurity"
@@ -133,54 +188,72 @@ Page {
                         return [qsTr("Open"), qsTr("WPA PSK"), qsTr("WPA2 PSK"),
                                 qsTr("WPA/WPA2 PSK")][root.securities.indexOf(sec)]
                     }
-                    value: WifiSec.Open
+                    // An unknown security shows no entry (and its rule says so).
+                    value: form.apSecurity
                     Layout.preferredWidth: 160
-                    onValueActivated: sec => apSec.value = sec
+                    onValueActivated: sec => form.apSecurity = sec
                 }
+            }
+            Rule {
+                field: "apSecurity"
             }
             UI_Row {
                 text: qsTr("Password")
-                enabled: apMode.checked && apSec.value !== WifiSec.Open
+                enabled: form.mode !== WifiMode.STA && form.apSecurity !== WifiSec.Open
                 UI_TextField {
                     id: apPass
                     objectName: "apPassword"
-                    maximumLength: WifiSettingsLimit.AP_pass_MaxLen
                     echoMode: TextInput.PasswordEchoOnEdit
-                    invalid: !root.fits(apPass, WifiSettingsLimit.AP_pass_MaxLen)
-                             || (apSec.value !== WifiSec.Open && text.length < 8)
+                    text: form.apPass
+                    onTextEdited: form.apPass = text
+                    invalid: form.problems.apPass !== undefined
                     Layout.preferredWidth: 160
                 }
+            }
+            Rule {
+                field: "apPass"
             }
             UI_RowDivider {}
             RadioButton {
                 id: staMode
                 objectName: "staMode"
                 text: qsTr("Station Mode")
+                checked: form.mode === WifiMode.STA
                 ButtonGroup.group: modes
                 Layout.leftMargin: 4
+                onToggled: if (checked)
+                               form.mode = WifiMode.STA
             }
             UI_Row {
                 text: qsTr("SSID")
-                enabled: staMode.checked
+                enabled: form.mode !== WifiMode.AP
                 UI_TextField {
                     id: staSsid
                     objectName: "staSsid"
-                    maximumLength: WifiSettingsLimit.STA_SSID_MaxLen
-                    invalid: !root.fits(staSsid, WifiSettingsLimit.STA_SSID_MaxLen)
+                    text: form.staSsid
+                    onTextEdited: form.staSsid = text
+                    invalid: form.problems.staSsid !== undefined
                     Layout.preferredWidth: 160
                 }
             }
+            Rule {
+                field: "staSsid"
+            }
             UI_Row {
                 text: qsTr("Password")
-                enabled: staMode.checked
+                enabled: form.mode !== WifiMode.AP
                 UI_TextField {
                     id: staPass
                     objectName: "staPassword"
-                    maximumLength: WifiSettingsLimit.STA_pass_MaxLen
                     echoMode: TextInput.PasswordEchoOnEdit
-                    invalid: !root.fits(staPass, WifiSettingsLimit.STA_pass_MaxLen)
+                    text: form.staPass
+                    onTextEdited: form.staPass = text
+                    invalid: form.problems.staPass !== undefined
                     Layout.preferredWidth: 160
                 }
+            }
+            Rule {
+                field: "staPass"
             }
             Label {
                 text: qsTr("Both SSID and Password are case-sensitive")
@@ -192,26 +265,28 @@ Page {
             }
             UI_Row {
                 text: qsTr("Use DHCP")
-                enabled: staMode.checked
+                enabled: form.mode !== WifiMode.AP
                 UI_Switch {
                     id: dhcp
                     objectName: "useDhcp"
-                    checked: true
+                    checked: form.dhcp
+                    onToggled: form.dhcp = checked
                 }
             }
             UI_Row {
                 text: qsTr("Fixed IP")
-                enabled: staMode.checked && !dhcp.checked
+                enabled: form.mode !== WifiMode.AP && !form.dhcp
                 UI_TextField {
                     id: fixedIp
                     objectName: "fixedIp"
-                    maximumLength: WifiSettingsLimit.STA_fixedIP_MaxLen
-                    validator: RegularExpressionValidator {
-                        regularExpression: /^((25[0-5]|2[0-4]\d|1?\d?\d)\.){3}(25[0-5]|2[0-4]\d|1?\d?\d)$/
-                    }
-                    invalid: text !== "" && !acceptableInput
+                    text: form.fixedIp
+                    onTextEdited: form.fixedIp = text
+                    invalid: form.problems.fixedIp !== undefined
                     Layout.preferredWidth: 160
                 }
+            }
+            Rule {
+                field: "fixedIp"
             }
         }
     }

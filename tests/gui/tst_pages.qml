@@ -312,7 +312,10 @@ TestCase {
         inj_location.setLocation(saved)
     }
 
-    function test_wifiPageRefusesAnOverLongName() {
+    // The Wi-Fi page says each field's rule under it and asks before Apply, naming the
+    // network to join; an over-long name (bytes, as the mount counts) is refused before
+    // anything is sent.
+    function test_wifiPageSaysItsRulesAndAsks() {
         const settings = open("menuSettings", "settingsPage")
         mouseClick(find("wifiButton", settings))
         const page = stack().currentItem
@@ -320,16 +323,30 @@ TestCase {
         tryVerify(function () {
             return page.loaded
         }, 5000)
-        const ssid = find("apSsid", page)
         const apply = find("headerButton", page)
-        ssid.text = "x".repeat(40)
-        compare(ssid.text.length, 32) // the field holds no more than the mount takes
-        // Twenty "é" are 40 bytes in the mount's memory: refused before anything is sent.
-        ssid.text = "é".repeat(20)
+        // Twenty "é" are 40 bytes in the mount's memory.
+        page.form.apSsid = "é".repeat(20)
+        compare(find("apSsidRule", page).text, "At most 32 bytes; this has 40")
         const writes = test_sim.requests("N")
         verify(!apply.enabled)
         mouseClick(apply)
         compare(test_sim.requests("N"), writes)
+
+        page.form.apSsid = "Yota"
+        verify(apply.enabled)
+        mouseClick(apply)
+        const ask = find("wifiConfirm", page)
+        tryCompare(ask, "opened", true)
+        verify(find("confirmText", ask).text.indexOf("“Yota”") >= 0)
+        keyClick(Qt.Key_Escape)
+        tryCompare(ask, "visible", false)
+        verify(stack().currentItem === page, "Escape left the page")
+        compare(test_sim.requests("N"), writes)
+        // Back with unsaved edits asks too.
+        find("backButton", page).clicked()
+        tryCompare(ask, "opened", true)
+        mouseClick(find("confirmAccept", ask))
+        verify(stack().currentItem !== page)
     }
 
     // Apply, then Back before the mount has answered: the window still says "Done" and closes
@@ -342,10 +359,11 @@ TestCase {
         tryVerify(function () {
             return page.loaded
         }, 5000)
-        find("apSsid", page).text = "Zeta"
+        page.form.apSsid = "Zeta"
         const apply = find("headerButton", page)
         verify(apply.enabled)
         mouseClick(apply)
+        mouseClick(find("confirmAccept", find("wifiConfirm", page)))
         stack().pop()
         tryVerify(function () {
             return toasted("Done") && !inj_iConnector.connected

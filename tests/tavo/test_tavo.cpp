@@ -7,6 +7,7 @@
 #include "MountTaskManager.h"
 #include "QTAVOHelper.h"
 #include "TAVO.h"
+#include "WifiForm.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -216,6 +217,90 @@ private slots:
         rig.sim->setFaults({});
         QCOMPARE(said, messages);
         QCOMPARE(rig.sim->memoryU32(0x84), heldSec);
+    }
+
+    // The Wi-Fi form writes back what the user left alone (both modes, an unknown security)
+    // and says the rule a shown field breaks; a text the mount holds that is not valid UTF-8
+    // is never written back changed.
+    void wifiFormKeepsWhatWasReadAndSaysItsRules_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("security");
+        QTest::addColumn<QString>("apSsid");
+        QTest::addColumn<QString>("apPass");
+        QTest::addColumn<QString>("fixedIp");
+        QTest::addColumn<QStringList>("problems");
+        const int ap = int(WifiMode_::E::AP), both = int(WifiMode_::E::Both);
+        const int sta = int(WifiMode_::E::STA), wpa2 = int(WifiSec_::E::WPA2_PSK);
+        QTest::newRow("both modes, untouched") << both << wpa2 << "Tracker"
+                                               << "secret12"
+                                               << "" << QStringList{};
+        QTest::newRow("unknown security")
+            << ap << 7 << "Tracker"
+            << ""
+            << ""
+            << QStringList{"apSecurity: The mount uses a security this console does not know (7): "
+                           "choose one"};
+        QTest::newRow("short WPA password") << ap << wpa2 << "Tracker"
+                                            << "secret1"
+                                            << "" << QStringList{"apPass: At least 8 characters"};
+        QTest::newRow("name not valid UTF-8")
+            << ap << int(WifiSec_::E::Open) << QString("Tr\uFFFDcker") << ""
+            << ""
+            << QStringList{"apSsid: The mount holds this as text that is not valid: type it again"};
+        QTest::newRow("station, fixed address out of range")
+            << sta << wpa2 << ""
+            << ""
+            << "300.1.1.1"
+            << QStringList{"fixedIp: Four numbers from 0 to 255 joined by dots, such as "
+                           "192.168.1.50"};
+    }
+    void wifiFormKeepsWhatWasReadAndSaysItsRules() {
+        QFETCH(int, mode);
+        QFETCH(int, security);
+        QFETCH(QString, apSsid);
+        QFETCH(QString, apPass);
+        QFETCH(QString, fixedIp);
+        QFETCH(QStringList, problems);
+        registerMountMetaTypes();
+        WifiSettings read;
+        read.mode = static_cast<WifiMode_::E>(mode);
+        read.AP_SEC = static_cast<WifiSec_::E>(security);
+        read.AP_SSID = apSsid;
+        read.AP_pass = apPass;
+        read.STA_SSID = QStringLiteral("Home");
+        read.STA_fixedIP = fixedIp;
+        WifiForm form;
+        form.load(QVariant::fromValue(read));
+        QStringList said;
+        const QVariantMap p = form.problems();
+        for (auto it = p.begin(); it != p.end(); ++it)
+            said.append(it.key() + ": " + it.value().toString());
+        QCOMPARE(said, problems);
+        QVERIFY(!form.edited());
+        QCOMPARE(form.settings().value<WifiSettings>(), read);
+    }
+
+    void wifiFormWritesWhatTheUserChose() {
+        registerMountMetaTypes();
+        WifiSettings read;
+        read.mode = WifiMode_::E::Both;
+        read.AP_SEC = static_cast<WifiSec_::E>(7);
+        read.AP_SSID = QStringLiteral("Tracker");
+        read.STA_SSID = QStringLiteral("Home");
+        read.STA_fixedIP = QStringLiteral("192.168.1.50");
+        WifiForm form;
+        form.load(QVariant::fromValue(read));
+        form.setMode(int(WifiMode_::E::STA));
+        form.setDhcp(true);
+        form.setStaPass(QStringLiteral("homepass"));
+        QVERIFY(form.edited());
+        QVERIFY(form.acceptable());
+        QCOMPARE(form.joinAfter(), QStringLiteral("Home"));
+        WifiSettings expected = read;
+        expected.mode = WifiMode_::E::STA;
+        expected.STA_pass = QStringLiteral("homepass");
+        expected.STA_fixedIP.clear(); // DHCP
+        QCOMPARE(form.settings().value<WifiSettings>(), expected);
     }
 
     void overlongTextFailsTheFutureBeforeAnyWrite() {

@@ -647,6 +647,42 @@
         <source>Fixed IP</source>
         <translation>Feste IP-Adresse</translation>
     </message>
+    <message>
+        <source>Apply Wi-Fi Settings</source>
+        <translation>WLAN-Einstellungen anwenden</translation>
+    </message>
+    <message>
+        <source>The mount restarts its Wi-Fi and the console lets the link go. Join “%1”, then connect again.</source>
+        <translation>Die Montierung startet ihr WLAN neu und die Konsole trennt die Verbindung. Verbinden Sie sich mit „%1“ und dann erneut mit der Montierung.</translation>
+    </message>
+    <message>
+        <source>Discard Changes</source>
+        <translation>Änderungen verwerfen</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings you changed are not applied.</source>
+        <translation>Die geänderten WLAN-Einstellungen werden nicht angewendet.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Reading the mount&apos;s settings…</source>
+        <translation>Einstellungen der Montierung werden gelesen…</translation>
+    </message>
+    <message>
+        <source>Could not read the mount&apos;s settings: %1</source>
+        <translation>Die Einstellungen der Montierung konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
+        <translation>Die Montierung betreibt Zugangspunkt und Station zugleich. Anwenden behält beides, sofern Sie nicht eines wählen.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

@@ -647,6 +647,42 @@
         <source>Fixed IP</source>
         <translation>IP fija</translation>
     </message>
+    <message>
+        <source>Apply Wi-Fi Settings</source>
+        <translation>Aplicar ajustes Wi-Fi</translation>
+    </message>
+    <message>
+        <source>The mount restarts its Wi-Fi and the console lets the link go. Join “%1”, then connect again.</source>
+        <translation>La montura reinicia su Wi-Fi y la consola suelta el enlace. Únase a «%1» y vuelva a conectar.</translation>
+    </message>
+    <message>
+        <source>Discard Changes</source>
+        <translation>Descartar cambios</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings you changed are not applied.</source>
+        <translation>Los ajustes Wi-Fi que cambió no se aplican.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Reading the mount&apos;s settings…</source>
+        <translation>Leyendo los ajustes de la montura…</translation>
+    </message>
+    <message>
+        <source>Could not read the mount&apos;s settings: %1</source>
+        <translation>No se pudieron leer los ajustes de la montura: %1</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
+        <translation>La montura funciona como punto de acceso y estación a la vez. Aplicar mantiene ambos salvo que elija uno.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

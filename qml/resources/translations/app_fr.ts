@@ -647,6 +647,42 @@
         <source>Fixed IP</source>
         <translation>IP fixe</translation>
     </message>
+    <message>
+        <source>Apply Wi-Fi Settings</source>
+        <translation>Appliquer les réglages Wi-Fi</translation>
+    </message>
+    <message>
+        <source>The mount restarts its Wi-Fi and the console lets the link go. Join “%1”, then connect again.</source>
+        <translation>La monture redémarre son Wi-Fi et la console lâche la liaison. Rejoignez « %1 », puis reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>Discard Changes</source>
+        <translation>Abandonner les modifications</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings you changed are not applied.</source>
+        <translation>Les réglages Wi-Fi modifiés ne sont pas appliqués.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Reading the mount&apos;s settings…</source>
+        <translation>Lecture des réglages de la monture…</translation>
+    </message>
+    <message>
+        <source>Could not read the mount&apos;s settings: %1</source>
+        <translation>Impossible de lire les réglages de la monture : %1</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
+        <translation>La monture est à la fois point d&apos;accès et station. Appliquer garde les deux si vous n&apos;en choisissez pas un.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

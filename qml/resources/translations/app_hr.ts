@@ -647,6 +647,42 @@
         <source>Fixed IP</source>
         <translation>Fiksna IP adresa</translation>
     </message>
+    <message>
+        <source>Apply Wi-Fi Settings</source>
+        <translation>Primijeni Wi-Fi postavke</translation>
+    </message>
+    <message>
+        <source>The mount restarts its Wi-Fi and the console lets the link go. Join “%1”, then connect again.</source>
+        <translation>Montaža ponovno pokreće Wi-Fi i konzola prekida vezu. Spojite se na „%1”, zatim se ponovno povežite.</translation>
+    </message>
+    <message>
+        <source>Discard Changes</source>
+        <translation>Odbaci promjene</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings you changed are not applied.</source>
+        <translation>Promijenjene Wi-Fi postavke neće se primijeniti.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Odbaci</translation>
+    </message>
+    <message>
+        <source>Reading the mount&apos;s settings…</source>
+        <translation>Čitanje postavki montaže…</translation>
+    </message>
+    <message>
+        <source>Could not read the mount&apos;s settings: %1</source>
+        <translation>Postavke montaže nije moguće pročitati: %1</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Pokušaj ponovno</translation>
+    </message>
+    <message>
+        <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
+        <translation>Montaža istodobno radi kao pristupna točka i stanica. Primjena zadržava oboje ako ne odaberete jedno.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

@@ -647,6 +647,42 @@
         <source>Fixed IP</source>
         <translation>Fix IP-cím</translation>
     </message>
+    <message>
+        <source>Apply Wi-Fi Settings</source>
+        <translation>Wi-Fi beállítások alkalmazása</translation>
+    </message>
+    <message>
+        <source>The mount restarts its Wi-Fi and the console lets the link go. Join “%1”, then connect again.</source>
+        <translation>A mechanika újraindítja a Wi-Fi-t, a konzol bontja a kapcsolatot. Csatlakozzon a(z) „%1” hálózathoz, majd kapcsolódjon újra.</translation>
+    </message>
+    <message>
+        <source>Discard Changes</source>
+        <translation>Módosítások elvetése</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings you changed are not applied.</source>
+        <translation>A módosított Wi-Fi beállítások nem lépnek életbe.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Elvetés</translation>
+    </message>
+    <message>
+        <source>Reading the mount&apos;s settings…</source>
+        <translation>A mechanika beállításainak olvasása…</translation>
+    </message>
+    <message>
+        <source>Could not read the mount&apos;s settings: %1</source>
+        <translation>A mechanika beállításai nem olvashatók: %1</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Újra</translation>
+    </message>
+    <message>
+        <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
+        <translation>A mechanika egyszerre hozzáférési pont és állomás. Az alkalmazás megtartja mindkettőt, hacsak nem választ egyet.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

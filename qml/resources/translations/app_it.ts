@@ -647,6 +647,42 @@
         <source>Fixed IP</source>
         <translation>IP fisso</translation>
     </message>
+    <message>
+        <source>Apply Wi-Fi Settings</source>
+        <translation>Applica impostazioni Wi-Fi</translation>
+    </message>
+    <message>
+        <source>The mount restarts its Wi-Fi and the console lets the link go. Join “%1”, then connect again.</source>
+        <translation>La montatura riavvia il Wi-Fi e la console lascia il collegamento. Collegati a «%1», poi riconnettiti.</translation>
+    </message>
+    <message>
+        <source>Discard Changes</source>
+        <translation>Scarta le modifiche</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings you changed are not applied.</source>
+        <translation>Le impostazioni Wi-Fi modificate non vengono applicate.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
+    <message>
+        <source>Reading the mount&apos;s settings…</source>
+        <translation>Lettura delle impostazioni della montatura…</translation>
+    </message>
+    <message>
+        <source>Could not read the mount&apos;s settings: %1</source>
+        <translation>Impossibile leggere le impostazioni della montatura: %1</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
+        <translation>La montatura è insieme punto di accesso e stazione. Applica mantiene entrambi se non ne scegli uno.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

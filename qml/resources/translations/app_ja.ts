@@ -647,6 +647,42 @@
         <source>Fixed IP</source>
         <translation>固定IP</translation>
     </message>
+    <message>
+        <source>Apply Wi-Fi Settings</source>
+        <translation>Wi-Fi 設定を適用</translation>
+    </message>
+    <message>
+        <source>The mount restarts its Wi-Fi and the console lets the link go. Join “%1”, then connect again.</source>
+        <translation>架台は Wi-Fi を再起動し、コンソールは接続を切ります。「%1」に参加してから再接続してください。</translation>
+    </message>
+    <message>
+        <source>Discard Changes</source>
+        <translation>変更を破棄</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings you changed are not applied.</source>
+        <translation>変更した Wi-Fi 設定は適用されません。</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Reading the mount&apos;s settings…</source>
+        <translation>架台の設定を読み込み中…</translation>
+    </message>
+    <message>
+        <source>Could not read the mount&apos;s settings: %1</source>
+        <translation>架台の設定を読み込めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
+        <translation>架台はアクセスポイントとステーションを同時に動かしています。どちらかを選ばなければ、適用しても両方のままです。</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

@@ -647,6 +647,42 @@
         <source>Fixed IP</source>
         <translation>Vast IP-adres</translation>
     </message>
+    <message>
+        <source>Apply Wi-Fi Settings</source>
+        <translation>Wifi-instellingen toepassen</translation>
+    </message>
+    <message>
+        <source>The mount restarts its Wi-Fi and the console lets the link go. Join “%1”, then connect again.</source>
+        <translation>De montering herstart haar wifi en de console laat de verbinding los. Maak verbinding met ‘%1’ en verbind daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>Discard Changes</source>
+        <translation>Wijzigingen verwerpen</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings you changed are not applied.</source>
+        <translation>De gewijzigde wifi-instellingen worden niet toegepast.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerpen</translation>
+    </message>
+    <message>
+        <source>Reading the mount&apos;s settings…</source>
+        <translation>Instellingen van de montering lezen…</translation>
+    </message>
+    <message>
+        <source>Could not read the mount&apos;s settings: %1</source>
+        <translation>De instellingen van de montering konden niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Opnieuw</translation>
+    </message>
+    <message>
+        <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
+        <translation>De montering is tegelijk toegangspunt en station. Toepassen houdt beide, tenzij u er een kiest.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

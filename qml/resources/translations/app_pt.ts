@@ -647,6 +647,42 @@
         <source>Fixed IP</source>
         <translation>IP fixo</translation>
     </message>
+    <message>
+        <source>Apply Wi-Fi Settings</source>
+        <translation>Aplicar definições Wi-Fi</translation>
+    </message>
+    <message>
+        <source>The mount restarts its Wi-Fi and the console lets the link go. Join “%1”, then connect again.</source>
+        <translation>A montagem reinicia o Wi-Fi e a consola larga a ligação. Junte-se a «%1» e volte a ligar.</translation>
+    </message>
+    <message>
+        <source>Discard Changes</source>
+        <translation>Descartar alterações</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings you changed are not applied.</source>
+        <translation>As definições Wi-Fi alteradas não são aplicadas.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Reading the mount&apos;s settings…</source>
+        <translation>A ler as definições da montagem…</translation>
+    </message>
+    <message>
+        <source>Could not read the mount&apos;s settings: %1</source>
+        <translation>Não foi possível ler as definições da montagem: %1</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Tentar de novo</translation>
+    </message>
+    <message>
+        <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
+        <translation>A montagem funciona como ponto de acesso e estação ao mesmo tempo. Aplicar mantém ambos, a menos que escolha um.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

@@ -647,6 +647,42 @@
         <source>Fixed IP</source>
         <translation>IP fix</translation>
     </message>
+    <message>
+        <source>Apply Wi-Fi Settings</source>
+        <translation>Aplică setările Wi-Fi</translation>
+    </message>
+    <message>
+        <source>The mount restarts its Wi-Fi and the console lets the link go. Join “%1”, then connect again.</source>
+        <translation>Montura își repornește Wi-Fi-ul și consola renunță la legătură. Conectați-vă la „%1”, apoi reconectați-vă.</translation>
+    </message>
+    <message>
+        <source>Discard Changes</source>
+        <translation>Renunță la modificări</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings you changed are not applied.</source>
+        <translation>Setările Wi-Fi modificate nu se aplică.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Renunță</translation>
+    </message>
+    <message>
+        <source>Reading the mount&apos;s settings…</source>
+        <translation>Se citesc setările monturii…</translation>
+    </message>
+    <message>
+        <source>Could not read the mount&apos;s settings: %1</source>
+        <translation>Setările monturii nu au putut fi citite: %1</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reîncearcă</translation>
+    </message>
+    <message>
+        <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
+        <translation>Montura funcționează simultan ca punct de acces și stație. Aplicarea le păstrează pe amândouă dacă nu alegeți unul.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

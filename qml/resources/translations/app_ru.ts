@@ -647,6 +647,42 @@
         <source>Fixed IP</source>
         <translation>Статический IP</translation>
     </message>
+    <message>
+        <source>Apply Wi-Fi Settings</source>
+        <translation>Применить настройки Wi-Fi</translation>
+    </message>
+    <message>
+        <source>The mount restarts its Wi-Fi and the console lets the link go. Join “%1”, then connect again.</source>
+        <translation>Монтировка перезапустит Wi-Fi, и консоль разорвёт связь. Подключитесь к «%1», затем подключитесь снова.</translation>
+    </message>
+    <message>
+        <source>Discard Changes</source>
+        <translation>Отменить изменения</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings you changed are not applied.</source>
+        <translation>Изменённые настройки Wi-Fi не будут применены.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Reading the mount&apos;s settings…</source>
+        <translation>Чтение настроек монтировки…</translation>
+    </message>
+    <message>
+        <source>Could not read the mount&apos;s settings: %1</source>
+        <translation>Не удалось прочитать настройки монтировки: %1</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
+        <translation>Монтировка работает одновременно как точка доступа и станция. Применение сохранит оба режима, если не выбрать один.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

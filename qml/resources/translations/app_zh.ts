@@ -647,6 +647,42 @@
         <source>Fixed IP</source>
         <translation>固定IP</translation>
     </message>
+    <message>
+        <source>Apply Wi-Fi Settings</source>
+        <translation>应用 Wi-Fi 设置</translation>
+    </message>
+    <message>
+        <source>The mount restarts its Wi-Fi and the console lets the link go. Join “%1”, then connect again.</source>
+        <translation>赤道仪将重启 Wi-Fi，控制台将断开连接。请加入“%1”，然后重新连接。</translation>
+    </message>
+    <message>
+        <source>Discard Changes</source>
+        <translation>放弃更改</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings you changed are not applied.</source>
+        <translation>更改的 Wi-Fi 设置不会被应用。</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>Reading the mount&apos;s settings…</source>
+        <translation>正在读取赤道仪设置…</translation>
+    </message>
+    <message>
+        <source>Could not read the mount&apos;s settings: %1</source>
+        <translation>无法读取赤道仪设置：%1</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
+        <translation>赤道仪同时运行接入点和站点模式。除非您选择其一，应用后两者都保留。</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

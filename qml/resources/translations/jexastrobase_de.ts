@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>JEX::WifiForm</name>
+    <message>
+        <source>The mount holds this as text that is not valid: type it again</source>
+        <translation>Die Montierung speichert dies als ungültigen Text: bitte neu eingeben</translation>
+    </message>
+    <message>
+        <source>Enter the network&apos;s name</source>
+        <translation>Namen des Netzwerks eingeben</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes; this has %2</source>
+        <translation>Höchstens %1 Bytes; dies hat %2</translation>
+    </message>
+    <message>
+        <source>At most 63 bytes; this has %1</source>
+        <translation>Höchstens 63 Bytes; dies hat %1</translation>
+    </message>
+    <message>
+        <source>Empty for an open network, else at least 8 characters</source>
+        <translation>Leer für ein offenes Netzwerk, sonst mindestens 8 Zeichen</translation>
+    </message>
+    <message>
+        <source>At least 8 characters</source>
+        <translation>Mindestens 8 Zeichen</translation>
+    </message>
+    <message>
+        <source>The mount uses a security this console does not know (%1): choose one</source>
+        <translation>Die Montierung nutzt eine Sicherheit, die diese Konsole nicht kennt (%1): bitte eine wählen</translation>
+    </message>
+    <message>
+        <source>Four numbers from 0 to 255 joined by dots, such as 192.168.1.50</source>
+        <translation>Vier Zahlen von 0 bis 255 mit Punkten, etwa 192.168.1.50</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Successful</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>JEX::WifiForm</name>
+    <message>
+        <source>The mount holds this as text that is not valid: type it again</source>
+        <translation>La montura guarda esto como texto no válido: escríbalo de nuevo</translation>
+    </message>
+    <message>
+        <source>Enter the network&apos;s name</source>
+        <translation>Escriba el nombre de la red</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes; this has %2</source>
+        <translation>Como máximo %1 bytes; este tiene %2</translation>
+    </message>
+    <message>
+        <source>At most 63 bytes; this has %1</source>
+        <translation>Como máximo 63 bytes; este tiene %1</translation>
+    </message>
+    <message>
+        <source>Empty for an open network, else at least 8 characters</source>
+        <translation>Vacía para una red abierta; si no, al menos 8 caracteres</translation>
+    </message>
+    <message>
+        <source>At least 8 characters</source>
+        <translation>Al menos 8 caracteres</translation>
+    </message>
+    <message>
+        <source>The mount uses a security this console does not know (%1): choose one</source>
+        <translation>La montura usa una seguridad que esta consola no conoce (%1): elija una</translation>
+    </message>
+    <message>
+        <source>Four numbers from 0 to 255 joined by dots, such as 192.168.1.50</source>
+        <translation>Cuatro números de 0 a 255 unidos por puntos, como 192.168.1.50</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Successful</source>

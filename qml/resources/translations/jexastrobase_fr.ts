@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>JEX::WifiForm</name>
+    <message>
+        <source>The mount holds this as text that is not valid: type it again</source>
+        <translation>La monture le conserve comme texte invalide : saisissez-le à nouveau</translation>
+    </message>
+    <message>
+        <source>Enter the network&apos;s name</source>
+        <translation>Saisissez le nom du réseau</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes; this has %2</source>
+        <translation>%1 octets au plus ; celui-ci en a %2</translation>
+    </message>
+    <message>
+        <source>At most 63 bytes; this has %1</source>
+        <translation>63 octets au plus ; celui-ci en a %1</translation>
+    </message>
+    <message>
+        <source>Empty for an open network, else at least 8 characters</source>
+        <translation>Vide pour un réseau ouvert, sinon 8 caractères au moins</translation>
+    </message>
+    <message>
+        <source>At least 8 characters</source>
+        <translation>8 caractères au moins</translation>
+    </message>
+    <message>
+        <source>The mount uses a security this console does not know (%1): choose one</source>
+        <translation>La monture utilise une sécurité que cette console ne connaît pas (%1) : choisissez-en une</translation>
+    </message>
+    <message>
+        <source>Four numbers from 0 to 255 joined by dots, such as 192.168.1.50</source>
+        <translation>Quatre nombres de 0 à 255 séparés par des points, comme 192.168.1.50</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Successful</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hr_HR">
 <context>
+    <name>JEX::WifiForm</name>
+    <message>
+        <source>The mount holds this as text that is not valid: type it again</source>
+        <translation>Montaža ovo čuva kao neispravan tekst: upišite ga ponovno</translation>
+    </message>
+    <message>
+        <source>Enter the network&apos;s name</source>
+        <translation>Upišite naziv mreže</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes; this has %2</source>
+        <translation>Najviše %1 bajtova; ovo ima %2</translation>
+    </message>
+    <message>
+        <source>At most 63 bytes; this has %1</source>
+        <translation>Najviše 63 bajta; ovo ima %1</translation>
+    </message>
+    <message>
+        <source>Empty for an open network, else at least 8 characters</source>
+        <translation>Prazno za otvorenu mrežu, inače najmanje 8 znakova</translation>
+    </message>
+    <message>
+        <source>At least 8 characters</source>
+        <translation>Najmanje 8 znakova</translation>
+    </message>
+    <message>
+        <source>The mount uses a security this console does not know (%1): choose one</source>
+        <translation>Montaža koristi zaštitu koju ova konzola ne poznaje (%1): odaberite jednu</translation>
+    </message>
+    <message>
+        <source>Four numbers from 0 to 255 joined by dots, such as 192.168.1.50</source>
+        <translation>Četiri broja od 0 do 255 odvojena točkama, npr. 192.168.1.50</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Successful</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu_HU">
 <context>
+    <name>JEX::WifiForm</name>
+    <message>
+        <source>The mount holds this as text that is not valid: type it again</source>
+        <translation>A mechanika ezt érvénytelen szövegként tárolja: írja be újra</translation>
+    </message>
+    <message>
+        <source>Enter the network&apos;s name</source>
+        <translation>Adja meg a hálózat nevét</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes; this has %2</source>
+        <translation>Legfeljebb %1 bájt; ez %2</translation>
+    </message>
+    <message>
+        <source>At most 63 bytes; this has %1</source>
+        <translation>Legfeljebb 63 bájt; ez %1</translation>
+    </message>
+    <message>
+        <source>Empty for an open network, else at least 8 characters</source>
+        <translation>Nyílt hálózathoz üres, egyébként legalább 8 karakter</translation>
+    </message>
+    <message>
+        <source>At least 8 characters</source>
+        <translation>Legalább 8 karakter</translation>
+    </message>
+    <message>
+        <source>The mount uses a security this console does not know (%1): choose one</source>
+        <translation>A mechanika a konzol számára ismeretlen védelmet használ (%1): válasszon egyet</translation>
+    </message>
+    <message>
+        <source>Four numbers from 0 to 255 joined by dots, such as 192.168.1.50</source>
+        <translation>Négy szám 0 és 255 között pontokkal elválasztva, pl. 192.168.1.50</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Successful</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>JEX::WifiForm</name>
+    <message>
+        <source>The mount holds this as text that is not valid: type it again</source>
+        <translation>La montatura lo conserva come testo non valido: riscrivilo</translation>
+    </message>
+    <message>
+        <source>Enter the network&apos;s name</source>
+        <translation>Inserisci il nome della rete</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes; this has %2</source>
+        <translation>Al massimo %1 byte; questo ne ha %2</translation>
+    </message>
+    <message>
+        <source>At most 63 bytes; this has %1</source>
+        <translation>Al massimo 63 byte; questo ne ha %1</translation>
+    </message>
+    <message>
+        <source>Empty for an open network, else at least 8 characters</source>
+        <translation>Vuota per una rete aperta, altrimenti almeno 8 caratteri</translation>
+    </message>
+    <message>
+        <source>At least 8 characters</source>
+        <translation>Almeno 8 caratteri</translation>
+    </message>
+    <message>
+        <source>The mount uses a security this console does not know (%1): choose one</source>
+        <translation>La montatura usa una sicurezza che questa console non conosce (%1): scegline una</translation>
+    </message>
+    <message>
+        <source>Four numbers from 0 to 255 joined by dots, such as 192.168.1.50</source>
+        <translation>Quattro numeri da 0 a 255 separati da punti, come 192.168.1.50</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Successful</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>JEX::WifiForm</name>
+    <message>
+        <source>The mount holds this as text that is not valid: type it again</source>
+        <translation>架台には不正な文字列として保存されています: もう一度入力してください</translation>
+    </message>
+    <message>
+        <source>Enter the network&apos;s name</source>
+        <translation>ネットワーク名を入力してください</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes; this has %2</source>
+        <translation>最大 %1 バイト（これは %2 バイト）</translation>
+    </message>
+    <message>
+        <source>At most 63 bytes; this has %1</source>
+        <translation>最大 63 バイト（これは %1 バイト）</translation>
+    </message>
+    <message>
+        <source>Empty for an open network, else at least 8 characters</source>
+        <translation>オープンネットワークなら空、それ以外は 8 文字以上</translation>
+    </message>
+    <message>
+        <source>At least 8 characters</source>
+        <translation>8 文字以上</translation>
+    </message>
+    <message>
+        <source>The mount uses a security this console does not know (%1): choose one</source>
+        <translation>架台はこのコンソールが知らないセキュリティ (%1) を使っています: 選択してください</translation>
+    </message>
+    <message>
+        <source>Four numbers from 0 to 255 joined by dots, such as 192.168.1.50</source>
+        <translation>0〜255 の 4 つの数をドットでつないだもの（例: 192.168.1.50）</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Successful</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>JEX::WifiForm</name>
+    <message>
+        <source>The mount holds this as text that is not valid: type it again</source>
+        <translation>De montering bewaart dit als ongeldige tekst: typ het opnieuw</translation>
+    </message>
+    <message>
+        <source>Enter the network&apos;s name</source>
+        <translation>Voer de naam van het netwerk in</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes; this has %2</source>
+        <translation>Hoogstens %1 bytes; dit heeft er %2</translation>
+    </message>
+    <message>
+        <source>At most 63 bytes; this has %1</source>
+        <translation>Hoogstens 63 bytes; dit heeft er %1</translation>
+    </message>
+    <message>
+        <source>Empty for an open network, else at least 8 characters</source>
+        <translation>Leeg voor een open netwerk, anders minstens 8 tekens</translation>
+    </message>
+    <message>
+        <source>At least 8 characters</source>
+        <translation>Minstens 8 tekens</translation>
+    </message>
+    <message>
+        <source>The mount uses a security this console does not know (%1): choose one</source>
+        <translation>De montering gebruikt een beveiliging die deze console niet kent (%1): kies er een</translation>
+    </message>
+    <message>
+        <source>Four numbers from 0 to 255 joined by dots, such as 192.168.1.50</source>
+        <translation>Vier getallen van 0 tot 255 met punten ertussen, zoals 192.168.1.50</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Successful</source>

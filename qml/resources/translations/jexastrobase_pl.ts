@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>JEX::WifiForm</name>
+    <message>
+        <source>The mount holds this as text that is not valid: type it again</source>
+        <translation>Montaż przechowuje to jako nieprawidłowy tekst: wpisz ponownie</translation>
+    </message>
+    <message>
+        <source>Enter the network&apos;s name</source>
+        <translation>Wpisz nazwę sieci</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes; this has %2</source>
+        <translation>Najwyżej %1 bajtów; ten ma %2</translation>
+    </message>
+    <message>
+        <source>At most 63 bytes; this has %1</source>
+        <translation>Najwyżej 63 bajty; ten ma %1</translation>
+    </message>
+    <message>
+        <source>Empty for an open network, else at least 8 characters</source>
+        <translation>Puste dla sieci otwartej, w innym razie co najmniej 8 znaków</translation>
+    </message>
+    <message>
+        <source>At least 8 characters</source>
+        <translation>Co najmniej 8 znaków</translation>
+    </message>
+    <message>
+        <source>The mount uses a security this console does not know (%1): choose one</source>
+        <translation>Montaż używa zabezpieczenia nieznanego tej konsoli (%1): wybierz jedno</translation>
+    </message>
+    <message>
+        <source>Four numbers from 0 to 255 joined by dots, such as 192.168.1.50</source>
+        <translation>Cztery liczby od 0 do 255 rozdzielone kropkami, np. 192.168.1.50</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Successful</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>JEX::WifiForm</name>
+    <message>
+        <source>The mount holds this as text that is not valid: type it again</source>
+        <translation>A montagem guarda isto como texto inválido: escreva-o de novo</translation>
+    </message>
+    <message>
+        <source>Enter the network&apos;s name</source>
+        <translation>Escreva o nome da rede</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes; this has %2</source>
+        <translation>No máximo %1 bytes; este tem %2</translation>
+    </message>
+    <message>
+        <source>At most 63 bytes; this has %1</source>
+        <translation>No máximo 63 bytes; este tem %1</translation>
+    </message>
+    <message>
+        <source>Empty for an open network, else at least 8 characters</source>
+        <translation>Vazia para uma rede aberta; caso contrário, pelo menos 8 caracteres</translation>
+    </message>
+    <message>
+        <source>At least 8 characters</source>
+        <translation>Pelo menos 8 caracteres</translation>
+    </message>
+    <message>
+        <source>The mount uses a security this console does not know (%1): choose one</source>
+        <translation>A montagem usa uma segurança que esta consola não conhece (%1): escolha uma</translation>
+    </message>
+    <message>
+        <source>Four numbers from 0 to 255 joined by dots, such as 192.168.1.50</source>
+        <translation>Quatro números de 0 a 255 separados por pontos, como 192.168.1.50</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Successful</source>

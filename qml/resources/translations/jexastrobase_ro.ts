@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ro_RO">
 <context>
+    <name>JEX::WifiForm</name>
+    <message>
+        <source>The mount holds this as text that is not valid: type it again</source>
+        <translation>Montura păstrează acest text ca nevalid: tastați-l din nou</translation>
+    </message>
+    <message>
+        <source>Enter the network&apos;s name</source>
+        <translation>Introduceți numele rețelei</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes; this has %2</source>
+        <translation>Cel mult %1 octeți; acesta are %2</translation>
+    </message>
+    <message>
+        <source>At most 63 bytes; this has %1</source>
+        <translation>Cel mult 63 de octeți; acesta are %1</translation>
+    </message>
+    <message>
+        <source>Empty for an open network, else at least 8 characters</source>
+        <translation>Gol pentru o rețea deschisă, altfel cel puțin 8 caractere</translation>
+    </message>
+    <message>
+        <source>At least 8 characters</source>
+        <translation>Cel puțin 8 caractere</translation>
+    </message>
+    <message>
+        <source>The mount uses a security this console does not know (%1): choose one</source>
+        <translation>Montura folosește o securitate necunoscută acestei console (%1): alegeți una</translation>
+    </message>
+    <message>
+        <source>Four numbers from 0 to 255 joined by dots, such as 192.168.1.50</source>
+        <translation>Patru numere de la 0 la 255 separate prin puncte, de ex. 192.168.1.50</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Successful</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>JEX::WifiForm</name>
+    <message>
+        <source>The mount holds this as text that is not valid: type it again</source>
+        <translation>Монтировка хранит это как недопустимый текст: введите заново</translation>
+    </message>
+    <message>
+        <source>Enter the network&apos;s name</source>
+        <translation>Введите имя сети</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes; this has %2</source>
+        <translation>Не более %1 байт; здесь %2</translation>
+    </message>
+    <message>
+        <source>At most 63 bytes; this has %1</source>
+        <translation>Не более 63 байт; здесь %1</translation>
+    </message>
+    <message>
+        <source>Empty for an open network, else at least 8 characters</source>
+        <translation>Пусто для открытой сети, иначе не менее 8 символов</translation>
+    </message>
+    <message>
+        <source>At least 8 characters</source>
+        <translation>Не менее 8 символов</translation>
+    </message>
+    <message>
+        <source>The mount uses a security this console does not know (%1): choose one</source>
+        <translation>Монтировка использует неизвестную консоли защиту (%1): выберите другую</translation>
+    </message>
+    <message>
+        <source>Four numbers from 0 to 255 joined by dots, such as 192.168.1.50</source>
+        <translation>Четыре числа от 0 до 255 через точку, например 192.168.1.50</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Successful</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>JEX::WifiForm</name>
+    <message>
+        <source>The mount holds this as text that is not valid: type it again</source>
+        <translation>赤道仪保存的是无效文本：请重新输入</translation>
+    </message>
+    <message>
+        <source>Enter the network&apos;s name</source>
+        <translation>请输入网络名称</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes; this has %2</source>
+        <translation>最多 %1 字节；此处为 %2</translation>
+    </message>
+    <message>
+        <source>At most 63 bytes; this has %1</source>
+        <translation>最多 63 字节；此处为 %1</translation>
+    </message>
+    <message>
+        <source>Empty for an open network, else at least 8 characters</source>
+        <translation>开放网络留空，否则至少 8 个字符</translation>
+    </message>
+    <message>
+        <source>At least 8 characters</source>
+        <translation>至少 8 个字符</translation>
+    </message>
+    <message>
+        <source>The mount uses a security this console does not know (%1): choose one</source>
+        <translation>赤道仪使用了本控制台未知的安全方式（%1）：请选择一种</translation>
+    </message>
+    <message>
+        <source>Four numbers from 0 to 255 joined by dots, such as 192.168.1.50</source>
+        <translation>用点连接的四个 0 到 255 的数字，例如 192.168.1.50</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Successful</source>

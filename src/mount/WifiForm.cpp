@@ -1,0 +1,142 @@
+#include "WifiForm.h"
+
+#include <QRegularExpression>
+
+namespace JEX {
+
+namespace {
+
+int bytes(const QString& text) {
+    return int(text.toUtf8().size());
+}
+
+// Read from the mount but not valid UTF-8: written back it would not be the same bytes.
+bool garbled(const QString& text) {
+    return text.contains(QChar::ReplacementCharacter);
+}
+
+bool knownSecurity(WifiSec_::E s) {
+    return s == WifiSec_::E::Open || s == WifiSec_::E::WPA_PSK || s == WifiSec_::E::WPA2_PSK ||
+           s == WifiSec_::E::WPA_WPA2_PSK;
+}
+
+} // namespace
+
+void WifiForm::load(const QVariant& settings) {
+    if (!settings.canConvert<WifiSettings>())
+        return;
+    read_ = settings.value<WifiSettings>();
+    now_ = read_;
+    dhcp_ = read_.STA_useDHCP();
+    fixedIp_ = read_.STA_fixedIP;
+    loaded_ = true;
+    emit changed();
+}
+
+QVariant WifiForm::settings() const {
+    WifiSettings w = now_;
+    w.STA_fixedIP = dhcp_ ? QString() : fixedIp_;
+    return QVariant::fromValue(w);
+}
+
+void WifiForm::setMode(int mode) {
+    const auto m = static_cast<WifiMode_::E>(mode);
+    if (m == now_.mode || (m != WifiMode_::E::AP && m != WifiMode_::E::STA))
+        return;
+    now_.mode = m;
+    emit changed();
+}
+
+void WifiForm::setApSecurity(int security) {
+    const auto s = static_cast<WifiSec_::E>(security);
+    if (s == now_.AP_SEC || !knownSecurity(s))
+        return;
+    now_.AP_SEC = s;
+    emit changed();
+}
+
+bool WifiForm::securityKnown() const {
+    return knownSecurity(now_.AP_SEC);
+}
+
+void WifiForm::setDhcp(bool on) {
+    if (on == dhcp_)
+        return;
+    dhcp_ = on;
+    emit changed();
+}
+
+void WifiForm::setFixedIp(const QString& ip) {
+    if (ip == fixedIp_)
+        return;
+    fixedIp_ = ip;
+    emit changed();
+}
+
+void WifiForm::setText(QString WifiSettings::*field, const QString& value) {
+    if (now_.*field == value)
+        return;
+    now_.*field = value;
+    emit changed();
+}
+
+bool WifiForm::edited() const {
+    WifiSettings w = now_;
+    w.STA_fixedIP = dhcp_ ? QString() : fixedIp_;
+    return loaded_ && !(w == read_);
+}
+
+QVariantMap WifiForm::problems() const {
+    QVariantMap p;
+    if (!loaded_)
+        return p;
+    const bool ap = now_.mode == WifiMode_::E::AP || now_.mode == WifiMode_::E::Both;
+    const bool sta = now_.mode == WifiMode_::E::STA || now_.mode == WifiMode_::E::Both;
+    const auto name = [&p](const char* key, const QString& text, int limit) {
+        if (garbled(text))
+            p.insert(QString::fromLatin1(key),
+                     tr("The mount holds this as text that is not valid: type it again"));
+        else if (text.isEmpty())
+            p.insert(QString::fromLatin1(key), tr("Enter the network's name"));
+        else if (bytes(text) > limit)
+            p.insert(QString::fromLatin1(key),
+                     tr("At most %1 bytes; this has %2").arg(limit).arg(bytes(text)));
+    };
+    const auto password = [&p](const char* key, const QString& text, bool mayBeEmpty) {
+        if (garbled(text))
+            p.insert(QString::fromLatin1(key),
+                     tr("The mount holds this as text that is not valid: type it again"));
+        else if (bytes(text) > 63)
+            p.insert(QString::fromLatin1(key),
+                     tr("At most 63 bytes; this has %1").arg(bytes(text)));
+        else if (text.size() < 8 && !(mayBeEmpty && text.isEmpty()))
+            p.insert(QString::fromLatin1(key),
+                     mayBeEmpty ? tr("Empty for an open network, else at least 8 characters")
+                                : tr("At least 8 characters"));
+    };
+    if (ap) {
+        name("apSsid", now_.AP_SSID, 32);
+        if (!securityKnown())
+            p.insert(QStringLiteral("apSecurity"),
+                     tr("The mount uses a security this console does not know (%1): choose one")
+                         .arg(int(now_.AP_SEC)));
+        else if (now_.AP_SEC != WifiSec_::E::Open)
+            password("apPass", now_.AP_pass, false);
+    }
+    if (sta) {
+        name("staSsid", now_.STA_SSID, 32);
+        password("staPass", now_.STA_pass, true);
+        static const QRegularExpression ipv4(
+            QStringLiteral("^((25[0-5]|2[0-4]\\d|1?\\d?\\d)\\.){3}(25[0-5]|2[0-4]\\d|1?\\d?\\d)$"));
+        if (!dhcp_ && !ipv4.match(fixedIp_).hasMatch())
+            p.insert(QStringLiteral("fixedIp"),
+                     tr("Four numbers from 0 to 255 joined by dots, such as 192.168.1.50"));
+    }
+    return p;
+}
+
+QString WifiForm::joinAfter() const {
+    return now_.mode == WifiMode_::E::STA ? now_.STA_SSID : now_.AP_SSID;
+}
+
+} // namespace JEX
