@@ -80,6 +80,20 @@ Page {
         objectName: "wifiConfirm"
     }
 
+    // A text the mount holds as bytes that are not valid UTF-8: kept exactly as it is.
+    component KeptNote: Label {
+        property string field
+        objectName: field + "Kept"
+        visible: form.keptAsRead.indexOf(field) >= 0
+        text: qsTr("Not valid text on the mount: shown as well as it can be and kept unchanged")
+        opacity: 0.8
+        wrapMode: Text.Wrap
+        font.pixelSize: 12
+        Layout.fillWidth: true
+        Layout.leftMargin: 12
+        Layout.rightMargin: 12
+    }
+
     // A field's rule, under it, while the field breaks it.
     component Rule: Label {
         property string field
@@ -168,6 +182,7 @@ Page {
                 UI_TextField {
                     id: apSsid
                     objectName: "apSsid"
+                    readOnly: form.keptAsRead.indexOf("apSsid") >= 0
                     text: form.apSsid
                     onTextEdited: form.apSsid = text
                     invalid: form.problems.apSsid !== undefined
@@ -175,6 +190,9 @@ Page {
                 }
             }
             Rule {
+                field: "apSsid"
+            }
+            KeptNote {
                 field: "apSsid"
             }
             UI_Row {
@@ -203,6 +221,7 @@ Page {
                 UI_TextField {
                     id: apPass
                     objectName: "apPassword"
+                    readOnly: form.keptAsRead.indexOf("apPass") >= 0
                     echoMode: TextInput.PasswordEchoOnEdit
                     text: form.apPass
                     onTextEdited: form.apPass = text
@@ -211,6 +230,9 @@ Page {
                 }
             }
             Rule {
+                field: "apPass"
+            }
+            KeptNote {
                 field: "apPass"
             }
             UI_RowDivider {}
@@ -230,6 +252,7 @@ Page {
                 UI_TextField {
                     id: staSsid
                     objectName: "staSsid"
+                    readOnly: form.keptAsRead.indexOf("staSsid") >= 0
                     text: form.staSsid
                     onTextEdited: form.staSsid = text
                     invalid: form.problems.staSsid !== undefined
@@ -239,12 +262,16 @@ Page {
             Rule {
                 field: "staSsid"
             }
+            KeptNote {
+                field: "staSsid"
+            }
             UI_Row {
                 text: qsTr("Password")
                 enabled: form.mode !== WifiMode.AP
                 UI_TextField {
                     id: staPass
                     objectName: "staPassword"
+                    readOnly: form.keptAsRead.indexOf("staPass") >= 0
                     echoMode: TextInput.PasswordEchoOnEdit
                     text: form.staPass
                     onTextEdited: form.staPass = text
@@ -253,6 +280,9 @@ Page {
                 }
             }
             Rule {
+                field: "staPass"
+            }
+            KeptNote {
                 field: "staPass"
             }
             Label {

@@ -4,6 +4,7 @@
 
 #include "MountEnums.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QMetaType>
 #include <QObject>
@@ -100,9 +101,17 @@ public:
     QString STA_pass;
     QString STA_fixedIP; // empty: the station takes its address by DHCP
     WifiSec_::E AP_SEC = WifiSec_::E::Open;
+    // Each text's bytes as read from the mount (empty for a record made here): a text that is
+    // not valid UTF-8 is written back as these bytes as long as it is left unchanged.
+    QByteArray AP_SSID_read, AP_pass_read, STA_SSID_read, STA_pass_read, STA_fixedIP_read;
 
     bool STA_useDHCP() const { return STA_fixedIP.isEmpty(); }
-    bool operator==(const WifiSettings&) const = default;
+    // The settings themselves; the bytes read only say how they were stored.
+    bool operator==(const WifiSettings& o) const {
+        return mode == o.mode && AP_SSID == o.AP_SSID && AP_pass == o.AP_pass &&
+               STA_SSID == o.STA_SSID && STA_pass == o.STA_pass &&
+               STA_fixedIP == o.STA_fixedIP && AP_SEC == o.AP_SEC;
+    }
 };
 
 // Registers the records and the mount enumerations with Qt's type system by name, so that

@@ -198,18 +198,25 @@ CmdResp<WifiSettings> TAVOSync::readWifiSettings() {
         uint16_t address;
         uint16_t length;
         QString WifiSettings::*field;
+        QByteArray WifiSettings::*bytes;
     } texts[] = {
-        {TAVOAddr::ApSsid, TAVOFieldLen::ApSsid, &WifiSettings::AP_SSID},
-        {TAVOAddr::ApPass, TAVOFieldLen::ApPass, &WifiSettings::AP_pass},
-        {TAVOAddr::StaSsid, TAVOFieldLen::StaSsid, &WifiSettings::STA_SSID},
-        {TAVOAddr::StaPass, TAVOFieldLen::StaPass, &WifiSettings::STA_pass},
-        {TAVOAddr::StaFixedIp, TAVOFieldLen::StaFixedIp, &WifiSettings::STA_fixedIP},
+        {TAVOAddr::ApSsid, TAVOFieldLen::ApSsid, &WifiSettings::AP_SSID,
+         &WifiSettings::AP_SSID_read},
+        {TAVOAddr::ApPass, TAVOFieldLen::ApPass, &WifiSettings::AP_pass,
+         &WifiSettings::AP_pass_read},
+        {TAVOAddr::StaSsid, TAVOFieldLen::StaSsid, &WifiSettings::STA_SSID,
+         &WifiSettings::STA_SSID_read},
+        {TAVOAddr::StaPass, TAVOFieldLen::StaPass, &WifiSettings::STA_pass,
+         &WifiSettings::STA_pass_read},
+        {TAVOAddr::StaFixedIp, TAVOFieldLen::StaFixedIp, &WifiSettings::STA_fixedIP,
+         &WifiSettings::STA_fixedIP_read},
     };
     for (const auto& text : texts) {
         const CmdResp<std::string> value = d_.eeprom->readString(text.address, text.length);
         if (!value.ok())
             return value.type;
         w.*text.field = fromUtf8(value.get());
+        w.*text.bytes = QByteArray::fromStdString(value.get());
     }
     return w;
 }
@@ -229,9 +236,16 @@ CmdRet TAVOSync::writeWifiSettings(const WifiSettings& w) {
         return CmdRetType::Other;
     }
     const bool apPass = ap && w.AP_SEC != WifiSec_::E::Open;
-    const std::string apSsid = utf8(w.AP_SSID), apPassword = utf8(w.AP_pass);
-    const std::string staSsid = utf8(w.STA_SSID), staPassword = utf8(w.STA_pass);
-    const std::string staIp = utf8(w.STA_fixedIP);
+    // A text left as read goes back as the bytes read, valid UTF-8 or not.
+    const auto bytesOf = [](const QString& text, const QByteArray& read) {
+        return !read.isEmpty() && fromUtf8(read.toStdString()) == text ? read.toStdString()
+                                                                       : utf8(text);
+    };
+    const std::string apSsid = bytesOf(w.AP_SSID, w.AP_SSID_read);
+    const std::string apPassword = bytesOf(w.AP_pass, w.AP_pass_read);
+    const std::string staSsid = bytesOf(w.STA_SSID, w.STA_SSID_read);
+    const std::string staPassword = bytesOf(w.STA_pass, w.STA_pass_read);
+    const std::string staIp = bytesOf(w.STA_fixedIP, w.STA_fixedIP_read);
     // An overlong text is found before the first write, so that the mount never keeps half a
     // configuration because of it.
     if (ap)

@@ -10,9 +10,9 @@ int bytes(const QString& text) {
     return int(text.toUtf8().size());
 }
 
-// Read from the mount but not valid UTF-8: written back it would not be the same bytes.
-bool garbled(const QString& text) {
-    return text.contains(QChar::ReplacementCharacter);
+// Read from the mount but not valid UTF-8.
+bool garbled(const QByteArray& read) {
+    return !read.isEmpty() && read.toStdString() != QString::fromUtf8(read).toStdString();
 }
 
 bool knownSecurity(WifiSec_::E s) {
@@ -93,20 +93,14 @@ QVariantMap WifiForm::problems() const {
     const bool ap = now_.mode == WifiMode_::E::AP || now_.mode == WifiMode_::E::Both;
     const bool sta = now_.mode == WifiMode_::E::STA || now_.mode == WifiMode_::E::Both;
     const auto name = [&p](const char* key, const QString& text, int limit) {
-        if (garbled(text))
-            p.insert(QString::fromLatin1(key),
-                     tr("The mount holds this as text that is not valid: type it again"));
-        else if (text.isEmpty())
+        if (text.isEmpty())
             p.insert(QString::fromLatin1(key), tr("Enter the network's name"));
         else if (bytes(text) > limit)
             p.insert(QString::fromLatin1(key),
                      tr("At most %1 bytes; this has %2").arg(limit).arg(bytes(text)));
     };
     const auto password = [&p](const char* key, const QString& text, bool mayBeEmpty) {
-        if (garbled(text))
-            p.insert(QString::fromLatin1(key),
-                     tr("The mount holds this as text that is not valid: type it again"));
-        else if (bytes(text) > 63)
+        if (bytes(text) > 63)
             p.insert(QString::fromLatin1(key),
                      tr("At most 63 bytes; this has %1").arg(bytes(text)));
         else if (text.size() < 8 && !(mayBeEmpty && text.isEmpty()))
@@ -133,6 +127,24 @@ QVariantMap WifiForm::problems() const {
                      tr("Four numbers from 0 to 255 joined by dots, such as 192.168.1.50"));
     }
     return p;
+}
+
+QStringList WifiForm::keptAsRead() const {
+    QStringList kept;
+    const struct {
+        const char* name;
+        QString WifiSettings::*text;
+        QByteArray WifiSettings::*read;
+    } fields[] = {
+        {"apSsid", &WifiSettings::AP_SSID, &WifiSettings::AP_SSID_read},
+        {"apPass", &WifiSettings::AP_pass, &WifiSettings::AP_pass_read},
+        {"staSsid", &WifiSettings::STA_SSID, &WifiSettings::STA_SSID_read},
+        {"staPass", &WifiSettings::STA_pass, &WifiSettings::STA_pass_read},
+    };
+    for (const auto& f : fields)
+        if (garbled(read_.*f.read) && now_.*f.text == read_.*f.text)
+            kept.append(QString::fromLatin1(f.name));
+    return kept;
 }
 
 QString WifiForm::joinAfter() const {

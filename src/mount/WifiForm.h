@@ -30,6 +30,9 @@ class WifiForm : public QObject {
     // translated rule it breaks; only fields the chosen mode writes are judged.
     Q_PROPERTY(QVariantMap problems READ problems NOTIFY changed)
     Q_PROPERTY(bool acceptable READ acceptable NOTIFY changed)
+    // Fields whose text the mount holds as bytes that are not valid UTF-8: shown, not
+    // editable, and written back as those bytes.
+    Q_PROPERTY(QStringList keptAsRead READ keptAsRead NOTIFY changed)
     // The network a computer joins to reach the mount once the settings are applied.
     Q_PROPERTY(QString joinAfter READ joinAfter NOTIFY changed)
 public:
@@ -61,6 +64,7 @@ public:
     bool edited() const;
     QVariantMap problems() const;
     bool acceptable() const { return problems().isEmpty(); }
+    QStringList keptAsRead() const;
     QString joinAfter() const;
 
 signals:

@@ -243,10 +243,6 @@ private slots:
         QTest::newRow("short WPA password") << ap << wpa2 << "Tracker"
                                             << "secret1"
                                             << "" << QStringList{"apPass: At least 8 characters"};
-        QTest::newRow("name not valid UTF-8")
-            << ap << int(WifiSec_::E::Open) << QString("Tr\uFFFDcker") << ""
-            << ""
-            << QStringList{"apSsid: The mount holds this as text that is not valid: type it again"};
         QTest::newRow("station, fixed address out of range")
             << sta << wpa2 << ""
             << ""
@@ -278,6 +274,27 @@ private slots:
         QCOMPARE(said, problems);
         QVERIFY(!form.edited());
         QCOMPARE(form.settings().value<WifiSettings>(), read);
+    }
+
+    // A name the mount holds as bytes that are not valid UTF-8 goes back as those bytes when
+    // the user changes another field of the same network.
+    void wifiNameThatIsNotUtf8GoesBackUnchanged() {
+        Rig rig;
+        QVERIFY(rig.initDevice());
+        const std::string name("Tr\xFF\xFE"
+                               "cker");
+        rig.sim->setMemoryByte(0x88, 2); // access point
+        rig.sim->setMemoryByte(0x8C, 3); // WPA2
+        rig.sim->setMemoryString(0x90, 32, name);
+        WifiForm form;
+        form.load(QVariant::fromValue(rig.tavo->readWifiSettings().result()["value"]));
+        QCOMPARE(form.keptAsRead(), QStringList{"apSsid"});
+        form.setApPass(QStringLiteral("newpass12"));
+        QVERIFY(form.acceptable());
+        QCOMPARE(rig.tavo->writeWifiSettings(form.settings().value<WifiSettings>()).result().type,
+                 CmdRetType::Ok);
+        QCOMPARE(QByteArray::fromStdString(rig.sim->memoryString(0x90, 32)).toHex(),
+                 QByteArray("5472fffe636b6572"));
     }
 
     void wifiFormWritesWhatTheUserChose() {

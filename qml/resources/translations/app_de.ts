@@ -683,6 +683,10 @@
         <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
         <translation>Die Montierung betreibt Zugangspunkt und Station zugleich. Anwenden behält beides, sofern Sie nicht eines wählen.</translation>
     </message>
+    <message>
+        <source>Not valid text on the mount: shown as well as it can be and kept unchanged</source>
+        <translation>Auf der Montierung kein gültiger Text: so gut wie möglich angezeigt und unverändert behalten</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

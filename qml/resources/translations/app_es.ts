@@ -683,6 +683,10 @@
         <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
         <translation>La montura funciona como punto de acceso y estación a la vez. Aplicar mantiene ambos salvo que elija uno.</translation>
     </message>
+    <message>
+        <source>Not valid text on the mount: shown as well as it can be and kept unchanged</source>
+        <translation>Texto no válido en la montura: se muestra lo mejor posible y se conserva sin cambios</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

@@ -683,6 +683,10 @@
         <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
         <translation>La monture est à la fois point d&apos;accès et station. Appliquer garde les deux si vous n&apos;en choisissez pas un.</translation>
     </message>
+    <message>
+        <source>Not valid text on the mount: shown as well as it can be and kept unchanged</source>
+        <translation>Texte invalide sur la monture : affiché au mieux et conservé tel quel</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

@@ -683,6 +683,10 @@
         <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
         <translation>Montaža istodobno radi kao pristupna točka i stanica. Primjena zadržava oboje ako ne odaberete jedno.</translation>
     </message>
+    <message>
+        <source>Not valid text on the mount: shown as well as it can be and kept unchanged</source>
+        <translation>Neispravan tekst na montaži: prikazan koliko je moguće i zadržan nepromijenjen</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

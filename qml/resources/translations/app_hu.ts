@@ -683,6 +683,10 @@
         <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
         <translation>A mechanika egyszerre hozzáférési pont és állomás. Az alkalmazás megtartja mindkettőt, hacsak nem választ egyet.</translation>
     </message>
+    <message>
+        <source>Not valid text on the mount: shown as well as it can be and kept unchanged</source>
+        <translation>Érvénytelen szöveg a mechanikán: a lehető legjobban megjelenítve, változatlanul megtartva</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

@@ -683,6 +683,10 @@
         <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
         <translation>La montatura è insieme punto di accesso e stazione. Applica mantiene entrambi se non ne scegli uno.</translation>
     </message>
+    <message>
+        <source>Not valid text on the mount: shown as well as it can be and kept unchanged</source>
+        <translation>Testo non valido sulla montatura: mostrato come si può e mantenuto invariato</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

@@ -683,6 +683,10 @@
         <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
         <translation>架台はアクセスポイントとステーションを同時に動かしています。どちらかを選ばなければ、適用しても両方のままです。</translation>
     </message>
+    <message>
+        <source>Not valid text on the mount: shown as well as it can be and kept unchanged</source>
+        <translation>架台上の文字列が不正です: できる範囲で表示し、変更せずに保持します</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

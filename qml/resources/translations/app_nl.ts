@@ -683,6 +683,10 @@
         <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
         <translation>De montering is tegelijk toegangspunt en station. Toepassen houdt beide, tenzij u er een kiest.</translation>
     </message>
+    <message>
+        <source>Not valid text on the mount: shown as well as it can be and kept unchanged</source>
+        <translation>Geen geldige tekst op de montering: zo goed mogelijk getoond en ongewijzigd bewaard</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

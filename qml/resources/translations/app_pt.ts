@@ -683,6 +683,10 @@
         <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
         <translation>A montagem funciona como ponto de acesso e estação ao mesmo tempo. Aplicar mantém ambos, a menos que escolha um.</translation>
     </message>
+    <message>
+        <source>Not valid text on the mount: shown as well as it can be and kept unchanged</source>
+        <translation>Texto inválido na montagem: mostrado o melhor possível e mantido sem alterações</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

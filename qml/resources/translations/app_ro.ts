@@ -683,6 +683,10 @@
         <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
         <translation>Montura funcționează simultan ca punct de acces și stație. Aplicarea le păstrează pe amândouă dacă nu alegeți unul.</translation>
     </message>
+    <message>
+        <source>Not valid text on the mount: shown as well as it can be and kept unchanged</source>
+        <translation>Text nevalid pe montură: afișat cât se poate de bine și păstrat neschimbat</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

@@ -683,6 +683,10 @@
         <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
         <translation>Монтировка работает одновременно как точка доступа и станция. Применение сохранит оба режима, если не выбрать один.</translation>
     </message>
+    <message>
+        <source>Not valid text on the mount: shown as well as it can be and kept unchanged</source>
+        <translation>Недопустимый текст на монтировке: показан как возможно и сохранён без изменений</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

@@ -683,6 +683,10 @@
         <source>The mount runs its access point and a station at once. Apply keeps both unless you choose one.</source>
         <translation>赤道仪同时运行接入点和站点模式。除非您选择其一，应用后两者都保留。</translation>
     </message>
+    <message>
+        <source>Not valid text on the mount: shown as well as it can be and kept unchanged</source>
+        <translation>赤道仪上的文本无效：尽量显示并保持不变</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

@@ -4,10 +4,6 @@
 <context>
     <name>JEX::WifiForm</name>
     <message>
-        <source>The mount holds this as text that is not valid: type it again</source>
-        <translation>Die Montierung speichert dies als ungültigen Text: bitte neu eingeben</translation>
-    </message>
-    <message>
         <source>Enter the network&apos;s name</source>
         <translation>Namen des Netzwerks eingeben</translation>
     </message>

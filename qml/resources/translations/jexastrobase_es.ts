@@ -4,10 +4,6 @@
 <context>
     <name>JEX::WifiForm</name>
     <message>
-        <source>The mount holds this as text that is not valid: type it again</source>
-        <translation>La montura guarda esto como texto no válido: escríbalo de nuevo</translation>
-    </message>
-    <message>
         <source>Enter the network&apos;s name</source>
         <translation>Escriba el nombre de la red</translation>
     </message>

@@ -4,10 +4,6 @@
 <context>
     <name>JEX::WifiForm</name>
     <message>
-        <source>The mount holds this as text that is not valid: type it again</source>
-        <translation>La monture le conserve comme texte invalide : saisissez-le à nouveau</translation>
-    </message>
-    <message>
         <source>Enter the network&apos;s name</source>
         <translation>Saisissez le nom du réseau</translation>
     </message>

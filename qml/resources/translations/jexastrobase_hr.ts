@@ -4,10 +4,6 @@
 <context>
     <name>JEX::WifiForm</name>
     <message>
-        <source>The mount holds this as text that is not valid: type it again</source>
-        <translation>Montaža ovo čuva kao neispravan tekst: upišite ga ponovno</translation>
-    </message>
-    <message>
         <source>Enter the network&apos;s name</source>
         <translation>Upišite naziv mreže</translation>
     </message>

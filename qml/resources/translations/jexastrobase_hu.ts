@@ -4,10 +4,6 @@
 <context>
     <name>JEX::WifiForm</name>
     <message>
-        <source>The mount holds this as text that is not valid: type it again</source>
-        <translation>A mechanika ezt érvénytelen szövegként tárolja: írja be újra</translation>
-    </message>
-    <message>
         <source>Enter the network&apos;s name</source>
         <translation>Adja meg a hálózat nevét</translation>
     </message>

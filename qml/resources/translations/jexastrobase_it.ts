@@ -4,10 +4,6 @@
 <context>
     <name>JEX::WifiForm</name>
     <message>
-        <source>The mount holds this as text that is not valid: type it again</source>
-        <translation>La montatura lo conserva come testo non valido: riscrivilo</translation>
-    </message>
-    <message>
         <source>Enter the network&apos;s name</source>
         <translation>Inserisci il nome della rete</translation>
     </message>

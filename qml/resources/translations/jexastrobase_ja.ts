@@ -4,10 +4,6 @@
 <context>
     <name>JEX::WifiForm</name>
     <message>
-        <source>The mount holds this as text that is not valid: type it again</source>
-        <translation>架台には不正な文字列として保存されています: もう一度入力してください</translation>
-    </message>
-    <message>
         <source>Enter the network&apos;s name</source>
         <translation>ネットワーク名を入力してください</translation>
     </message>

@@ -4,10 +4,6 @@
 <context>
     <name>JEX::WifiForm</name>
     <message>
-        <source>The mount holds this as text that is not valid: type it again</source>
-        <translation>De montering bewaart dit als ongeldige tekst: typ het opnieuw</translation>
-    </message>
-    <message>
         <source>Enter the network&apos;s name</source>
         <translation>Voer de naam van het netwerk in</translation>
     </message>

@@ -4,10 +4,6 @@
 <context>
     <name>JEX::WifiForm</name>
     <message>
-        <source>The mount holds this as text that is not valid: type it again</source>
-        <translation>Montaż przechowuje to jako nieprawidłowy tekst: wpisz ponownie</translation>
-    </message>
-    <message>
         <source>Enter the network&apos;s name</source>
         <translation>Wpisz nazwę sieci</translation>
     </message>

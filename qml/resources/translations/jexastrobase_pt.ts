@@ -4,10 +4,6 @@
 <context>
     <name>JEX::WifiForm</name>
     <message>
-        <source>The mount holds this as text that is not valid: type it again</source>
-        <translation>A montagem guarda isto como texto inválido: escreva-o de novo</translation>
-    </message>
-    <message>
         <source>Enter the network&apos;s name</source>
         <translation>Escreva o nome da rede</translation>
     </message>

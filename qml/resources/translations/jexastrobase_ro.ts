@@ -4,10 +4,6 @@
 <context>
     <name>JEX::WifiForm</name>
     <message>
-        <source>The mount holds this as text that is not valid: type it again</source>
-        <translation>Montura păstrează acest text ca nevalid: tastați-l din nou</translation>
-    </message>
-    <message>
         <source>Enter the network&apos;s name</source>
         <translation>Introduceți numele rețelei</translation>
     </message>

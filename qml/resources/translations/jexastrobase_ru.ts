@@ -4,10 +4,6 @@
 <context>
     <name>JEX::WifiForm</name>
     <message>
-        <source>The mount holds this as text that is not valid: type it again</source>
-        <translation>Монтировка хранит это как недопустимый текст: введите заново</translation>
-    </message>
-    <message>
         <source>Enter the network&apos;s name</source>
         <translation>Введите имя сети</translation>
     </message>

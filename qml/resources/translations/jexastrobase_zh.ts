@@ -4,10 +4,6 @@
 <context>
     <name>JEX::WifiForm</name>
     <message>
-        <source>The mount holds this as text that is not valid: type it again</source>
-        <translation>赤道仪保存的是无效文本：请重新输入</translation>
-    </message>
-    <message>
         <source>Enter the network&apos;s name</source>
         <translation>请输入网络名称</translation>
     </message>
