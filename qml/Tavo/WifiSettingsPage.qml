@@ -128,7 +128,6 @@ Page {
             id: column
             width: parent.width
             spacing: 0
-            enabled: form.loaded && !root.sending
             RowLayout {
                 visible: root.reading || root.readError !== ""
                 Layout.fillWidth: true
@@ -156,167 +155,173 @@ Page {
                     onClicked: root.read()
                 }
             }
-            Label {
-                objectName: "bothModesNote"
-                visible: form.mode === WifiMode.Both
-                text: qsTr("The mount runs its access point and a station at once. Apply keeps both unless you choose one.")
-                wrapMode: Text.Wrap
-                opacity: 0.8
+            ColumnLayout {
+                objectName: "wifiFields"
+                spacing: 0
+                enabled: form.loaded && !root.sending
                 Layout.fillWidth: true
-                Layout.leftMargin: 12
-                Layout.rightMargin: 12
-            }
-            RadioButton {
-                id: apMode
-                objectName: "apMode"
-                text: qsTr("Access Point Mode")
-                checked: form.mode === WifiMode.AP
-                ButtonGroup.group: modes
-                Layout.leftMargin: 4
-                onToggled: if (checked)
-                               form.mode = WifiMode.AP
-            }
-            UI_Row {
-                text: qsTr("SSID")
-                enabled: form.mode !== WifiMode.STA
-                UI_TextField {
-                    id: apSsid
-                    objectName: "apSsid"
-                    readOnly: form.keptAsRead.indexOf("apSsid") >= 0
-                    text: form.apSsid
-                    onTextEdited: form.apSsid = text
-                    invalid: form.problems.apSsid !== undefined
-                    Layout.preferredWidth: 160
+                Label {
+                    objectName: "bothModesNote"
+                    visible: form.mode === WifiMode.Both
+                    text: qsTr("The mount runs its access point and a station at once. Apply keeps both unless you choose one.")
+                    wrapMode: Text.Wrap
+                    opacity: 0.8
+                    Layout.fillWidth: true
+                    Layout.leftMargin: 12
+                    Layout.rightMargin: 12
                 }
-            }
-            Rule {
-                field: "apSsid"
-            }
-            KeptNote {
-                field: "apSsid"
-            }
-            UI_Row {
-                text: qsTr("Security")
-                enabled: form.mode !== WifiMode.STA
-                UI_TranslatableComboBox {
-                    id: apSec
-                    objectName: "apSecurity"
-                    tr_model: root.securities
-                    tr_modelToString: function (sec) {
-                        return [qsTr("Open"), qsTr("WPA PSK"), qsTr("WPA2 PSK"),
-                                qsTr("WPA/WPA2 PSK")][root.securities.indexOf(sec)]
+                RadioButton {
+                    id: apMode
+                    objectName: "apMode"
+                    text: qsTr("Access Point Mode")
+                    checked: form.mode === WifiMode.AP
+                    ButtonGroup.group: modes
+                    Layout.leftMargin: 4
+                    onToggled: if (checked)
+                                   form.mode = WifiMode.AP
+                }
+                UI_Row {
+                    text: qsTr("SSID")
+                    enabled: form.mode !== WifiMode.STA
+                    UI_TextField {
+                        id: apSsid
+                        objectName: "apSsid"
+                        readOnly: form.keptAsRead.indexOf("apSsid") >= 0
+                        text: form.apSsid
+                        onTextEdited: form.apSsid = text
+                        invalid: form.problems.apSsid !== undefined
+                        Layout.preferredWidth: 160
                     }
-                    // An unknown security shows no entry (and its rule says so).
-                    value: form.apSecurity
-                    Layout.preferredWidth: 160
-                    onValueActivated: sec => form.apSecurity = sec
                 }
-            }
-            Rule {
-                field: "apSecurity"
-            }
-            UI_Row {
-                text: qsTr("Password")
-                enabled: form.mode !== WifiMode.STA && form.apSecurity !== WifiSec.Open
-                UI_TextField {
-                    id: apPass
-                    objectName: "apPassword"
-                    readOnly: form.keptAsRead.indexOf("apPass") >= 0
-                    echoMode: TextInput.PasswordEchoOnEdit
-                    text: form.apPass
-                    onTextEdited: form.apPass = text
-                    invalid: form.problems.apPass !== undefined
-                    Layout.preferredWidth: 160
+                Rule {
+                    field: "apSsid"
                 }
-            }
-            Rule {
-                field: "apPass"
-            }
-            KeptNote {
-                field: "apPass"
-            }
-            UI_RowDivider {}
-            RadioButton {
-                id: staMode
-                objectName: "staMode"
-                text: qsTr("Station Mode")
-                checked: form.mode === WifiMode.STA
-                ButtonGroup.group: modes
-                Layout.leftMargin: 4
-                onToggled: if (checked)
-                               form.mode = WifiMode.STA
-            }
-            UI_Row {
-                text: qsTr("SSID")
-                enabled: form.mode !== WifiMode.AP
-                UI_TextField {
-                    id: staSsid
-                    objectName: "staSsid"
-                    readOnly: form.keptAsRead.indexOf("staSsid") >= 0
-                    text: form.staSsid
-                    onTextEdited: form.staSsid = text
-                    invalid: form.problems.staSsid !== undefined
-                    Layout.preferredWidth: 160
+                KeptNote {
+                    field: "apSsid"
                 }
-            }
-            Rule {
-                field: "staSsid"
-            }
-            KeptNote {
-                field: "staSsid"
-            }
-            UI_Row {
-                text: qsTr("Password")
-                enabled: form.mode !== WifiMode.AP
-                UI_TextField {
-                    id: staPass
-                    objectName: "staPassword"
-                    readOnly: form.keptAsRead.indexOf("staPass") >= 0
-                    echoMode: TextInput.PasswordEchoOnEdit
-                    text: form.staPass
-                    onTextEdited: form.staPass = text
-                    invalid: form.problems.staPass !== undefined
-                    Layout.preferredWidth: 160
+                UI_Row {
+                    text: qsTr("Security")
+                    enabled: form.mode !== WifiMode.STA
+                    UI_TranslatableComboBox {
+                        id: apSec
+                        objectName: "apSecurity"
+                        tr_model: root.securities
+                        tr_modelToString: function (sec) {
+                            return [qsTr("Open"), qsTr("WPA PSK"), qsTr("WPA2 PSK"),
+                                    qsTr("WPA/WPA2 PSK")][root.securities.indexOf(sec)]
+                        }
+                        // An unknown security shows no entry (and its rule says so).
+                        value: form.apSecurity
+                        Layout.preferredWidth: 160
+                        onValueActivated: sec => form.apSecurity = sec
+                    }
                 }
-            }
-            Rule {
-                field: "staPass"
-            }
-            KeptNote {
-                field: "staPass"
-            }
-            Label {
-                text: qsTr("Both SSID and Password are case-sensitive")
-                opacity: 0.7
-                wrapMode: Text.Wrap
-                Layout.fillWidth: true
-                Layout.leftMargin: 12
-                Layout.rightMargin: 12
-            }
-            UI_Row {
-                text: qsTr("Use DHCP")
-                enabled: form.mode !== WifiMode.AP
-                UI_Switch {
-                    id: dhcp
-                    objectName: "useDhcp"
-                    checked: form.dhcp
-                    onToggled: form.dhcp = checked
+                Rule {
+                    field: "apSecurity"
                 }
-            }
-            UI_Row {
-                text: qsTr("Fixed IP")
-                enabled: form.mode !== WifiMode.AP && !form.dhcp
-                UI_TextField {
-                    id: fixedIp
-                    objectName: "fixedIp"
-                    text: form.fixedIp
-                    onTextEdited: form.fixedIp = text
-                    invalid: form.problems.fixedIp !== undefined
-                    Layout.preferredWidth: 160
+                UI_Row {
+                    text: qsTr("Password")
+                    enabled: form.mode !== WifiMode.STA && form.apSecurity !== WifiSec.Open
+                    UI_TextField {
+                        id: apPass
+                        objectName: "apPassword"
+                        readOnly: form.keptAsRead.indexOf("apPass") >= 0
+                        echoMode: TextInput.PasswordEchoOnEdit
+                        text: form.apPass
+                        onTextEdited: form.apPass = text
+                        invalid: form.problems.apPass !== undefined
+                        Layout.preferredWidth: 160
+                    }
                 }
-            }
-            Rule {
-                field: "fixedIp"
+                Rule {
+                    field: "apPass"
+                }
+                KeptNote {
+                    field: "apPass"
+                }
+                UI_RowDivider {}
+                RadioButton {
+                    id: staMode
+                    objectName: "staMode"
+                    text: qsTr("Station Mode")
+                    checked: form.mode === WifiMode.STA
+                    ButtonGroup.group: modes
+                    Layout.leftMargin: 4
+                    onToggled: if (checked)
+                                   form.mode = WifiMode.STA
+                }
+                UI_Row {
+                    text: qsTr("SSID")
+                    enabled: form.mode !== WifiMode.AP
+                    UI_TextField {
+                        id: staSsid
+                        objectName: "staSsid"
+                        readOnly: form.keptAsRead.indexOf("staSsid") >= 0
+                        text: form.staSsid
+                        onTextEdited: form.staSsid = text
+                        invalid: form.problems.staSsid !== undefined
+                        Layout.preferredWidth: 160
+                    }
+                }
+                Rule {
+                    field: "staSsid"
+                }
+                KeptNote {
+                    field: "staSsid"
+                }
+                UI_Row {
+                    text: qsTr("Password")
+                    enabled: form.mode !== WifiMode.AP
+                    UI_TextField {
+                        id: staPass
+                        objectName: "staPassword"
+                        readOnly: form.keptAsRead.indexOf("staPass") >= 0
+                        echoMode: TextInput.PasswordEchoOnEdit
+                        text: form.staPass
+                        onTextEdited: form.staPass = text
+                        invalid: form.problems.staPass !== undefined
+                        Layout.preferredWidth: 160
+                    }
+                }
+                Rule {
+                    field: "staPass"
+                }
+                KeptNote {
+                    field: "staPass"
+                }
+                Label {
+                    text: qsTr("Both SSID and Password are case-sensitive")
+                    opacity: 0.7
+                    wrapMode: Text.Wrap
+                    Layout.fillWidth: true
+                    Layout.leftMargin: 12
+                    Layout.rightMargin: 12
+                }
+                UI_Row {
+                    text: qsTr("Use DHCP")
+                    enabled: form.mode !== WifiMode.AP
+                    UI_Switch {
+                        id: dhcp
+                        objectName: "useDhcp"
+                        checked: form.dhcp
+                        onToggled: form.dhcp = checked
+                    }
+                }
+                UI_Row {
+                    text: qsTr("Fixed IP")
+                    enabled: form.mode !== WifiMode.AP && !form.dhcp
+                    UI_TextField {
+                        id: fixedIp
+                        objectName: "fixedIp"
+                        text: form.fixedIp
+                        onTextEdited: form.fixedIp = text
+                        invalid: form.problems.fixedIp !== undefined
+                        Layout.preferredWidth: 160
+                    }
+                }
+                Rule {
+                    field: "fixedIp"
+                }
             }
         }
     }

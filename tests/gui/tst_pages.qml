@@ -349,6 +349,26 @@ TestCase {
         verify(stack().currentItem !== page)
     }
 
+    // A read that fails says why and offers Retry, which reads again.
+    function test_wifiReadFailureOffersRetry() {
+        test_sim.setSilent(true)
+        const settings = open("menuSettings", "settingsPage")
+        mouseClick(find("wifiButton", settings))
+        const page = stack().currentItem
+        compare(page.objectName, "wifiSettingsPage")
+        verify(find("wifiReading", page).visible)
+        const error = find("wifiReadError", page)
+        tryCompare(error, "text", "Could not read the mount's settings: Communication error", 10000)
+        verify(!page.loaded)
+        test_sim.setSilent(false)
+        mouseClick(find("wifiRetry", page))
+        tryVerify(function () {
+            return page.loaded
+        }, 5000)
+        verify(!error.visible)
+        stack().pop()
+    }
+
     // Apply, then Back before the mount has answered: the window still says "Done" and closes
     // the link the change cuts, and nothing of the gone page runs (no QML warning).
     function test_wifiApplyOutlivesThePage() {
