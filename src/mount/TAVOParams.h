@@ -109,14 +109,18 @@ public:
     // The settings themselves; the bytes read only say how they were stored.
     bool operator==(const WifiSettings& o) const {
         return mode == o.mode && AP_SSID == o.AP_SSID && AP_pass == o.AP_pass &&
-               STA_SSID == o.STA_SSID && STA_pass == o.STA_pass &&
-               STA_fixedIP == o.STA_fixedIP && AP_SEC == o.AP_SEC;
+               STA_SSID == o.STA_SSID && STA_pass == o.STA_pass && STA_fixedIP == o.STA_fixedIP &&
+               AP_SEC == o.AP_SEC;
     }
 };
 
 // Registers the records and the mount enumerations with Qt's type system by name, so that
 // variants, queued connections and QML can carry them. Safe to call more than once.
 void registerMountMetaTypes();
+
+// One of the access-point securities the console can write (others read from a mount are
+// kept but never written).
+bool isKnownWifiSecurity(WifiSec_::E sec);
 
 } // namespace JEX
 

@@ -26,17 +26,6 @@ bool hasSta(WifiMode_::E mode) {
     return mode == WifiMode_::E::STA || mode == WifiMode_::E::Both;
 }
 
-bool isKnownSecurity(WifiSec_::E sec) {
-    switch (sec) {
-    case WifiSec_::E::Open:
-    case WifiSec_::E::WPA_PSK:
-    case WifiSec_::E::WPA2_PSK:
-    case WifiSec_::E::WPA_WPA2_PSK:
-        return true;
-    }
-    return false;
-}
-
 void requireFits(const std::string& text, uint16_t fieldLength) {
     if (text.size() > fieldLength)
         throw std::logic_error("Write string: input too long");
@@ -230,7 +219,7 @@ CmdRet TAVOSync::writeWifiSettings(const WifiSettings& w) {
         log("writeWifiSettings: refused unknown Wi-Fi mode %d", static_cast<int>(w.mode));
         return CmdRetType::Other;
     }
-    if (ap && !isKnownSecurity(w.AP_SEC)) {
+    if (ap && !isKnownWifiSecurity(w.AP_SEC)) {
         log("writeWifiSettings: refused unknown access-point security %d",
             static_cast<int>(w.AP_SEC));
         return CmdRetType::Other;

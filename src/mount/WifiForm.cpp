@@ -15,10 +15,8 @@ bool garbled(const QByteArray& read) {
     return !read.isEmpty() && read.toStdString() != QString::fromUtf8(read).toStdString();
 }
 
-bool knownSecurity(WifiSec_::E s) {
-    return s == WifiSec_::E::Open || s == WifiSec_::E::WPA_PSK || s == WifiSec_::E::WPA2_PSK ||
-           s == WifiSec_::E::WPA_WPA2_PSK;
-}
+constexpr int kSsidMaxBytes = int(WifiSettingsLimit_::E::AP_SSID_MaxLen);
+constexpr int kPassMaxBytes = int(WifiSettingsLimit_::E::AP_pass_MaxLen);
 
 } // namespace
 
@@ -49,14 +47,14 @@ void WifiForm::setMode(int mode) {
 
 void WifiForm::setApSecurity(int security) {
     const auto s = static_cast<WifiSec_::E>(security);
-    if (s == now_.AP_SEC || !knownSecurity(s))
+    if (s == now_.AP_SEC || !isKnownWifiSecurity(s))
         return;
     now_.AP_SEC = s;
     emit changed();
 }
 
 bool WifiForm::securityKnown() const {
-    return knownSecurity(now_.AP_SEC);
+    return isKnownWifiSecurity(now_.AP_SEC);
 }
 
 void WifiForm::setDhcp(bool on) {
@@ -100,7 +98,7 @@ QVariantMap WifiForm::problems() const {
                      tr("At most %1 bytes; this has %2").arg(limit).arg(bytes(text)));
     };
     const auto password = [&p](const char* key, const QString& text, bool mayBeEmpty) {
-        if (bytes(text) > 63)
+        if (bytes(text) > kPassMaxBytes)
             p.insert(QString::fromLatin1(key),
                      tr("At most 63 bytes; this has %1").arg(bytes(text)));
         else if (text.size() < 8 && !(mayBeEmpty && text.isEmpty()))
@@ -109,7 +107,7 @@ QVariantMap WifiForm::problems() const {
                                 : tr("At least 8 characters"));
     };
     if (ap) {
-        name("apSsid", now_.AP_SSID, 32);
+        name("apSsid", now_.AP_SSID, kSsidMaxBytes);
         if (!securityKnown())
             p.insert(QStringLiteral("apSecurity"),
                      tr("The mount uses a security this console does not know (%1): choose one")
@@ -118,7 +116,7 @@ QVariantMap WifiForm::problems() const {
             password("apPass", now_.AP_pass, false);
     }
     if (sta) {
-        name("staSsid", now_.STA_SSID, 32);
+        name("staSsid", now_.STA_SSID, kSsidMaxBytes);
         password("staPass", now_.STA_pass, true);
         static const QRegularExpression ipv4(
             QStringLiteral("^((25[0-5]|2[0-4]\\d|1?\\d?\\d)\\.){3}(25[0-5]|2[0-4]\\d|1?\\d?\\d)$"));
