@@ -1,20 +1,63 @@
 // Entry of the console: registers the compiled-in modules, builds the object graph,
 // publishes it to the QML scene and runs the event loop.
 
+#include "FileLock.h"
 #include "LanguageManager.h"
 #include "ObjectGraph.h"
 #include "QmlModules.h"
+#include "QtFileUtil.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QList>
 #include <QQmlApplicationEngine>
+#include <QQmlContext>
 #include <QQuickWindow>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <memory>
+
+namespace {
+
+// Two consoles on one data folder would each write their own settings over the other's: the
+// second says so, in a window and on standard error, and ends without touching anything.
+int refuseSecondConsole(QGuiApplication& app, const QString& dataDir, bool quitWhenShown) {
+    const QString text =
+        QStringLiteral("Velmora Console is already running with the data folder %1. Use that "
+                       "window, or close it before starting another.")
+            .arg(dataDir);
+    std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+    QQmlApplicationEngine engine;
+    engine.rootContext()->setContextProperty(QStringLiteral("refusal"), text);
+    engine.loadData(R"(
+        import QtQuick
+        import QtQuick.Controls
+        ApplicationWindow {
+            visible: true
+            width: 320
+            height: 200
+            title: "Velmora Console"
+            Label {
+                anchors.fill: parent
+                anchors.margins: 16
+                text: refusal
+                wrapMode: Text.Wrap
+            }
+            footer: DialogButtonBox {
+                standardButtons: DialogButtonBox.Close
+                onRejected: Qt.quit()
+            }
+        })");
+    if (quitWhenShown || engine.rootObjects().isEmpty())
+        return 1;
+    app.exec();
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     JEX::importQmlModules();
@@ -51,6 +94,13 @@ int main(int argc, char* argv[]) {
     parser.addOption(firstFrame);
     parser.addOption(doubleLength);
     parser.process(*app);
+
+    const QString dataDir = QString::fromStdString(JEX::QtFileUtil("KD208").dataDirPath());
+    JEX::QtFileUtil::makePrivateDir(dataDir);
+    const JEX::FileLock instance(dataDir + QStringLiteral("/velmora-console.lock"),
+                                 JEX::FileLock::Wait::No);
+    if (instance.error() == EWOULDBLOCK)
+        return refuseSecondConsole(*app, dataDir, parser.isSet(quitWhenShown));
 
     QList<std::shared_ptr<QObject>> keepAlive;
     auto engine = std::make_unique<QQmlApplicationEngine>();

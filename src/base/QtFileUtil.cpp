@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QString>
+#include <QUrl>
+
+#include <sys/stat.h>
 
 #include <unistd.h>
 
@@ -129,8 +132,10 @@ std::string QtFileUtil::resourceDirPath() const {
 void QtFileUtil::prepare() {}
 
 std::string QtFileUtil::appFileUrl(const std::string& relativePath) const {
-    // The joined path is absolute and starts with "/", which completes the "file://" prefix.
-    return "file://" + appFilePath(relativePath);
+    // Encoded: a path with '#', '?' or '%' names that file, not another.
+    return QUrl::fromLocalFile(q(appFilePath(relativePath)))
+        .toString(QUrl::FullyEncoded)
+        .toStdString();
 }
 
 std::string QtFileUtil::appFilePath(const std::string& relativePath) const {
@@ -142,10 +147,19 @@ bool QtFileUtil::urlExists(const std::string& urlOrPath) const {
     if (text.startsWith(QStringLiteral("file:///android_asset/")))
         return true;
     if (text.startsWith(QStringLiteral("file://")))
-        return QFileInfo::exists(text.mid(7));
+        return QFileInfo::exists(QUrl(text).toLocalFile());
     if (text.startsWith(QStringLiteral("qrc:/")))
         return QFileInfo::exists(QStringLiteral(":/") + text.mid(5));
     return !text.isEmpty() && QFileInfo::exists(text);
+}
+
+bool QtFileUtil::makePrivateDir(const QString& path) {
+    if (QFileInfo(path).isDir())
+        return true;
+    const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    QDir().mkpath(QFileInfo(clean).absolutePath());
+    ::mkdir(QFile::encodeName(clean).constData(), 0700);
+    return QFileInfo(clean).isDir();
 }
 
 bool QtFileUtil::copyDir(const std::string& source, const std::string& destination,

@@ -6,6 +6,8 @@
 
 #include "IFileUtil.h"
 
+#include <QString>
+
 #include <string>
 
 namespace JEX {
@@ -44,6 +46,10 @@ public:
     static std::string locateAppFile(const std::string& exeDir, const std::string& relativePath);
 
     const std::string& folderName() const { return folderName_; }
+
+    // Creates the folder path with its parents; a folder it creates itself is private to the
+    // user (0700), one that exists keeps the mode it has. False when path is no folder after.
+    static bool makePrivateDir(const QString& path);
 
 private:
     // The name the program's data folder goes by elsewhere; kept, but it names no path here.

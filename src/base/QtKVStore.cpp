@@ -1,6 +1,8 @@
 #include "QtKVStore.h"
 
+#include "FileLock.h"
 #include "Log.h"
+#include "QtFileUtil.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,10 +13,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 
 namespace JEX {
 namespace {
@@ -46,24 +48,44 @@ QtKVStore::QtKVStore(const QString& fileName, std::shared_ptr<IFileUtil> fileUti
 void QtKVStore::load() {
     if (filePath_.isEmpty())
         return;
+    QJsonObject object;
+    switch (readFile(object)) {
+    case FileState::Object:
+        data_ = object;
+        break;
+    case FileState::Unreadable:
+        // Set aside before the first save would replace it.
+        unreadable_ = true;
+        break;
+    case FileState::Missing:
+        break;
+    }
+}
+
+QtKVStore::FileState QtKVStore::readFile(QJsonObject& object) const {
+    const QFileInfo info(filePath_);
+    if (!info.exists())
+        return FileState::Missing;
     QFile file(filePath_);
-    if (!QFileInfo(filePath_).isFile() || !file.open(QIODevice::ReadOnly))
-        return;
-    // Anything but a JSON object (binary, an array, a huge file) leaves the store empty, and
-    // the file is set aside before the first save would replace it.
-    unreadable_ = file.size() > 0;
+    // A file that cannot be opened (no permission, a sudo run's root-owned copy) still holds
+    // the user's settings: it is never written over.
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return info.isDir() ? FileState::Missing : FileState::Unreadable;
+    if (file.size() == 0)
+        return FileState::Missing;
+    // Anything but a JSON object (binary, an array, a huge file) is unreadable.
     if (file.size() > kMaxFileBytes)
-        return;
+        return FileState::Unreadable;
     // Read what the file holds (and a byte more, should it grow meanwhile): reading up to the
     // limit would first allocate the whole limit.
     const QByteArray bytes = file.read(std::min(file.size(), kMaxFileBytes) + 1);
     if (bytes.size() > kMaxFileBytes)
-        return;
+        return FileState::Unreadable;
     const QJsonDocument document = QJsonDocument::fromJson(bytes);
     if (!document.isObject())
-        return;
-    data_ = document.object();
-    unreadable_ = false;
+        return FileState::Unreadable;
+    object = document.object();
+    return FileState::Object;
 }
 
 bool QtKVStore::setAsideUnreadableLocked() {
@@ -77,10 +99,10 @@ bool QtKVStore::setAsideUnreadableLocked() {
         aside = filePath_ + QStringLiteral(".unreadable") +
                 (n == 0 ? QString() : QStringLiteral(".%1").arg(n));
         const QByteArray to = QFile::encodeName(aside);
-        error = ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(),
-                            RENAME_NOREPLACE) == 0
-                    ? 0
-                    : errno;
+        error =
+            ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0
+                ? 0
+                : errno;
         // A file system without the no-replace rename: look first, then rename.
         if (error == EINVAL || error == ENOSYS) {
             if (QFileInfo::exists(aside))
@@ -88,6 +110,11 @@ bool QtKVStore::setAsideUnreadableLocked() {
             else
                 error = std::rename(from.constData(), to.constData()) == 0 ? 0 : errno;
         }
+    }
+    // The file is gone (the user removed it after the warning): nothing is left to protect.
+    if (error == ENOENT) {
+        unreadable_ = false;
+        return true;
     }
     if (error != 0) {
         char reason[128];
@@ -104,17 +131,48 @@ bool QtKVStore::setAsideUnreadableLocked() {
 void QtKVStore::saveLocked() {
     if (filePath_.isEmpty())
         return;
-    QDir().mkpath(QFileInfo(filePath_).absolutePath());
+    const QString dir = QFileInfo(filePath_).absolutePath();
+    QtFileUtil::makePrivateDir(dir);
+    // Every program of ours that writes the file holds the folder's lock from reading the file
+    // to replacing it.
+    const FileLock lock(dir, FileLock::Wait::Yes);
+    if (!lock.held() && !lockWarned_) {
+        lockWarned_ = true;
+        char reason[128];
+        log("Warning: cannot lock settings folder %s: %s", qUtf8Printable(dir),
+            strerror_r(lock.error(), reason, sizeof reason));
+    }
+    if (!replacedAll_) {
+        QJsonObject current;
+        const FileState state = readFile(current);
+        if (state == FileState::Unreadable)
+            unreadable_ = true;
+        if (state == FileState::Object) {
+            unreadable_ = false;
+            for (const QString& key : std::as_const(changed_)) {
+                const auto it = data_.constFind(key);
+                if (it == data_.constEnd())
+                    current.remove(key);
+                else
+                    current.insert(key, it.value());
+            }
+            data_ = current;
+        }
+    }
     // What could not be read is never written over: without a copy aside, nothing is saved.
     if (!setAsideUnreadableLocked())
         return;
     // QSaveFile writes a temporary file and renames it over the old one, so a crash or power
     // loss mid-save leaves either the previous or the new settings, never a truncated file.
+    const bool created = !QFileInfo::exists(filePath_);
     QSaveFile file(filePath_);
     if (!file.open(QIODevice::WriteOnly)) {
         log("Warning: cannot open output file: %s", qUtf8Printable(filePath_));
         return;
     }
+    // The file holds the observing site and the mount's address: a new one is the user's only.
+    if (created)
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     const QByteArray bytes = QJsonDocument(data_).toJson(QJsonDocument::Indented);
     // commit() does not notice a write that fails while it flushes its buffer (disk full,
     // size limit) and would put the truncated file in place; flush and check first.
@@ -130,6 +188,9 @@ void QtKVStore::saveLocked() {
     } else if (!file.commit()) {
         log("Warning: cannot write output file: %s: %s", qUtf8Printable(filePath_),
             qUtf8Printable(file.errorString()));
+    } else {
+        changed_.clear();
+        replacedAll_ = false;
     }
 }
 
@@ -146,6 +207,7 @@ void QtKVStore::set(std::string_view key, const QJsonValue& value) {
     const QString k = keyString(key);
     std::lock_guard lock(mutex_);
     data_.insert(k, value);
+    changed_.insert(k);
     saveLocked();
 }
 
@@ -158,6 +220,7 @@ void QtKVStore::setAll(const QJsonObject& all) {
     QJsonObject copy = deepCopy(all);
     std::lock_guard lock(mutex_);
     data_.swap(copy);
+    replacedAll_ = true;
     saveLocked();
 }
 
@@ -216,6 +279,7 @@ void QtKVStore::remove(std::string_view key) {
     const QString k = keyString(key);
     std::lock_guard lock(mutex_);
     data_.remove(k);
+    changed_.insert(k);
     saveLocked();
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 // The settings store kept as one JSON object in memory and rewritten to its file, atomically,
-// after every change. Safe to call from several threads.
+// after every change. Each save reads the file again under a lock on its folder and writes
+// back what it holds with this store's changed keys, so that other programs writing the same
+// file lose nothing. Safe to call from several threads.
 
 #include "IFileUtil.h"
 #include "IKVStore.h"
 
 #include <QJsonObject>
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -45,9 +48,12 @@ public:
     static constexpr int kMaxAsideCopies = 100;
 
 private:
+    enum class FileState { Missing, Object, Unreadable };
+
     template <typename F> auto read(std::string_view key, F&& convert) const;
     void set(std::string_view key, const QJsonValue& value);
     void load();
+    FileState readFile(QJsonObject& object) const;
     void saveLocked();
     bool setAsideUnreadableLocked();
 
@@ -56,9 +62,14 @@ private:
     const QString filePath_;
     mutable std::mutex mutex_;
     QJsonObject data_;
-    // The file held something that could not be read: it is renamed aside to a fresh
+    // Keys set or removed here since the last save that landed; all of them after setAll.
+    QSet<QString> changed_;
+    bool replacedAll_ = false;
+    // The file held something that could not be read (or could not be opened): it is renamed aside
+    // to a fresh
     // "<file>.unreadable[.N]" before the first save, so that what it held is never overwritten.
     bool unreadable_ = false;
+    bool lockWarned_ = false;
 };
 
 } // namespace JEX

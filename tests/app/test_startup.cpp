@@ -1,5 +1,7 @@
 // Starts the real console under the offscreen platform.
 
+#include "FileLock.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -47,6 +49,24 @@ private slots:
         QVERIFY2(!errors.contains("QQmlApplicationEngine failed") && !errors.contains("qrc:/") &&
                      !errors.contains("qml:"),
                  errors.constData());
+    }
+
+    // A second console on the same data folder says so and ends; the first one's settings
+    // stay as they are.
+    void secondConsoleOnOneFolderIsRefused() {
+        const QString dir = qEnvironmentVariable("VELMORA_DATA_DIR");
+        const JEX::FileLock first(dir + "/velmora-console.lock", JEX::FileLock::Wait::No);
+        QVERIFY(first.held());
+        QFile settings(dir + "/Settings.txt");
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        const QByteArray before = settings.readAll();
+        QByteArray errors;
+        QCOMPARE(run({"--quit-when-shown", "--demo"}, &errors), 1);
+        QVERIFY2(errors.contains("Velmora Console is already running with the data folder " +
+                                 dir.toUtf8()),
+                 errors.constData());
+        settings.seek(0);
+        QCOMPARE(settings.readAll(), before);
     }
 
     // A main file that does not load ends the console with -1, 255 as the shell sees it.

@@ -147,6 +147,8 @@ private slots:
         QTest::newRow("file url of a file") << "file://@/present.txt" << true;
         QTest::newRow("file url of a directory") << "file://@" << true;
         QTest::newRow("file url of a missing file") << "file://@/absent.txt" << false;
+        // "#", "?" and "%" are part of the name: the url escapes them.
+        QTest::newRow("file url of an odd name") << "file://@/odd%20%23%3F%25.txt" << true;
         QTest::newRow("plain path") << "@/present.txt" << true;
         QTest::newRow("plain missing path") << "@/absent.txt" << false;
         QTest::newRow("qrc url") << "qrc:/fileutil/fileutil_probe.txt" << true;
@@ -162,6 +164,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, exists);
         writeFile(path("present.txt"), "x");
+        writeFile(path("odd #?%.txt"), "x");
         text.replace("@", tempDir_->path());
         QVERIFY2(util_.urlExists(s(text)) == exists, qPrintable(text));
     }

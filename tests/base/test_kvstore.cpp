@@ -16,9 +16,39 @@
 #include <thread>
 #include <vector>
 
+#include <linux/capability.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using namespace JEX;
+
+namespace {
+
+// Root reads any file: for the length of a test, this thread checks file permissions as
+// their owner would (the capabilities stay permitted and come back).
+class WithoutFileOverride {
+public:
+    WithoutFileOverride() {
+        if (geteuid() != 0)
+            return;
+        syscall(SYS_capget, &header_, saved_);
+        __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
+        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        active_ = syscall(SYS_capset, &header_, reduced) == 0;
+    }
+    ~WithoutFileOverride() {
+        if (active_)
+            syscall(SYS_capset, &header_, saved_);
+    }
+
+private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2]{};
+    bool active_ = false;
+};
+
+} // namespace
 
 class TestKVStore : public QObject {
     Q_OBJECT
@@ -231,6 +261,66 @@ private slots:
             big.insert(QStringLiteral("key.%1").arg(i), QString(40, QLatin1Char('v')));
         writeFile(QJsonDocument(big).toJson());
         QCOMPARE(openStore()->getAll().size(), 5000);
+    }
+
+    // Another program writing the same file between two saves loses nothing: each save keeps
+    // what the file holds and changes only its own keys.
+    void writersOfOneFileKeepEachOthersKeys() {
+        writeFile("{\"kept\": 1, \"gone\": 2}");
+        auto console = openStore();
+        auto tool = openStore();
+        console->setString("profiles", "M31");
+        tool->setBool("night", true);
+        tool->remove("gone");
+        console->setInt("kept", 3);
+        QCOMPARE(file_->readObject(),
+                 QJsonObject({{"kept", 3}, {"profiles", "M31"}, {"night", true}}));
+        QCOMPARE(tool->getString("profiles", ""), std::string("M31"));
+    }
+
+    // The unreadable file is gone before the first save (the user removed it after the
+    // warning): nothing is left to protect, so saving goes on.
+    void removedUnreadableFileLetsSavingGoOn() {
+        writeFile("[1]");
+        auto store = openStore();
+        QVERIFY(QFile::remove(settingsPath()));
+        store->setInt("i", 1);
+        QCOMPARE(file_->readObject(), QJsonObject({{"i", 1}}));
+    }
+
+    // A settings file the user cannot open (mode 0000, root's copy after a sudo run) still
+    // holds every profile: it is kept aside, never written over.
+    void fileThatCannotBeOpenedIsKeptAside() {
+        const QByteArray saved = "{\"profiles\": [\"M31\"]}";
+        writeFile(saved);
+        QVERIFY(QFile::setPermissions(settingsPath(), {}));
+        {
+            const WithoutFileOverride asUser;
+            auto store = openStore();
+            store->setInt("i", 1);
+        }
+        QFile kept(settingsPath() + ".unreadable");
+        QVERIFY(kept.setPermissions(QFileDevice::ReadOwner) && kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), saved);
+        QCOMPARE(file_->readObject(), QJsonObject({{"i", 1}}));
+    }
+
+    // The file holds the observing site and the mount's address: a folder and file the store
+    // creates are the user's only; modes the user chose stay.
+    void createdFolderAndFileArePrivate() {
+        openStore()->setInt("i", 1);
+        QCOMPARE(QFileInfo(file_->dataDir()).permissions() & 0x0777,
+                 QFileDevice::Permissions(0x0700));
+        QCOMPARE(QFileInfo(settingsPath()).permissions() & 0x0777,
+                 QFileDevice::Permissions(0x0600));
+
+        const auto shared = QFileDevice::Permissions(0x0644);
+        QVERIFY(QFile::setPermissions(settingsPath(), shared | QFileDevice::ReadOwner));
+        QVERIFY(QFile::setPermissions(file_->dataDir(), QFileDevice::Permissions(0x0755)));
+        openStore()->setInt("i", 2);
+        QCOMPARE(QFileInfo(file_->dataDir()).permissions() & 0x0777,
+                 QFileDevice::Permissions(0x0755));
+        QCOMPARE(QFileInfo(settingsPath()).permissions() & 0x0777, shared);
     }
 
     void unwritableFileLogsWarningAndKeepsValueInMemory() {
