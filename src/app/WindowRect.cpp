@@ -28,12 +28,23 @@ QRectF WindowRect::loadRect(const QRectF& defVal) const {
     r.setWidth(std::max(r.width(), kMinSize));
     r.setHeight(std::max(r.height(), kMinSize));
 
+    // Never larger than the screen it opens on (a stored 1e9-pixel width included).
+    const auto fit = [&r](const QScreen* screen) {
+        if (!screen)
+            return;
+        const QRectF bounds(screen->geometry());
+        r.setWidth(std::clamp(r.width(), kMinSize, std::max(kMinSize, bounds.width())));
+        r.setHeight(std::clamp(r.height(), kMinSize, std::max(kMinSize, bounds.height())));
+    };
     const QRectF probe(r.x() + kMargin, r.y() + kMargin, std::max(0.0, r.width() - 2 * kMargin),
                        std::max(0.0, r.height() - 2 * kMargin));
     for (const QScreen* screen : QGuiApplication::screens())
-        if (probe.intersects(QRectF(screen->geometry())))
+        if (probe.intersects(QRectF(screen->geometry()))) {
+            fit(screen);
             return r;
+        }
     r.moveTo(0.0, 0.0);
+    fit(QGuiApplication::primaryScreen());
     return r;
 }
 

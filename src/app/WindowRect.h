@@ -16,8 +16,9 @@ class WindowRect : public QObject {
 public:
     explicit WindowRect(std::shared_ptr<IKVStore> store);
 
-    // The saved rectangle (defVal's members where nothing is saved), at least 50 × 50; moved
-    // to (0, 0) when no more than a 10-unit strip of it would be on any screen.
+    // The saved rectangle (defVal's members where nothing is saved), at least 50 × 50 and at
+    // most the size of the screen it is on; moved to (0, 0), on the primary screen, when no
+    // more than a 10-unit strip of it would be on any screen.
     Q_INVOKABLE QRectF loadRect(const QRectF& defVal) const;
     Q_INVOKABLE void saveRect(const QRectF& val);
 

@@ -8,8 +8,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bitset>
 #include <cerrno>
 #include <chrono>
+#include <deque>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -66,6 +69,43 @@ bool PosixUdp::open() {
     return true;
 }
 
+namespace {
+
+// A late reply to an earlier command is addressed to that command's port. Were a new socket
+// given that port again (the system picks ports at random and reuses closed ones), the reply
+// would pass for the new command's: a write never done would count as done. A reconnect
+// makes a new link, so the history belongs to the process, not to one link.
+class RecentPorts {
+public:
+    bool contains(uint16_t port) {
+        std::lock_guard lock(mutex_);
+        return set_.test(port);
+    }
+    void add(uint16_t port) {
+        std::lock_guard lock(mutex_);
+        if (set_.test(port))
+            return;
+        ports_.push_back(port);
+        set_.set(port);
+        if (ports_.size() > PosixUdp::kRecentPorts) {
+            set_.reset(ports_.front());
+            ports_.pop_front();
+        }
+    }
+
+private:
+    std::mutex mutex_;
+    std::deque<uint16_t> ports_;
+    std::bitset<65536> set_;
+};
+
+RecentPorts& recentPorts() {
+    static RecentPorts ports;
+    return ports;
+}
+
+} // namespace
+
 int PosixUdp::makeSocket(const sockaddr_in& local, bool report) {
     // A socket on a recent port stays open until the search ends, so that the system cannot
     // offer that port again at once.
@@ -80,19 +120,13 @@ int PosixUdp::makeSocket(const sockaddr_in& local, bool report) {
         const uint16_t port = ::getsockname(fd, reinterpret_cast<sockaddr*>(&bound), &length) == 0
                                   ? ntohs(bound.sin_port)
                                   : 0;
-        if (port != 0 && recentPortSet_.test(port)) {
+        if (port != 0 && recentPorts().contains(port)) {
             held.push_back(fd);
             continue;
         }
         fresh = fd;
-        if (port != 0) {
-            recentPorts_.push_back(port);
-            recentPortSet_.set(port);
-            if (recentPorts_.size() > kRecentPorts) {
-                recentPortSet_.reset(recentPorts_.front());
-                recentPorts_.pop_front();
-            }
-        }
+        if (port != 0)
+            recentPorts().add(port);
     }
     if (fresh < 0 && !held.empty()) {
         fresh = held.back();
@@ -199,8 +233,8 @@ Bytes PosixUdp::read() {
     if (fd_ < 0)
         return {};
     // The wait runs from the request's send; a read without one waits a whole time-out.
-    const Clock::time_point deadline = std::exchange(replyDeadline_, std::nullopt)
-                                           .value_or(Clock::now() + receiveTimeout());
+    const Clock::time_point deadline =
+        std::exchange(replyDeadline_, std::nullopt).value_or(Clock::now() + receiveTimeout());
     uint8_t buffer[kDatagramMax];
     for (;;) {
         // Waited with ppoll on the exact time left: the socket's own receive time-out is
@@ -208,10 +242,10 @@ Bytes PosixUdp::read() {
         // the resends of a conversation.
         const auto left = std::max(Clock::duration::zero(), deadline - Clock::now());
         const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(left);
-        const timespec wait{static_cast<time_t>(seconds.count()),
-                            static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                                  left - seconds)
-                                                  .count())};
+        const timespec wait{
+            static_cast<time_t>(seconds.count()),
+            static_cast<long>(
+                std::chrono::duration_cast<std::chrono::nanoseconds>(left - seconds).count())};
         pollfd poll{fd_, POLLIN, 0};
         const int ready = ::ppoll(&poll, 1, &wait, nullptr);
         if (ready < 0 && errno == EINTR)
@@ -236,8 +270,15 @@ Bytes PosixUdp::read() {
         }
         // Anyone on the network can send to our port; only the mount may answer for it.
         // Anything else is dropped and the wait goes on for what is left of it.
-        if (sender.sin_family == AF_INET && sender.sin_addr.s_addr == remote_.sin_addr.s_addr)
+        if (sender.sin_family == AF_INET && sender.sin_addr.s_addr == remote_.sin_addr.s_addr) {
+            // Nothing says the mount answers from the port it was asked on: taken, but noted.
+            if (sender.sin_port != remote_.sin_port && !otherPortLogged_) {
+                otherPortLogged_ = true;
+                log("%s: reply from port %d, asked on %d", "read", ntohs(sender.sin_port),
+                    ntohs(remote_.sin_port));
+            }
             return Bytes(buffer, buffer + n);
+        }
     }
 }
 

@@ -6,10 +6,8 @@
 
 #include <netinet/in.h>
 
-#include <bitset>
 #include <chrono>
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <string>
 
@@ -36,10 +34,11 @@ public:
     // The local port of the open socket, 0 when closed.
     uint16_t localPort() const;
 
+    // How many of the process's latest local ports a new socket never takes again.
+    static constexpr size_t kRecentPorts = 1024;
+
 private:
     static constexpr size_t kDatagramMax = 1500;
-    // How many of the latest commands' local ports a new socket never takes again.
-    static constexpr size_t kRecentPorts = 1024;
 
     // A datagram socket bound to local with a port the system chooses, never one of the
     // recent ports; -1 on failure, logged when asked.
@@ -65,11 +64,7 @@ private:
     // When the wait for the reply to the last request ends; when the last wait ran out.
     std::optional<Clock::time_point> replyDeadline_;
     std::optional<Clock::time_point> expiredDeadline_;
-    // A late reply to an earlier command is addressed to that command's port. Were a new
-    // socket given that port again (the system picks ports at random and reuses closed ones),
-    // the reply would pass for the new command's: a write never done would count as done.
-    std::deque<uint16_t> recentPorts_;
-    std::bitset<65536> recentPortSet_;
+    bool otherPortLogged_ = false;
 };
 
 } // namespace JEX

@@ -25,7 +25,7 @@ class TestPlatformHelpers : public QObject {
 
 private slots:
     // Rectangles relative to the screen's top-left corner; the screen has no neighbour on its
-    // left.
+    // left. A width or height of -1 stands for the screen's.
     void loadRect_data() {
         QTest::addColumn<QRectF>("saved");
         QTest::addColumn<QRectF>("loaded");
@@ -37,13 +37,22 @@ private slots:
             << QRectF(-295, 100, 300, 200) << QRectF(0, 0, 300, 200);
         QTest::newRow("strip of exactly 10 moves to the origin")
             << QRectF(-290, 100, 300, 200) << QRectF(0, 0, 300, 200);
+        QTest::newRow("a huge window fits the screen")
+            << QRectF(40, 40, 1e9, 1e9) << QRectF(40, 40, -1, -1);
+        QTest::newRow("far away and huge")
+            << QRectF(1e12, -1e12, 320, 1e9) << QRectF(0, 0, 320, -1);
     }
 
     void loadRect() {
         QFETCH(QRectF, saved);
         QFETCH(QRectF, loaded);
-        const QPointF screen = QGuiApplication::primaryScreen()->geometry().topLeft();
+        const QRect bounds = QGuiApplication::primaryScreen()->geometry();
+        const QPointF screen = bounds.topLeft();
         saved.translate(screen);
+        if (loaded.width() < 0)
+            loaded.setWidth(bounds.width());
+        if (loaded.height() < 0)
+            loaded.setHeight(bounds.height());
         if (loaded.topLeft() != QPointF(0, 0))
             loaded.translate(screen);
         auto store = std::make_shared<Test::MemoryKVStore>();
@@ -90,8 +99,7 @@ private slots:
 
         HelpFile missing(std::make_shared<QtFileUtil>("KD208"),
                          std::make_shared<LanguageManager>(store, nullptr),
-                         std::make_shared<PlatformUrl>(),
-                         [](const IFileUtil&, const std::string&) {
+                         std::make_shared<PlatformUrl>(), [](const IFileUtil&, const std::string&) {
                              return std::string("file:///nonexistent/help.html");
                          });
         QCOMPARE(missing.document(false), QString());
