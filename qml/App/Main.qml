@@ -83,10 +83,11 @@ ApplicationWindow {
     }
 
     // The game pad: the page in front handles what it knows (padKey returns true), and B goes
-    // back a page anywhere.
+    // back a page anywhere. It acts only while this window has the focus.
     HandleController {
         id: inj_handleController
         objectName: "handleController"
+        active: window.active
         onHandleControllerChanged: function (key, action, value) {
             window.padInUse = true
             const page = inj_stackView.currentItem

@@ -8,28 +8,28 @@ import JexAstroBase
 
 // Turning the axis by hand: hold an arrow (or the Left/Right key, the game pad's D-pad or its
 // left stick pushed past half-way) to slew, let go to stop; the pad's A zeroes the angle.
-// The angle is read about twice a second while the page is in front.
+// The angle is read about twice a second while the page is in front. Whatever could swallow
+// the release (the page covered or closed, the window losing focus or hidden) stops the axis.
 Page {
     id: root
     objectName: "manualControl"
 
-    // 48 times the sky's rate: the axis turns 2° every 10 seconds.
-    readonly property real slewRps: 48 * 2 * Math.PI / 86400
     readonly property var tavo: inj_iConnector.tavo
     readonly property bool active: StackView.status === StackView.Active
-    property int heldDirection: 0
+    // Only a page in front of an active, visible window can see a key or button let go.
+    readonly property bool canHold: active && visible && Window.active
+    onCanHoldChanged: {
+        if (!canHold)
+            stop()
+    }
 
     function slew(direction) {
-        if (!tavo)
-            return
-        heldDirection = direction
-        tavo.slewAxisAsync(direction * slewRps)
+        if (canHold)
+            inj_manualSlew.hold(direction)
     }
     function stop() {
-        if (!tavo || heldDirection === 0)
-            return
-        heldDirection = 0
-        tavo.slewAxisAsync(0)
+        stickDirection = 0
+        inj_manualSlew.release()
     }
     // Which way the left stick holds the axis: -1, 0 or 1.
     property int stickDirection: 0
@@ -85,10 +85,9 @@ Page {
     onActiveChanged: updateReading()
     onTavoChanged: updateReading()
     Component.onDestruction: {
-        if (tavo) {
-            stop()
+        inj_manualSlew.release()
+        if (tavo)
             tavo.setPeriodicPositionRead(false)
-        }
     }
 
     focus: true

@@ -14,6 +14,7 @@
 #include "IClock.h"
 #include "LanguageManager.h"
 #include "Location.h"
+#include "ManualSlew.h"
 #include "PlatformUrl.h"
 #include "PolarScopeInfo.h"
 #include "PolarScopePaintedItem.h"
@@ -26,6 +27,7 @@
 #include "QtLocationSensor.h"
 #include "QtUDPBroadcaster.h"
 #include "SerialConnectableHelper.h"
+#include "SuspendWatcher.h"
 #include "TAVOConnectable.h"
 #include "TAVOConnector.h"
 #include "TAVOContainer.h"
@@ -95,6 +97,11 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     auto connectable = std::make_shared<TAVOConnectable>(
         TAVOConnectable::D{helper, container, factory, session, converserContainer});
     auto connector = std::make_shared<TAVOConnector>(container, taskState);
+    auto manualSlew = std::make_shared<ManualSlew>(connector, timeoutForwarder, connectionSettings);
+    // Nobody holds a slew through a suspend: the release would come after the wake-up.
+    auto suspendWatcher = std::make_shared<SuspendWatcher>();
+    QObject::connect(suspendWatcher.get(), &SuspendWatcher::suspending, manualSlew.get(),
+                     &ManualSlew::release);
     auto estimator = std::make_shared<TaskEstimator>(mountClock, taskState);
     const TaskProfileLists lists = makeTaskProfileLists(store, location);
     auto languageManager = std::make_shared<LanguageManager>(store, &engine);
@@ -135,6 +142,8 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     publish("inj_toastManagerUIStub", toastStub);
     publish("inj_locationSensor", locationSensor);
     publish("inj_appVersion", appVersion);
+    publish("inj_manualSlew", manualSlew);
+    keepAlive.append(suspendWatcher);
 }
 
 } // namespace JEX

@@ -3,6 +3,7 @@
 
 #include "FileLock.h"
 #include "LanguageManager.h"
+#include "ManualSlew.h"
 #include "ObjectGraph.h"
 #include "QmlModules.h"
 #include "QtFileUtil.h"
@@ -155,6 +156,13 @@ int main(int argc, char* argv[]) {
     engine->load(root);
 
     const int result = app->exec();
+
+    // A slew held when the window closed is stopped, and confirmed, before the mount object
+    // (and any stop still queued in it) goes.
+    for (const auto& object : keepAlive) {
+        if (auto* slew = qobject_cast<JEX::ManualSlew*>(object.get()))
+            slew->stopBeforeExit();
+    }
 
     // QML goes first so that no binding can reach a native object while it is destroyed.
     engine.reset();

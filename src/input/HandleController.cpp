@@ -4,6 +4,8 @@
 #include "Log.h"
 #include "SdlPadSource.h"
 
+#include <utility>
+
 namespace JEX {
 
 namespace {
@@ -97,12 +99,39 @@ void HandleController::handleGamePadEvent(int, HandleControllerKey key, int valu
     keyEvent(key, value);
 }
 
+void HandleController::setActive(bool active) {
+    if (active == active_)
+        return;
+    active_ = active;
+    if (!active) {
+        // Whatever the pad held would otherwise go on (a slew included) until the window
+        // comes back and the key goes up: it is let go now.
+        const QList<HandleControllerKey> held = std::exchange(downKeys_, {});
+        const auto sticks = std::exchange(sticks_, {});
+        for (HandleControllerKey key : held)
+            emit handleControllerChanged(key, UP, 0.0);
+        for (auto it = sticks.begin(); it != sticks.end(); ++it)
+            emit handleControllerChanged(it.key(), UP, 0.0);
+        if (!held.isEmpty() || !sticks.isEmpty())
+            emit downKeysChanged();
+    }
+    emit activeChanged();
+}
+
 void HandleController::handleJoystickEvent(int, HandleControllerKey key, double value) {
+    if (!active_)
+        return;
+    if (value != 0.0)
+        sticks_.insert(key, value);
+    else
+        sticks_.remove(key);
     emit handleControllerChanged(key, UP, value);
     emit downKeysChanged();
 }
 
 void HandleController::keyEvent(HandleControllerKey key, int value) {
+    if (!active_)
+        return;
     if (value == DOWN) {
         if (downKeys_.contains(key))
             return;

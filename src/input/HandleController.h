@@ -1,10 +1,13 @@
 #pragma once
 // The hand controller as QML sees it: the game pad's keys held down and every key event in
-// QML terms. Made by QML, it drives its own native side on SDL2 unless `nativeSide` is given at
-// creation; made in C++, it takes its native side through the constructor.
+// QML terms. Bound to the window's focus through `active`: a pad acts only on the window in
+// front, and losing the focus releases every key and centres every stick it held. Made by QML, it
+// drives its own native side on SDL2 unless `nativeSide` is given at creation; made in C++, it
+// takes its native side through the constructor.
 
 #include "IHandleControllerNative.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -22,6 +25,8 @@ class HandleController : public QObject, public QQmlParserStatus {
                    downKeysChanged)
     // The native side to listen to, set once at creation; by default one on SDL2.
     Q_PROPERTY(QObject* nativeSide READ nativeSide WRITE setNativeSide)
+    // False: events are dropped; turning false releases what was held. True by default.
+    Q_PROPERTY(bool active READ active WRITE setActive NOTIFY activeChanged)
 
 public:
     enum HandleControllerKey {
@@ -71,6 +76,9 @@ public:
     // Not owned: whoever gives it keeps it alive at least as long as this element.
     void setNativeSide(QObject* native);
 
+    bool active() const { return active_; }
+    void setActive(bool active);
+
     void classBegin() override {}
     void componentComplete() override;
 
@@ -83,6 +91,7 @@ public slots:
                              double value);
 
 signals:
+    void activeChanged();
     void downKeysChanged();
     void handleControllerChanged(JEX::HandleController::HandleControllerKey key,
                                  JEX::HandleController::HandleControllerAction action,
@@ -97,6 +106,9 @@ private:
     bool attached_ = false;
     QList<QMetaObject::Connection> connections_;
     QList<HandleControllerKey> downKeys_;
+    // Stick axes away from the centre, with their last value.
+    QHash<HandleControllerKey, double> sticks_;
+    bool active_ = true;
 };
 
 } // namespace JEX

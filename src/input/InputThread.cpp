@@ -110,6 +110,9 @@ void InputThread::pollOnce() {
         PadState state;
         if (!source_->read(id, state)) {
             if (pad.connected) {
+                // A pad that is gone sends no release: whatever it held (a slew on the D-pad
+                // or a stick) is let go here, as if every button and stick had come back.
+                process(id, pad, PadState{});
                 pad.connected = false;
                 std::lock_guard lock(mutex_);
                 connected_.removeAll(id);

@@ -2,7 +2,8 @@
 // The polling of up to four game pads: a connected pad is read on every pass, an empty slot
 // once every 801 passes (slot 0 on the first pass, slots 1 to 3 after 800 skipped ones),
 // and every change of a button, trigger or stick becomes one event. Runs on a thread of its
-// own, a pass every 5 ms; tests drive pollOnce() with the thread not running.
+// own, a pass every 5 ms; tests drive pollOnce() with the thread not running. A pad that
+// disappears releases everything it held.
 
 #include "IPadStateSource.h"
 

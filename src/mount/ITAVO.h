@@ -56,8 +56,9 @@ public:
     virtual bool hasPolarSightLight() const = 0;
     virtual bool hasAutoShutdown() const = 0;
     virtual bool hasDithering() const = 0;
-    // A nonzero rate slews axis 1 at it, zero stops it; the task manager runs either.
-    Q_INVOKABLE virtual void slewAxisAsync(double speedRps) = 0;
+    // A nonzero rate slews axis 1 at it, zero stops it; the task manager runs either. The
+    // future ends with the mount's answer, or canceled when a later command took its place.
+    Q_INVOKABLE virtual QFuture<JEX::CmdRet> slewAxisAsync(double speedRps) = 0;
     virtual double lastAxis1() const = 0;
     virtual bool periodicPositionRead() const = 0;
     Q_INVOKABLE virtual void setPeriodicPositionRead(bool value) = 0;

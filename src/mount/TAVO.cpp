@@ -1,6 +1,7 @@
 #include "TAVO.h"
 
 #include <QCoreApplication>
+#include <QPromise>
 #include <QThread>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
@@ -216,7 +217,7 @@ bool TAVO::hasDithering() const {
     return d_.sync->hasDithering();
 }
 
-void TAVO::slewAxisAsync(double speedRps) {
+QFuture<CmdRet> TAVO::slewAxisAsync(double speedRps) {
     std::shared_ptr<IMountTask> task = speedRps != 0.0 ? d_.taskFactory->createSlewTask(0, speedRps)
                                                        : d_.taskFactory->createStopTask(0);
     uint64_t issued = 0;
@@ -224,7 +225,11 @@ void TAVO::slewAxisAsync(double speedRps) {
         std::lock_guard lock(slews_->mutex);
         issued = ++slews_->issued;
     }
-    d_.taskManager->addTask(std::move(task), {}, [slews = slews_, issued](CmdRet result) {
+    // A task the manager drops unrun takes its promise along, which cancels the future.
+    auto promise = std::make_shared<QPromise<CmdRet>>();
+    promise->start();
+    QFuture<CmdRet> future = promise->future();
+    d_.taskManager->addTask(std::move(task), {}, [slews = slews_, issued, promise](CmdRet result) {
         {
             std::lock_guard lock(slews->mutex);
             if (issued > slews->finished) {
@@ -233,7 +238,10 @@ void TAVO::slewAxisAsync(double speedRps) {
             }
         }
         slews->ended.notify_all();
+        promise->addResult(result);
+        promise->finish();
     });
+    return future;
 }
 
 CmdRet TAVO::waitForSlewTask(int timeoutMs) {

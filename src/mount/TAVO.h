@@ -64,7 +64,7 @@ public:
     bool hasPolarSightLight() const override;
     bool hasAutoShutdown() const override;
     bool hasDithering() const override;
-    Q_INVOKABLE void slewAxisAsync(double speedRps) override;
+    Q_INVOKABLE QFuture<JEX::CmdRet> slewAxisAsync(double speedRps) override;
     double lastAxis1() const override;
     bool periodicPositionRead() const override;
     void setPeriodicPositionRead(bool value) override;

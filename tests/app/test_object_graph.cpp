@@ -1,8 +1,10 @@
 // The composition root on a real QML engine: the published names and their order, the two
-// real-time clocks, and the built-in demo mount running a program without a socket.
+// real-time clocks, the built-in demo mount running a program without a socket, and a slew
+// stopped before the end.
 
 #include "DemoMount.h"
 #include "ManualClock.h"
+#include "ManualSlew.h"
 #include "MotorController.h"
 #include "ObjectGraph.h"
 #include "QmlModules.h"
@@ -67,7 +69,7 @@ private slots:
     }
     void init() { clocks_.clear(); }
 
-    void publishesTwentyFourObjectsInOrder() {
+    void publishesTwentyFiveObjectsInOrder() {
         QQmlEngine engine;
         QList<std::shared_ptr<QObject>> keepAlive;
         dependencyInjectToQml(engine, keepAlive, options());
@@ -79,9 +81,10 @@ private slots:
                 "inj_iTaskProfileList_Reg inj_iTaskProfileList_Long inj_polarScopePaintedItem "
                 "inj_polarScopeInfo inj_kvStore inj_languageManager inj_helpFile inj_location "
                 "inj_converserTimeoutForwarder inj_toastManagerUIStub inj_locationSensor "
-                "inj_appVersion")
+                "inj_appVersion inj_manualSlew")
                 .split(' ');
-        QCOMPARE(keepAlive.size(), names.size());
+        // The suspend watcher is kept, not published.
+        QCOMPARE(keepAlive.size(), names.size() + 1);
         for (qsizetype i = 0; i < names.size(); ++i)
             QVERIFY2(engine.rootContext()->contextProperty(names[i]).value<QObject*>() ==
                          keepAlive[i].get(),
@@ -133,6 +136,28 @@ private slots:
 
         QCOMPARE(connector->tavo()->programManualMode().result().type, CmdRetType::Ok);
         QCOMPARE(openSockets(), socketsBefore);
+    }
+
+    // The window closes mid-slew while another exchange is queued: the program does not end
+    // before the mount has confirmed the stop (the graph's end would drop a queued one).
+    void slewHeldAtTheEndIsStoppedFirst() {
+        QQmlEngine engine;
+        QList<std::shared_ptr<QObject>> keepAlive;
+        GraphOptions o = options();
+        o.demo = true;
+        o.demoController = DemoConnectableHelper::makeController();
+        dependencyInjectToQml(engine, keepAlive, o);
+        const auto connector = published<TAVOConnector>(keepAlive);
+        const auto slew = published<ManualSlew>(keepAlive);
+        published<TAVOConnectable>(keepAlive)->startSession();
+        QTRY_VERIFY_WITH_TIMEOUT(connector->connected(), 15000);
+
+        slew->hold(1);
+        QTRY_VERIFY_WITH_TIMEOUT(o.demoController->axis(0).running, 5000);
+        (void)connector->tavo()->readWifiSettings();
+        QVERIFY(slew->stopBeforeExit());
+        QVERIFY(!o.demoController->axis(0).running);
+        QVERIFY(!slew->stopOwed());
     }
 };
 

@@ -1,11 +1,12 @@
 // The real pages on the real object graph, driven by Qt Quick Test: each test file gets a
 // graph of its own on the demo mount, over one data folder for the whole run, and the demo
-// mount's controller as test_sim, and the saved profiles as a fresh start would read them as
-// test_profileStore.
+// mount's controller as test_sim, the saved profiles as a fresh start would read them as
+// test_profileStore, and a system bus of the run's own as test_bus.
 
 #include "DemoMount.h"
 #include "MotorController.h"
 #include "ObjectGraph.h"
+#include "PrivateSystemBus.h"
 #include "ProfileStoreReader.h"
 #include "QmlModules.h"
 #include "SimProbe.h"
@@ -68,11 +69,14 @@ public slots:
         graphs_.last().append(reader);
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &openedUrls_, "open");
         engine->rootContext()->setContextProperty(QStringLiteral("test_openedUrls"), &openedUrls_);
+        engine->rootContext()->setContextProperty(QStringLiteral("test_bus"), &bus_);
     }
 
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
 
 private:
+    // Before any graph: the console's suspend watcher connects to it.
+    JEX::Test::PrivateSystemBus bus_;
     OpenedUrls openedUrls_;
     QTemporaryDir data_;
     // One object graph per test file's engine; each outlives its engine.

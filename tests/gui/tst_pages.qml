@@ -129,6 +129,74 @@ TestCase {
         tryCompare(angle, "text", "0.00°", 5000)
     }
 
+    // Whatever takes away the chance to let go of a held slew stops the axis: the release of
+    // the key, wherever it lands afterwards, changes nothing.
+    function test_slewEndsWhenItsReleaseIsLost_data() {
+        return [{
+                    "tag": "the window loses the focus",
+                    "lose": function () {
+                        const other = Qt.createQmlObject(
+                                        "import QtQuick; Window { width: 50; height: 50; visible: true }",
+                                        tc)
+                        other.requestActivate()
+                        tryVerify(function () {
+                            return !window.active
+                        }, 5000)
+                        other.destroy()
+                        window.requestActivate()
+                        tryVerify(function () {
+                            return window.active
+                        }, 5000)
+                    }
+                }, {
+                    "tag": "the page closes",
+                    "lose": function () {
+                        stack().pop()
+                    }
+                }, {
+                    "tag": "the system suspends",
+                    "lose": function () {
+                        verify(test_bus.prepareForSleep())
+                    }
+                }, {
+                    "tag": "the link is lost, then back",
+                    "lose": function () {
+                        test_sim.setSilent(true)
+                        tryVerify(function () {
+                            return inj_converserTimeoutForwarder.timedout
+                        }, 10000)
+                        tryCompare(inj_manualSlew, "direction", 0, 5000)
+                        verify(test_sim.axisSpeed() > 0)
+                        test_sim.setSilent(false)
+                    }
+                }, {
+                    "tag": "the link is replaced",
+                    "lose": function () {
+                        inj_iConnector.interruptionDisconnect()
+                        tryCompare(inj_manualSlew, "direction", 0, 5000)
+                        mouseClick(find("connectionButton"))
+                        tryVerify(function () {
+                            return inj_iConnector.connected
+                        }, 15000)
+                        tryCompare(find("popupConnect"), "visible", false)
+                    }
+                }]
+    }
+    function test_slewEndsWhenItsReleaseIsLost(data) {
+        const page = open("menuManual", "manualControl")
+        page.forceActiveFocus()
+        keyPress(Qt.Key_Right)
+        tryVerify(function () {
+            return test_sim.axisSpeed() > 0
+        }, 5000)
+        data.lose()
+        tryVerify(function () {
+            return test_sim.axisSpeed() === 0
+        }, 10000)
+        keyRelease(Qt.Key_Right)
+        tryCompare(inj_manualSlew, "stopOwed", false, 5000)
+    }
+
     // The game pad drives the page as its arrows and Zero button do; B goes back.
     function test_gamePadDrivesManualControl() {
         const page = open("menuManual", "manualControl")
@@ -144,7 +212,7 @@ TestCase {
         // The left stick slews only past half-way.
         pad().handleJoystickEvent(0, HandleController.JOYSTICK_LEFT_X, -0.4)
         wait(0)
-        compare(page.heldDirection, 0)
+        compare(inj_manualSlew.direction, 0)
         pad().handleJoystickEvent(0, HandleController.JOYSTICK_LEFT_X, -0.6)
         tryVerify(function () {
             return test_sim.axisSpeed() > 0

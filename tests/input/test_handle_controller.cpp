@@ -126,6 +126,33 @@ private slots:
         QCOMPARE(downKeysChanged.count(), changes.size());
     }
 
+    // A window that loses the focus never sees the release: what the pad held is let go at
+    // once, and the pad is ignored until the focus is back.
+    void losingTheFocusReleasesWhatWasHeld() {
+        auto object = create("nativeSide: fake\n");
+        auto* controller = qobject_cast<HC*>(object.get());
+        QVERIFY(controller);
+        QStringList seen;
+        connect(controller, &HC::handleControllerChanged,
+                [&seen](HC::HandleControllerKey key, HC::HandleControllerAction action, double v) {
+                    seen << keyName(key) + (action == HC::DOWN ? " DOWN " : " UP ") +
+                                QString::number(v);
+                });
+        controller->handleDPadEvent(0, HC::DPAD_LEFT, HC::DOWN);
+        controller->handleJoystickEvent(0, HC::JOYSTICK_LEFT_X, -0.8);
+        controller->handleJoystickEvent(0, HC::JOYSTICK_LEFT_Y, 0.0);
+        seen.clear();
+        controller->setActive(false);
+        QCOMPARE(seen, QStringList({"DPAD_LEFT UP 0", "JOYSTICK_LEFT_X UP 0"}));
+        QCOMPARE(controller->downKeys(), Keys{});
+        controller->handleDPadEvent(0, HC::DPAD_RIGHT, HC::DOWN);
+        controller->handleJoystickEvent(0, HC::JOYSTICK_LEFT_X, 0.9);
+        QCOMPARE(seen.size(), 2);
+        controller->setActive(true);
+        controller->handleDPadEvent(0, HC::DPAD_RIGHT, HC::DOWN);
+        QCOMPARE(seen.last(), QStringLiteral("DPAD_RIGHT DOWN 1"));
+    }
+
     // What a page binds to; the native side runs from completion to destruction.
     void qmlSeesHeldKeysAndEvents() {
         native_.starts = native_.stops = 0;

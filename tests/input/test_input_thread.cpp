@@ -171,16 +171,24 @@ private slots:
                                            "ID: 2 KEY: JOYSTICK_LEFT_Y ACTION: 1.00003"}));
     }
 
-    // A pulled pad leaves the list and is probed like an empty slot until it returns.
+    // A pulled pad releases what it held (it sends no release of its own), leaves the list
+    // and is probed like an empty slot until it returns.
     void padPulledAndBack() {
         auto source = std::make_shared<Test::ScriptedPadSource>();
-        source->setPad(0, PadState{.packetNumber = 1});
+        source->setPad(0, PadState{.packetNumber = 1,
+                                   .buttons = PadButton::DPadLeft,
+                                   .rightTrigger = 255,
+                                   .thumbLX = -32768});
         InputThread thread(source);
         thread.pollOnce();
         QCOMPARE(thread.connectedPads(), QList<int>{0});
+        QStringList events;
+        record(thread, events);
         source->setPad(0, std::nullopt);
         thread.pollOnce();
         QCOMPARE(thread.connectedPads(), QList<int>{});
+        QCOMPARE(events, QStringList({"dpad 0 DPAD_LEFT 0", "pad 0 GAMEPAD_R2 0",
+                                      "stick 0 JOYSTICK_LEFT_X 0", "stick 0 JOYSTICK_LEFT_Y 0"}));
         source->setPad(0, PadState{.packetNumber = 1});
         for (int pass = 3; pass <= 802; ++pass)
             thread.pollOnce();
