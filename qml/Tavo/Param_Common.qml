@@ -76,6 +76,11 @@ Page {
         const params = profile.paramSet
         if (params === undefined)
             return
+        const refusal = root.tavo ? root.tavo.programOutOfRange(params) : ""
+        if (refusal !== "") {
+            inj_toaster.show(refusal)
+            return
+        }
         const start = function () {
             if (root.tavo)
                 root.send(root.tavo.programAutoMode(params))

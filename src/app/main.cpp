@@ -1,6 +1,7 @@
 // Entry of the console: registers the compiled-in modules, builds the object graph,
 // publishes it to the QML scene and runs the event loop.
 
+#include "DetachedWork.h"
 #include "FileLock.h"
 #include "LanguageManager.h"
 #include "ManualSlew.h"
@@ -19,6 +20,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -167,6 +169,14 @@ int main(int argc, char* argv[]) {
     // QML goes first so that no binding can reach a native object while it is destroyed.
     engine.reset();
     keepAlive.clear();
+    // A search, connect or disconnect still running holds what it uses, but reads the
+    // application object: it goes only when they have ended. Should one hang (a serial port
+    // that blocks), the process ends without taking anything down; settings are saved already.
+    if (!JEX::DetachedWork::waitForAll(std::chrono::seconds(30))) {
+        std::fprintf(stderr, "Background work did not end; leaving without clean-up\n");
+        std::fflush(nullptr);
+        std::_Exit(result);
+    }
     app.reset();
     return result;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Starts background work on a detached thread of its own; the work must hold shared
-// ownership of whatever it touches.
+// ownership of whatever it touches, and is counted as the process's detached work.
 
+#include "DetachedWork.h"
 #include "Log.h"
 
 #include <atomic>
@@ -14,10 +15,17 @@ namespace JEX {
 
 // False (and a log line) when the system cannot start another thread.
 inline bool startDetached(std::function<void()> work, const char* what) {
+    DetachedWork::begin();
     try {
-        std::thread(std::move(work)).detach();
+        std::thread([work = std::move(work)] {
+            struct End {
+                ~End() { DetachedWork::end(); }
+            } end;
+            work();
+        }).detach();
         return true;
     } catch (const std::system_error& e) {
+        DetachedWork::end();
         log("%s: cannot start a thread: %s", what, e.what());
         return false;
     }

@@ -39,7 +39,10 @@ public:
     virtual QVariant lastPowerStatus() const = 0;
     Q_INVOKABLE virtual QFuture<JEX::CmdRet> readPowerStatus() = 0;
     Q_INVOKABLE virtual QFuture<JEX::CmdRet> programManualMode() = 0;
+    // Refused (Other) when the mount cannot hold a value: programOutOfRange says which.
     Q_INVOKABLE virtual QFuture<JEX::CmdRet> programAutoMode(JEX::TAVOParamSet params) = 0;
+    // Why this mount cannot hold the program (the value and its limit); empty when it can.
+    Q_INVOKABLE virtual QString programOutOfRange(JEX::TAVOParamSet params) const = 0;
     virtual QString deviceName() const = 0;
     Q_INVOKABLE virtual QFuture<QVariantMap> readWifiSettings() = 0;
     Q_INVOKABLE virtual QFuture<JEX::CmdRet> writeWifiSettings(JEX::WifiSettings settings) = 0;

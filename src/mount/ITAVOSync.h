@@ -62,6 +62,9 @@ public:
     virtual bool hasAutoShutdown() const = 0;
     virtual bool hasDithering() const = 0;
     virtual bool hasMillisecondPeriods() const = 0;
+    // Why this mount cannot hold the program (the first value out of range and its limit);
+    // empty when it can.
+    virtual QString programOutOfRange(const TAVOParamSet& params) const = 0;
 
 signals:
     // The device name or the power status changed.

@@ -217,6 +217,10 @@ bool TAVO::hasDithering() const {
     return d_.sync->hasDithering();
 }
 
+QString TAVO::programOutOfRange(TAVOParamSet params) const {
+    return d_.sync->programOutOfRange(params);
+}
+
 QFuture<CmdRet> TAVO::slewAxisAsync(double speedRps) {
     std::shared_ptr<IMountTask> task = speedRps != 0.0 ? d_.taskFactory->createSlewTask(0, speedRps)
                                                        : d_.taskFactory->createStopTask(0);

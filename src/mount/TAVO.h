@@ -64,6 +64,7 @@ public:
     bool hasPolarSightLight() const override;
     bool hasAutoShutdown() const override;
     bool hasDithering() const override;
+    Q_INVOKABLE QString programOutOfRange(JEX::TAVOParamSet params) const override;
     Q_INVOKABLE QFuture<JEX::CmdRet> slewAxisAsync(double speedRps) override;
     double lastAxis1() const override;
     bool periodicPositionRead() const override;

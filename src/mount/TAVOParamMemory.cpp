@@ -1,5 +1,9 @@
 #include "TAVOParamMemory.h"
 
+#include "Log.h"
+
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -49,8 +53,58 @@ uint32_t storedU32(double value) {
     return low32(std::llround(std::clamp(value, -limit, limit)));
 }
 
+QString programOutOfRange(const IJexDevice& device, const TAVOParamSet& p) {
+    constexpr double kMax = 2147483647.0;
+    const auto text = [](const char* s) { return QCoreApplication::translate("mount", s); };
+    const auto refusal = [&](const char* field, double limit, const char* unit) {
+        // The limit rounded down to what still fits.
+        const QString shown = QString::number(std::floor(limit * 1000.0) / 1000.0, 'g', 13);
+        return QCoreApplication::translate("mount",
+                                           "%1 must be from 0 to %2%3 for the mount to hold it.")
+            .arg(text(field), shown, QString::fromUtf8(unit));
+    };
+    // A value stored as a whole number of 1/scale units.
+    const auto fits = [&](double value, double scale, const char* field, const char* unit) {
+        return std::isfinite(value) && value >= 0 && std::round(value * scale) <= kMax
+                   ? QString()
+                   : refusal(field, kMax / scale, unit);
+    };
+    // An angle stored in steps of axis 1, either way round.
+    const auto angle = [&](double deg, const char* field) {
+        const double stepsPerDeg = std::abs(double(device.angleToSteps(0, degToRad(1.0))));
+        const double limit = kMax / (stepsPerDeg > 0 ? stepsPerDeg : 1.0);
+        if (std::isfinite(deg) && std::abs(deg) <= limit)
+            return QString();
+        const QString shown = QString::number(std::floor(limit * 1000.0) / 1000.0, 'g', 13);
+        return QCoreApplication::translate(
+                   "mount", "%1 must be between -%2° and %2° for the mount to hold it.")
+            .arg(text(field), shown);
+    };
+    const double periodScale = supportsMillisecondPeriods(device) ? 1000.0 : 1.0;
+    for (const QString& error :
+         {fits(p.cycleSec, periodScale, QT_TRANSLATE_NOOP("mount", "Cycle"), " s"),
+          fits(p.exposureSec, 10.0, QT_TRANSLATE_NOOP("mount", "Exposure"), " s"),
+          fits(p.auxTimeSec, 100.0, QT_TRANSLATE_NOOP("mount", "Interval"), " s"),
+          angle(p.cycleAngleDeg, QT_TRANSLATE_NOOP("mount", "Cycle angle")),
+          p.ditheringEnabled
+              ? angle(p.ditheringRangeDeg, QT_TRANSLATE_NOOP("mount", "Dithering range"))
+              : QString(),
+          p.swingEnabled
+              ? fits(p.swingRangeDeg, 1.0, QT_TRANSLATE_NOOP("mount", "Swing range"), "°")
+              : QString(),
+          fits(p.N_Cycles, 1.0, QT_TRANSLATE_NOOP("mount", "Photos"), "")}) {
+        if (!error.isEmpty())
+            return error;
+    }
+    return {};
+}
+
 CmdResp<int64_t> writeProgram(IEEPROMConverser& eeprom, const IJexDevice& device,
                               const IClock& clock, const TAVOParamSet& p, bool wifiOffOnStart) {
+    if (const QString refusal = programOutOfRange(device, p); !refusal.isEmpty()) {
+        log("Program refused: %s", qUtf8Printable(refusal));
+        return CmdRetType::Other;
+    }
     const bool milliseconds = supportsMillisecondPeriods(device);
     // Converted before the first write, so that a speed the device refuses leaves the mount
     // untouched.

@@ -6,6 +6,8 @@
 #include "IJexDevice.h"
 #include "TAVOParams.h"
 
+#include <QString>
+
 #include <cstdint>
 
 namespace JEX {
@@ -75,9 +77,15 @@ double effectiveCycleSec(const TAVOParamSet& params);
 // the 64-bit range saturate before the truncation.
 uint32_t storedU32(double value);
 
+// Why the mount's memory cannot hold the program, naming the first value out of range and
+// its limit (fields taken as signed 31-bit, as the firmware's signedness is not known); empty
+// when every value fits. Times may not be negative.
+QString programOutOfRange(const IJexDevice& device, const TAVOParamSet& p);
+
 // Writes a program into the parameter memory and starts it by writing its mode to the
-// requested-mode byte. The first failed write ends it, leaving earlier bytes written. Ok
-// carries the start time taken from the clock and stored in the mount.
+// requested-mode byte. A program out of range is refused (Other) before anything is written;
+// the first failed write ends it, leaving earlier bytes written. Ok carries the start time
+// taken from the clock and stored in the mount.
 CmdResp<int64_t> writeProgram(IEEPROMConverser& eeprom, const IJexDevice& device,
                               const IClock& clock, const TAVOParamSet& params, bool wifiOffOnStart);
 

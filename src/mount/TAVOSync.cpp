@@ -344,6 +344,10 @@ bool TAVOSync::hasMillisecondPeriods() const {
     return supportsMillisecondPeriods(*d_.device);
 }
 
+QString TAVOSync::programOutOfRange(const TAVOParamSet& params) const {
+    return JEX::programOutOfRange(*d_.device, params);
+}
+
 CmdRetType TAVOSync::waitNotBusy(uint16_t address) {
     for (int reads = 1;; ++reads) {
         const CmdResp<uint8_t> busy = d_.eeprom->readByte(address);

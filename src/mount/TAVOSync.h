@@ -68,6 +68,7 @@ public:
     bool hasAutoShutdown() const override;
     bool hasDithering() const override;
     bool hasMillisecondPeriods() const override;
+    QString programOutOfRange(const TAVOParamSet& params) const override;
 
 private:
     // Reads a busy byte until it shows 0: Other when it stays busy, Cancel when the wait is

@@ -1,5 +1,7 @@
 #include "MountTaskManager.h"
 
+#include "DetachedWork.h"
+
 #include <algorithm>
 #include <deque>
 #include <list>
@@ -46,7 +48,11 @@ struct MountTaskManager::Impl : std::enable_shared_from_this<Impl> {
         std::weak_ptr<Impl> weak = weak_from_this();
         // The thread owns its entry (and through it the task and everything the task uses);
         // the manager is only looked at if it still exists when the task ends.
+        DetachedWork::begin();
         std::thread([entry = std::move(entry), weak, context = threadContext] {
+            struct End {
+                ~End() { DetachedWork::end(); }
+            } end;
             if (entry->onStart)
                 entry->onStart();
             context->setCurrent(entry->token);

@@ -3,6 +3,7 @@
 // stopped before the end.
 
 #include "DemoMount.h"
+#include "DetachedWork.h"
 #include "ManualClock.h"
 #include "ManualSlew.h"
 #include "MotorController.h"
@@ -136,6 +137,28 @@ private slots:
 
         QCOMPARE(connector->tavo()->programManualMode().result().type, CmdRetType::Ok);
         QCOMPARE(openSockets(), socketsBefore);
+    }
+
+    // The console quits while a connect is under way: the graph goes, the connect's thread
+    // finishes on what it holds, and the program can wait for it before the application
+    // object goes (the sanitizers see anything touched after its end).
+    void quittingMidConnectWaitsForTheThread() {
+        auto controller = DemoConnectableHelper::makeController();
+        Sim::Faults slow = controller->faults();
+        slow.fixedDelayMs = 40;
+        controller->setFaults(slow);
+        {
+            QQmlEngine engine;
+            QList<std::shared_ptr<QObject>> keepAlive;
+            GraphOptions o = options();
+            o.demo = true;
+            o.demoController = controller;
+            dependencyInjectToQml(engine, keepAlive, o);
+            published<TAVOConnectable>(keepAlive)->startSession();
+            QTRY_VERIFY_WITH_TIMEOUT(controller->transcript()->entries().size() > 0, 10000);
+            QVERIFY(!DetachedWork::waitForAll(std::chrono::milliseconds(0)));
+        }
+        QVERIFY(DetachedWork::waitForAll(std::chrono::seconds(60)));
     }
 
     // The window closes mid-slew while another exchange is queued: the program does not end

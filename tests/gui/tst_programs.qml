@@ -375,6 +375,22 @@ TestCase {
         tryCompare(find("popupConnect"), "visible", false)
     }
 
+    // A cycle beyond what the mount's millisecond field holds is refused with the field and
+    // its limit; nothing of it reaches the mount.
+    function test_programTheMountCannotHoldIsRefused() {
+        const page = open("menuAP")
+        const exposureBefore = test_sim.memoryU32(0x2C)
+        enter(page, "exposure", "100000000")
+        mouseClick(find("headerButton", page))
+        tryVerify(function () {
+            return find("toaster").shown.indexOf(
+                        "Cycle must be from 0 to 2147483.647 s for the mount to hold it.") >= 0
+        }, 5000)
+        compare(test_sim.memoryU32(0x2C), exposureBefore)
+        compare(test_sim.memoryByte(0x00), 0)
+        enter(page, "exposure", "120")
+    }
+
     // Not refused, but said: a photo of no length may be meant as tracking only.
     function test_zeroExposureIsQuestioned() {
         const page = open("menuAP")

@@ -197,6 +197,54 @@ private slots:
                  qPrintable(QString::number(::field(back, field), 'g', 17)));
     }
 
+    // A value the memory cannot hold (taken as signed 31-bit) is refused before anything is
+    // written, naming the field and its limit; the limit itself still fits.
+    void valuesBeyondTheFieldsAreRefused_data() {
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("refusal");
+        const auto row = [](const char* preset, const char* field, double value,
+                            const char* refusal) {
+            QTest::addRow("%s %s %g", preset, field, value)
+                << QString(preset) << QString(field) << value << QString::fromUtf8(refusal);
+        };
+        row("3.10-08", "cycle", 5000000,
+            "Cycle must be from 0 to 2147483.647 s for the mount to hold it.");
+        row("3.10-08", "cycle", 2147483.647, "");
+        row("3.09-08", "cycle", 5000000, "");
+        row("3.10-08", "exposure", 214748364.8,
+            "Exposure must be from 0 to 214748364.7 s for the mount to hold it.");
+        row("3.10-08", "exposure", -1,
+            "Exposure must be from 0 to 214748364.7 s for the mount to hold it.");
+        row("3.10-08", "aux", std::nan(""),
+            "Interval must be from 0 to 21474836.47 s for the mount to hold it.");
+        // 5760 steps a degree: 2147483647 / 5760 = 372827.0220…
+        row("3.10-08", "angle", -372827.03,
+            "Cycle angle must be between -372827.022° and 372827.022° for the mount to hold it.");
+        row("3.10-08", "dither", 1e6,
+            "Dithering range must be between -372827.022° and 372827.022° for the mount to hold "
+            "it.");
+        row("3.10-08", "swing", 3e9,
+            "Swing range must be from 0 to 2147483647° for the mount to hold it.");
+        row("3.10-08", "cycles", -1,
+            "Photos must be from 0 to 2147483647 for the mount to hold it.");
+    }
+    void valuesBeyondTheFieldsAreRefused() {
+        QFETCH(QString, preset);
+        QFETCH(QString, field);
+        QFETCH(double, value);
+        QFETCH(QString, refusal);
+        connect(preset.toStdString());
+        TAVOParamSet p = astroProgram();
+        ::field(p, field, value);
+        QCOMPARE(m_->sync->programOutOfRange(p), refusal);
+        QCOMPARE(m_->sync->programAutoMode(p).type,
+                 refusal.isEmpty() ? CmdRetType::Ok : CmdRetType::Other);
+        if (!refusal.isEmpty())
+            QCOMPARE(traffic(), QStringList{"r 0020"});
+    }
+
     void ditheringProgramReadBack() {
         QCOMPARE(m_->sync->programAutoMode(astroProgram()).type, CmdRetType::Ok);
         const ReadTAVOParamSet back = readBack();

@@ -93,6 +93,23 @@ private slots:
         QCOMPARE(sim->memoryByte(0x00), uint8_t(2));
     }
 
+    // A cycle beyond the 32-bit millisecond field would wrap to another program: refused,
+    // naming the field and its limit, with nothing of the program written.
+    void programTheMountCannotHoldIsRefused() {
+        QList<uint32_t> before;
+        for (uint16_t a = 0x20; a <= 0x4C; a += 4)
+            before << sim->memoryU32(a);
+        const Run r = ctl({"run", R"({"mode":"AP","cycleSec":5000000,"exposureSec":4000000})"});
+        QVERIFY2(r.exitCode == 1 &&
+                     r.err.contains(
+                         "Cycle must be from 0 to 2147483.647 s for the mount to hold it."),
+                 qPrintable(r.describe()));
+        QList<uint32_t> after;
+        for (uint16_t a = 0x20; a <= 0x4C; a += 4)
+            after << sim->memoryU32(a);
+        QCOMPARE(after, before);
+    }
+
     void wifiSettingsAreWrittenAndReadBack() {
         const Run set = ctl({"wifi-set", "--mode", "Both", "--sta-ssid", "home", "--sta-pass",
                              "secret12", "--sta-ip", "10.0.0.7"});

@@ -320,6 +320,9 @@ Result power(Connection& c) {
 }
 
 Result run(Connection& c, const TAVOParamSet& program) {
+    // Nothing is written of a program the mount cannot hold.
+    if (const QString refusal = c.tavo->programOutOfRange(program); !refusal.isEmpty())
+        return Result::failed(kExitFailed, refusal);
     const CmdRet r = c.tavo->programAutoMode(program).result();
     if (r.type != CmdRetType::Ok)
         return Result::mount(r.type);
