@@ -59,6 +59,7 @@ public:
     virtual void setConnectAtLaunch(bool value) = 0;
     virtual ConnectionType_::E type() const = 0;
     virtual void setType(ConnectionType_::E value) = 0;
+    // Read within bounds whatever is stored: 10 to 60000 ms, 0 to 20 resends.
     virtual int readTimeoutMs_other() const = 0;
     virtual void setReadTimeoutMs_other(int value) = 0;
     virtual int maxRetryCount() const = 0;

@@ -2,6 +2,7 @@
 
 #include <QSerialPortInfo>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 
@@ -9,9 +10,14 @@ namespace JEX {
 namespace {
 
 // Time-outs and counts are stored as the user typed them; a negative entry means its size.
-int absolute(int32_t value) {
-    return value == INT32_MIN ? INT32_MAX : std::abs(value);
+// Read within sane bounds: a count of 2^31 - 1 would overflow the attempts, a time-out of
+// days would block every connect, and 0 would wait without end on a serial line.
+int bounded(int32_t value, int low, int high) {
+    return std::clamp(value == INT32_MIN ? INT32_MAX : std::abs(value), low, high);
 }
+constexpr int kMinTimeoutMs = 10;
+constexpr int kMaxTimeoutMs = 60000;
+constexpr int kMaxResends = 20;
 
 } // namespace
 
@@ -86,7 +92,7 @@ void ConnectionSettings::setType(ConnectionType_::E value) {
 }
 
 int ConnectionSettings::readTimeoutMs_other() const {
-    return absolute(readTimeoutMs_other_.get());
+    return bounded(readTimeoutMs_other_.get(), kMinTimeoutMs, kMaxTimeoutMs);
 }
 
 void ConnectionSettings::setReadTimeoutMs_other(int value) {
@@ -94,7 +100,7 @@ void ConnectionSettings::setReadTimeoutMs_other(int value) {
 }
 
 int ConnectionSettings::maxRetryCount() const {
-    return absolute(maxRetryCount_.get());
+    return bounded(maxRetryCount_.get(), 0, kMaxResends);
 }
 
 void ConnectionSettings::setMaxRetryCount(int value) {
@@ -180,7 +186,7 @@ bool ConnectionSettings::bleSupported() const {
 }
 
 int ConnectionSettings::discoveryTimeoutMs_BLE() const {
-    return absolute(discoveryTimeoutMs_BLE_.get());
+    return bounded(discoveryTimeoutMs_BLE_.get(), kMinTimeoutMs, kMaxTimeoutMs);
 }
 
 void ConnectionSettings::setDiscoveryTimeoutMs_BLE(int value) {
@@ -188,7 +194,7 @@ void ConnectionSettings::setDiscoveryTimeoutMs_BLE(int value) {
 }
 
 int ConnectionSettings::readTimeoutMs_BLE() const {
-    return absolute(readTimeoutMs_BLE_.get());
+    return bounded(readTimeoutMs_BLE_.get(), kMinTimeoutMs, kMaxTimeoutMs);
 }
 
 void ConnectionSettings::setReadTimeoutMs_BLE(int value) {

@@ -103,7 +103,9 @@ private slots:
         };
         row("negative reply time-out", "cxn.resends", -300, "readTimeoutMs_other", 300);
         row("negative resend count", "cxn.timeoutms", -4, "maxRetryCount", 4);
-        row("lowest int", "cxn.resends", INT_MIN, "readTimeoutMs_other", INT_MAX);
+        row("lowest int", "cxn.resends", INT_MIN, "readTimeoutMs_other", 60000);
+        row("no time-out would wait for ever", "cxn.resends", 0, "readTimeoutMs_other", 10);
+        row("resends beyond 20", "cxn.timeoutms", 2147483647, "maxRetryCount", 20);
         row("negative BLE discovery", "cxn.discoverytimeoutms_ble", -700, "discoveryTimeoutMs_BLE",
             700);
         row("negative BLE time-out", "cxn.timeoutms_ble", -1500, "readTimeoutMs_BLE", 1500);

@@ -100,10 +100,10 @@ private slots:
         for (uint16_t a = 0x20; a <= 0x4C; a += 4)
             before << sim->memoryU32(a);
         const Run r = ctl({"run", R"({"mode":"AP","cycleSec":5000000,"exposureSec":4000000})"});
-        QVERIFY2(r.exitCode == 1 &&
-                     r.err.contains(
-                         "Cycle must be from 0 to 2147483.647 s for the mount to hold it."),
-                 qPrintable(r.describe()));
+        QVERIFY2(
+            r.exitCode == 1 &&
+                r.err.contains("Cycle must be from 0 to 2147483.647 s for the mount to hold it."),
+            qPrintable(r.describe()));
         QList<uint32_t> after;
         for (uint16_t a = 0x20; a <= 0x4C; a += 4)
             after << sim->memoryU32(a);
@@ -133,6 +133,8 @@ private slots:
             << QStringList{"run", R"({"mode":"AP")"} << "the program is not valid JSON";
         QTest::newRow("missing program file")
             << QStringList{"run", "@/nonexistent/p.json"} << "cannot read the program file";
+        QTest::newRow("a device that never ends")
+            << QStringList{"run", "@/dev/zero"} << "cannot read the program file '/dev/zero'";
         QTest::newRow("program that is not valid")
             << QStringList{"run", "reg", "--framePeriodSec", "10"}
             << "the reg program is not valid: not enough inputs";

@@ -27,6 +27,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -633,21 +634,33 @@ Result discover(const Options& o, const std::shared_ptr<IKVStore>& store) {
 }
 
 std::optional<QByteArray> programSourceText(const QString& source, QString* error) {
+    // No program comes near this; a device or pipe that never ends is not read to its end.
+    constexpr qint64 kLimit = 1024 * 1024;
+    const auto bounded = [&](QFile& in, const QString& what) -> std::optional<QByteArray> {
+        QByteArray bytes = in.read(kLimit + 1);
+        if (bytes.size() > kLimit) {
+            *error = QString("%1 is larger than 1 MiB").arg(what);
+            return std::nullopt;
+        }
+        return bytes;
+    };
     if (source == "-") {
         QFile in;
         if (!in.open(stdin, QIODevice::ReadOnly)) {
             *error = "cannot read the program from standard input";
             return std::nullopt;
         }
-        return in.readAll();
+        return bounded(in, "the program on standard input");
     }
     if (source.startsWith('@')) {
-        QFile file(source.mid(1));
-        if (file.size() > 1024 * 1024 || !file.open(QIODevice::ReadOnly)) {
-            *error = QString("cannot read the program file '%1'").arg(source.mid(1));
+        const QString path = source.mid(1);
+        QFile file(path);
+        // A regular file only: a FIFO or /dev/zero would block or never end.
+        if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+            *error = QString("cannot read the program file '%1'").arg(path);
             return std::nullopt;
         }
-        return file.readAll();
+        return bounded(file, QString("the program file '%1'").arg(path));
     }
     return source.toUtf8();
 }
