@@ -82,10 +82,10 @@ QString programOutOfRange(const IJexDevice& device, const TAVOParamSet& p) {
     };
     const double periodScale = supportsMillisecondPeriods(device) ? 1000.0 : 1.0;
     for (const QString& error :
-         {fits(p.cycleSec, periodScale, QT_TRANSLATE_NOOP("mount", "Cycle"), " s"),
+         {fits(p.cycleSec, periodScale, QT_TRANSLATE_NOOP("mount", "Frame period"), " s"),
           fits(p.exposureSec, 10.0, QT_TRANSLATE_NOOP("mount", "Exposure"), " s"),
           fits(p.auxTimeSec, 100.0, QT_TRANSLATE_NOOP("mount", "Interval"), " s"),
-          angle(p.cycleAngleDeg, QT_TRANSLATE_NOOP("mount", "Cycle angle")),
+          angle(p.cycleAngleDeg, QT_TRANSLATE_NOOP("mount", "Angle per frame")),
           p.ditheringEnabled
               ? angle(p.ditheringRangeDeg, QT_TRANSLATE_NOOP("mount", "Dithering range"))
               : QString(),

@@ -384,7 +384,7 @@ TestCase {
         mouseClick(find("headerButton", page))
         tryVerify(function () {
             return find("toaster").shown.indexOf(
-                        "Cycle must be from 0 to 2147483.647 s for the mount to hold it.") >= 0
+                        "Frame period must be from 0 to 2147483.647 s for the mount to hold it.") >= 0
         }, 5000)
         compare(test_sim.memoryU32(0x2C), exposureBefore)
         compare(test_sim.memoryByte(0x00), 0)

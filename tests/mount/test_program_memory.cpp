@@ -210,7 +210,7 @@ private slots:
                 << QString(preset) << QString(field) << value << QString::fromUtf8(refusal);
         };
         row("3.10-08", "cycle", 5000000,
-            "Cycle must be from 0 to 2147483.647 s for the mount to hold it.");
+            "Frame period must be from 0 to 2147483.647 s for the mount to hold it.");
         row("3.10-08", "cycle", 2147483.647, "");
         row("3.09-08", "cycle", 5000000, "");
         row("3.10-08", "exposure", 214748364.8,
@@ -221,7 +221,8 @@ private slots:
             "Interval must be from 0 to 21474836.47 s for the mount to hold it.");
         // 5760 steps a degree: 2147483647 / 5760 = 372827.0220…
         row("3.10-08", "angle", -372827.03,
-            "Cycle angle must be between -372827.022° and 372827.022° for the mount to hold it.");
+            "Angle per frame must be between -372827.022° and 372827.022° for the mount to hold "
+            "it.");
         row("3.10-08", "dither", 1e6,
             "Dithering range must be between -372827.022° and 372827.022° for the mount to hold "
             "it.");

@@ -100,10 +100,10 @@ private slots:
         for (uint16_t a = 0x20; a <= 0x4C; a += 4)
             before << sim->memoryU32(a);
         const Run r = ctl({"run", R"({"mode":"AP","cycleSec":5000000,"exposureSec":4000000})"});
-        QVERIFY2(
-            r.exitCode == 1 &&
-                r.err.contains("Cycle must be from 0 to 2147483.647 s for the mount to hold it."),
-            qPrintable(r.describe()));
+        QVERIFY2(r.exitCode == 1 &&
+                     r.err.contains(
+                         "Frame period must be from 0 to 2147483.647 s for the mount to hold it."),
+                 qPrintable(r.describe()));
         QList<uint32_t> after;
         for (uint16_t a = 0x20; a <= 0x4C; a += 4)
             after << sim->memoryU32(a);
@@ -123,6 +123,17 @@ private slots:
         QCOMPARE(w["staSsid"].toString(), QString("home"));
         QCOMPARE(w["staPass"].toString(), QString("secret12"));
         QCOMPARE(w["staFixedIp"].toString(), QString("10.0.0.7"));
+    }
+
+    // A password the mount holds as bytes that are not valid UTF-8 goes back as those bytes
+    // when another field is set: nobody would know the replaced one.
+    void wifiTextsNotGivenGoBackAsRead() {
+        sim->setMemoryByte(0x8C, 3); // WPA2
+        sim->setMemoryString(0xB0, 63, "pass\xFF\xFEword");
+        const Run set = ctl({"wifi-set", "--sta-ssid", "home"});
+        QVERIFY2(set.exitCode == 0, qPrintable(set.describe()));
+        QCOMPARE(QByteArray::fromStdString(sim->memoryString(0xB0, 63)),
+                 QByteArray("pass\xFF\xFEword"));
     }
 
     void badInputReachesNoMount_data() {

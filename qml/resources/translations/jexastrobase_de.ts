@@ -90,5 +90,41 @@
         <source>Connect</source>
         <translation>Verbinden</translation>
     </message>
+    <message>
+        <source>%1 must be from 0 to %2%3 for the mount to hold it.</source>
+        <translation>%1 muss zwischen 0 und %2%3 liegen, damit die Montierung es speichern kann.</translation>
+    </message>
+    <message>
+        <source>%1 must be between -%2° and %2° for the mount to hold it.</source>
+        <translation>%1 muss zwischen -%2° und %2° liegen, damit die Montierung es speichern kann.</translation>
+    </message>
+    <message>
+        <source>Frame period</source>
+        <translation>Bildintervall</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Angle per frame</source>
+        <translation>Winkel pro Bild</translation>
+    </message>
+    <message>
+        <source>Dithering range</source>
+        <translation>Dithering-Bereich</translation>
+    </message>
+    <message>
+        <source>Swing range</source>
+        <translation>Schwenkbereich</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Aufnahmen</translation>
+    </message>
 </context>
 </TS>

@@ -90,5 +90,41 @@
         <source>Connect</source>
         <translation>Conectar</translation>
     </message>
+    <message>
+        <source>%1 must be from 0 to %2%3 for the mount to hold it.</source>
+        <translation>%1 debe estar entre 0 y %2%3 para que la montura pueda guardarlo.</translation>
+    </message>
+    <message>
+        <source>%1 must be between -%2° and %2° for the mount to hold it.</source>
+        <translation>%1 debe estar entre -%2° y %2° para que la montura pueda guardarlo.</translation>
+    </message>
+    <message>
+        <source>Frame period</source>
+        <translation>Periodo de fotograma</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposición</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>Angle per frame</source>
+        <translation>Ángulo por fotograma</translation>
+    </message>
+    <message>
+        <source>Dithering range</source>
+        <translation>Rango de dithering</translation>
+    </message>
+    <message>
+        <source>Swing range</source>
+        <translation>Rango de vaivén</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
 </context>
 </TS>

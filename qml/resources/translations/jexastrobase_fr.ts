@@ -90,5 +90,41 @@
         <source>Connect</source>
         <translation>Connecter</translation>
     </message>
+    <message>
+        <source>%1 must be from 0 to %2%3 for the mount to hold it.</source>
+        <translation>%1 doit être compris entre 0 et %2%3 pour que la monture puisse l’enregistrer.</translation>
+    </message>
+    <message>
+        <source>%1 must be between -%2° and %2° for the mount to hold it.</source>
+        <translation>%1 doit être compris entre -%2° et %2° pour que la monture puisse l’enregistrer.</translation>
+    </message>
+    <message>
+        <source>Frame period</source>
+        <translation>Période d’image</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>Angle per frame</source>
+        <translation>Angle par image</translation>
+    </message>
+    <message>
+        <source>Dithering range</source>
+        <translation>Amplitude du dithering</translation>
+    </message>
+    <message>
+        <source>Swing range</source>
+        <translation>Amplitude du balayage</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
 </context>
 </TS>

@@ -90,5 +90,41 @@
         <source>Connect</source>
         <translation>Poveži</translation>
     </message>
+    <message>
+        <source>%1 must be from 0 to %2%3 for the mount to hold it.</source>
+        <translation>%1 mora biti od 0 do %2%3 da bi ga montaža mogla spremiti.</translation>
+    </message>
+    <message>
+        <source>%1 must be between -%2° and %2° for the mount to hold it.</source>
+        <translation>%1 mora biti između -%2° i %2° da bi ga montaža mogla spremiti.</translation>
+    </message>
+    <message>
+        <source>Frame period</source>
+        <translation>Razdoblje snimke</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Ekspozicija</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Razmak</translation>
+    </message>
+    <message>
+        <source>Angle per frame</source>
+        <translation>Kut po snimci</translation>
+    </message>
+    <message>
+        <source>Dithering range</source>
+        <translation>Raspon ditheringa</translation>
+    </message>
+    <message>
+        <source>Swing range</source>
+        <translation>Raspon njihanja</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Snimke</translation>
+    </message>
 </context>
 </TS>

@@ -90,5 +90,41 @@
         <source>Connect</source>
         <translation>Csatlakozás</translation>
     </message>
+    <message>
+        <source>%1 must be from 0 to %2%3 for the mount to hold it.</source>
+        <translation>%1 értéke 0 és %2%3 között lehet, hogy a mechanika tárolni tudja.</translation>
+    </message>
+    <message>
+        <source>%1 must be between -%2° and %2° for the mount to hold it.</source>
+        <translation>%1 értéke -%2° és %2° között lehet, hogy a mechanika tárolni tudja.</translation>
+    </message>
+    <message>
+        <source>Frame period</source>
+        <translation>Képperiódus</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Expozíció</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Szünet</translation>
+    </message>
+    <message>
+        <source>Angle per frame</source>
+        <translation>Szög képenként</translation>
+    </message>
+    <message>
+        <source>Dithering range</source>
+        <translation>Dithering tartomány</translation>
+    </message>
+    <message>
+        <source>Swing range</source>
+        <translation>Lengési tartomány</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Képek</translation>
+    </message>
 </context>
 </TS>

@@ -90,5 +90,41 @@
         <source>Connect</source>
         <translation>Connetti</translation>
     </message>
+    <message>
+        <source>%1 must be from 0 to %2%3 for the mount to hold it.</source>
+        <translation>%1 deve essere tra 0 e %2%3 perché la montatura possa memorizzarlo.</translation>
+    </message>
+    <message>
+        <source>%1 must be between -%2° and %2° for the mount to hold it.</source>
+        <translation>%1 deve essere tra -%2° e %2° perché la montatura possa memorizzarlo.</translation>
+    </message>
+    <message>
+        <source>Frame period</source>
+        <translation>Periodo di scatto</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Esposizione</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervallo</translation>
+    </message>
+    <message>
+        <source>Angle per frame</source>
+        <translation>Angolo per scatto</translation>
+    </message>
+    <message>
+        <source>Dithering range</source>
+        <translation>Ampiezza del dithering</translation>
+    </message>
+    <message>
+        <source>Swing range</source>
+        <translation>Ampiezza dell’oscillazione</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto</translation>
+    </message>
 </context>
 </TS>

@@ -90,5 +90,41 @@
         <source>Connect</source>
         <translation>接続</translation>
     </message>
+    <message>
+        <source>%1 must be from 0 to %2%3 for the mount to hold it.</source>
+        <translation>架台が保持できるよう、%1 は 0 から %2%3 の範囲にしてください。</translation>
+    </message>
+    <message>
+        <source>%1 must be between -%2° and %2° for the mount to hold it.</source>
+        <translation>架台が保持できるよう、%1 は -%2° から %2° の範囲にしてください。</translation>
+    </message>
+    <message>
+        <source>Frame period</source>
+        <translation>撮影周期</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>露出</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>間隔</translation>
+    </message>
+    <message>
+        <source>Angle per frame</source>
+        <translation>1 枚あたりの角度</translation>
+    </message>
+    <message>
+        <source>Dithering range</source>
+        <translation>ディザリング範囲</translation>
+    </message>
+    <message>
+        <source>Swing range</source>
+        <translation>スイング範囲</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>枚数</translation>
+    </message>
 </context>
 </TS>

@@ -90,5 +90,41 @@
         <source>Connect</source>
         <translation>Verbinden</translation>
     </message>
+    <message>
+        <source>%1 must be from 0 to %2%3 for the mount to hold it.</source>
+        <translation>%1 moet tussen 0 en %2%3 liggen om in de montering te passen.</translation>
+    </message>
+    <message>
+        <source>%1 must be between -%2° and %2° for the mount to hold it.</source>
+        <translation>%1 moet tussen -%2° en %2° liggen om in de montering te passen.</translation>
+    </message>
+    <message>
+        <source>Frame period</source>
+        <translation>Beeldperiode</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichting</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>Angle per frame</source>
+        <translation>Hoek per beeld</translation>
+    </message>
+    <message>
+        <source>Dithering range</source>
+        <translation>Ditheringbereik</translation>
+    </message>
+    <message>
+        <source>Swing range</source>
+        <translation>Zwaaibereik</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto&apos;s</translation>
+    </message>
 </context>
 </TS>

@@ -90,5 +90,41 @@
         <source>Connect</source>
         <translation>Połącz</translation>
     </message>
+    <message>
+        <source>%1 must be from 0 to %2%3 for the mount to hold it.</source>
+        <translation>%1 musi mieścić się w zakresie od 0 do %2%3, aby montaż mógł to zapisać.</translation>
+    </message>
+    <message>
+        <source>%1 must be between -%2° and %2° for the mount to hold it.</source>
+        <translation>%1 musi mieścić się w zakresie od -%2° do %2°, aby montaż mógł to zapisać.</translation>
+    </message>
+    <message>
+        <source>Frame period</source>
+        <translation>Okres klatki</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Ekspozycja</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Przerwa</translation>
+    </message>
+    <message>
+        <source>Angle per frame</source>
+        <translation>Kąt na klatkę</translation>
+    </message>
+    <message>
+        <source>Dithering range</source>
+        <translation>Zakres ditheringu</translation>
+    </message>
+    <message>
+        <source>Swing range</source>
+        <translation>Zakres wahania</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Zdjęcia</translation>
+    </message>
 </context>
 </TS>

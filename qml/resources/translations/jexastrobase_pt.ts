@@ -90,5 +90,41 @@
         <source>Connect</source>
         <translation>Conectar</translation>
     </message>
+    <message>
+        <source>%1 must be from 0 to %2%3 for the mount to hold it.</source>
+        <translation>%1 deve estar entre 0 e %2%3 para a montagem o poder guardar.</translation>
+    </message>
+    <message>
+        <source>%1 must be between -%2° and %2° for the mount to hold it.</source>
+        <translation>%1 deve estar entre -%2° e %2° para a montagem o poder guardar.</translation>
+    </message>
+    <message>
+        <source>Frame period</source>
+        <translation>Período de fotograma</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposição</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>Angle per frame</source>
+        <translation>Ângulo por fotograma</translation>
+    </message>
+    <message>
+        <source>Dithering range</source>
+        <translation>Amplitude do dithering</translation>
+    </message>
+    <message>
+        <source>Swing range</source>
+        <translation>Amplitude do vaivém</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
 </context>
 </TS>

@@ -90,5 +90,41 @@
         <source>Connect</source>
         <translation>Conectare</translation>
     </message>
+    <message>
+        <source>%1 must be from 0 to %2%3 for the mount to hold it.</source>
+        <translation>%1 trebuie să fie între 0 și %2%3 pentru ca montura să-l poată reține.</translation>
+    </message>
+    <message>
+        <source>%1 must be between -%2° and %2° for the mount to hold it.</source>
+        <translation>%1 trebuie să fie între -%2° și %2° pentru ca montura să-l poată reține.</translation>
+    </message>
+    <message>
+        <source>Frame period</source>
+        <translation>Perioada cadrului</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Expunere</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>Angle per frame</source>
+        <translation>Unghi pe cadru</translation>
+    </message>
+    <message>
+        <source>Dithering range</source>
+        <translation>Amplitudine dithering</translation>
+    </message>
+    <message>
+        <source>Swing range</source>
+        <translation>Amplitudinea balansului</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotografii</translation>
+    </message>
 </context>
 </TS>

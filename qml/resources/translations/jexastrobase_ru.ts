@@ -90,5 +90,41 @@
         <source>Connect</source>
         <translation>Подключить</translation>
     </message>
+    <message>
+        <source>%1 must be from 0 to %2%3 for the mount to hold it.</source>
+        <translation>%1: допустимо от 0 до %2%3, иначе монтировка не сможет это сохранить.</translation>
+    </message>
+    <message>
+        <source>%1 must be between -%2° and %2° for the mount to hold it.</source>
+        <translation>%1: допустимо от -%2° до %2°, иначе монтировка не сможет это сохранить.</translation>
+    </message>
+    <message>
+        <source>Frame period</source>
+        <translation>Период кадра</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Выдержка</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Интервал</translation>
+    </message>
+    <message>
+        <source>Angle per frame</source>
+        <translation>Угол на кадр</translation>
+    </message>
+    <message>
+        <source>Dithering range</source>
+        <translation>Диапазон дизеринга</translation>
+    </message>
+    <message>
+        <source>Swing range</source>
+        <translation>Диапазон качания</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Снимки</translation>
+    </message>
 </context>
 </TS>

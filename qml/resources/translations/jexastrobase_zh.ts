@@ -90,5 +90,41 @@
         <source>Connect</source>
         <translation>连接</translation>
     </message>
+    <message>
+        <source>%1 must be from 0 to %2%3 for the mount to hold it.</source>
+        <translation>%1 必须在 0 到 %2%3 之间，赤道仪才能保存。</translation>
+    </message>
+    <message>
+        <source>%1 must be between -%2° and %2° for the mount to hold it.</source>
+        <translation>%1 必须在 -%2° 到 %2° 之间，赤道仪才能保存。</translation>
+    </message>
+    <message>
+        <source>Frame period</source>
+        <translation>帧周期</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>间隔</translation>
+    </message>
+    <message>
+        <source>Angle per frame</source>
+        <translation>每帧角度</translation>
+    </message>
+    <message>
+        <source>Dithering range</source>
+        <translation>抖动范围</translation>
+    </message>
+    <message>
+        <source>Swing range</source>
+        <translation>摆动范围</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>张数</translation>
+    </message>
 </context>
 </TS>
