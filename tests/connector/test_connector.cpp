@@ -138,7 +138,9 @@ private slots:
         QCOMPARE(changed.count(), 5);
     }
 
-    void forwarderMayGoBeforeItsConverser() {
+    // The converser's time-out later calls into a forwarder that is gone: only the address
+    // sanitizer sees a fault here, which is what this case is for.
+    void forwarderMayGoBeforeItsConverser_sanitizerChecks() {
         auto forwarder = std::make_unique<ConverserTimeoutForwarder>(conversers);
         conversers->setPending(stack->sl);
         session->fire(true);
