@@ -16,8 +16,7 @@ private slots:
         QTest::addColumn<QString>("expression");
         QTest::addColumn<int>("expected");
         // One value of each enumeration shows it is registered under its name; the numbers
-        // that are stored or sent are tested where they are. The Wi-Fi limits are those of
-        // the standards: SSID 32 octets, passphrase 63 characters, dotted IPv4 15 characters.
+        // that are stored or sent, and the Wi-Fi limits, are tested where they are used.
         const std::pair<const char*, int> rows[] = {
             {"WifiSec.WPA2_PSK", 3},
             {"WifiMode.Both", 3},
@@ -27,10 +26,6 @@ private slots:
             {"DualModeChoice.UseAZ", 2},
             {"LocationSensorState.NoSignalForNow", 5},
             {"TAVOMode.ATL", 4},
-            {"WifiSettingsLimit.AP_SSID_MaxLen", 32},
-            {"WifiSettingsLimit.AP_pass_MaxLen", 63},
-            {"WifiSettingsLimit.STA_SSID_MaxLen", 32},
-            {"WifiSettingsLimit.STA_pass_MaxLen", 63},
             {"WifiSettingsLimit.STA_fixedIP_MaxLen", 15},
         };
         for (const auto& [expression, expected] : rows)

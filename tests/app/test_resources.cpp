@@ -1,5 +1,5 @@
-// The compiled-in resources the scene relies on: the controls configuration and the icon
-// theme "app".
+// The compiled-in icon theme "app" the scene relies on: every icon at each scale it is
+// drawn at.
 
 #include <QFile>
 #include <QGuiApplication>
@@ -10,22 +10,6 @@
 class TestResources : public QObject {
     Q_OBJECT
 private slots:
-    void controlsConfigurationSelectsDenseMaterial() {
-        QFile conf(":/qtquickcontrols2.conf");
-        QVERIFY(conf.open(QIODevice::ReadOnly));
-        QCOMPARE(conf.readAll(),
-                 QByteArray("[Controls]\nStyle=Material\n\n[Material]\nVariant=Dense\n"));
-    }
-
-    void iconThemeIndex() {
-        QSettings index(":/icons/app/index.theme", QSettings::IniFormat);
-        QCOMPARE(index.value("Icon Theme/Directories").toStringList(),
-                 (QStringList{"20x20", "20x20@2", "20x20@3"}));
-        QCOMPARE(index.value("20x20@2/Scale").toInt(), 2);
-        QCOMPARE(index.value("20x20@3/Scale").toInt(), 3);
-        QCOMPARE(index.value("20x20@3/Size").toInt(), 20);
-    }
-
     void iconsAtTheirScales_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("scaled");

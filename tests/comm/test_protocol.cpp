@@ -111,15 +111,6 @@ private slots:
         QCOMPARE(message([] { CmdResp<uint32_t>(CmdRetType::Nak).get(); }),
                  std::string("Read null Nullable"));
     }
-
-    void resultTexts() {
-        QCOMPARE(cmdRetTypeText(CmdRetType::Ok), QString("Successful"));
-        QCOMPARE(cmdRetTypeText(CmdRetType::Nak), QString("Negative response"));
-        QCOMPARE(cmdRetTypeText(CmdRetType::Timeout), QString("Communication error"));
-        QCOMPARE(cmdRetTypeText(CmdRetType::Cancel), QString("Operation canceled"));
-        QCOMPARE(cmdRetTypeText(CmdRetType::Other), QString("Unexpected response"));
-        QCOMPARE(cmdRetTypeText(static_cast<CmdRetType>(9)), QString());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestProtocol)

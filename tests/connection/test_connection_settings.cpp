@@ -40,10 +40,9 @@ private slots:
         ports_.clear();
     }
 
-    // Each property through its QML name. The defaults checked are the ones the system
-    // states: UDP, searching, the mount's access-point address, 200 ms and 2 resends, and the
-    // highest serial speed 115200. Writing stores under the key and signals once; the same
-    // value again writes and signals nothing; a new object reads it back.
+    // Properties through their QML names, under the keys existing settings files use (the
+    // swapped time-out and resend keys among them). Writing stores under the key and signals
+    // once; the same value again writes and signals nothing; a new object reads it back.
     void keys_data() {
         QTest::addColumn<QByteArray>("property");
         QTest::addColumn<QString>("key");
@@ -55,20 +54,14 @@ private slots:
             QTest::newRow(property)
                 << QByteArray(property) << QString(key) << defaultValue << value << stored;
         };
-        row("dualModeChoice", "connect_multi_mountmode", {}, QVariant::fromValue(Dual::UseAZ), 2);
-        row("connectAtLaunch", "connect_at_start", {}, true, true);
         row("type", "cxn.commtype", QVariant::fromValue(Type::UDP),
             QVariant::fromValue(Type::Serial), 2);
         // The reply time-out lives under "cxn.resends", the resend count under "cxn.timeoutms".
         row("readTimeoutMs_other", "cxn.resends", 200, 350, 350);
         row("maxRetryCount", "cxn.timeoutms", 2, 5, 5);
-        row("searchIP", "cxn.dosearch", true, false, false);
         row("fixedIP", "cxn.ip", "192.168.4.1", "127.0.0.1", "127.0.0.1");
         row("serialPortName", "cxn.serialname", {}, QStringLiteral("/dev/serial/by-id/Zähler"),
             QStringLiteral("/dev/serial/by-id/Zähler"));
-        row("maxUpgradeBaud", "cxn.max_upgrade_baud", 115200, 460800, 460800);
-        row("discoveryTimeoutMs_BLE", "cxn.discoverytimeoutms_ble", {}, 750, 750);
-        row("readTimeoutMs_BLE", "cxn.timeoutms_ble", {}, 1500, 1500);
     }
 
     void keys() {

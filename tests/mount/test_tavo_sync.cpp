@@ -470,30 +470,6 @@ private slots:
         QCOMPARE(m_->memoryHex(0x188, 4) == "78 00 00 00", rejected == 8);
     }
 
-    // ---- capabilities -------------------------------------------------------------------
-
-    void capabilities_data() {
-        QTest::addColumn<QString>("preset");
-        QTest::addColumn<bool>("velmoraWifi");
-        QTest::addColumn<bool>("newFirmware");
-        QTest::newRow("3.10-08") << "3.10-08" << false << true;
-        QTest::newRow("3.10-0A") << "3.10-0A" << true << true;
-        QTest::newRow("3.09-08") << "3.09-08" << false << false;
-        QTest::newRow("3.39-80") << "3.39-80" << false << true;
-    }
-    void capabilities() {
-        QFETCH(QString, preset);
-        QFETCH(bool, velmoraWifi);
-        QFETCH(bool, newFirmware);
-        connect(preset.toStdString());
-        QCOMPARE(m_->sync->isVelmoraWifi(), velmoraWifi);
-        QCOMPARE(m_->sync->hasPolarSightLight(), !velmoraWifi);
-        QCOMPARE(m_->sync->hasAutoShutdown(), !velmoraWifi);
-        QCOMPARE(m_->sync->hasDithering(), newFirmware);
-        QCOMPARE(m_->sync->hasMillisecondPeriods(), newFirmware);
-        QVERIFY(m_->requests().isEmpty());
-    }
-
     // ---- sequences cut short ------------------------------------------------------------
 
     // Runs a sequence once without faults to learn its requests, then again with a fault at
