@@ -80,6 +80,28 @@ QString programOutOfRange(const IJexDevice& device, const TAVOParamSet& p) {
                    "mount", "%1 must be between -%2° and %2° for the mount to hold it.")
             .arg(text(field), shown);
     };
+    // A speed is stored as the timer ticks between two steps: too slow a speed would wrap
+    // to a short period (a fast turn), too fast a one would round to 0 (no turn at all).
+    const auto speed = [&](double dps) {
+        const double fastestDps = radToDeg(device.strideToRps(0, 1));
+        const double slowestDps = radToDeg(device.strideToRps(0, uint32_t(kMax)));
+        // A negative speed is the caller's breach of the device's contract, not a range.
+        const bool fits =
+            std::isfinite(dps) && (dps <= 0 || (device.rpsToStride(0, degToRad(dps)) >= 1 &&
+                                                device.rpsToStride(0, degToRad(dps)) <= kMax));
+        if (fits)
+            return QString();
+        // Four significant digits, rounded towards what still fits.
+        const auto shown = [](double v, bool up) {
+            const double scale = std::pow(10.0, 3 - std::floor(std::log10(v)));
+            return QString::number((up ? std::ceil(v * scale) : std::floor(v * scale)) / scale, 'g',
+                                   10);
+        };
+        return QCoreApplication::translate(
+                   "mount", "%1 must be 0 or from %2 to %3 °/h for the mount to hold it.")
+            .arg(QCoreApplication::translate("mount", QT_TRANSLATE_NOOP("mount", "Speed")),
+                 shown(slowestDps * 3600, true), shown(fastestDps * 3600, false));
+    };
     const double periodScale = supportsMillisecondPeriods(device) ? 1000.0 : 1.0;
     for (const QString& error :
          {fits(p.cycleSec, periodScale, QT_TRANSLATE_NOOP("mount", "Frame period"), " s"),
@@ -92,7 +114,7 @@ QString programOutOfRange(const IJexDevice& device, const TAVOParamSet& p) {
           p.swingEnabled
               ? fits(p.swingRangeDeg, 1.0, QT_TRANSLATE_NOOP("mount", "Swing range"), "°")
               : QString(),
-          fits(p.N_Cycles, 1.0, QT_TRANSLATE_NOOP("mount", "Photos"), "")}) {
+          fits(p.N_Cycles, 1.0, QT_TRANSLATE_NOOP("mount", "Photos"), ""), speed(p.speedDps)}) {
         if (!error.isEmpty())
             return error;
     }

@@ -230,6 +230,11 @@ private slots:
             "Swing range must be from 0 to 2147483647° for the mount to hold it.");
         row("3.10-08", "cycles", -1,
             "Photos must be from 0 to 2147483647 for the mount to hold it.");
+        // A step period of 2^32 + 1 ticks would wrap to 1 tick: a fast turn.
+        row("3.10-08", "speed", 6.0632980104078e-08,
+            "Speed must be 0 or from 0.0004366 to 937500 °/h for the mount to hold it.");
+        row("3.10-08", "speed", 1e6,
+            "Speed must be 0 or from 0.0004366 to 937500 °/h for the mount to hold it.");
     }
     void valuesBeyondTheFieldsAreRefused() {
         QFETCH(QString, preset);

@@ -126,5 +126,9 @@
         <source>Photos</source>
         <translation>Aufnahmen</translation>
     </message>
+    <message>
+        <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
+        <translation>%1 muss 0 sein oder zwischen %2 und %3 °/h liegen, damit die Montierung es speichern kann.</translation>
+    </message>
 </context>
 </TS>

@@ -126,5 +126,9 @@
         <source>Photos</source>
         <translation>Fotos</translation>
     </message>
+    <message>
+        <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
+        <translation>%1 debe ser 0 o estar entre %2 y %3 °/h para que la montura pueda guardarlo.</translation>
+    </message>
 </context>
 </TS>

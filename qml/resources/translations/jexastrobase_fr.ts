@@ -126,5 +126,9 @@
         <source>Photos</source>
         <translation>Photos</translation>
     </message>
+    <message>
+        <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
+        <translation>%1 doit valoir 0 ou être compris entre %2 et %3 °/h pour que la monture puisse l’enregistrer.</translation>
+    </message>
 </context>
 </TS>

@@ -126,5 +126,9 @@
         <source>Photos</source>
         <translation>Snimke</translation>
     </message>
+    <message>
+        <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
+        <translation>%1 mora biti 0 ili od %2 do %3 °/h da bi ga montaža mogla spremiti.</translation>
+    </message>
 </context>
 </TS>

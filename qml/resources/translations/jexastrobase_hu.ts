@@ -126,5 +126,9 @@
         <source>Photos</source>
         <translation>Képek</translation>
     </message>
+    <message>
+        <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
+        <translation>%1 értéke 0 vagy %2 és %3 °/h között lehet, hogy a mechanika tárolni tudja.</translation>
+    </message>
 </context>
 </TS>

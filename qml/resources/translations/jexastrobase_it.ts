@@ -126,5 +126,9 @@
         <source>Photos</source>
         <translation>Foto</translation>
     </message>
+    <message>
+        <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
+        <translation>%1 deve essere 0 oppure tra %2 e %3 °/h perché la montatura possa memorizzarlo.</translation>
+    </message>
 </context>
 </TS>

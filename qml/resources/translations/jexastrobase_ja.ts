@@ -126,5 +126,9 @@
         <source>Photos</source>
         <translation>枚数</translation>
     </message>
+    <message>
+        <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
+        <translation>架台が保持できるよう、%1 は 0 または %2 から %3 °/h の範囲にしてください。</translation>
+    </message>
 </context>
 </TS>

@@ -126,5 +126,9 @@
         <source>Photos</source>
         <translation>Foto&apos;s</translation>
     </message>
+    <message>
+        <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
+        <translation>%1 moet 0 zijn of tussen %2 en %3 °/h liggen om in de montering te passen.</translation>
+    </message>
 </context>
 </TS>

@@ -126,5 +126,9 @@
         <source>Photos</source>
         <translation>Zdjęcia</translation>
     </message>
+    <message>
+        <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
+        <translation>%1 musi wynosić 0 lub mieścić się w zakresie od %2 do %3 °/h, aby montaż mógł to zapisać.</translation>
+    </message>
 </context>
 </TS>

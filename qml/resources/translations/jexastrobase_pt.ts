@@ -126,5 +126,9 @@
         <source>Photos</source>
         <translation>Fotos</translation>
     </message>
+    <message>
+        <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
+        <translation>%1 deve ser 0 ou estar entre %2 e %3 °/h para a montagem o poder guardar.</translation>
+    </message>
 </context>
 </TS>

@@ -126,5 +126,9 @@
         <source>Photos</source>
         <translation>Fotografii</translation>
     </message>
+    <message>
+        <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
+        <translation>%1 trebuie să fie 0 sau între %2 și %3 °/h pentru ca montura să-l poată reține.</translation>
+    </message>
 </context>
 </TS>

@@ -126,5 +126,9 @@
         <source>Photos</source>
         <translation>Снимки</translation>
     </message>
+    <message>
+        <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
+        <translation>%1: допустимо 0 или от %2 до %3 °/ч, иначе монтировка не сможет это сохранить.</translation>
+    </message>
 </context>
 </TS>

@@ -126,5 +126,9 @@
         <source>Photos</source>
         <translation>张数</translation>
     </message>
+    <message>
+        <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
+        <translation>%1 必须为 0 或在 %2 到 %3 °/h 之间，赤道仪才能保存。</translation>
+    </message>
 </context>
 </TS>
