@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 
 using JEX::Test::Run;
@@ -45,28 +46,29 @@ private slots:
     }
 
     // Every program of a build lives in one folder and, without VELMORA_DATA_DIR, keeps its
-    // settings there: the address the console stored is the one velmoractl talks to.
+    // settings there: the address the console stored is the one velmoractl talks to. A copy
+    // of the build's velmoractl in a folder of its own, so that a console of this build that
+    // has been run (and left its settings in bin/) changes nothing here.
     void storedAddressOfTheConsoleInTheSameBuildIsUsed() {
-        const QString bin = QFileInfo(VELMORACTL_PATH).absolutePath();
-        QCOMPARE(QFileInfo(CONSOLE_PATH).absolutePath(), bin);
+        QCOMPARE(QFileInfo(CONSOLE_PATH).absolutePath(), QFileInfo(VELMORACTL_PATH).absolutePath());
         auto sim = std::make_shared<JEX::Sim::MotorController>(JEX::Sim::SimConfig{});
         JEX::Sim::UdpServer server(sim);
         std::string error;
         QVERIFY2(server.start("127.0.0.1", 0, &error), error.c_str());
 
-        QFile file(bin + "/Settings.txt");
-        QVERIFY2(!file.exists(), "a settings file is in the build's program folder already");
-        const QByteArray dataDir = qgetenv("VELMORA_DATA_DIR");
-        auto restore = qScopeGuard([&] {
-            qputenv("VELMORA_DATA_DIR", dataDir);
-            QFile::remove(file.fileName());
-        });
+        QTemporaryDir bin;
+        const QString program = bin.filePath("velmoractl");
+        QVERIFY(QFile::copy(VELMORACTL_PATH, program));
+        QFile file(bin.filePath("Settings.txt"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(R"({"cxn.dosearch":false,"cxn.ip":"127.0.0.1"})");
         file.close();
+        const QByteArray dataDir = qgetenv("VELMORA_DATA_DIR");
+        auto restore = qScopeGuard([&] { qputenv("VELMORA_DATA_DIR", dataDir); });
         qunsetenv("VELMORA_DATA_DIR");
 
-        const Run r = ctl({"--port", QString::number(server.port()), "--json", "status"});
+        const Run r =
+            JEX::Test::run({program, "--port", QString::number(server.port()), "--json", "status"});
         QVERIFY2(r.exitCode == 0, qPrintable(r.describe()));
         QVERIFY(sim->transcript()->size() > 0);
     }
