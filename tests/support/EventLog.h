@@ -35,13 +35,13 @@ public:
     }
     // True once the event has been recorded, false when the bound passed first.
     bool waitFor(const QString& event,
-                 std::chrono::milliseconds bound = std::chrono::seconds(5)) const {
+                 std::chrono::milliseconds bound = std::chrono::seconds(30)) const {
         std::unique_lock lock(mutex_);
         return changed_.wait_for(lock, bound, [&] { return events_.contains(event); });
     }
     // True once at least n events in all, or n of the one given, have been recorded.
     bool waitForCount(qsizetype n, const QString& event = {},
-                      std::chrono::milliseconds bound = std::chrono::seconds(5)) const {
+                      std::chrono::milliseconds bound = std::chrono::seconds(30)) const {
         std::unique_lock lock(mutex_);
         return changed_.wait_for(lock, bound, [&] {
             return (event.isEmpty() ? events_.size() : events_.count(event)) >= n;
