@@ -8,6 +8,7 @@
 #include "ObjectGraph.h"
 #include "QmlModules.h"
 #include "QtFileUtil.h"
+#include "QtKVStore.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -33,16 +34,35 @@ int refuseSecondConsole(QGuiApplication& app, const QString& dataDir, bool quitW
                        "window, or close it before starting another.")
             .arg(dataDir);
     std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+    // Read only (a store writes nothing until it is changed): at night the window is red.
+    const JEX::QtKVStore settings(QStringLiteral("Settings.txt"),
+                                  std::make_shared<JEX::QtFileUtil>("KD208"));
     QQmlApplicationEngine engine;
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine.rootContext()->setContextProperty(QStringLiteral("refusal"), text);
+    engine.rootContext()->setContextProperty(QStringLiteral("nightSetting"),
+                                             settings.getInt("night_mode", 2));
+    engine.rootContext()->setContextProperty(QStringLiteral("inj_kvStore"), nullptr);
     engine.loadData(R"(
         import QtQuick
         import QtQuick.Controls
+        import QtQuick.Controls.Material
+        import JexQtCommonBase
         ApplicationWindow {
+            id: window
             visible: true
             width: 320
             height: 200
             title: "Velmora Console"
+            Material.theme: colours.theme
+            Material.background: colours.background
+            Material.foreground: colours.foreground
+            Material.accent: colours.accent
+            NightManager {
+                id: colours
+                window: window
+                setting: nightSetting
+            }
             Label {
                 anchors.fill: parent
                 anchors.margins: 16

@@ -63,7 +63,8 @@ private slots:
         QByteArray errors;
         QCOMPARE(run({"--quit-when-shown", "--demo"}, &errors), 1);
         QVERIFY2(errors.contains("Velmora Console is already running with the data folder " +
-                                 dir.toUtf8()),
+                                 dir.toUtf8()) &&
+                     !errors.contains("Error") && !errors.contains("qml:"),
                  errors.constData());
         settings.seek(0);
         QCOMPARE(settings.readAll(), before);
