@@ -17,6 +17,7 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickWindow>
+#include <QThreadPool>
 
 #include <cerrno>
 #include <chrono>
@@ -189,10 +190,13 @@ int main(int argc, char* argv[]) {
     // QML goes first so that no binding can reach a native object while it is destroyed.
     engine.reset();
     keepAlive.clear();
-    // A search, connect or disconnect still running holds what it uses, but reads the
-    // application object: it goes only when they have ended. Should one hang (a serial port
-    // that blocks), the process ends without taking anything down; settings are saved already.
-    if (!JEX::DetachedWork::waitForAll(std::chrono::seconds(30))) {
+    // A search, connect or disconnect still running, or a mount operation in the pool (a
+    // program write), holds what it uses but reads the application object: it goes only when
+    // they have ended. Should one hang (a serial port that blocks), the process ends without
+    // taking anything down; settings are saved already.
+    const bool ended = JEX::DetachedWork::waitForAll(std::chrono::seconds(30)) &&
+                       QThreadPool::globalInstance()->waitForDone(30000);
+    if (!ended) {
         std::fprintf(stderr, "Background work did not end; leaving without clean-up\n");
         std::fflush(nullptr);
         std::_Exit(result);
