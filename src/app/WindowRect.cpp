@@ -36,13 +36,23 @@ QRectF WindowRect::loadRect(const QRectF& defVal) const {
         r.setWidth(std::clamp(r.width(), kMinSize, std::max(kMinSize, bounds.width())));
         r.setHeight(std::clamp(r.height(), kMinSize, std::max(kMinSize, bounds.height())));
     };
-    const QRectF probe(r.x() + kMargin, r.y() + kMargin, std::max(0.0, r.width() - 2 * kMargin),
-                       std::max(0.0, r.height() - 2 * kMargin));
-    for (const QScreen* screen : QGuiApplication::screens())
-        if (probe.intersects(QRectF(screen->geometry()))) {
-            fit(screen);
-            return r;
-        }
+    // What must be on a screen for the window to count as in view.
+    const auto probe = [](const QRectF& w) {
+        return QRectF(w.x() + kMargin, w.y() + kMargin, std::max(0.0, w.width() - 2 * kMargin),
+                      std::max(0.0, w.height() - 2 * kMargin));
+    };
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRectF bounds(screen->geometry());
+        if (!probe(r).intersects(bounds))
+            continue;
+        fit(screen);
+        // Cut to the screen's size, a window that reached far beyond it may now lie beside
+        // it (saved across two stacked monitors, one since removed): it moves onto it.
+        if (!probe(r).intersects(bounds))
+            r.moveTo(std::clamp(r.x(), bounds.left(), bounds.x() + bounds.width() - r.width()),
+                     std::clamp(r.y(), bounds.top(), bounds.y() + bounds.height() - r.height()));
+        return r;
+    }
     r.moveTo(0.0, 0.0);
     fit(QGuiApplication::primaryScreen());
     return r;

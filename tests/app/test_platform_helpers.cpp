@@ -41,6 +41,9 @@ private slots:
             << QRectF(40, 40, 1e9, 1e9) << QRectF(40, 40, -1, -1);
         QTest::newRow("far away and huge")
             << QRectF(1e12, -1e12, 320, 1e9) << QRectF(0, 0, 320, -1);
+        // Cut to the screen's height it would end above the screen.
+        QTest::newRow("tall, reaching in from above")
+            << QRectF(100, -1200, 400, 2000) << QRectF(100, 0, 400, -1);
     }
 
     void loadRect() {
