@@ -86,6 +86,9 @@ LanguageManager::Loaded LanguageManager::load(const QString& requested) const {
             dir.entryList({QStringLiteral("*_") + code + QStringLiteral(".qm")},
                           QDir::Files | QDir::CaseSensitive, QDir::Name);
         for (const QString& file : files) {
+            // "<catalogue>_<code>.qm" exactly: "BR" is not the region of "app_pt_BR.qm".
+            if (file.chopped(code.size() + 4).chopped(1).contains(QLatin1Char('_')))
+                continue;
             auto translator = std::make_shared<QTranslator>();
             if (translator->load(file, catalogueDir_))
                 out.translators.push_back(std::move(translator));
