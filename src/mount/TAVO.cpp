@@ -44,9 +44,16 @@ TAVO::TAVO(D d, QObject* parent)
       guard_(std::make_shared<LiveGuard<TAVO>>(this)) {
     core_->sync = d_.sync;
     connect(d_.sync.get(), &ITAVOSync::propertyChanged, this, &ITAVO::propertyChanged);
-    // The position store outlives this object when a task thread still holds the axis.
-    d_.positions->changedList.append(
-        [guard = guard_] { guard->with([](TAVO& tavo) { emit tavo.positionChanged(); }); });
+    // The position store outlives this object when a task thread still holds the axis. The
+    // news is told on this object's own thread: QML bound to it is not to hear it from a task
+    // thread (Qt would make a notifier of its own for each, and lose those still queued at
+    // the end); a notice still queued when this object goes is dropped with it.
+    d_.positions->changedList.append([guard = guard_] {
+        guard->with([](TAVO& tavo) {
+            QMetaObject::invokeMethod(
+                &tavo, [&tavo] { emit tavo.positionChanged(); }, Qt::QueuedConnection);
+        });
+    });
 }
 
 TAVO::~TAVO() {

@@ -92,7 +92,7 @@ bool oneAfterTheOther(const QStringList& traffic, const QStringList& first,
     return rest == second;
 }
 
-// positionChanged comes from the task threads.
+// positionChanged comes on the mount object's thread, queued by the task threads.
 std::shared_ptr<EventLog> positionLog(ITAVO* tavo) {
     auto log = std::make_shared<EventLog>();
     QObject::connect(
@@ -372,7 +372,7 @@ private slots:
         QCOMPARE(changed.count(), 1);
         QCOMPARE(rig.manager->tags, QList<uint32_t>({kTagRead}));
         QVERIFY(rig.tavo->periodicPositionRead());
-        QVERIFY(moved->waitFor("moved"));
+        QTRY_VERIFY_WITH_TIMEOUT(moved->count("moved") > 0, 30000);
 
         rig.tavo->setPeriodicPositionRead(false);
         QCOMPARE(changed.count(), 2);
@@ -388,7 +388,7 @@ private slots:
         rig.sim->setAxisPosition(0, 0x800000 + 5000);
         const auto moved = positionLog(rig.tavo.get());
         rig.tavo->setPeriodicPositionRead(true);
-        QVERIFY(moved->waitFor("moved"));
+        QTRY_VERIFY_WITH_TIMEOUT(moved->count("moved") > 0, 30000);
         QVERIFY(rig.tavo->lastAxis1() != 0.0);
 
         const int before = moved->count("moved");
@@ -400,7 +400,7 @@ private slots:
         // moved half a second.
         rig.sim->setAxisPosition(0, 0x800000 + 6000);
         rig.clock->advanceMs(600);
-        QVERIFY(moved->waitForCount(before + 2));
+        QTRY_VERIFY_WITH_TIMEOUT(moved->count("moved") >= before + 2, 30000);
         QVERIFY2(qAbs(qAbs(rig.tavo->lastAxis1()) - 0.0030300855069346) < 1e-12,
                  qPrintable(QString::number(rig.tavo->lastAxis1(), 'g', 17)));
         rig.tavo->setPeriodicPositionRead(false);
