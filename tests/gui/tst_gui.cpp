@@ -69,14 +69,21 @@ public slots:
         graphs_.last().append(reader);
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &openedUrls_, "open");
         engine->rootContext()->setContextProperty(QStringLiteral("test_openedUrls"), &openedUrls_);
-        engine->rootContext()->setContextProperty(QStringLiteral("test_bus"), &bus_);
+        engine->rootContext()->setContextProperty(QStringLiteral("test_bus"), bus());
     }
 
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
 
 private:
+#ifdef __SANITIZE_THREAD__
+    // ThreadSanitizer cannot see the D-Bus library's own locking (its thread then makes our
+    // locks look unheld): no bus in that build, and the suspend case is left to the others.
+    QObject* bus() { return nullptr; }
+#else
+    QObject* bus() { return &bus_; }
     // Before any graph: the console's suspend watcher connects to it.
     JEX::Test::PrivateSystemBus bus_;
+#endif
     OpenedUrls openedUrls_;
     QTemporaryDir data_;
     // One object graph per test file's engine; each outlives its engine.
