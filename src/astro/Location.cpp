@@ -1,5 +1,6 @@
 #include "Location.h"
 
+#include "AstroMath.h"
 #include "Log.h"
 
 #include <cmath>
@@ -15,7 +16,6 @@ constexpr const char* kMockLatitudeKey = "loc.mock_lat";
 constexpr const char* kAltitudeKey = "loc.alt";
 constexpr const char* kTemperatureKey = "loc.temp_cel";
 constexpr const char* kUseSensorKey = "loc.use_sensor";
-constexpr double kPi = 3.14159265358979323846;
 } // namespace
 
 Location::Location(std::shared_ptr<IKVStore> store) : store_(std::move(store)) {

@@ -4,6 +4,7 @@
 #include "CmdResp.h"
 
 #include <cstdint>
+#include <utility>
 
 namespace JEX {
 
@@ -15,5 +16,15 @@ struct Cmd {
 
 // The request bytes of a command: ':' letter axis-character data CR.
 Bytes frame(const Cmd& cmd);
+
+inline Cmd command(uint32_t axis, char letter, Bytes data = {}) {
+    return Cmd{axis, letter, std::move(data)};
+}
+
+// a followed by b.
+inline Bytes concat(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
 
 } // namespace JEX

@@ -24,15 +24,6 @@ int64_t nearest(double value) {
     return std::llround(std::clamp(value, -limit, limit));
 }
 
-Cmd command(uint32_t axis, char letter, Bytes data = {}) {
-    return Cmd{axis, letter, std::move(data)};
-}
-
-Bytes concat(Bytes a, const Bytes& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 } // namespace
 
 std::string Firmware::text() const {

@@ -14,15 +14,6 @@ constexpr int32_t kClassicMin = -0x800000;
 constexpr int32_t kExtendedMax = 2147483647;
 constexpr int32_t kExtendedMin = -2147483647 - 1;
 
-Cmd command(uint32_t axis, char letter, Bytes data = {}) {
-    return Cmd{axis, letter, std::move(data)};
-}
-
-Bytes concat(Bytes a, const Bytes& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 // A 24-bit count with 0x800000 as step 0, as the classic commands carry positions.
 int32_t classicSteps(uint32_t value) {
     return int32_t(value & 0xFFFFFF) - int32_t(kPositionOffset);

@@ -1,5 +1,6 @@
 #include "CtlArgs.h"
 
+#include "CtlPlan.h"
 #include "QAstroFormat.h"
 #include "QTAVOHelper.h"
 #include "TAVOParamMemory.h"
@@ -23,7 +24,6 @@ constexpr double kMaxSlewSec = 3600;
 const QStringList kCommands{"discover", "status",   "power",    "run",    "plan",  "profiles",
                             "stop",     "wifi-get", "wifi-set", "timers", "light", "position",
                             "slew",     "polar",    "session",  "help"};
-const QStringList kKinds{"ap", "atl", "reg", "long"};
 
 // Options that take a value, per command ("" for the global ones).
 const QStringList kGlobalValued{"--ip", "--serial", "--port", "--timeout", "--resends"};
@@ -225,7 +225,7 @@ QString setGlobalOption(Options& o, const QString& name, const QString& value) {
 QString checkPositionals(Options& o, const QStringList& positionals) {
     const QString& c = o.command;
     const bool byKind = (c == "plan" || c == "profiles" || c == "run") && positionals.size() == 1 &&
-                        kKinds.contains(positionals[0]);
+                        isProgramKind(positionals[0]);
     if (byKind)
         o.kind = positionals[0];
     if ((c == "plan" || c == "profiles") && !byKind)
