@@ -82,7 +82,6 @@ private slots:
 
         LanguageManager manager(store_, engine_.get());
         QCOMPARE(manager.languageCode(), language);
-        QCOMPARE(manager.language(), language.toStdString());
         QCOMPARE(translated("mount", "Connected"), libraryText);
         QCOMPARE(translated("mount", "Velmora Console"), appText);
         QVERIFY(store_->writtenKeys.empty());

@@ -50,8 +50,11 @@ class TestObjectGraph : public QObject {
     QTemporaryDir data_;
     std::vector<std::shared_ptr<Test::ManualClock>> clocks_;
 
-    GraphOptions options() {
+    // On the demo mount when given its controller.
+    GraphOptions options(std::shared_ptr<Sim::MotorController> demo = nullptr) {
         GraphOptions o;
+        o.demo = demo != nullptr;
+        o.demoController = std::move(demo);
         o.locationSource = [] { return std::unique_ptr<QGeoPositionInfoSource>(); };
         o.makeClock = [this] {
             clocks_.push_back(std::make_shared<Test::ManualClock>(1'765'000'000'000));
@@ -105,9 +108,7 @@ private slots:
         const int socketsBefore = openSockets();
         QQmlEngine engine;
         QList<std::shared_ptr<QObject>> keepAlive;
-        GraphOptions o = options();
-        o.demo = true;
-        o.demoController = DemoConnectableHelper::makeController();
+        const GraphOptions o = options(DemoConnectableHelper::makeController());
         dependencyInjectToQml(engine, keepAlive, o);
         const auto connectable = published<TAVOConnectable>(keepAlive);
         const auto connector = published<TAVOConnector>(keepAlive);
@@ -150,10 +151,7 @@ private slots:
         {
             QQmlEngine engine;
             QList<std::shared_ptr<QObject>> keepAlive;
-            GraphOptions o = options();
-            o.demo = true;
-            o.demoController = controller;
-            dependencyInjectToQml(engine, keepAlive, o);
+            dependencyInjectToQml(engine, keepAlive, options(controller));
             published<TAVOConnectable>(keepAlive)->startSession();
             QTRY_VERIFY_WITH_TIMEOUT(controller->transcript()->entries().size() > 0, 10000);
             QVERIFY(!DetachedWork::waitForAll(std::chrono::milliseconds(0)));
@@ -166,9 +164,7 @@ private slots:
     void slewHeldAtTheEndIsStoppedFirst() {
         QQmlEngine engine;
         QList<std::shared_ptr<QObject>> keepAlive;
-        GraphOptions o = options();
-        o.demo = true;
-        o.demoController = DemoConnectableHelper::makeController();
+        const GraphOptions o = options(DemoConnectableHelper::makeController());
         dependencyInjectToQml(engine, keepAlive, o);
         const auto connector = published<TAVOConnector>(keepAlive);
         const auto slew = published<ManualSlew>(keepAlive);

@@ -16,7 +16,8 @@ private slots:
         QTest::addColumn<QString>("expression");
         QTest::addColumn<int>("expected");
         // One value of each enumeration shows it is registered under its name; the numbers
-        // that are stored or sent, and the Wi-Fi limits, are tested where they are used.
+        // that are stored or sent, and the Wi-Fi limits, are tested where they are used (a
+        // limit here is only seen to be a number).
         const std::pair<const char*, int> rows[] = {
             {"WifiSec.WPA2_PSK", 3},
             {"WifiMode.Both", 3},
@@ -26,7 +27,7 @@ private slots:
             {"DualModeChoice.UseAZ", 2},
             {"LocationSensorState.NoSignalForNow", 5},
             {"TAVOMode.ATL", 4},
-            {"WifiSettingsLimit.STA_fixedIP_MaxLen", 15},
+            {"WifiSettingsLimit.STA_fixedIP_MaxLen > 0", 1},
         };
         for (const auto& [expression, expected] : rows)
             QTest::newRow(expression) << QString::fromLatin1(expression) << expected;

@@ -1,29 +1,20 @@
 // Starts the real console under the offscreen platform.
 
 #include "FileLock.h"
+#include "Spawn.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+using JEX::Test::Run;
 
 class TestStartup : public QObject {
     Q_OBJECT
 
-    static int run(const QStringList& args, QByteArray* errors = nullptr) {
-        QProcess console;
-        console.setProgram(QStringLiteral(VELMORA_CONSOLE));
-        console.setArguments(args);
-        console.start();
-        if (!console.waitForFinished(120000)) {
-            console.kill();
-            console.waitForFinished();
-            return -1000;
-        }
-        if (errors)
-            *errors = console.readAllStandardError();
-        return console.exitStatus() == QProcess::NormalExit ? console.exitCode() : -2000;
+    static Run run(const QStringList& args) {
+        return JEX::Test::run(QStringList{VELMORA_CONSOLE} + args, {}, 120000);
     }
     static QString writeQml(const QTemporaryDir& dir, const QByteArray& text) {
         QFile file(dir.filePath("Main.qml"));
@@ -44,11 +35,10 @@ private slots:
 
     // The whole window on the demo mount comes up without a single QML warning.
     void loadsMainAndQuitsCleanly() {
-        QByteArray errors;
-        QCOMPARE(run({"--quit-when-shown", "--demo"}, &errors), 0);
-        QVERIFY2(!errors.contains("QQmlApplicationEngine failed") && !errors.contains("qrc:/") &&
-                     !errors.contains("qml:"),
-                 errors.constData());
+        const Run r = run({"--quit-when-shown", "--demo"});
+        QVERIFY2(r.exitCode == 0 && !r.err.contains("QQmlApplicationEngine failed") &&
+                     !r.err.contains("qrc:/") && !r.err.contains("qml:"),
+                 qPrintable(r.describe()));
     }
 
     // A second console on the same data folder says so and ends; the first one's settings
@@ -60,12 +50,12 @@ private slots:
         QFile settings(dir + "/Settings.txt");
         QVERIFY(settings.open(QIODevice::ReadOnly));
         const QByteArray before = settings.readAll();
-        QByteArray errors;
-        QCOMPARE(run({"--quit-when-shown", "--demo"}, &errors), 1);
-        QVERIFY2(errors.contains("Velmora Console is already running with the data folder " +
-                                 dir.toUtf8()) &&
-                     !errors.contains("Error") && !errors.contains("qml:"),
-                 errors.constData());
+        const Run r = run({"--quit-when-shown", "--demo"});
+        QVERIFY2(
+            r.exitCode == 1 &&
+                r.err.contains("Velmora Console is already running with the data folder " + dir) &&
+                !r.err.contains("Error") && !r.err.contains("qml:"),
+            qPrintable(r.describe()));
         settings.seek(0);
         QCOMPARE(settings.readAll(), before);
     }
@@ -80,7 +70,7 @@ private slots:
     void brokenMainExitsWithMinusOne() {
         QFETCH(QByteArray, qml);
         QTemporaryDir dir;
-        QCOMPARE(run({"--quit-when-shown", "--main-qml", writeQml(dir, qml)}), 255);
+        QCOMPARE(run({"--quit-when-shown", "--main-qml", writeQml(dir, qml)}).exitCode, 255);
     }
 
     // For checking layouts: every text of the scene doubled, placeholders left unfilled.
@@ -89,9 +79,9 @@ private slots:
         const QString probe = writeQml(dir, "import QtQml\nQtObject { Component.onCompleted: "
                                             "console.warn(qsTranslate(\"MainMenu\", \"Settings\"), "
                                             "qsTr(\"%1 min\")) }\n");
-        QByteArray errors;
-        QCOMPARE(run({"--quit-when-shown", "--double-length", "--main-qml", probe}, &errors), 0);
-        QVERIFY2(errors.contains("[Settings Settings] [%1 min _1 min]"), errors.constData());
+        const Run r = run({"--quit-when-shown", "--double-length", "--main-qml", probe});
+        QVERIFY2(r.exitCode == 0 && r.err.contains("[Settings Settings] [%1 min _1 min]"),
+                 qPrintable(r.describe()));
     }
 };
 

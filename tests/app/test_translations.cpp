@@ -2,10 +2,11 @@
 // library with a finished translation, no catalogue keeps texts the code no longer has, and
 // every translation carries the placeholders of its source text.
 
+#include "Spawn.h"
+
 #include <QDir>
 #include <QFile>
 #include <QMap>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -95,15 +96,11 @@ private slots:
         for (const QString& list : lists) {
             const QString library = list.mid(8).chopped(4);
             const QString ts = scratch_.filePath(library + QStringLiteral(".ts"));
-            QProcess lupdate;
-            lupdate.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            lupdate.start(QStringLiteral(LUPDATE),
-                          {QStringLiteral("-silent"), QStringLiteral("-locations"),
-                           QStringLiteral("none"), QStringLiteral("-no-ui-lines"),
-                           QLatin1Char('@') + QDir(QStringLiteral(SOURCE_LISTS_DIR)).filePath(list),
-                           QStringLiteral("-ts"), ts});
-            QVERIFY2(lupdate.waitForFinished(120000), qPrintable(lupdate.errorString()));
-            QCOMPARE(lupdate.exitCode(), 0);
+            const JEX::Test::Run lupdate = JEX::Test::run(
+                {LUPDATE, "-silent", "-locations", "none", "-no-ui-lines",
+                 '@' + QDir(QStringLiteral(SOURCE_LISTS_DIR)).filePath(list), "-ts", ts},
+                {}, 120000);
+            QVERIFY2(lupdate.exitCode == 0, qPrintable(lupdate.describe()));
             QString error;
             QVERIFY2(read(ts, fromCode_[library], error), qPrintable(error));
         }

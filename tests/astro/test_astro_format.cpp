@@ -37,6 +37,7 @@ private slots:
         const Format lat000 = &QAstroFormat::latitude_000;
         const Format clock = &QAstroFormat::clockTime12;
         const Format reticle = &QAstroFormat::reticleClock;
+        const Format altitude = [](const QAstroFormat& f, double v) { return f.azAlt({0.0, v}); };
         // 2.1031 rad = 120.4996°: the minutes 29.98 round to 30.
         row("longitude east", lon00, -2.1031, "120°30′E");
         // 0.5 rad = 28.647890°: 28°, 38.8734′, 52.40″.
@@ -50,24 +51,18 @@ private slots:
         row("13.5 h", clock, 13.5, "01:30 PM");
         row("0.25 h", clock, 0.25, "12:15 AM");
         row("noon", clock, 12.0, "12:00 PM");
-        row("midnight", clock, 0.0, "12:00 AM");
         row("one day later", clock, 24.0 + 1.0, "01:00 AM");
         // 23:59:58 rounds to the next midnight, not to noon.
         row("minutes carry into midnight", clock, 23.0 + 59.97 / 60.0, "12:00 AM");
         row("reticle at the top", reticle, 0.0, "12:00");
         row("reticle at π", reticle, kPi, "06:00");
-        row("reticle at π/2", reticle, kPi / 2, "03:00");
         row("reticle below zero", reticle, -kPi / 2, "09:00");
         row("reticle after a turn and a half", reticle, 3 * kPi, "06:00");
         // A hair short of a whole turn rounds up to the top, not to 11:60 or 00:00.
         row("reticle just short of a turn", reticle, 2 * kPi - 1e-6, "12:00");
         row("reticle one minute past one", reticle, (1 + 1.0 / 60) * kPi / 6, "01:01");
-        row(
-            "duration", [](const QAstroFormat& f, double v) { return f.sec_hms(v); }, 3725.0,
-            "1:02:05");
-        row(
-            "degrees and minutes", [](const QAstroFormat& f, double v) { return f.rad_deg00(v); },
-            -0.5, "28°38′");
+        row("duration", &QAstroFormat::sec_hms, 3725.0, "1:02:05");
+        row("degrees and minutes", &QAstroFormat::rad_deg00, -0.5, "28°38′");
         // Azimuth 225° is south-west; the altitude in the signed form.
         row(
             "true horizontal pair",
@@ -75,6 +70,8 @@ private slots:
                 return f.stagedCoord({CoordStage::TrueHorizontal, {v, -kPi / 360.0}});
             },
             1.25 * kPi, "225°00′00″SW -0°30′00″");
+        // Exactly zero has neither sign: a space holds its place.
+        row("zero altitude", altitude, 0.0, "0°00′00″N  0°00′00″");
     }
 
     void texts() {

@@ -100,6 +100,7 @@ private slots:
         row("-2.5", "int", 9, 9);
         row("-2147483648", "int", 9, int(-2147483648LL));
         row("2147483648", "int", 9, 9);
+        row("4294967296", "int", 9, 9); // wrapped to 32 bits it would read 0
         row("1e300", "int", 9, 9);
         row("\"3\"", "int", 9, 9);
         row("true", "int", 9, 9);

@@ -94,7 +94,6 @@ private slots:
         QTest::newRow("six digits LE") << false << QByteArray("=563412\r") << ok << 0x123456u;
         QTest::newRow("four digits") << false << QByteArray("=3412\r") << ok << 0x1234u;
         QTest::newRow("two digits") << false << QByteArray("=0A\r") << ok << 0x0Au;
-        QTest::newRow("position offset") << false << QByteArray("=000080\r") << ok << 0x800000u;
         QTest::newRow("seven digits") << false << QByteArray("=5634121\r") << other << 0u;
         QTest::newRow("five digits") << false << QByteArray("=56341\r") << other << 0u;
         QTest::newRow("eight digits LE") << false << QByteArray("=56341200\r") << other << 0u;

@@ -1,8 +1,9 @@
 // The serial transport over a pseudo-terminal driven by hand.
 
 #include "Cancellation.h"
-#include "FakeConnectionSettings.h"
+#include "ConnectionSettings.h"
 #include "JexSerialPortConverser.h"
+#include "MemoryKVStore.h"
 #include "PosixSerialPort.h"
 #include "PtyPeer.h"
 #include "Wire.h"
@@ -23,7 +24,7 @@ class TestSerial : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Test::PtyPeer> line_;
-    std::shared_ptr<Test::FakeConnectionSettings> settings_;
+    std::shared_ptr<ConnectionSettings> settings_;
     std::shared_ptr<ControlledCancellable> token_;
     std::shared_ptr<PosixSerialPort> port_;
     std::shared_ptr<JexSerialPortConverser> converser_;
@@ -37,7 +38,9 @@ private slots:
     void init() {
         line_ = std::make_unique<Test::PtyPeer>();
         // Long enough that an attempt ends by what comes over the line, not by the clock.
-        settings_ = std::make_shared<Test::FakeConnectionSettings>(30000, 1);
+        settings_ = std::make_shared<ConnectionSettings>(std::make_shared<Test::MemoryKVStore>());
+        settings_->setReadTimeoutMs_other(30000);
+        settings_->setMaxRetryCount(1);
         token_ = std::make_shared<ControlledCancellable>();
         port_ = std::make_shared<PosixSerialPort>(line_->path());
         port_->open();

@@ -1,4 +1,4 @@
-// The connector's pieces: mount and converser containers, the time-out indicator.
+// The connector's pieces: mount and converser containers, the link time-out indicator.
 
 #include "ConnectedObjContainer.h"
 #include "ConnectorRig.h"
@@ -110,32 +110,52 @@ private slots:
                  expected);
     }
 
-    void timeoutIndicatorFollowsTheCurrentConverser() {
+    // The link time-out indicator after each step: "pA"/"pB" put link A or B as pending, "+"
+    // and "-" fire the session, "sA"/"aA" send a request on link A that goes unanswered or is
+    // answered (likewise B), "x" lets the mount object go as new Wi-Fi settings do. Expected:
+    // the indicator after each step ("1" timed out), and how often it was announced.
+    void timeoutIndicatorFollowsTheCurrentLink_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("announced");
+        const auto row = [](const char* name, const char* steps, const char* shown, int n) {
+            QTest::newRow(name) << QString(steps) << QString(shown) << n;
+        };
+        row("link being built", "pA sA", "0 0", 0);
+        row("times out, then answers", "pA + sA aA", "0 0 1 0", 3);
+        row("link let go", "pA + sA -", "0 0 1 0", 3);
+        row("interruption keeps the old link's", "pA + sA x", "0 0 1 1", 2);
+        row("new link after an interruption", "pA + x pB + sB", "0 0 0 0 0 1", 3);
+        row("replaced link no longer counts", "pA + pB + sA", "0 0 0 0 0", 3);
+    }
+    void timeoutIndicatorFollowsTheCurrentLink() {
+        QFETCH(QString, steps);
+        QFETCH(QString, shown);
+        QFETCH(int, announced);
+        MountRig other;
+        const auto link = [&](QChar name) -> MountRig& { return name == 'A' ? *stack : other; };
+        TAVOConnector connector(container, taskState);
+        container->set(factory->create(stack->converser, stack->device));
         ConverserTimeoutForwarder forwarder(conversers);
         QSignalSpy changed(&forwarder, &ConverserTimeoutForwarder::timedoutChanged_q);
-        QVERIFY(!forwarder.timedout());
-
-        conversers->setPending(stack->sl);
-        QCOMPARE(changed.count(), 0);
-        session->fire(true);
-        QCOMPARE(changed.count(), 1);
-        QVERIFY(!forwarder.timedout());
-
-        stack->sim->setSilent(true);
-        QCOMPARE(stack->device->readAxisStatus(0).type, CmdRetType::Timeout);
-        QCOMPARE(changed.count(), 2);
-        QVERIFY(forwarder.timedout());
-
-        stack->sim->setSilent(false);
-        QCOMPARE(stack->device->readAxisStatus(0).type, CmdRetType::Ok);
-        QCOMPARE(changed.count(), 3);
-        QVERIFY(!forwarder.timedout());
-
-        stack->sim->setSilent(true);
-        QCOMPARE(stack->device->readAxisStatus(0).type, CmdRetType::Timeout);
-        session->fire(false);
-        QVERIFY(!forwarder.timedout());
-        QCOMPARE(changed.count(), 5);
+        QStringList seen;
+        for (const QString& step : steps.split(' ')) {
+            if (step == "x")
+                connector.interruptionDisconnect();
+            else if (step.size() == 1)
+                session->fire(step == "+");
+            else if (step[0] == 'p')
+                conversers->setPending(link(step[1]).sl);
+            else {
+                const bool silent = step[0] == 's';
+                link(step[1]).sim->setSilent(silent);
+                QCOMPARE(link(step[1]).device->readAxisStatus(0).type,
+                         silent ? CmdRetType::Timeout : CmdRetType::Ok);
+            }
+            seen.append(forwarder.timedout() ? "1" : "0");
+        }
+        QCOMPARE(seen.join(' '), shown);
+        QCOMPARE(changed.count(), announced);
     }
 
     // The converser's time-out later calls into a forwarder that is gone: only the address
@@ -148,25 +168,6 @@ private slots:
         stack->sim->setSilent(true);
         QCOMPARE(stack->device->readAxisStatus(0).type, CmdRetType::Timeout);
         session->fire(false);
-    }
-
-    void interruptionKeepsTheOldLinksIndicator() {
-        TAVOConnector connector(container, taskState);
-        ConverserTimeoutForwarder forwarder(conversers);
-        QSignalSpy changed(&connector, &ITAVOConnector::tavoChanged);
-        conversers->setPending(stack->sl);
-        container->set(factory->create(stack->converser, stack->device));
-        session->fire(true);
-        stack->sim->setSilent(true);
-        QCOMPARE(stack->device->readAxisStatus(0).type, CmdRetType::Timeout);
-
-        connector.interruptionDisconnect();
-        QVERIFY(!connector.connected());
-        QCOMPARE(connector.tavo(), nullptr);
-        QCOMPARE(changed.count(), 2);
-        QCOMPARE(conversers->current(), std::static_pointer_cast<IConverser>(stack->sl));
-        QVERIFY(forwarder.timedout());
-        QCOMPARE(factory->destroyed(), 1);
     }
 
     void runningFlagComesFromTheTaskState() {

@@ -4,10 +4,11 @@
 // off the line, after at most one write per attempt.
 
 #include "Cancellation.h"
-#include "FakeConnectionSettings.h"
+#include "ConnectionSettings.h"
 #include "FuzzSupport.h"
 #include "ISerialPort.h"
 #include "JexSerialPortConverser.h"
+#include "MemoryKVStore.h"
 
 #include <algorithm>
 #include <memory>
@@ -54,8 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int resends = in.byte() % 3;
     auto port = std::make_shared<ScriptedPort>();
     port->line = in.rest();
-    JexSerialPortConverser converser(std::make_shared<Test::FakeConnectionSettings>(50, resends),
-                                     port, std::make_shared<NullCancellable>());
+    auto settings = std::make_shared<ConnectionSettings>(std::make_shared<Test::MemoryKVStore>());
+    settings->setReadTimeoutMs_other(50);
+    settings->setMaxRetryCount(resends);
+    JexSerialPortConverser converser(settings, port, std::make_shared<NullCancellable>());
     const Bytes request{':', 'e', '1', '\r'};
     const CmdResp<Bytes> r = converser.converse(request);
 

@@ -39,8 +39,14 @@ struct Event {
     double value;
 };
 
-QString keyName(int key) {
-    return QString::fromLatin1(QMetaEnum::fromType<HC::HandleControllerKey>().valueToKey(key));
+// Every change the controller announces, as "KEY DOWN|UP value".
+void record(HC* controller, QStringList& seen) {
+    QObject::connect(
+        controller, &HC::handleControllerChanged,
+        [&seen](HC::HandleControllerKey key, HC::HandleControllerAction action, double v) {
+            seen << QMetaEnum::fromType<HC::HandleControllerKey>().valueToKey(key) +
+                        QString(action == HC::DOWN ? " DOWN " : " UP ") + QString::number(v);
+        });
 }
 
 } // namespace
@@ -105,11 +111,7 @@ private slots:
         auto* controller = qobject_cast<HC*>(object.get());
         QVERIFY(controller);
         QStringList seen;
-        connect(controller, &HC::handleControllerChanged,
-                [&seen](HC::HandleControllerKey key, HC::HandleControllerAction action, double v) {
-                    seen << keyName(key) + (action == HC::DOWN ? " DOWN " : " UP ") +
-                                QString::number(v);
-                });
+        record(controller, seen);
         QSignalSpy downKeysChanged(controller, &HC::downKeysChanged);
         std::thread([&] {
             for (const Event& e : events) {
@@ -136,11 +138,7 @@ private slots:
         auto* controller = qobject_cast<HC*>(object.get());
         QVERIFY(controller);
         QStringList seen;
-        connect(controller, &HC::handleControllerChanged,
-                [&seen](HC::HandleControllerKey key, HC::HandleControllerAction action, double v) {
-                    seen << keyName(key) + (action == HC::DOWN ? " DOWN " : " UP ") +
-                                QString::number(v);
-                });
+        record(controller, seen);
         controller->handleDPadEvent(0, HC::DPAD_LEFT, HC::DOWN);
         controller->handleJoystickEvent(0, HC::JOYSTICK_LEFT_X, -0.8);
         controller->handleJoystickEvent(0, HC::JOYSTICK_LEFT_Y, 0.0);

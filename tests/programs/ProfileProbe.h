@@ -23,10 +23,10 @@ inline std::unique_ptr<ITaskProfile> makeProfile(const QString& kind,
     return std::make_unique<TaskProfile_RegLong>(kind == "reg");
 }
 
-// Sets "name=value" properties in order; the failures, named.
-inline QString setAll(QObject& profile, const QStringList& settings) {
+// Sets "name=value" properties, separated by spaces, in order; the failures, named.
+inline QString setAll(QObject& profile, const QString& settings) {
     QStringList failed;
-    for (const QString& s : settings)
+    for (const QString& s : settings.split(' ', Qt::SkipEmptyParts))
         if (!profile.setProperty(qPrintable(s.section('=', 0, 0)), s.section('=', 1)))
             failed << s;
     return failed.join(", ");

@@ -309,34 +309,30 @@ private slots:
     // a time span given with the photo count, and a video length in fractions of a second.
     void followedInputsStay_data() {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<QString>("settings");
         QTest::addColumn<QStringList>("after");
         // 56 cycles over two 20 deg sweeps: 0.714 deg a cycle, 4114 steps.
-        QTest::newRow("two sweeps") << "long" << QStringList{"photos=57",
-                                                             "input_photos=true",
-                                                             "framePeriodSec=20",
-                                                             "input_framePeriodSec=true",
-                                                             "swingRangeDeg=20",
-                                                             "swingCount=2",
-                                                             "input_swingRangeDeg=true",
-                                                             "exposureSec=15"}
-                                    << QStringList{"swingCount=2", "swingRangeDeg=20", "photos=57"};
+        QTest::newRow("two sweeps")
+            << QString("long")
+            << QString("photos=57 input_photos=true framePeriodSec=20 input_framePeriodSec=true "
+                       "swingRangeDeg=20 swingCount=2 input_swingRangeDeg=true exposureSec=15")
+            << QStringList{"swingCount=2", "swingRangeDeg=20", "photos=57"};
         // 1 h over 99 gaps: 36.36 s a photo; the span is (photos − 1) periods, not photos.
         QTest::newRow("span and photos")
-            << "reg" << QStringList{"videoTimeSpanHour=1", "input_videoTimeSpanHour=true",
-                                    "photos=100",          "input_photos=true",
-                                    "speedDph=30",         "input_speedDph=true"}
+            << QString("reg")
+            << QString("videoTimeSpanHour=1 input_videoTimeSpanHour=true photos=100 "
+                       "input_photos=true speedDph=30 input_speedDph=true")
             << QStringList{"videoTimeSpanHour=1", "photos=100"};
         // 12.5 s at 30 fps is 375 photos at 10 s each.
         QTest::newRow("video length")
-            << "reg" << QStringList{"videoLengthSec=12.5", "input_videoLengthSec=true",
-                                    "framePeriodSec=10",   "input_framePeriodSec=true",
-                                    "speedDph=30",         "input_speedDph=true"}
+            << QString("reg")
+            << QString("videoLengthSec=12.5 input_videoLengthSec=true framePeriodSec=10 "
+                       "input_framePeriodSec=true speedDph=30 input_speedDph=true")
             << QStringList{"videoLengthSec=12.5", "photos=375"};
     }
     void followedInputsStay() {
         QFETCH(QString, kind);
-        QFETCH(QStringList, settings);
+        QFETCH(QString, settings);
         QFETCH(QStringList, after);
         Rig rig("3.10-08");
         QVERIFY(rig.init());

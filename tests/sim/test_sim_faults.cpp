@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include <map>
 #include <set>
 #include <thread>
 
@@ -17,33 +16,27 @@ using JEX::Test::show;
 
 namespace {
 
-// "replyLoss=1 letters=j silent": the faults switched on, by their names in Faults.
-Faults faultsFrom(const QString& text) {
-    static const std::map<QString, double Faults::*> chances{
-        {"requestLoss", &Faults::requestLoss}, {"replyLoss", &Faults::replyLoss},
-        {"reject", &Faults::reject},           {"late", &Faults::late},
-        {"garbage", &Faults::garbage},         {"nulNoise", &Faults::nulNoise},
-        {"duplicate", &Faults::duplicate},     {"badFormat", &Faults::badFormat}};
-    static const std::map<QString, int Faults::*> numbers{{"fixedDelayMs", &Faults::fixedDelayMs},
-                                                          {"randomDelayMs", &Faults::randomDelayMs},
-                                                          {"lateDelayMs", &Faults::lateDelayMs},
-                                                          {"nulCount", &Faults::nulCount}};
-    Faults f;
-    for (const QString& item : text.split(' ', Qt::SkipEmptyParts)) {
-        const QString key = item.section('=', 0, 0), value = item.section('=', 1);
-        if (key == "letters")
-            f.letters = value.toStdString();
-        else if (key == "silent")
-            f.silent = true;
-        else if (key == "silentAfter")
-            f.silentAfter = value.toULongLong();
-        else if (chances.count(key))
-            f.*chances.at(key) = value.toDouble();
-        else
-            f.*numbers.at(key) = value.toInt();
-    }
+// The faults f with one more switched on.
+template <typename T, typename V> Faults with(T Faults::*field, V value, Faults f = {}) {
+    f.*field = T(value);
     return f;
 }
+
+// One row of the fault table: each request is sent 30 times with the faults switched on; the
+// replies must all match the pattern ("" for none) and at least minDistinct different replies
+// (with their delays) must come.
+struct FaultCase {
+    Faults faults;
+    Channel channel;
+    const char* request;
+    const char* reply;
+    int minDistinct;
+    int written; // the byte at 0x190 after
+    const char* recorded;
+    int minDelayMs = 0;
+    int maxDelayMs = 0;
+    int copies = 1;
+};
 
 // Which of n requests of one letter lose their reply.
 std::vector<bool> lossPattern(uint64_t seed, int n, double garbage = 0) {
@@ -60,11 +53,12 @@ std::vector<bool> lossPattern(uint64_t seed, int n, double garbage = 0) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(FaultCase)
+
 class TestSimFaults : public QObject {
     Q_OBJECT
 
-    std::shared_ptr<MotorController> controller_ =
-        std::make_shared<MotorController>(SimConfig{}, std::make_shared<ManualClock>());
+    std::shared_ptr<MotorController> controller_;
 
     Response send(const QByteArray& request, Channel channel = Channel::Wifi) {
         return InProcessEndpoint(controller_, channel)(bytes(request));
@@ -76,82 +70,68 @@ private slots:
             std::make_shared<MotorController>(SimConfig{}, std::make_shared<ManualClock>());
     }
 
-    // After 0x190 is selected, each request is sent 30 times with the fault switched on.
-    // ":N141\r" writes 0x41 there; the replies must all match the pattern ("" for none),
-    // and at least minDistinct different replies (with their delays) must come.
+    // After 0x190 is selected, ":N141\r" writes 0x41 there.
     void faults_data() {
-        QTest::addColumn<QString>("faults");
-        QTest::addColumn<int>("channel");
-        QTest::addColumn<QByteArray>("request");
-        QTest::addColumn<QString>("reply");
-        QTest::addColumn<int>("minDistinct");
-        QTest::addColumn<int>("written"); // the byte at 0x190 after
-        QTest::addColumn<QString>("recorded");
-        QTest::addColumn<int>("minDelayMs");
-        QTest::addColumn<int>("maxDelayMs");
-        QTest::addColumn<int>("copies");
-        const auto row = [](const char* name, const char* faults, Channel channel,
-                            const char* request, const char* reply, int minDistinct, int written,
-                            const char* recorded, int minDelayMs = 0, int maxDelayMs = 0,
-                            int copies = 1) {
-            QTest::newRow(name) << QString(faults) << int(channel) << QByteArray(request)
-                                << QString(reply) << minDistinct << written << QString(recorded)
-                                << minDelayMs << maxDelayMs << copies;
-        };
+        QTest::addColumn<FaultCase>("c");
         const auto wifi = Channel::Wifi, serial = Channel::Serial;
         const char *write = ":N141\r", *firmware = ":e1\r";
-        row("none", "", wifi, write, "=\\r", 1, 0x41, "");
-        row("request loss: nothing done", "requestLoss=1", wifi, write, "", 1, 0, "request-loss");
-        row("reply loss: done, nothing sent", "replyLoss=1", wifi, write, "", 1, 0x41,
-            "reply-loss");
-        row("rejection: refused, nothing done", "reject=1", wifi, write, "!0\\r", 1, 0, "reject");
-        row("garbage before the marker", "garbage=1", wifi, write, "[^=!\\r\\x00]+=\\r", 3, 0x41,
-            "garbage");
-        row("bad format: one digit more", "badFormat=1", wifi, write, "=0\\r", 1, 0x41,
-            "bad-format");
-        row("bad format: one digit fewer or more", "badFormat=1", wifi, firmware,
-            "=030A0\\r|=030A080\\r", 2, 0, "bad-format");
-        row("NUL noise on the serial line", "nulNoise=1 nulCount=10", serial, firmware,
-            "\\x00{10}=030A08\\r", 1, 0, "nul-noise");
-        row("no NUL noise over Wi-Fi", "nulNoise=1", wifi, firmware, "=030A08\\r", 1, 0, "");
-        row("duplicate", "duplicate=1", wifi, write, "=\\r", 1, 0x41, "duplicate", 0, 0, 2);
-        row("fixed delay", "fixedDelayMs=150", wifi, write, "=\\r", 1, 0x41, "delay", 150, 150);
-        row("random delay", "randomDelayMs=40", wifi, write, "=\\r", 10, 0x41, "delay", 0, 40);
-        row("late reply", "late=1 lateDelayMs=450", wifi, write, "=\\r", 1, 0x41, "late", 450, 450);
-        row("silent: nothing done", "silent", serial, write, "", 1, 0, "silent");
-        row("silent after the first request", "silentAfter=1", wifi, write, "", 1, 0, "silent");
-        row("limited to other letters", "replyLoss=1 letters=j", wifi, write, "=\\r", 1, 0x41, "");
+        const auto row = [](const char* name, FaultCase c) { QTest::newRow(name) << c; };
+        row("none", {Faults{}, wifi, write, "=\\r", 1, 0x41, ""});
+        row("request loss: nothing done",
+            {with(&Faults::requestLoss, 1), wifi, write, "", 1, 0, "request-loss"});
+        row("reply loss: done, nothing sent",
+            {with(&Faults::replyLoss, 1), wifi, write, "", 1, 0x41, "reply-loss"});
+        row("rejection: refused, nothing done",
+            {with(&Faults::reject, 1), wifi, write, "!0\\r", 1, 0, "reject"});
+        row("garbage before the marker",
+            {with(&Faults::garbage, 1), wifi, write, "[^=!\\r\\x00]+=\\r", 3, 0x41, "garbage"});
+        row("bad format: one digit more",
+            {with(&Faults::badFormat, 1), wifi, write, "=0\\r", 1, 0x41, "bad-format"});
+        row("bad format: one digit fewer or more", {with(&Faults::badFormat, 1), wifi, firmware,
+                                                    "=030A0\\r|=030A080\\r", 2, 0, "bad-format"});
+        row("NUL noise on the serial line",
+            {with(&Faults::nulCount, 10, with(&Faults::nulNoise, 1)), serial, firmware,
+             "\\x00{10}=030A08\\r", 1, 0, "nul-noise"});
+        row("no NUL noise over Wi-Fi",
+            {with(&Faults::nulNoise, 1), wifi, firmware, "=030A08\\r", 1, 0, ""});
+        row("duplicate",
+            {with(&Faults::duplicate, 1), wifi, write, "=\\r", 1, 0x41, "duplicate", 0, 0, 2});
+        row("fixed delay",
+            {with(&Faults::fixedDelayMs, 150), wifi, write, "=\\r", 1, 0x41, "delay", 150, 150});
+        row("random delay",
+            {with(&Faults::randomDelayMs, 40), wifi, write, "=\\r", 10, 0x41, "delay", 0, 40});
+        row("late reply", {with(&Faults::lateDelayMs, 450, with(&Faults::late, 1)), wifi, write,
+                           "=\\r", 1, 0x41, "late", 450, 450});
+        row("silent: nothing done",
+            {with(&Faults::silent, true), serial, write, "", 1, 0, "silent"});
+        row("silent after the first request",
+            {with(&Faults::silentAfter, 1), wifi, write, "", 1, 0, "silent"});
+        row("limited to other letters", {with(&Faults::letters, "j", with(&Faults::replyLoss, 1)),
+                                         wifi, write, "=\\r", 1, 0x41, ""});
     }
     void faults() {
-        QFETCH(QString, faults);
-        QFETCH(int, channel);
-        QFETCH(QByteArray, request);
-        QFETCH(QString, reply);
-        QFETCH(int, minDistinct);
-        QFETCH(int, written);
-        QFETCH(QString, recorded);
-        QFETCH(int, minDelayMs);
-        QFETCH(int, maxDelayMs);
-        QFETCH(int, copies);
+        QFETCH(FaultCase, c);
         QCOMPARE(qbytes(*send(":C19001\r").reply), QByteArray("=\r"));
-        controller_->setFaults(faultsFrom(faults));
-        const QRegularExpression pattern(QRegularExpression::anchoredPattern(reply));
+        controller_->setFaults(c.faults);
+        const QRegularExpression pattern(QRegularExpression::anchoredPattern(c.reply));
         std::set<std::pair<QByteArray, int64_t>> distinct;
         for (int i = 0; i < 30; ++i) {
-            const Response response = send(request, Channel(channel));
+            const Response response = send(c.request, c.channel);
             const QByteArray got = response.reply ? qbytes(*response.reply) : QByteArray();
             QVERIFY2(pattern.match(QString::fromLatin1(got)).hasMatch(), qPrintable(show(got)));
-            QVERIFY2(response.delay.count() >= minDelayMs && response.delay.count() <= maxDelayMs,
+            QVERIFY2(response.delay.count() >= c.minDelayMs &&
+                         response.delay.count() <= c.maxDelayMs,
                      qPrintable(QString::number(response.delay.count())));
-            QCOMPARE(response.copies, copies);
+            QCOMPARE(response.copies, c.copies);
             distinct.insert({got, response.delay.count()});
         }
-        QVERIFY2(int(distinct.size()) >= minDistinct, qPrintable(QString::number(distinct.size())));
-        QCOMPARE(int(controller_->memoryByte(0x190)), written);
+        QVERIFY2(int(distinct.size()) >= c.minDistinct,
+                 qPrintable(QString::number(distinct.size())));
+        QCOMPARE(int(controller_->memoryByte(0x190)), c.written);
         const auto last = controller_->transcript()->last();
-        QCOMPARE(last->faults.empty(), recorded.isEmpty());
-        if (!recorded.isEmpty())
-            QVERIFY2(last->hasFault(recorded.toStdString()), qPrintable(recorded));
+        QCOMPARE(last->faults.empty(), *c.recorded == 0);
+        if (*c.recorded)
+            QVERIFY2(last->hasFault(c.recorded), c.recorded);
     }
 
     // The same seed loses the same requests, another seed others, and switching another
@@ -164,7 +144,7 @@ private slots:
         const auto lost = std::count(a.begin(), a.end(), true);
         QVERIFY2(lost > 60 && lost < 140, qPrintable(QString("%1 of 200 lost").arg(lost)));
 
-        controller_->setFaults(faultsFrom("replyLoss=0.5"));
+        controller_->setFaults(with(&Faults::replyLoss, 0.5));
         controller_->reseed(7);
         for (int i = 0; i < 200; ++i)
             QCOMPARE(!send(":j1\r").reply, bool(a[i]));
@@ -173,7 +153,8 @@ private slots:
     // Several threads at once, with faults drawing from the shared generator and a reader
     // poking at the state: every exchange is recorded once.
     void concurrentRequests() {
-        controller_->setFaults(faultsFrom("replyLoss=0.3 garbage=0.3 duplicate=0.3"));
+        controller_->setFaults(with(&Faults::replyLoss, 0.3,
+                                    with(&Faults::garbage, 0.3, with(&Faults::duplicate, 0.3))));
         auto scaled =
             std::make_shared<MotorController>(SimConfig{}, std::make_shared<ScaledClock>(50.0));
         {

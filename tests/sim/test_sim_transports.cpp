@@ -2,21 +2,23 @@
 
 #include "PtyPeer.h"
 #include "PtyServer.h"
+#include "Spawn.h"
 #include "UdpPeer.h"
 #include "UdpServer.h"
 #include "Wire.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <optional>
 
 using namespace JEX::Sim;
 using namespace std::chrono_literals;
 using JEX::Test::PtyPeer;
+using JEX::Test::Run;
 using JEX::Test::UdpPeer;
 
 namespace {
@@ -36,7 +38,7 @@ class TestSimTransports : public QObject {
     std::shared_ptr<MotorController> controller_;
     std::unique_ptr<UdpServer> udp_;
     std::unique_ptr<PtyServer> pty_;
-    QProcess process_;
+    std::optional<JEX::Test::Child> process_;
 
     void startUdp(const SimConfig& config = {}, const std::string& address = "127.0.0.1") {
         controller_ = std::make_shared<MotorController>(config);
@@ -59,29 +61,18 @@ class TestSimTransports : public QObject {
     bool handled(size_t n) { return controller_->transcript()->waitForSize(n, Wait); }
 
     void launch(const QStringList& arguments) {
-        process_.start(VELMORA_MOUNT_SIM, arguments);
-        QVERIFY2(process_.waitForStarted(), qPrintable(process_.errorString()));
+        QVERIFY(process_.emplace().start(QStringList{VELMORA_MOUNT_SIM} + arguments));
     }
-    QByteArray nextLine() {
-        const auto deadline = std::chrono::steady_clock::now() + Wait;
-        while (!process_.canReadLine() && std::chrono::steady_clock::now() < deadline)
-            process_.waitForReadyRead(100);
-        return process_.readLine().trimmed();
-    }
+    QByteArray nextLine() { return process_->readLine(30000).trimmed(); }
     void expectCleanExit() {
-        QVERIFY2(process_.waitForFinished(), "the simulator did not stop");
-        QCOMPARE(process_.exitStatus(), QProcess::NormalExit);
-        QVERIFY2(process_.exitCode() == 0, process_.readAllStandardError().constData());
+        QVERIFY2(process_->finish(30000) == 0, qPrintable(process_->errors()));
     }
 
 private slots:
     void cleanup() {
         udp_.reset();
         pty_.reset();
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished();
-        }
+        process_.reset(); // killed if still running
     }
 
     void udpReplyComesFromTheBoundPort_data() {
@@ -242,7 +233,7 @@ private slots:
         QCOMPARE(lines[2]["reply"].toString(), QString("=00162B97\r"));
         QCOMPARE(lines[2]["faults"].toArray(), QJsonArray{});
 
-        process_.terminate();
+        process_->signal(SIGTERM);
         expectCleanExit();
         QCOMPARE(JEX::Test::transcriptFile(transcript).size(), 3);
     }
@@ -256,7 +247,7 @@ private slots:
         QVERIFY(line.setSpeed(B9600));
         QVERIFY(line.write(":e1\r"));
         QCOMPARE(line.readUntil("\r", Wait), QByteArray("=030908\r"));
-        ::kill(pid_t(process_.processId()), SIGINT);
+        process_->signal(SIGINT);
         expectCleanExit();
     }
 
@@ -271,11 +262,8 @@ private slots:
     }
     void commandRefusesBadArguments() {
         QFETCH(QStringList, arguments);
-        launch(arguments);
-        QVERIFY(process_.waitForFinished());
-        QCOMPARE(process_.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process_.exitCode(), 2);
-        QVERIFY(!process_.readAllStandardError().isEmpty());
+        const Run r = JEX::Test::run(QStringList{VELMORA_MOUNT_SIM} + arguments);
+        QVERIFY2(r.exitCode == 2 && !r.err.isEmpty(), qPrintable(r.describe()));
     }
 };
 

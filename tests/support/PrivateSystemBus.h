@@ -3,10 +3,11 @@
 // connects to the system bus, it takes DBUS_SYSTEM_BUS_ADDRESS, and it announces what logind
 // would announce. Nothing reaches the machine's own buses.
 
+#include "Spawn.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QObject>
-#include <QProcess>
 
 namespace JEX::Test {
 
@@ -14,20 +15,14 @@ class PrivateSystemBus : public QObject {
     Q_OBJECT
 public:
     PrivateSystemBus() {
-        daemon_.setProgram(QStringLiteral("dbus-daemon"));
-        daemon_.setArguments({QStringLiteral("--session"), QStringLiteral("--nofork"),
-                              QStringLiteral("--nopidfile"), QStringLiteral("--print-address")});
-        daemon_.start();
-        if (!daemon_.waitForReadyRead(30000))
-            return;
-        address_ = QString::fromUtf8(daemon_.readLine().trimmed());
-        qputenv("DBUS_SYSTEM_BUS_ADDRESS", address_.toUtf8());
+        if (daemon_.start(
+                {"dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address"}))
+            address_ = QString::fromUtf8(daemon_.readLine(30000).trimmed());
+        if (!address_.isEmpty())
+            qputenv("DBUS_SYSTEM_BUS_ADDRESS", address_.toUtf8());
     }
-    ~PrivateSystemBus() override {
-        QDBusConnection::disconnectFromBus(QStringLiteral("login1"));
-        daemon_.kill();
-        daemon_.waitForFinished();
-    }
+    // The daemon is killed after this, as the child goes.
+    ~PrivateSystemBus() override { QDBusConnection::disconnectFromBus(QStringLiteral("login1")); }
 
     bool isValid() const { return !address_.isEmpty(); }
 
@@ -45,7 +40,7 @@ public:
     }
 
 private:
-    QProcess daemon_;
+    Child daemon_;
     QString address_;
 };
 

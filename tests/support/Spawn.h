@@ -1,9 +1,10 @@
 #pragma once
-// Runs a program as a child process: standard input on a pipe the test writes to, output
-// and errors in files, the end waited for with a bound. posix_spawn rather than QProcess,
-// whose fork the thread sanitizer cannot follow.
+// Runs a program as a child process, the one way the tests start programs: standard input
+// on a pipe the test writes to, output and errors in files, signals sent to it, the end
+// waited for with a bound. posix_spawn rather than QProcess, whose fork the thread
+// sanitizer cannot follow.
 
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -77,6 +78,12 @@ public:
         in_ = -1;
     }
 
+    // SIGINT as from Ctrl-C, SIGTERM as from a service manager.
+    void signal(int number) const {
+        if (pid_ > 0)
+            ::kill(pid_, number);
+    }
+
     // The next line of standard output, or an empty one when none came within limitMs.
     QByteArray readLine(int limitMs) {
         QByteArray line;
@@ -90,7 +97,7 @@ public:
     }
 
     // Closes standard input and waits for the exit status; -1 when the program did not end
-    // by itself within limitMs.
+    // within limitMs or ended by a signal.
     int finish(int limitMs) {
         closeInput();
         int status = 0;
@@ -107,13 +114,9 @@ public:
 private:
     // Asks done every 10 ms until it says yes or limitMs have passed.
     template <typename Done> static bool within(int limitMs, Done done) {
-        QElapsedTimer timer;
-        timer.start();
-        while (!done()) {
-            if (timer.elapsed() >= limitMs)
+        for (const QDeadlineTimer deadline(limitMs); !done(); ::usleep(10000))
+            if (deadline.hasExpired())
                 return false;
-            ::usleep(10000);
-        }
         return true;
     }
     QByteArray file(const char* name) const {
@@ -144,14 +147,11 @@ struct Run {
 // Runs args[0] with the rest as its arguments and the given input, and waits for it.
 inline Run run(const QStringList& args, const QByteArray& input = {}, int limitMs = 30000) {
     Child child;
-    Run r;
     if (!child.start(args))
         return {-1, {}, "cannot start " + args.value(0)};
     child.write(input);
-    r.exitCode = child.finish(limitMs);
-    r.out = child.output();
-    r.err = child.errors();
-    return r;
+    const int exitCode = child.finish(limitMs);
+    return {exitCode, child.output(), child.errors()};
 }
 
 } // namespace JEX::Test

@@ -10,7 +10,6 @@
 #   --no-loopback       leave the console's loopback interface down (no 127.0.0.1)
 #   --mount IF[+IF...]  add a mount host (mount1, mount2, ...) with these interfaces
 #                       (m0, m1, ...); the simulator answers on 0.0.0.0:11880 in it
-#   --args "ARGS"       simulator arguments for the last --mount (split at spaces)
 #   --exec "CMD ARGS"   run this in the last --mount's namespace instead of the simulator;
 #                       it must print a line starting with "udp " once it is ready
 #   --timeout SEC       time limit of the program and of everything started for it (120)
@@ -32,7 +31,6 @@ fail() { echo "netns-run: $*" >&2; exit 1; }
 sim=""
 consoles=()
 mounts=()
-mount_args=()
 mount_exec=()
 loopback=1
 limit=120
@@ -41,10 +39,7 @@ while [ $# -gt 0 ]; do
     --sim) sim="$2"; shift 2 ;;
     --console) consoles+=("$2"); shift 2 ;;
     --no-loopback) loopback=0; shift ;;
-    --mount) mounts+=("$2"); mount_args+=(""); mount_exec+=(""); shift 2 ;;
-    --args)
-      [ ${#mounts[@]} -gt 0 ] || fail "--args before any --mount"
-      mount_args[$((${#mounts[@]} - 1))]="$2"; shift 2 ;;
+    --mount) mounts+=("$2"); mount_exec+=(""); shift 2 ;;
     --exec)
       [ ${#mounts[@]} -gt 0 ] || fail "--exec before any --mount"
       mount_exec[$((${#mounts[@]} - 1))]="$2"; shift 2 ;;
@@ -189,8 +184,7 @@ for m in "${!mounts[@]}"; do
   if [ -n "${mount_exec[$m]}" ]; then
     read -r -a command <<<"${mount_exec[$m]}"
   else
-    read -r -a extra <<<"${mount_args[$m]}"
-    command=("$sim" --udp 0.0.0.0:11880 --transcript "$work/mount$k.jsonl" "${extra[@]}")
+    command=("$sim" --udp 0.0.0.0:11880 --transcript "$work/mount$k.jsonl")
   fi
   # The time limit ends the mount even when this script is killed before its clean-up.
   ip netns exec "$ns" timeout --kill-after=2 "$((limit + 30))" "${command[@]}" >"$log" 2>&1 &

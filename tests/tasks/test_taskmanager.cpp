@@ -109,6 +109,9 @@ class TestTaskManager : public QObject {
                                    : factory_->createSlewTask(0, name == "slew" ? 0.5 : -0.25);
         return manager_->addTask(task, started(name), done(name));
     }
+    std::shared_ptr<GatedTask> gated(std::set<MountResource> resources, const QString& name) {
+        return std::make_shared<GatedTask>(std::move(resources), log_, name);
+    }
     std::shared_ptr<PeriodicPositionReadTask> positionRead() {
         return std::make_shared<PeriodicPositionReadTask>(context_, clock_, axis_, true);
     }
@@ -186,14 +189,11 @@ private slots:
     }
 
     void aFreeWaitingTaskOvertakesABlockedOne() {
-        const auto gated = [&](MountResource r, const QString& name) {
-            return std::make_shared<GatedTask>(std::set<MountResource>{r}, log_, name);
-        };
-        manager_->addTask(gated(0, "R0"));
-        manager_->addTask(gated(1, "X1"));
+        manager_->addTask(gated({0}, "R0"));
+        manager_->addTask(gated({1}, "X1"));
         QVERIFY(log_->waitFor("R0 runs") && log_->waitFor("X1 runs"));
-        manager_->addTask(gated(0, "A"), started("A"));
-        manager_->addTask(gated(1, "B"), started("B"));
+        manager_->addTask(gated({0}, "A"), started("A"));
+        manager_->addTask(gated({1}, "B"), started("B"));
         log_->add("open X1");
         QVERIFY(log_->waitFor("B start"));
         QCOMPARE(log_->count("A start"), 0);
@@ -204,11 +204,9 @@ private slots:
     }
 
     void cancelAllDropsWaitingTasksWithoutCallbacks() {
-        manager_->addTask(std::make_shared<GatedTask>(std::set<MountResource>{0}, log_, "R"), {},
-                          done("R"));
+        manager_->addTask(gated({0}, "R"), {}, done("R"));
         QVERIFY(log_->waitFor("R runs"));
-        manager_->addTask(std::make_shared<GatedTask>(std::set<MountResource>{0}, log_, "W"),
-                          started("W"), done("W"));
+        manager_->addTask(gated({0}, "W"), started("W"), done("W"));
         manager_->cancelAll();
         QCOMPARE(log_->count("W gone"), 1); // dropped at once, never to start
         log_->add("open R");
@@ -236,7 +234,7 @@ private slots:
     void valuesOfTheRunningTask() {
         QVERIFY(!manager_->kvLoad(0, 7).has_value());
         manager_->kvSave(0, 7, 42); // nobody runs: dropped
-        auto task = std::make_shared<GatedTask>(std::set<MountResource>{0, 1}, log_, "T");
+        auto task = gated({0, 1}, "T");
         manager_->addTask(task);
         QVERIFY(log_->waitFor("T runs"));
         manager_->kvSave(1, 7, 42);
@@ -316,8 +314,7 @@ private slots:
 
     void managerGoneWhileATaskRuns() {
         manager_->changedList.append([log = log_] { log->add("changed"); });
-        manager_->addTask(std::make_shared<GatedTask>(std::set<MountResource>{0}, log_, "T"), {},
-                          done("T"));
+        manager_->addTask(gated({0}, "T"), {}, done("T"));
         QVERIFY(log_->waitFor("T runs"));
         manager_.reset();
         const int before = log_->count("changed");

@@ -1,7 +1,7 @@
 // velmoractl across network namespaces, with the real UDP stack: the console at 192.168.4.2
 // and the simulated mount at 192.168.4.1, as on the mount's own access point. What only a
-// real network shows: the mount found by broadcast, a command without an address that
-// connects through the search the stored settings ask for, and the settings file the
+// real network shows: the mount found by broadcast, by discover and by a command without an
+// address, through the search the stored settings ask for, and the settings file the
 // console of the same build keeps (a program that ignored it would search, which is safe
 // only here). Run by netns-run.sh (see CMakeLists.txt); the program refuses to run anywhere
 // else.
@@ -26,7 +26,9 @@ class TestVelmoractlNetns : public QObject {
     Run ctl(const QStringList& args) { return JEX::Test::run(QStringList{VELMORACTL_PATH} + args); }
 
 private slots:
-    void discoverListsTheMount() {
+    // discover lists the mount; a command without an address finds it the same way, as the
+    // defaults ask (no settings are stored yet).
+    void mountIsFoundByDiscoverAndByACommand() {
         const Run r = ctl({"--json", "discover"});
         QVERIFY2(r.exitCode == 0, qPrintable(r.describe()));
         const QJsonArray devices = r.json()["devices"].toArray();
@@ -36,13 +38,10 @@ private slots:
         QCOMPARE(mount["version"].toString(), QString("3.10.08"));
         QCOMPARE(mount["interface"].toString(), QString("192.168.4.2"));
         QCOMPARE(mount["broadcast"].toString(), QString("192.168.4.255"));
-    }
 
-    void commandWithoutAddressSearches() {
-        // No settings stored yet: the defaults search.
-        const Run r = ctl({"--json", "status"});
-        QVERIFY2(r.exitCode == 0, qPrintable(r.describe()));
-        QCOMPARE(r.json()["mode"].toString(), QString("Manual"));
+        const Run status = ctl({"--json", "status"});
+        QVERIFY2(status.exitCode == 0, qPrintable(status.describe()));
+        QCOMPARE(status.json()["mode"].toString(), QString("Manual"));
     }
 
     // Every program of a build lives in one folder and, without VELMORA_DATA_DIR, keeps its

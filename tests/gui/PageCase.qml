@@ -1,0 +1,72 @@
+import QtQuick
+import QtTest
+
+// The main window on the demo mount, shown and active, connected first unless a test file
+// says otherwise, with what every page test uses to find, reach and open what it drives. The
+// tst_*.qml files are loaded from this folder, where they find it by name.
+TestCase {
+    when: windowShown
+    property var window: null
+    property bool connectFirst: true
+
+    function find(name, within) {
+        const found = findChild(within === undefined ? window : within, name)
+        verify(found !== null, "no " + name)
+        return found
+    }
+    function stack() {
+        return find("stackView")
+    }
+    function home() {
+        stack().pop(null)
+    }
+    function open(menuButton, pageName) {
+        home()
+        mouseClick(find(menuButton))
+        const page = stack().currentItem
+        compare(page.objectName, pageName)
+        return page
+    }
+    function toasted(text) {
+        return find("toaster").shown.indexOf(text) >= 0
+    }
+    function activate() {
+        window.requestActivate()
+        tryVerify(function () {
+            return window.active
+        }, 5000)
+    }
+    // Connects through the footer's button or directly; the dialog opens and closes by itself.
+    function connect(byButton) {
+        if (byButton)
+            mouseClick(find("connectionButton"))
+        else
+            inj_iConnectable.startSession()
+        tryVerify(function () {
+            return inj_iConnector.connected
+        }, 15000)
+        tryCompare(find("popupConnect"), "visible", false)
+    }
+
+    function initTestCase() {
+        const component = Qt.createComponent("qrc:/qt/qml/App/Main.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        window = component.createObject(null)
+        verify(window !== null)
+        window.width = 320
+        window.height = 640
+        activate()
+        inj_languageManager.language = "en"
+        if (connectFirst)
+            connect(false)
+    }
+    // A test sees only the messages shown while it runs.
+    function init() {
+        find("toaster").shown = []
+    }
+    function cleanupTestCase() {
+        inj_languageManager.language = "en"
+        home()
+        window.destroy()
+    }
+}
