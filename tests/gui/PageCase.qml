@@ -20,9 +20,15 @@ TestCase {
     function home() {
         stack().pop(null)
     }
+    // Waits until the button can be pressed: a click on a grey one would do nothing and
+    // leave the test on the menu.
     function open(menuButton, pageName) {
         home()
-        mouseClick(find(menuButton))
+        const button = find(menuButton)
+        tryVerify(function () {
+            return button.enabled
+        }, 30000, menuButton + " stays disabled")
+        mouseClick(button)
         const page = stack().currentItem
         compare(page.objectName, pageName)
         return page
