@@ -1,13 +1,14 @@
-// Sidereal time, coordinate conversions, the staged converter and the polar-scope stars on a
-// fixed clock, against published or hand-worked values with explicit tolerances. "Meeus" is
-// Astronomical Algorithms (2nd ed.); its sidereal time is θ0 = 280.46061837° +
-// 360.98564736629° × (JD − 2451545.0) (12.4, without the tiny T² terms).
+// The astro clock's time scales; sidereal time, coordinate conversions, the staged converter and
+// the polar-scope stars on a fixed clock, against published or hand-worked values with explicit
+// tolerances. "Meeus" is Astronomical Algorithms (2nd ed.); its sidereal time is θ0 =
+// 280.46061837° + 360.98564736629° × (JD − 2451545.0) (12.4, without the tiny T² terms).
 
 #include "AstroCalc.h"
 #include "AstroMath.h"
 #include "Location.h"
 #include "ManualClock.h"
 
+#include <QDateTime>
 #include <QTest>
 
 #include <cmath>
@@ -48,6 +49,7 @@ class TestAstroCalc : public QObject {
     Q_OBJECT
     std::shared_ptr<Test::ManualClock> clock_;
     std::shared_ptr<Location> location_;
+    std::shared_ptr<AstroClock> astro_;
     std::unique_ptr<AstroCalc> calc_;
     double jd_ = 0;
 
@@ -76,7 +78,45 @@ private slots:
     void init() {
         clock_ = std::make_shared<Test::ManualClock>();
         location_ = std::make_shared<Location>(nullptr);
-        calc_ = std::make_unique<AstroCalc>(location_, std::make_shared<AstroClock>(clock_));
+        astro_ = std::make_shared<AstroClock>(clock_);
+        calc_ = std::make_unique<AstroCalc>(location_, astro_);
+    }
+
+    void timeScales_data() {
+        QTest::addColumn<qint64>("ms");
+        QTest::addColumn<double>("julianDate");
+        QTest::addColumn<qint64>("unixSeconds");
+        QTest::newRow("epoch") << qint64(0) << 2440587.5 << qint64(0);
+        // Truncation toward zero, not flooring: the last millisecond of 1969 is second 0.
+        QTest::newRow("-1 ms") << qint64(-1) << 2440587.5 - 1.0 / 86400000.0 << qint64(0);
+        QTest::newRow("999 ms") << qint64(999) << 2440587.5 + 999.0 / 86400000.0 << qint64(0);
+        QTest::newRow("-1999 ms") << qint64(-1999) << 2440587.5 - 1999.0 / 86400000.0 << qint64(-1);
+        QTest::newRow("J2000.0") << qint64(946728000000) << 2451545.0 << qint64(946728000);
+        // Fractions of a second must survive: the polar clock moves 15″ per second.
+        QTest::newRow("J2000.0 + 500 ms")
+            << qint64(946728000500) << 2451545.0 + 500.0 / 86400000.0 << qint64(946728000);
+        QTest::newRow("2100-01-01") << qint64(4102444800000) << 2488069.5 << qint64(4102444800);
+    }
+
+    void timeScales() {
+        QFETCH(qint64, ms);
+        QFETCH(double, julianDate);
+        QFETCH(qint64, unixSeconds);
+        clock_->setMs(ms);
+        const double jd = astro_->julianDate();
+        // Double precision near JD 2.4e6 resolves about 40 µs.
+        QVERIFY2(std::abs(jd - julianDate) < 1e-9, qPrintable(QString::number(jd, 'f', 10)));
+        QCOMPARE(astro_->unixSeconds(), unixSeconds);
+    }
+
+    void realClockReadsTheSystemTimeInMilliseconds() {
+        CRealClock real;
+        const qint64 before = QDateTime::currentMSecsSinceEpoch();
+        const int64_t now = real.nowMs();
+        const qint64 after = QDateTime::currentMSecsSinceEpoch();
+        QVERIFY2(
+            now >= before && now <= after,
+            qPrintable(QStringLiteral("%1 not within [%2, %3]").arg(now).arg(before).arg(after)));
     }
 
     void siderealTime_data() {

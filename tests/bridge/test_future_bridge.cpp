@@ -1,5 +1,5 @@
 // The Future singleton and CmdRetPromise in a QML engine, with futures that finish on worker
-// threads.
+// threads; the promise library as QML code uses it.
 
 #include "CmdRet.h"
 #include "QmlFutureTypes.h"
@@ -80,32 +80,22 @@ private slots:
     }
     void init() { qml_.emplace(); }
 
-    void values_data() {
+    // What a call gives QML: the values, or for a call that cannot be served one warning
+    // (naming the function called, "Future", "Future.result()", ..., then the fault) and
+    // undefined.
+    void callsGiveValuesOrWarnOnce_data() {
         QTest::addColumn<QVariant>("future");
         QTest::addColumn<QString>("expression");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("results") << finished<int>({3, 4})
-                                 << "[Future.isFinished(future), Future.isCanceled(future), "
-                                    "Future.result(future), Future.results(future)]"
-                                 << "[true,false,3,[3,4]]";
-        QTest::newRow("list") << finished<QVariantList>({{1, "a"}}) << "Future.result(future)"
-                              << "[1,\"a\"]";
-    }
-
-    void values() {
-        QFETCH(QVariant, future);
-        QFETCH(QString, expression);
-        QFETCH(QString, expected);
-        auto object = make("function run() { return JSON.stringify(" + expression + ") }", future);
-        QVERIFY(object);
-        QCOMPARE(qml_->run(object.get()).toString(), expected);
-    }
-
-    // The warning names the function called ("Future", "Future.result()", ...), then the fault.
-    void warnsOnceAndGivesUndefined_data() {
-        QTest::addColumn<QVariant>("future");
-        QTest::addColumn<QString>("call");
         QTest::addColumn<QString>("warning");
+        QTest::newRow("results") << finished<int>({3, 4})
+                                 << "JSON.stringify([Future.isFinished(future), "
+                                    "Future.isCanceled(future), Future.result(future), "
+                                    "Future.results(future)])"
+                                 << "[true,false,3,[3,4]]" << QString();
+        QTest::newRow("list") << finished<QVariantList>({{1, "a"}})
+                              << "JSON.stringify(Future.result(future))"
+                              << "[1,\"a\"]" << QString();
         const auto unknown = QVariant::fromValue(QFuture<QPoint>());
         for (const char* call :
              {"isFinished(future)", "isCanceled(future)", "progressValue(future)",
@@ -113,7 +103,7 @@ private slots:
               "onProgressValueChanged(future, run)", "result(future)", "promise(future)",
               "sync(future, 'isFinished', root, 'log')"})
             QTest::addRow("unknown type: %s", call)
-                << unknown << QString(call)
+                << unknown << "typeof Future." + QString(call) << "undefined"
                 << QStringLiteral("Can not handle input data type: QFuture<QPoint>");
         const auto pending = QVariant::fromValue(running_.future());
         const char* pendingRows[][2] = {
@@ -125,38 +115,54 @@ private slots:
             {"sync(future, 'isBusy', root, 'log')", "Unknown property: isBusy"},
         };
         for (const auto& [call, warning] : pendingRows)
-            QTest::addRow("%s", call) << pending << QString(call) << QString(warning);
+            QTest::addRow("%s", call)
+                << pending << "typeof Future." + QString(call) << "undefined" << QString(warning);
     }
 
-    void warnsOnceAndGivesUndefined() {
+    void callsGiveValuesOrWarnOnce() {
         QFETCH(QVariant, future);
-        QFETCH(QString, call);
+        QFETCH(QString, expression);
+        QFETCH(QString, expected);
         QFETCH(QString, warning);
-        auto object = make("function run() { return typeof Future." + call + " }", future);
+        auto object = make("function run() { return " + expression + " }", future);
         QVERIFY(object);
-        QTest::ignoreMessage(
-            QtWarningMsg,
-            QRegularExpression("^Future[.\\w()]*: " + QRegularExpression::escape(warning) + "$"));
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression("^Future[.\\w()]*: " +
+                                                    QRegularExpression::escape(warning) + "$"));
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        QCOMPARE(qml_->run(object.get()).toString(), QStringLiteral("undefined"));
+        QCOMPARE(qml_->run(object.get()).toString(), expected);
     }
 
+    // A callback that throws is reported with its line: the snippet's ninth, after three
+    // imports, the root with its id and two properties, and run().
     void callbackOnFinishedFutureWaitsForTheEventLoop_data() {
         QTest::addColumn<QVariant>("future");
+        QTest::addColumn<QString>("callback");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("command result") << finished<CmdRet>({CmdRetType::Nak}) << "1";
-        QTest::newRow("void") << QVariant::fromValue(QtFuture::makeReadyFuture()) << "no argument";
+        QTest::addColumn<QString>("warning");
+        const auto row = [](const char* name, const QVariant& future, const QString& callback,
+                            const char* expected, const char* warning = "") {
+            QTest::newRow(name) << future << callback << QString(expected) << QString(warning);
+        };
+        const QString type = "log = arguments.length ? String(arguments[0].type) : 'no argument'";
+        row("command result", finished<CmdRet>({CmdRetType::Nak}), type, "1");
+        row("void", QVariant::fromValue(QtFuture::makeReadyFuture()), type, "no argument");
+        row("throwing", finished<CmdRet>({CmdRet{}}), "log = 'called'; throw new Error('boom')",
+            "called", "qrc:/snippet.qml:9: Error: boom");
     }
 
     void callbackOnFinishedFutureWaitsForTheEventLoop() {
         QFETCH(QVariant, future);
+        QFETCH(QString, callback);
         QFETCH(QString, expected);
-        auto object = make(R"(function run() {
-            Future.onFinished(future, function() {
-                log = arguments.length ? String(arguments[0].type) : 'no argument' }, root)
-            return log })",
+        QFETCH(QString, warning);
+        auto object = make("function run() {\nFuture.onFinished(future, function() { " + callback +
+                               " })\nreturn log }",
                            future);
         QVERIFY(object);
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
         QCOMPARE(qml_->run(object.get()).toString(), QString());
         QTRY_COMPARE(object->property("log").toString(), expected);
     }
@@ -228,17 +234,6 @@ private slots:
                      QStringLiteral("live owner;live promise;"));
     }
 
-    void throwingCallbackIsReported() {
-        auto object = make(R"(function run() {
-            Future.onFinished(future, function() { log = 'called'; throw new Error('boom') }) })",
-                           finished<CmdRet>({CmdRet{}}));
-        QVERIFY(object);
-        // Line 9 of the snippet: three imports, the root with its id and two properties, run().
-        QTest::ignoreMessage(QtWarningMsg, "qrc:/snippet.qml:9: Error: boom");
-        qml_->run(object.get());
-        QTRY_COMPARE(object->property("log").toString(), QStringLiteral("called"));
-    }
-
     void syncFollowsTheFuture() {
         Workers workers;
         auto object = make("property bool running\n"
@@ -249,6 +244,66 @@ private slots:
         QCOMPARE(object->property("running").toBool(), true);
         workers.release();
         QTRY_COMPARE(object->property("running").toBool(), false);
+    }
+
+    // What each snippet of the promise library records, in order.
+    void promiseLibraryRecords_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("handlers run later, in the order they were attached")
+            << "var p = Q.promise(); p.then(v => add('a' + v)); p.then(v => add('b' + v));"
+               "p.resolve(1); add('sync')"
+            << "sync,a1,b1";
+        QTest::newRow("a promise settles once")
+            << "var p = Q.promise(); p.then(v => add('f' + v), r => add('r' + r));"
+               "p.resolve(1); p.resolve(2); p.reject(3)"
+            << "f1";
+        QTest::newRow("a chain passes returned values on and follows returned promises")
+            << "var p = Q.promise(), q = Q.promise();"
+               "p.then(v => v + 1).then(v => { add('b' + v); return q }).then(v => add('c' + v));"
+               "p.resolve(1); p.then(() => q.resolve(5))"
+            << "b2,c5";
+        QTest::newRow("a rejection skips to the next rejection handler, which recovers")
+            << "var p = Q.promise();"
+               "p.then(v => add('never')).then(null, r => add('caught ' + r))"
+               ".then(v => add('after ' + v)); p.reject('x')"
+            << "caught x,after undefined";
+        QTest::newRow("a throwing handler rejects the next promise")
+            << "var p = Q.promise(); p.then(() => { throw 'boom' })"
+               ".then(v => add('never'), r => add('rejected ' + r)); p.resolve(1)"
+            << "rejected boom";
+        QTest::newRow("all keeps the list's order")
+            << "var a = Q.promise(), b = Q.promise();"
+               "Q.all([a, b, 3]).then(v => add(v.join('+'))); b.resolve(2); a.resolve(1)"
+            << "1+2+3";
+        QTest::newRow("all is rejected with the first rejection")
+            << "var a = Q.promise(), b = Q.promise();"
+               "Q.all([a, b]).then(v => add('never'), r => add('rejected ' + r));"
+               "b.reject('b'); a.reject('a')"
+            << "rejected b";
+        QTest::newRow("all of nothing") << "Q.all([]).then(v => add('empty ' + v.length))"
+                                        << "empty 0";
+        QTest::newRow("Promise element")
+            << "var p = Qt.createQmlObject('import QuickPromise; Promise {}', root);"
+               "p.fulfilled.connect(v => add('signal ' + v)); p.then(v => add('then ' + v));"
+               "p.resolveWhen = true"
+            << "signal true,then true";
+        QTest::newRow("PromiseTimer")
+            << "var t = Qt.createQmlObject('import QuickPromise; PromiseTimer { interval: 1 }',"
+               "root); t.promise().then(() => add('fired')); add('started')"
+            << "started,fired";
+    }
+
+    void promiseLibraryRecords() {
+        QFETCH(QString, script);
+        QFETCH(QString, expected);
+        auto object = qml_->make(QStringLiteral("import QuickPromise"),
+                                 QStringLiteral("property string log\n"
+                                                "function add(s) { log += (log ? ',' : '') + s }\n"
+                                                "Component.onCompleted: { %1 }")
+                                     .arg(script));
+        QVERIFY(object);
+        QTRY_COMPARE(object->property("log").toString(), expected);
     }
 
 private:

@@ -1,19 +1,62 @@
-// The connector's pieces: mount and converser containers, the link time-out indicator.
+// The connector's pieces (mount and converser containers, the link time-out indicator) and
+// the connection dialog's model, with a scripted helper and the simulated controller.
 
 #include "ConnectedObjContainer.h"
-#include "ConnectorRig.h"
 #include "ConverserTimeoutForwarder.h"
+#include "EventLog.h"
 #include "MountRig.h"
+#include "TAVOConnectable.h"
 #include "TAVOConnector.h"
+#include "TAVOFactory.h"
+#include "WifiForm.h"
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <atomic>
+#include <thread>
+
 using namespace JEX;
-using JEX::Test::CountingFactory;
+using JEX::Test::EventLog;
+using JEX::Test::memoryTraffic;
 using JEX::Test::MountRig;
+using JEX::Test::reads;
+using JEX::Test::writes;
+using JEX::Test::writeU32;
+using State = ConnectableState_::E;
+using Status = IConnectableHelper::Status;
 
 namespace {
+
+// The mount factory as the object graph wires it, with a count of the mount objects it made
+// and that went.
+class CountingFactory : public ITAVOFactory {
+public:
+    explicit CountingFactory(std::shared_ptr<ITAVOTaskState> taskState) {
+        auto tc = std::make_shared<TCCancellable>(std::make_shared<NullCancellable>());
+        inner_ = std::make_shared<TAVOFactory>(
+            std::make_shared<CRealClock>(), std::make_shared<SleepWaitable>(), std::move(taskState),
+            std::make_shared<TAVOSettings>(std::make_shared<Test::MemoryKVStore>()), tc, tc,
+            std::make_shared<Location>(nullptr));
+    }
+    std::shared_ptr<ITAVO> create(std::shared_ptr<IJexConverser> converser,
+                                  std::shared_ptr<IJexDevice> device) override {
+        std::shared_ptr<ITAVO> tavo = inner_->create(std::move(converser), std::move(device));
+        made.fetch_add(1);
+        QObject::connect(
+            tavo.get(), &QObject::destroyed, tavo.get(), [gone = gone_] { gone->fetch_add(1); },
+            Qt::DirectConnection);
+        return tavo;
+    }
+    int destroyed() const { return gone_->load(); }
+
+    std::atomic<int> made{0};
+
+private:
+    std::shared_ptr<TAVOFactory> inner_;
+    std::shared_ptr<std::atomic<int>> gone_ = std::make_shared<std::atomic<int>>(0);
+};
 
 // A converser that only says whether it timed out.
 class StubConverser : public IConverser {
@@ -23,28 +66,117 @@ public:
     uint32_t averageResponseMs() const override { return 0; }
 };
 
+// A helper the test drives: it records what the model asks of it and reports what the test
+// tells it to; links are handed over on a thread of their own, as the real helpers do.
+class ScriptedHelper : public IConnectableHelper {
+public:
+    QVariant devicesList() const override { return list; }
+    void startConnect() override { ++starts; }
+    void selectDevice(int index) override { selected.push_back(index); }
+    void setDeviceFilter(DeviceFilter f) override { filter = std::move(f); }
+    void setOnConnected(OnConnected callback) override { onConnected = std::move(callback); }
+
+    void report(int kind, const std::string& detail = {}) { statusList(Status{kind, detail}); }
+    std::jthread openLink(const JexConverserEtal& link) {
+        return std::jthread([callback = onConnected, link] {
+            if (callback)
+                callback(link);
+        });
+    }
+
+    // The model asks for all of these on the test's thread.
+    QVariant list;
+    int starts = 0;
+    QList<int> selected;
+    DeviceFilter filter;
+    OnConnected onConnected;
+};
+
+QString stateName(State s) {
+    return QString::fromLatin1(QMetaEnum::fromType<State>().valueToKey(int(s)));
+}
+
+// What the model announces, in order, on whichever thread it announces it.
+void record(IConnectable* model, const std::shared_ptr<EventLog>& log) {
+    const auto on = [&](auto signal, std::function<QString()> text) {
+        QObject::connect(
+            model, signal, model, [log, text] { log->add(text()); }, Qt::DirectConnection);
+    };
+    on(&IConnectable::sessionStarted, [] { return QString("started"); });
+    on(&IConnectable::sessionDone, [] { return QString("done"); });
+    on(&IConnectable::devicesListChanged, [] { return QString("devices"); });
+    on(&IConnectable::statusChanged, [model] {
+        const QString detail = model->statusDetailText();
+        return stateName(model->state()) + (detail.isEmpty() ? "" : ":" + detail);
+    });
+}
+
+// Holds the link's next request until the test adds "model gone" to the log returned.
+std::shared_ptr<EventLog> holdNextRequest(MountRig& rig) {
+    auto hold = std::make_shared<EventLog>();
+    rig.raw->onRequest([hold, first = std::make_shared<std::atomic<bool>>(true)] {
+        if (first->exchange(false)) {
+            hold->add("held");
+            hold->waitFor("model gone");
+        }
+    });
+    return hold;
+}
+
 } // namespace
 
 class TestConnector : public QObject {
     Q_OBJECT
 
-    std::shared_ptr<TryConnectSession> session;
-    std::shared_ptr<ConnectedObjContainer_<IConverser>> conversers;
+    std::unique_ptr<MountRig> stack;
+    std::shared_ptr<ScriptedHelper> helper;
     std::shared_ptr<TAVOContainer> container;
     std::shared_ptr<TAVOTaskState> taskState;
     std::shared_ptr<CountingFactory> factory;
-    std::unique_ptr<MountRig> stack;
+    std::shared_ptr<TryConnectSession> session;
+    std::shared_ptr<ConnectedObjContainer_<IConverser>> conversers;
+    std::shared_ptr<TAVOConnectable> model;
+    // Follows the links as in the program, told of every change.
+    std::shared_ptr<ConverserTimeoutForwarder> forwarder;
+    // The model's announcements, the session's outcomes and the answers to a request.
+    std::shared_ptr<EventLog> events, outcomes, answers;
+
+    SessionRequest request() {
+        return SessionRequest{[a = answers](bool connected) { a->add(connected ? "yes" : "no"); },
+                              QVariant(7)};
+    }
+    bool connectNow() {
+        model->startSession();
+        helper->openLink(stack->link()).join();
+        return container->get() != nullptr;
+    }
 
 private slots:
     void initTestCase() { registerMountMetaTypes(); }
 
     void init() {
-        session = std::make_shared<TryConnectSession>();
-        conversers = std::make_shared<ConnectedObjContainer_<IConverser>>(session);
+        stack = std::make_unique<MountRig>();
+        helper = std::make_shared<ScriptedHelper>();
         container = std::make_shared<TAVOContainer>();
         taskState = std::make_shared<TAVOTaskState>();
         factory = std::make_shared<CountingFactory>(taskState);
-        stack = std::make_unique<MountRig>();
+        session = std::make_shared<TryConnectSession>();
+        events = std::make_shared<EventLog>();
+        outcomes = std::make_shared<EventLog>();
+        answers = std::make_shared<EventLog>();
+        session->append([o = outcomes](bool connected) { o->add(connected ? "yes" : "no"); });
+        conversers = std::make_shared<ConnectedObjContainer_<IConverser>>(session);
+        forwarder = std::make_shared<ConverserTimeoutForwarder>(conversers);
+        model = std::make_shared<TAVOConnectable>(
+            TAVOConnectable::D{helper, container, factory, session, conversers});
+        record(model.get(), events);
+    }
+
+    void cleanup() {
+        model.reset();
+        container->set(nullptr);
+        // Mount objects let go on other threads are deleted on this one.
+        QTRY_COMPARE_WITH_TIMEOUT(factory->destroyed(), factory->made.load(), 30000);
     }
 
     void mountContainerTellsOnlyOfChanges() {
@@ -136,8 +268,7 @@ private slots:
         const auto link = [&](QChar name) -> MountRig& { return name == 'A' ? *stack : other; };
         TAVOConnector connector(container, taskState);
         container->set(factory->create(stack->converser, stack->device));
-        ConverserTimeoutForwarder forwarder(conversers);
-        QSignalSpy changed(&forwarder, &ConverserTimeoutForwarder::timedoutChanged_q);
+        QSignalSpy changed(forwarder.get(), &ConverserTimeoutForwarder::timedoutChanged_q);
         QStringList seen;
         for (const QString& step : steps.split(' ')) {
             if (step == "x")
@@ -152,7 +283,7 @@ private slots:
                 QCOMPARE(link(step[1]).device->readAxisStatus(0).type,
                          silent ? CmdRetType::Timeout : CmdRetType::Ok);
             }
-            seen.append(forwarder.timedout() ? "1" : "0");
+            seen.append(forwarder->timedout() ? "1" : "0");
         }
         QCOMPARE(seen.join(' '), shown);
         QCOMPARE(changed.count(), announced);
@@ -161,10 +292,10 @@ private slots:
     // The converser's time-out later calls into a forwarder that is gone: only the address
     // sanitizer sees a fault here, which is what this case is for.
     void forwarderMayGoBeforeItsConverser_sanitizerChecks() {
-        auto forwarder = std::make_unique<ConverserTimeoutForwarder>(conversers);
+        auto gone = std::make_unique<ConverserTimeoutForwarder>(conversers);
         conversers->setPending(stack->sl);
         session->fire(true);
-        forwarder.reset();
+        gone.reset();
         stack->sim->setSilent(true);
         QCOMPARE(stack->device->readAxisStatus(0).type, CmdRetType::Timeout);
         session->fire(false);
@@ -185,6 +316,242 @@ private slots:
         taskState->setReadParamSet(program);
         QCOMPARE(status.count(), 2);
         QCOMPARE(connector.isRunningTask(), QVariant(true));
+    }
+
+    void sameStateTwiceIsAnnouncedOnce() {
+        helper->report(Status::Searching);
+        helper->report(Status::Searching, "ignored");
+        QCOMPARE(events->all(), QStringList({"started", "Searching"}));
+        QCOMPARE(model->statusDetailText(), QString());
+    }
+
+    void cancelWhileNotShownDoesNothing() {
+        model->startSession(request());
+        QCOMPARE(helper->starts, 1);
+        model->cancelSession();
+        QCOMPARE(events->all(), QStringList());
+        QCOMPARE(answers->all(), QStringList());
+    }
+
+    void cancelEndsTheSessionAndAnswersTheRequest() {
+        model->startSession(request());
+        helper->report(Status::SearchListPopulated);
+        model->cancelSession();
+        QCOMPARE(events->all(),
+                 QStringList({"started", "SearchListPopulated", "done", "NotShown"}));
+        QCOMPARE(answers->all(), QStringList{"no"});
+    }
+
+    void requestWhileConnectedIsAnsweredAtOnce() {
+        QVERIFY(connectNow());
+        events->clear();
+        model->startSession(request());
+        QCOMPARE(answers->all(), QStringList{"yes"});
+        QCOMPARE(events->all(), QStringList());
+        QCOMPARE(helper->starts, 1);
+    }
+
+    // A search hands the helper the model's board rule.
+    void searchFiltersWithTheBoardRule() {
+        model->startNextAction(); // not connected: a search
+        QCOMPARE(helper->starts, 1);
+        for (int board = 0; board < 256; ++board)
+            QCOMPARE(helper->filter(uint8_t(board)),
+                     TAVOConnectable::acceptsMountModel(uint8_t(board)));
+    }
+
+    // The event is the state's name, with the detail after a colon.
+    void helperReportsBecomeStates_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<QStringList>("stateAndText");
+        QTest::addColumn<bool>("busy");
+        const auto row = [](const char* name, int kind, const QString& detail, const char* state,
+                            const char* text, bool busy) {
+            QTest::newRow(name) << kind << detail << QStringList{state, text} << busy;
+        };
+        row("searching", 0, {}, "Searching", "Searching", true);
+        row("list", 1, {}, "SearchListPopulated", "Search finished", false);
+        row("connecting", 2, {}, "Connecting", "Connecting", true);
+        row("failed, UTF-8 detail", 3, "Port ü belegt", "Failed", "Cannot Connect", false);
+        row("unknown kind", 9, {}, "Searching", "Searching", true);
+    }
+
+    void helperReportsBecomeStates() {
+        QFETCH(int, kind);
+        QFETCH(QString, detail);
+        QFETCH(QStringList, stateAndText);
+        QFETCH(bool, busy);
+        helper->report(kind, detail.toStdString());
+        const QString event = stateAndText[0] + (detail.isEmpty() ? "" : ":" + detail);
+        QCOMPARE(events->all(), QStringList({"started", event}));
+        QCOMPARE(model->statusText(), stateAndText[1]);
+        QCOMPARE(model->statusDetailText(), detail);
+        QCOMPARE(model->busy(), busy);
+    }
+
+    void devicesComeFromTheHelper() {
+        IConnectableSearchResult r{"192.168.4.1", "3.10.08"};
+        helper->list = QVariantList{QVariant::fromValue(r)};
+        helper->devicesListChangedList();
+        QCOMPARE(events->all(), QStringList({"devices"}));
+        QCOMPARE(model->devicesList(), helper->list);
+        model->selectDevice(3);
+        QCOMPARE(helper->selected, QList<int>({3}));
+    }
+
+    void openedLinkBecomesTheMountObject() {
+        TAVOConnector connector(container, taskState);
+        model->startSession(request());
+        helper->report(Status::Connecting);
+        stack->clearTranscript();
+        helper->openLink(stack->link()).join();
+
+        QCOMPARE(events->all(), QStringList({"started", "Connecting", "done", "NotShown"}));
+        QCOMPARE(answers->all(), QStringList{"yes"});
+        QCOMPARE(outcomes->all(), QStringList{"yes"});
+        const std::shared_ptr<ITAVO> tavo = container->get();
+        QVERIFY(tavo);
+        QVERIFY(connector.connected());
+        QCOMPARE(tavo->thread(), QCoreApplication::instance()->thread());
+        QCOMPARE(conversers->current(), std::static_pointer_cast<IConverser>(stack->sl));
+        QCOMPARE(model->nextActionText(), QString("Disconnect"));
+        const QStringList traffic = memoryTraffic(stack->requests());
+        QVERIFY2(!traffic.isEmpty() && traffic.front() == ":e1" && traffic.back() == "w 006C=01",
+                 qPrintable(traffic.join(' ')));
+
+        // Shown again while connected, the dialog offers the disconnect.
+        events->clear();
+        model->startSession();
+        QCOMPARE(events->all(), QStringList({"started", "Connected"}));
+        QCOMPARE(model->statusText(), QString("Connected"));
+        model->selectDevice(0);
+        QCOMPARE(helper->selected, QList<int>());
+    }
+
+    void refusedConnectShowsTheResult() {
+        model->startSession(request());
+        stack->sim->setSilent(true);
+        helper->openLink(stack->link()).join();
+
+        QCOMPARE(events->all(),
+                 QStringList({"started", "Connecting", "Failed:Communication error"}));
+        QCOMPARE(model->statusText(), QString("Cannot Connect"));
+        QCOMPARE(container->get(), nullptr);
+        QCOMPARE(outcomes->all(), QStringList{"no"});
+        QCOMPARE(conversers->current(), nullptr);
+        QCOMPARE(conversers->pending(), nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(factory->destroyed(), 1, 30000);
+        QCOMPARE(answers->all(), QStringList());
+        model->cancelSession();
+        QCOMPARE(answers->all(), QStringList{"no"});
+    }
+
+    void disconnectMarksTheMountAndEmptiesEverything() {
+        QVERIFY(connectNow());
+        events->clear();
+        stack->clearTranscript();
+        model->startNextAction();
+        QTRY_COMPARE_WITH_TIMEOUT(model->state(), State::NotShown, 30000);
+        QCOMPARE(events->all(), QStringList({"started", "Disconnecting", "done", "NotShown"}));
+        QCOMPARE(memoryTraffic(stack->requests()), QStringList({"w 0070=01"}));
+        QCOMPARE(container->get(), nullptr);
+        QCOMPARE(outcomes->all(), QStringList({"yes", "no"}));
+        QCOMPARE(conversers->current(), nullptr);
+        QCOMPARE(model->nextActionText(), QString("Connect"));
+        QTRY_COMPARE_WITH_TIMEOUT(factory->destroyed(), 1, 30000);
+    }
+
+    // A second link while the first is being made into the mount object (a double click on
+    // a device row, a search started again) is dropped: one mount object, one connect.
+    void secondLinkWhileOneIsBuiltIsDropped() {
+        const auto hold = holdNextRequest(*stack);
+        MountRig other;
+        model->startSession();
+        std::jthread first = helper->openLink(stack->link());
+        QVERIFY(hold->waitFor("held"));
+        helper->openLink(other.link()).join();
+        hold->add("model gone");
+        first.join();
+        QCOMPARE(factory->made.load(), 1);
+        QCOMPARE(conversers->current(), std::static_pointer_cast<IConverser>(stack->sl));
+        QCOMPARE(other.requests(), QList<QByteArray>());
+        // Connected, a further link is dropped too.
+        helper->openLink(other.link()).join();
+        QCOMPARE(factory->made.load(), 1);
+    }
+
+    // New Wi-Fi settings as the page applies them: the form loaded from the mount, DHCP
+    // chosen, so the station's fixed address goes, and a password held as bytes that are not
+    // valid UTF-8 goes back as those bytes. The mount then restarts its Wi-Fi: the console
+    // lets the cut link go without a word to the mount, and takes the mount's next link.
+    void wifiApplyThenTheLinkIsLetGo() {
+        TAVOConnector connector(container, taskState);
+        const QByteArray password("pa\xFF\xFE"
+                                  "ss12");
+        stack->sim->setMemoryByte(0x88, 1); // station
+        stack->sim->setMemoryString(0xF0, 32, "home");
+        stack->sim->setMemoryString(0x110, 64, password.toStdString());
+        stack->sim->setMemoryString(0x150, 16, "10.0.0.7");
+        QVERIFY(connectNow());
+        ITAVO* tavo = connector.tavo();
+        WifiForm form;
+        form.load(tavo->readWifiSettings().result()["value"]);
+        QCOMPARE(form.keptAsRead(), QStringList{"staPass"});
+        QCOMPARE(form.fixedIp(), QString("10.0.0.7"));
+        form.setDhcp(true);
+        QVERIFY(form.edited());
+        QVERIFY(form.acceptable());
+        QCOMPARE(form.joinAfter(), QString("home"));
+        stack->clearTranscript();
+        QCOMPARE(tavo->writeWifiSettings(form.settings().value<WifiSettings>()).result().type,
+                 CmdRetType::Ok);
+        QCOMPARE(memoryTraffic(stack->requests()),
+                 reads(0x80, 1) + writeU32(0x88, 1) + writes(0xF0, QByteArray("home", 5)) +
+                     writes(0x110, password + '\0') + writes(0x150, QByteArray(1, 0)) +
+                     writes(0x80, "\x01"));
+
+        stack->clearTranscript();
+        connector.interruptionDisconnect();
+        QVERIFY(!connector.connected());
+        QTRY_COMPARE_WITH_TIMEOUT(factory->destroyed(), 1, 30000);
+        QCOMPARE(stack->requests(), QList<QByteArray>());
+        MountRig restarted;
+        helper->openLink(restarted.link()).join();
+        QVERIFY(connector.connected());
+        QCOMPARE(conversers->current(), std::static_pointer_cast<IConverser>(restarted.sl));
+    }
+
+    // The link is held at its first request until the model is gone: the connect ends for the
+    // container and the request, and the gone model announces nothing more.
+    void modelMayGoWhileAConnectRuns() {
+        const auto hold = holdNextRequest(*stack);
+        model->startSession(request());
+        std::jthread link = helper->openLink(stack->link());
+        QVERIFY(hold->waitFor("held"));
+        model.reset();
+        hold->add("model gone");
+        link.join();
+        QVERIFY(container->get());
+        QCOMPARE(events->all(), QStringList({"started", "Connecting"}));
+        QCOMPARE(answers->all(), QStringList{"yes"});
+    }
+
+    void modelMayGoWhileADisconnectRuns() {
+        QVERIFY(connectNow());
+        events->clear();
+        const auto hold = holdNextRequest(*stack);
+        model->startNextAction();
+        QVERIFY(hold->waitFor("held"));
+        model.reset();
+        hold->add("model gone");
+        QVERIFY(outcomes->waitForCount(2));
+        QCOMPARE(outcomes->all(), QStringList({"yes", "no"}));
+        QCOMPARE(container->get(), nullptr);
+        QCOMPARE(events->all(), QStringList({"started", "Disconnecting"}));
+        // The disconnect thread has let go of the model's state: it ends before the program
+        // does (a thread Qt adopted and that outlives the program leaves its data behind).
+        QTRY_COMPARE_WITH_TIMEOUT(helper.use_count(), 1L, 30000);
     }
 };
 

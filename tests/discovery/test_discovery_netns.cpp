@@ -57,14 +57,15 @@ class TestDiscoveryNetns : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(probe_.searchDone(), WaitMs);
     }
 
-    // The one link the helper opened; a firmware read through it must succeed.
-    void expectLinkTo(const char* address, const char* version) {
+    // The search ends with one link, to the mount at 192.168.4.1, that reads its firmware.
+    void searchConnectsToTheMount() {
+        search();
         QTRY_COMPARE_WITH_TIMEOUT(probe_.links().size(), size_t(1), WaitMs);
         const JexConverserEtal link = probe_.links().front();
-        QCOMPARE(link.endpoint, std::string(address));
+        QCOMPARE(link.endpoint, std::string("192.168.4.1"));
         const CmdResp<Firmware> firmware = link.device->readFirmware(0);
         QVERIFY2(firmware.ok(), qPrintable(QString("firmware read: %1").arg(int(firmware.type))));
-        QCOMPARE(firmware.get().text(), std::string(version));
+        QCOMPARE(firmware.get().text(), std::string("3.10.08"));
     }
 
 private slots:
@@ -121,8 +122,7 @@ private slots:
                  qPrintable(show(results)));
 
         // Listed once, so connected without a choice.
-        search();
-        expectLinkTo("192.168.4.1", "3.10.08");
+        searchConnectsToTheMount();
     }
 
     // Same topology; runs after the test above, as it removes c1.
@@ -146,8 +146,7 @@ private slots:
             fromFirst += r.localAddress == "192.168.4.2" && r.senderAddress == "192.168.4.1";
         QVERIFY2(fromFirst >= 1, qPrintable(show(results)));
 
-        search();
-        expectLinkTo("192.168.4.1", "3.10.08");
+        searchConnectsToTheMount();
     }
 
     // A mount at 192.168.4.1 and a responder at 192.168.4.3 that answers with an empty
@@ -172,8 +171,7 @@ private slots:
                  qPrintable(report));
         QVERIFY(QtUDPBroadcaster().broadcast(versionInquiry).empty());
 
-        search();
-        expectLinkTo("192.168.4.1", "3.10.08");
+        searchConnectsToTheMount();
         // The direct question and the read above (and any resend a slow reply caused), all
         // to the mount's own address.
         QTRY_VERIFY_WITH_TIMEOUT(transcript(1).size() >= 2, WaitMs);

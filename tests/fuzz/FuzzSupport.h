@@ -1,16 +1,21 @@
 #pragma once
 // What the fuzz targets share: a check that stops the run with a message, a reader that cuts
-// the fuzzer's bytes into the pieces a target needs, and a controller that answers the
-// console's device and parameter-memory commands from a memory image.
+// the fuzzer's bytes into the pieces a target needs, and controllers that answer the console:
+// one from a script of replies, one from a parameter-memory image.
 
 #include "Cmd.h"
 #include "Hex.h"
 #include "IConverser.h"
+#include "IJexDevice.h"
+
+#include <QByteArray>
+#include <QString>
 
 #include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <string>
 
 // Standard error may be closed by the fuzzer (-close_fd_mask=2) so that the program log does
@@ -60,6 +65,40 @@ inline std::string text(const Bytes& bytes) {
     return escapeBytes(bytes);
 }
 
+inline QByteArray qbytes(const uint8_t* data, size_t size) {
+    return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
+}
+
+inline QString utf8(const Bytes& bytes) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+// A reply's marker: '=' accepts, '!' refuses.
+inline bool isMarker(uint8_t c) {
+    return c == '=' || c == '!';
+}
+
+// The six hex digits of a firmware reply: major, minor and board, big-endian.
+inline Bytes firmwareDigits(const Firmware& fw) {
+    return hexBE(uint32_t(fw.major) << 16 | uint32_t(fw.minor) << 8 | fw.boardId, 3);
+}
+
+// Answers each request with its next reply, and times out once they have run out.
+class ScriptedReplies : public IConverser {
+public:
+    std::deque<Bytes> replies;
+
+    CmdResp<Bytes> converse(const Bytes&) override {
+        if (replies.empty())
+            return CmdRetType::Timeout;
+        Bytes reply = std::move(replies.front());
+        replies.pop_front();
+        return reply;
+    }
+    bool isTimedOut() const override { return false; }
+    uint32_t averageResponseMs() const override { return 0; }
+};
+
 // A well-behaved controller with a 512-byte parameter memory: 'C' selects an address, 'n'
 // reads and 'N' writes the byte there; 'e', 'a', 'X', 'b', 'f' and 'q' answer with a fixed
 // identity. Requests it does not know are refused.
@@ -67,7 +106,7 @@ class MemoryController : public IConverser {
 public:
     static constexpr size_t kSize = 512;
 
-    uint8_t firmwareMajor = 3, firmwareMinor = 10, boardId = 0x08;
+    Firmware firmware{3, 10, 0x08};
     uint32_t stepsPerRev = 2073600;
     uint32_t timerHz = 1500000;
     std::array<uint8_t, kSize> memory{};
@@ -80,8 +119,7 @@ public:
         const size_t count = request.size() - 4;
         switch (letter) {
         case 'e':
-            return accept(
-                hexBE(uint32_t(firmwareMajor) << 16 | uint32_t(firmwareMinor) << 8 | boardId, 3));
+            return accept(firmwareDigits(firmware));
         case 'a':
             return accept(hexLE(stepsPerRev, 3));
         case 'X': // from 3.39 on: sub-command 0 with 2, the steps per revolution

@@ -18,11 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Fuzz::Reader in(data, size);
     const bool inSession = in.byte() & 1;
     QStringList args;
-    while (!in.empty()) {
-        const Bytes arg = in.until(0);
-        args.push_back(
-            QString::fromUtf8(reinterpret_cast<const char*>(arg.data()), qsizetype(arg.size())));
-    }
+    while (!in.empty())
+        args.push_back(Fuzz::utf8(in.until(0)));
 
     const Ctl::Parsed parsed = Ctl::parseArguments(args, inSession);
     FUZZ_CHECK(parsed.options.has_value() == parsed.error.isEmpty(), "options %d with error '%s'",

@@ -10,7 +10,7 @@
 using namespace JEX;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QByteArray input = Fuzz::qbytes(data, size);
     QString error;
     const std::optional<TAVOParamSet> program = Ctl::parseProgram(input, &error);
     FUZZ_CHECK(program.has_value() == error.isEmpty(), "program %d with error '%s'",

@@ -31,10 +31,7 @@ auto fields(const Ctl::Options& o) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Fuzz::Reader in(data, size);
     for (int n = 0; n < kMaxLines && !in.empty(); ++n) {
-        const Bytes bytes = in.until('\n');
-        const QString line =
-            QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()))
-                .trimmed();
+        const QString line = Fuzz::utf8(in.until('\n')).trimmed();
         if (line.isEmpty() || line.startsWith('#'))
             continue;
         if (line == "quit" || line == "exit")

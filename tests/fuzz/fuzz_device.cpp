@@ -8,7 +8,7 @@
 #include "JexConverser.h"
 #include "JexDevice.h"
 
-#include <cmath>
+#include <algorithm>
 #include <deque>
 #include <memory>
 
@@ -16,26 +16,11 @@ using namespace JEX;
 
 namespace {
 
-class ScriptedReplies : public IConverser {
-public:
-    std::deque<Bytes> replies;
-    CmdResp<Bytes> converse(const Bytes&) override {
-        if (replies.empty())
-            return CmdRetType::Timeout;
-        Bytes reply = std::move(replies.front());
-        replies.pop_front();
-        return reply;
-    }
-    bool isTimedOut() const override { return false; }
-    uint32_t averageResponseMs() const override { return 0; }
-};
-
 // The firmware a reply must give when the device accepts it: three bytes, big-endian, right
 // after the accepted reply's marker.
 void checkFirmware(const Bytes& reply, const Firmware& fw) {
-    const uint32_t version = uint32_t(fw.major) << 16 | uint32_t(fw.minor) << 8 | fw.boardId;
-    const Bytes expected = hexBE(version, 3);
-    FUZZ_CHECK(reply.size() == 8 && Bytes(reply.begin() + 1, reply.begin() + 7) == expected,
+    FUZZ_CHECK(reply.size() == 8 &&
+                   Bytes(reply.begin() + 1, reply.begin() + 7) == Fuzz::firmwareDigits(fw),
                "firmware %s from [%s]", fw.text().c_str(), Fuzz::text(reply).c_str());
     FUZZ_CHECK(fw.text().size() >= 6, "firmware text '%s'", fw.text().c_str());
 }
@@ -43,7 +28,7 @@ void checkFirmware(const Bytes& reply, const Firmware& fw) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    auto raw = std::make_shared<ScriptedReplies>();
+    auto raw = std::make_shared<Fuzz::ScriptedReplies>();
     Fuzz::Reader in(data, size);
     while (!in.empty())
         raw->replies.push_back(in.until('\n'));
@@ -55,13 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (init == CmdRetType::Ok) {
         // The first reply was the firmware; the converser kept it from its marker on.
         const Bytes& first = script.front();
-        Bytes fromMarker;
-        for (size_t i = 0; i < first.size(); ++i)
-            if (first[i] == '=' || first[i] == '!') {
-                fromMarker.assign(first.begin() + long(i), first.end());
-                break;
-            }
-        checkFirmware(fromMarker, device.firmware(0));
+        checkFirmware(Bytes(std::find_if(first.begin(), first.end(), Fuzz::isMarker), first.end()),
+                      device.firmware(0));
         const AxisStatus status = device.axisStatus(0);
         FUZZ_CHECK(status.motion <= 2, "motion %u", status.motion);
 

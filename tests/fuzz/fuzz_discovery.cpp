@@ -16,8 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     while (data[marker] != '=')
         ++marker;
     FUZZ_CHECK(marker + 8 == size, "[%s]: marker at %zu", Fuzz::text(datagram).c_str(), marker);
-    const uint32_t version = uint32_t(fw->major) << 16 | uint32_t(fw->minor) << 8 | fw->boardId;
-    FUZZ_CHECK(hexBE(version, 3) == Bytes(data + marker + 1, data + marker + 7), "[%s] gave %s",
-               Fuzz::text(datagram).c_str(), fw->text().c_str());
+    FUZZ_CHECK(Fuzz::firmwareDigits(*fw) == Bytes(data + marker + 1, data + marker + 7),
+               "[%s] gave %s", Fuzz::text(datagram).c_str(), fw->text().c_str());
     return 0;
 }

@@ -45,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Fuzz::Reader in(data, size);
     auto mount = std::make_shared<Fuzz::MemoryController>();
     const Model model = kModels[in.byte() % std::size(kModels)];
-    mount->firmwareMinor = model.minor;
-    mount->boardId = model.board;
+    mount->firmware.minor = model.minor;
+    mount->firmware.boardId = model.board;
     const Bytes image = in.rest();
     std::copy_n(image.begin(), std::min(image.size(), Fuzz::MemoryController::kSize),
                 mount->memory.begin());
@@ -105,9 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (textsKept && sync.writeWifiSettings(w).type == CmdRetType::Ok) {
         const CmdResp<WifiSettings> again = sync.readWifiSettings();
         FUZZ_CHECK(again.ok() && again.get() == w,
-                   "Wi-Fi record changed on its way back: "
-                   "mode %d sec %d '%s'",
-                   int(w.mode), int(w.AP_SEC), qPrintable(w.AP_SSID));
+                   "Wi-Fi record changed on its way back: mode %d sec %d '%s'", int(w.mode),
+                   int(w.AP_SEC), qPrintable(w.AP_SSID));
     }
     mount->memory = before;
 

@@ -39,8 +39,7 @@ std::vector<size_t> loadAndWrite(const std::shared_ptr<IKVStore>& store,
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const auto location =
         std::make_shared<Location>(std::make_shared<Test::MemoryKVStore>());
-    const QJsonDocument doc =
-        QJsonDocument::fromJson(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const QJsonDocument doc = QJsonDocument::fromJson(Fuzz::qbytes(data, size));
     QJsonObject initial;
     if (doc.isObject()) {
         initial = doc.object();

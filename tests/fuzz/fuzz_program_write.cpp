@@ -27,8 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     const bool milliseconds = !(data[0] & 1);
     QString error;
-    const auto parsed = Ctl::parseProgram(
-        QByteArray(reinterpret_cast<const char*>(data) + 1, qsizetype(size) - 1), &error);
+    const auto parsed = Ctl::parseProgram(Fuzz::qbytes(data + 1, size - 1), &error);
     if (!parsed)
         return 0;
     const TAVOParamSet& p = *parsed;
@@ -36,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(p.speedDps >= 0, "speed %.17g accepted", p.speedDps);
 
     auto mount = std::make_shared<Fuzz::MemoryController>();
-    mount->firmwareMinor = milliseconds ? 10 : 9;
+    mount->firmware.minor = milliseconds ? 10 : 9;
     auto converser = std::make_shared<JexConverser>(mount);
     JexDevice device(converser);
     FUZZ_CHECK(device.init(true, 1) == CmdRetType::Ok, "device init");

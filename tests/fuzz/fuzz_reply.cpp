@@ -12,20 +12,8 @@ using namespace JEX;
 
 namespace {
 
-class OneReply : public IConverser {
-public:
-    Bytes reply;
-    CmdResp<Bytes> converse(const Bytes&) override { return reply; }
-    bool isTimedOut() const override { return false; }
-    uint32_t averageResponseMs() const override { return 0; }
-};
-
-bool isMarker(uint8_t c) {
-    return c == '=' || c == '!';
-}
-
 void checkClassification(const Bytes& input, const CmdResp<Bytes>& r) {
-    const auto marker = std::find_if(input.begin(), input.end(), isMarker);
+    const auto marker = std::find_if(input.begin(), input.end(), Fuzz::isMarker);
     FUZZ_CHECK(r.type != CmdRetType::Timeout && r.type != CmdRetType::Cancel && r.value.hasValue(),
                "reply [%s] gave type %d", Fuzz::text(input).c_str(), int(r.type));
     const Bytes& value = r.value.value();
@@ -52,10 +40,10 @@ Bytes digitsOf(const Bytes& reply) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    auto raw = std::make_shared<OneReply>();
-    raw->reply.assign(data, data + size);
+    const Bytes input(data, data + size);
+    auto raw = std::make_shared<Fuzz::ScriptedReplies>();
+    raw->replies.assign(3, input); // the same reply to each of the three commands
     JexConverser converser(raw);
-    const Bytes& input = raw->reply;
 
     const CmdResp<Bytes> classified = converser.converse(Cmd{0, 'e', {}});
     checkClassification(input, classified);

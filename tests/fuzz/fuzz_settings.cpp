@@ -3,7 +3,7 @@
 // could not read is kept, byte for byte, beside the new one.
 
 #include "FuzzSupport.h"
-#include "IFileUtil.h"
+#include "QtFileUtil.h"
 #include "QtKVStore.h"
 
 #include <QDir>
@@ -15,49 +15,21 @@
 
 using namespace JEX;
 
-namespace {
-
-class TempDataDir : public IFileUtil {
-public:
-    std::string dataDirPath() const override { return dir_.path().toStdString(); }
-    std::string tempDirPath() const override { return dataDirPath(); }
-    std::string appDirPath() const override { return dataDirPath(); }
-    std::string resourceDirPath() const override { return dataDirPath(); }
-    void prepare() override {}
-    std::string appFileUrl(const std::string& p) const override { return p; }
-    std::string appFilePath(const std::string& p) const override { return p; }
-    bool urlExists(const std::string&) const override { return false; }
-    bool copyDir(const std::string&, const std::string&, bool) const override { return false; }
-
-    QString path(const QString& name) const { return dir_.filePath(name); }
-    void clear() const {
-        QDir dir(dir_.path());
-        for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
-            dir.remove(name);
-    }
-
-private:
-    // Every save syncs the file to disk; in memory (tmpfs) that costs nothing.
-    static QString base() {
-        return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/fuzz-XXXXXX")
-                                                         : QDir::tempPath() + "/fuzz-XXXXXX";
-    }
-    QTemporaryDir dir_{base()};
-};
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const auto files = std::make_shared<TempDataDir>();
-    files->clear();
-    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
+    // Every save syncs the file to disk; in memory (tmpfs) that costs nothing.
+    static const QTemporaryDir dir(QDir("/dev/shm").exists()
+                                       ? QStringLiteral("/dev/shm/fuzz-XXXXXX")
+                                       : QDir::tempPath() + "/fuzz-XXXXXX");
+    // The console's own file utility, with its data directory there.
+    static const auto files = [] {
+        qputenv("VELMORA_DATA_DIR", dir.path().toUtf8());
+        return std::make_shared<QtFileUtil>("fuzz");
+    }();
+    for (const QString& name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
+        QFile::remove(dir.filePath(name));
+    const QByteArray input = Fuzz::qbytes(data, size);
     {
-        QFile file(files->path("Settings.txt"));
+        QFile file(dir.filePath("Settings.txt"));
         FUZZ_CHECK(file.open(QIODevice::WriteOnly) && file.write(input) == input.size(),
                    "cannot write the settings file");
     }
@@ -80,8 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                QJsonDocument(expected).toJson().constData(),
                QJsonDocument(second.getAll()).toJson().constData());
 
+    QFile kept(dir.filePath("Settings.txt.unreadable"));
     if (!input.isEmpty() && !QJsonDocument::fromJson(input).isObject())
-        FUZZ_CHECK(readAll(files->path("Settings.txt.unreadable")) == input,
+        FUZZ_CHECK(kept.open(QIODevice::ReadOnly) && kept.readAll() == input,
                    "unreadable settings file not kept byte for byte");
     return 0;
 }

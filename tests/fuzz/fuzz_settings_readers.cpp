@@ -49,8 +49,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const QString catalogues = catalogueDir();
-    const QJsonDocument doc =
-        QJsonDocument::fromJson(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const QJsonDocument doc = QJsonDocument::fromJson(Fuzz::qbytes(data, size));
     if (!doc.isObject())
         return 0;
     const QJsonObject stored = doc.object();

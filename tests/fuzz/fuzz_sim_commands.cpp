@@ -1,7 +1,7 @@
-// The simulator's command parser, which anyone on the network may address, fed any bytes cut
-// into requests after each CR, with its clock moving a quarter second between them: every
-// request is answered at once and once, with silence, '=' and upper-case hex digits, or '!'
-// and one error digit, each reply ended by its only CR.
+// The simulator's command parser (the model with the extended commands), which anyone on the
+// network may address, fed any bytes cut into requests after each CR, with its clock moving a
+// quarter second between them: every request is answered at once and once, with silence, '='
+// and upper-case hex digits, or '!' and one error digit, each reply ended by its only CR.
 
 #include "FuzzSupport.h"
 #include "MotorController.h"
@@ -22,7 +22,7 @@ bool hexDigit(uint8_t c) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const Sim::Identity identity = *Sim::presetIdentity("3.10-08");
+    static const Sim::Identity identity = *Sim::presetIdentity("3.39-80");
     auto clock = std::make_shared<Sim::ManualClock>();
     // No faults: every answer comes straight from the parser.
     Sim::MotorController mount(Sim::SimConfig{identity, {}, {}, 1}, clock);

@@ -25,22 +25,25 @@ TestCase {
     function open(menuButton, pageName) {
         home()
         const button = find(menuButton)
-        tryVerify(function () {
-            return button.enabled
-        }, 30000, menuButton + " stays disabled")
+        tryVerify(() => button.enabled, 30000, menuButton + " stays disabled")
         mouseClick(button)
         const page = stack().currentItem
         compare(page.objectName, pageName)
         return page
+    }
+    // Types into the field as a person would, replacing its text.
+    function type(field, text) {
+        mouseClick(field)
+        field.selectAll()
+        for (const c of text)
+            keyClick(c)
     }
     function toasted(text) {
         return find("toaster").shown.indexOf(text) >= 0
     }
     function activate() {
         window.requestActivate()
-        tryVerify(function () {
-            return window.active
-        }, 5000)
+        tryVerify(() => window.active, 5000)
     }
     // Connects through the footer's button or directly; the dialog opens and closes by itself.
     function connect(byButton) {
@@ -48,9 +51,7 @@ TestCase {
             mouseClick(find("connectionButton"))
         else
             inj_iConnectable.startSession()
-        tryVerify(function () {
-            return inj_iConnector.connected
-        }, 15000)
+        tryVerify(() => inj_iConnector.connected, 15000)
         tryCompare(find("popupConnect"), "visible", false)
     }
 

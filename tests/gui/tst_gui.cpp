@@ -9,14 +9,13 @@
 #include "PrivateSystemBus.h"
 #include "ProfileStoreReader.h"
 #include "QmlModules.h"
+#include "SettingsFile.h"
 #include "SimProbe.h"
 
 #include <QDesktopServices>
-#include <QFile>
 #include <QGeoPositionInfoSource>
 #include <QQmlContext>
 #include <QQmlEngine>
-#include <QTemporaryDir>
 #include <QtQuickTest>
 
 // Stands in for the desktop's browser: a page that opens a local file (the help) is seen
@@ -43,11 +42,8 @@ class Setup : public QObject {
 public:
     Setup() {
         JEX::importQmlModules();
-        qputenv("VELMORA_DATA_DIR", data_.path().toUtf8());
         // No location sensor: the platform's position service is never started.
-        QFile settings(data_.filePath(QStringLiteral("Settings.txt")));
-        if (settings.open(QIODevice::WriteOnly))
-            settings.write("{\"loc.use_sensor\": false}\n");
+        settings_.write("{\"loc.use_sensor\": false}\n");
     }
 
 public slots:
@@ -85,7 +81,7 @@ private:
     JEX::Test::PrivateSystemBus bus_;
 #endif
     OpenedUrls openedUrls_;
-    QTemporaryDir data_;
+    JEX::Test::SettingsFile settings_;
     // One object graph per test file's engine; each outlives its engine.
     QList<QList<std::shared_ptr<QObject>>> graphs_;
 };

@@ -1,11 +1,14 @@
 // The mount synchronisation against the simulated controller, grouped by operation, then
-// every sequence cut short by a fault at each of its requests.
+// every sequence cut short by a fault at each of its requests; the task state's running rule
+// and the mount settings over the key-value store.
 
 #include "MountRig.h"
 
+#include <QMetaProperty>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <atomic>
 #include <thread>
 
 using namespace JEX;
@@ -49,6 +52,19 @@ WifiSettings bothWifi() {
     return w;
 }
 
+TAVOStatus statusOf(TAVOMode_::E mode, int photos, int64_t ms = 1'700'000'000'000) {
+    return TAVOStatus{.updateTimeUnixMs = ms, .mode = mode, .numberOfPictureTaken = photos};
+}
+
+ReadTAVOParamSet programOf(int cycles) {
+    ReadTAVOParamSet p;
+    p.startTimeUnixMs = 1'699'999'000'000;
+    p.paramSet.mode = TAVOMode_::E::AP;
+    p.paramSet.N_Cycles = cycles;
+    p.paramSet.cycleSec = 30;
+    return p;
+}
+
 // Addresses the controller changes by itself (running mode, photo counter, busy bytes).
 bool controllerOwned(int address) {
     return address <= 0x03 || (address >= 0x10 && address <= 0x13) || address == 0x20 ||
@@ -62,11 +78,6 @@ class TestTAVOSync : public QObject {
 
     std::unique_ptr<MountRig> m_;
 
-    void connect(std::string_view preset, Sim::Behaviour behaviour = {}) {
-        m_ = std::make_unique<MountRig>(preset, behaviour);
-        QVERIFY(m_->initDevice());
-        m_->clearTranscript();
-    }
     QStringList traffic() {
         const QStringList t = memoryTraffic(m_->requests());
         m_->clearTranscript();
@@ -74,7 +85,11 @@ class TestTAVOSync : public QObject {
     }
 
 private slots:
-    void init() { connect("3.10-08"); }
+    void init() {
+        m_ = std::make_unique<MountRig>();
+        QVERIFY(m_->initDevice());
+        m_->clearTranscript();
+    }
 
     // ---- connect and disconnect ---------------------------------------------------------
 
@@ -134,51 +149,30 @@ private slots:
 
     // ---- status, power, device name ----------------------------------------------------
 
-    void statusRead_data() {
-        QTest::addColumn<int>("modeByte");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("photos");
-        QTest::newRow("long exposure") << 3 << 3 << 0x01020304;
-        QTest::newRow("0xFF is -1") << 0xFF << -1 << 0;
-    }
+    // The running mode is a signed byte (0xFF: -1); QML reads the time as a date in UTC.
     void statusRead() {
-        QFETCH(int, modeByte);
-        QFETCH(int, mode);
-        QFETCH(int, photos);
-        m_->sim->setMemoryByte(0x00, uint8_t(modeByte));
-        m_->sim->setMemoryU32(0x10, uint32_t(photos));
+        m_->sim->setMemoryByte(0x00, 0xFF);
+        m_->sim->setMemoryU32(0x10, 0x01020304);
         QSignalSpy changed(m_->taskState.get(), &ITAVOTaskState::valueChanged);
         const CmdResp<TAVOStatus> s = m_->sync->readStatus();
         QCOMPARE(s.type, CmdRetType::Ok);
-        QCOMPARE(int(s.get().mode), mode);
-        QCOMPARE(s.get().numberOfPictureTaken, photos);
-        QCOMPARE(s.get().updateTimeUnixMs, 1'700'000'123'456);
+        QCOMPARE(s.get(), statusOf(TAVOMode_::E(-1), 0x01020304, 1'700'000'123'456));
         QCOMPARE(m_->sync->status().value(), s.get());
+        const QMetaObject& gadget = TAVOStatus::staticMetaObject;
+        QCOMPARE(gadget.property(gadget.indexOfProperty("updateTime")).readOnGadget(&s.get()),
+                 QVariant(QDateTime(QDate(2023, 11, 14), QTime(22, 15, 23, 456), Qt::UTC)));
         QCOMPARE(changed.count(), 1);
         QCOMPARE(traffic(), reads(0x00, 1) + reads(0x10, 4));
     }
 
-    void powerReading_data() {
-        QTest::addColumn<int>("battery");
-        QTest::addColumn<int>("usb");
-        QTest::addColumn<double>("batteryVolt");
-        QTest::addColumn<double>("usbVolt");
-        QTest::newRow("charged") << 790 << 505 << 7.9 << 5.05;
-        QTest::newRow("negative is sign-extended") << 0xFF9C << 0 << -1.0 << 0.0;
-    }
+    // Volts × 100 as signed 16-bit numbers (0xFF9C: -100).
     void powerReading() {
-        QFETCH(int, battery);
-        QFETCH(int, usb);
-        QFETCH(double, batteryVolt);
-        QFETCH(double, usbVolt);
-        m_->sim->setMemoryU16(0x04, uint16_t(battery));
-        m_->sim->setMemoryU16(0x1C, uint16_t(usb));
+        m_->sim->setMemoryU16(0x04, 0xFF9C);
+        m_->sim->setMemoryU16(0x1C, 505);
         QSignalSpy changed(m_->sync.get(), &ITAVOSync::propertyChanged);
         const CmdResp<TAVOPowerStatus> p = m_->sync->readPowerStatus();
         QCOMPARE(p.type, CmdRetType::Ok);
-        QCOMPARE(p.get().batteryVolt, batteryVolt);
-        QCOMPARE(p.get().usbVolt, usbVolt);
-        QCOMPARE(p.get().readTimeUnixMs, 1'700'000'123'456);
+        QCOMPARE(p.get(), (TAVOPowerStatus{1'700'000'123'456, -1.0, 5.05}));
         QCOMPARE(m_->sync->lastPowerStatus().value(), p.get());
         QCOMPARE(changed.count(), 1);
         QCOMPARE(traffic(), reads(0x04, 2) + reads(0x1C, 2));
@@ -286,9 +280,6 @@ private slots:
     void taskStateFollowsStartAndStop() {
         QFETCH(bool, statusKnown);
         QFETCH(bool, stopRejected);
-        const auto status = [](TAVOMode_::E mode, int photos, int64_t ms) {
-            return TAVOStatus{.updateTimeUnixMs = ms, .mode = mode, .numberOfPictureTaken = photos};
-        };
         m_->sim->setBusyStuck(true);
         if (statusKnown)
             QCOMPARE(m_->sync->readStatus().type, CmdRetType::Ok);
@@ -300,9 +291,9 @@ private slots:
         QCOMPARE(m_->taskState->status().hasValue(), statusKnown);
         if (statusKnown) {
             QCOMPARE(m_->taskState->status().value(),
-                     status(TAVOMode_::E::AP, 0, 1'700'000'128'456));
+                     statusOf(TAVOMode_::E::AP, 0, 1'700'000'128'456));
             // As a later reading would have it.
-            m_->taskState->setStatus(status(TAVOMode_::E::AP, 7, 1'700'000'128'456));
+            m_->taskState->setStatus(statusOf(TAVOMode_::E::AP, 7, 1'700'000'128'456));
         }
         const Nullable<TAVOStatus> started = m_->taskState->status();
         m_->clearTranscript();
@@ -318,7 +309,7 @@ private slots:
             QCOMPARE(m_->taskState->status(), started);
         else
             QCOMPARE(m_->taskState->status().value(),
-                     status(TAVOMode_::E::Manual, 0, 1'700'000'188'456));
+                     statusOf(TAVOMode_::E::Manual, 0, 1'700'000'188'456));
     }
 
     // ---- Wi-Fi --------------------------------------------------------------------------
@@ -448,6 +439,82 @@ private slots:
         QCOMPARE(traffic(), reads(0x84, 4) + reads(0x188, 4) + reads(0x184, 4) + reads(0x19C, 1));
     }
 
+    // ---- task state and settings --------------------------------------------------------
+
+    // The running rule; QML reads the records, and nothing where the task state cannot tell.
+    // Every store is announced, even of the same record.
+    void isRunning_data() {
+        QTest::addColumn<bool>("hasStatus");
+        QTest::addColumn<bool>("hasProgram");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("photos");
+        QTest::addColumn<int>("cycles");
+        QTest::addColumn<QVariant>("expected");
+        const QVariant invalid;
+        QTest::newRow("nothing known") << false << false << 0 << 0 << 0 << invalid;
+        QTest::newRow("status only") << true << false << 1 << 0 << 0 << invalid;
+        QTest::newRow("program only") << false << true << 1 << 0 << 0 << invalid;
+        QTest::newRow("manual") << true << true << 0 << 0 << 0 << QVariant(false);
+        QTest::newRow("all 50 of 50 taken") << true << true << 1 << 50 << 50 << QVariant(false);
+        QTest::newRow("more than asked") << true << true << 1 << 51 << 50 << QVariant(false);
+        QTest::newRow("49 of 50") << true << true << 1 << 49 << 50 << QVariant(true);
+        QTest::newRow("unlimited") << true << true << 1 << 100000 << 0 << QVariant(true);
+        QTest::newRow("long exposure, 0 taken") << true << true << 3 << 0 << 10 << QVariant(true);
+    }
+    void isRunning() {
+        QFETCH(bool, hasStatus);
+        QFETCH(bool, hasProgram);
+        QFETCH(int, mode);
+        QFETCH(int, photos);
+        QFETCH(int, cycles);
+        QFETCH(QVariant, expected);
+        QSignalSpy changed(m_->taskState.get(), &ITAVOTaskState::valueChanged);
+        const TAVOStatus s = statusOf(TAVOMode_::E(mode), photos);
+        const ReadTAVOParamSet p = programOf(cycles);
+        for (int i = 0; i < (hasStatus ? 2 : 0); ++i)
+            m_->taskState->setStatus(s);
+        if (hasProgram)
+            m_->taskState->setReadParamSet(p);
+        const auto property = [&](const char* name) { return m_->taskState->property(name); };
+        QCOMPARE(changed.count(), 2 * int(hasStatus) + int(hasProgram));
+        QCOMPARE(property("isRunningTask"), expected);
+        QCOMPARE(property("status"), hasStatus ? QVariant::fromValue(s) : QVariant());
+        QCOMPARE(property("paramSet"), hasProgram ? QVariant::fromValue(p.paramSet) : QVariant());
+        QCOMPARE(property("readParamSet"), hasProgram ? QVariant::fromValue(p) : QVariant());
+        // Queued connections and QML find the records by name.
+        QVERIFY(QMetaType::fromName("JEX::ReadTAVOParamSet").isValid());
+        QVERIFY(QMetaType::fromName("JEX::TAVOParamSet").isValid());
+    }
+
+    // Both settings start off: setting false changes nothing, setting true writes the key
+    // once and tells once. The store is read every time; a value that is not a bool is off.
+    void settingsWriteAndSignalOnlyOnChange_data() {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("task start") << "wifiOffOnTaskStart"
+                                    << "wifiOffOnStart";
+        QTest::newRow("disconnect") << "wifiOffOnDisconnect"
+                                    << "cxn.dxn_wifi_off";
+    }
+    void settingsWriteAndSignalOnlyOnChange() {
+        QFETCH(QString, property);
+        QFETCH(QString, key);
+        TAVOSettings& settings = *m_->settings;
+        QSignalSpy changed(&settings, &ITAVOSettings::valueChanged);
+        const QByteArray name = property.toLatin1();
+        QVERIFY(settings.setProperty(name, false));
+        QCOMPARE(changed.count(), 0);
+        QVERIFY(m_->store->writtenKeys.empty());
+        QVERIFY(settings.setProperty(name, true));
+        QVERIFY(settings.setProperty(name, true));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(m_->store->writtenKeys, std::vector<std::string>{key.toStdString()});
+        QCOMPARE(m_->store->getBool(key.toStdString(), false), true);
+        QCOMPARE(settings.property(name).toBool(), true);
+        m_->store->setString(key.toStdString(), "yes");
+        QCOMPARE(settings.property(name).toBool(), false);
+    }
+
     // ---- sequences cut short ------------------------------------------------------------
 
     // Runs a sequence once without faults to learn its requests, then again with a fault at
@@ -523,14 +590,18 @@ private slots:
 
     // ---- threads ------------------------------------------------------------------------
 
+    // The synchronisation's cached readings and the task state, written on a worker, read on
+    // the GUI thread.
     void cachedValuesAreReadWhileWorkersWriteThem() {
+        TAVOTaskState& state = *m_->taskState;
         std::atomic<bool> done{false};
         std::jthread worker([&] {
-            for (int i = 0; i < 40; ++i) {
-                m_->sim->setMemoryU16(0x04, uint16_t(700 + i));
+            for (int i = 1; i <= 40; ++i) {
+                m_->sim->setMemoryU16(0x04, uint16_t(699 + i));
                 m_->sync->readPowerStatus();
                 m_->sync->readDeviceName();
                 m_->sync->readStatus();
+                state.setReadParamSet(programOf(i));
             }
             done = true;
         });
@@ -539,9 +610,15 @@ private slots:
             QVERIFY(!p || (p.value().batteryVolt >= 7.0 && p.value().batteryVolt < 7.4));
             const std::string name = m_->sync->deviceName();
             QVERIFY(name.empty() || name == "Velmora-Sim");
+            const QVariant s = state.status_q();
+            QVERIFY(!s.isValid() || s.value<TAVOStatus>().mode == TAVOMode_::E::Manual);
+            state.isRunningTask_q();
+            state.readParamSet_q();
         }
         worker.join();
         QCOMPARE(m_->sync->lastPowerStatus().value().batteryVolt, 7.39);
+        QCOMPARE(state.readParamSet().value(), programOf(40));
+        QCOMPARE(state.isRunningTask().value(), false); // the mount runs no program
     }
 };
 

@@ -129,7 +129,7 @@ private slots:
 
     // A first task on axis 1 holds in its command; the test adds the others (and cancels the
     // first where asked), sees nothing more happen, releases the command and reads the log.
-    // 3 is Cancel.
+    // 3 is Cancel. In its command the first task's token is the thread's current one.
     void stopSequences_data() {
         QTest::addColumn<QString>("first");
         QTest::addColumn<int>("answer");
@@ -152,10 +152,12 @@ private slots:
         QFETCH(int, answer);
         QFETCH(QStringList, then);
         QFETCH(QStringList, expected);
-        axis_->answer = [log = log_, answer,
+        auto seen = std::make_shared<std::shared_ptr<ICancellable>>();
+        axis_->answer = [log = log_, answer, seen, context = context_,
                          calls = std::make_shared<std::atomic<int>>(0)](const QString&) {
             if (calls->fetch_add(1) != 0)
                 return CmdRetType::Ok;
+            *seen = context->current();
             log->waitFor("release");
             return CmdRetType(answer);
         };
@@ -174,6 +176,8 @@ private slots:
         QCOMPARE(log_->all(), expected);
         const QString last = then.back() == "cancel" ? first : then.back();
         QCOMPARE(manager_->lastTag(0), last == "stop" ? kTagStop : kTagSlew);
+        QCOMPARE(*seen, std::dynamic_pointer_cast<ICancellable>(canceller));
+        QVERIFY(!context_->isCancelled()); // this thread still sees the default
     }
 
     void differentAxesRunSideBySide() {
@@ -214,7 +218,8 @@ private slots:
         QCOMPARE(log_->count("W start") + log_->count("W done 0") + log_->count("W runs"), 0);
     }
 
-    void tagsFollowTheNewestTaskAndThePositionReadClearsItsOwn() {
+    // The position read's tag is cleared when it ends; another task's tag stays.
+    void thePositionReadClearsItsOwnTag() {
         axis_->answer = [axis = axis_.get(), clock = clock_](const QString&) {
             axis->positions.set(0, {0.0, clock->nowMs()});
             return CmdRetType::Ok;
@@ -225,10 +230,9 @@ private slots:
         QVERIFY(log_->waitFor("stop1 done 0"));
         canceller->cancel();
         QVERIFY(log_->waitFor("read done 3"));
-        QTRY_COMPARE_WITH_TIMEOUT(manager_->lastTag(3), 0u, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(manager_->lastTag(3), 0u, 30000);
         QCOMPARE(manager_->lastTag(1), kTagStop);
-        QCOMPARE(manager_->lastTag(0), 0u);
-        QCOMPARE(manager_->lastTags().size(), size_t(2));
+        QCOMPARE(manager_->lastTag(0), 0u); // the read holds no axis
     }
 
     void valuesOfTheRunningTask() {
@@ -255,22 +259,6 @@ private slots:
             std::chrono::steady_clock::now() - start);
         QCOMPARE(log_->count("setRate 0 0.5"), 4);
         QVERIFY2(ms >= 595ms, qPrintable(QString::number(ms.count()))); // three pauses at least
-    }
-
-    void theTaskTokenIsTheThreadsCurrentToken() {
-        auto seen = std::make_shared<std::shared_ptr<ICancellable>>();
-        axis_->answer = [seen, context = context_, log = log_](const QString&) {
-            *seen = context->current();
-            log->waitFor("release");
-            return context->isCancelled() ? CmdRetType::Cancel : CmdRetType::Nak;
-        };
-        auto canceller = add("slew");
-        QVERIFY(log_->waitFor("setRate 0 0.5"));
-        canceller->cancel();
-        log_->add("release");
-        QVERIFY(log_->waitFor("slew done 3"));
-        QCOMPARE(*seen, std::dynamic_pointer_cast<ICancellable>(canceller));
-        QVERIFY(!context_->isCancelled()); // this thread still sees the default
     }
 
     void periodicReadWaitsForTheNextDueReading() {

@@ -10,8 +10,6 @@
 #include "UdpServer.h"
 #include "Wire.h"
 
-#include <QJsonArray>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -71,7 +69,7 @@ private slots:
         QCOMPARE(first.json()["program"].toObject()["N_Cycles"].toInt(), 1000);
         const int before = first.json()["photosTaken"].toInt();
         QTRY_VERIFY_WITH_TIMEOUT(ctl({"--json", "status"}).json()["photosTaken"].toInt() > before,
-                                 10000);
+                                 30000);
 
         const Run stop = ctl({"stop"});
         QVERIFY2(stop.exitCode == 0 && stop.out == "Stopped\n", qPrintable(stop.describe()));
@@ -107,11 +105,17 @@ private slots:
                  qPrintable(r.describe()));
     }
 
+    // Read back by a second process, from the mount's memory. A password the mount holds as
+    // bytes that are not valid UTF-8 goes back as those bytes when another field is set:
+    // nobody would know the replaced one.
     void wifiSettingsAreWrittenAndReadBack() {
+        sim->setMemoryByte(0x8C, 3); // WPA2
+        sim->setMemoryString(0xB0, 63, "pass\xFF\xFEword");
         const Run set = ctl({"wifi-set", "--mode", "Both", "--sta-ssid", "home", "--sta-pass",
                              "secret12", "--sta-ip", "10.0.0.7"});
         QVERIFY2(set.exitCode == 0, qPrintable(set.describe()));
-        // Read back by a second process, from the mount's memory.
+        QCOMPARE(QByteArray::fromStdString(sim->memoryString(0xB0, 63)),
+                 QByteArray("pass\xFF\xFEword"));
         const Run get = ctl({"--json", "wifi-get"});
         QVERIFY2(get.exitCode == 0, qPrintable(get.describe()));
         const QJsonObject w = get.json();
@@ -122,39 +126,40 @@ private slots:
         QCOMPARE(w["staFixedIp"].toString(), QString("10.0.0.7"));
     }
 
-    // A password the mount holds as bytes that are not valid UTF-8 goes back as those bytes
-    // when another field is set: nobody would know the replaced one.
-    void wifiTextsNotGivenGoBackAsRead() {
-        sim->setMemoryByte(0x8C, 3); // WPA2
-        sim->setMemoryString(0xB0, 63, "pass\xFF\xFEword");
-        const Run set = ctl({"wifi-set", "--sta-ssid", "home"});
-        QVERIFY2(set.exitCode == 0, qPrintable(set.describe()));
-        QCOMPARE(QByteArray::fromStdString(sim->memoryString(0xB0, 63)),
-                 QByteArray("pass\xFF\xFEword"));
-    }
-
-    void badInputReachesNoMount_data() {
+    // Answered without a word to the mount: what needs none, and input refused before the
+    // mount hears anything, with the pointer to the help.
+    void answeredWithoutTheMount_data() {
         QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("unknown command") << QStringList{"launch"} << "unknown command 'launch'";
-        QTest::newRow("broken program")
-            << QStringList{"run", R"({"mode":"AP")"} << "the program is not valid JSON";
-        QTest::newRow("missing program file")
-            << QStringList{"run", "@/nonexistent/p.json"} << "cannot read the program file";
-        QTest::newRow("a device that never ends")
-            << QStringList{"run", "@/dev/zero"} << "cannot read the program file '/dev/zero'";
-        QTest::newRow("program that is not valid")
-            << QStringList{"run", "reg", "--framePeriodSec", "10"}
-            << "the reg program is not valid: not enough inputs";
-        QTest::newRow("no such saved profile")
-            << QStringList{"run", "atl", "--profile", "M42"} << "no saved atl profile 'M42'";
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said"); // on standard output, or the error
+        const auto row = [](const char* name, const QStringList& args, int exitCode,
+                            const char* said) {
+            QTest::newRow(name) << args << exitCode << QString(said);
+        };
+        row("help", {"--help"}, 0, "Usage: velmoractl");
+        // Polaris at the epoch on the meridian 0, on the reticle's clock face.
+        row("polar",
+            {"--json", "polar", "--at", "2000-01-01T12:00:00Z", "--lon", "0", "--lat", "-30"}, 0,
+            R"("polarisReticleClock":"09:55")");
+        // The report is shown, with the reason, though the plan is refused.
+        row("plan that is not valid",
+            {"plan", "long", "--framePeriodSec=10", "--exposureSec=9.6", "--speedDph=30"}, 1,
+            "Valid: no\nError: Frame period must be at least 0.5 seconds longer than exposure\n");
+        row("unknown command", {"launch"}, 2, "unknown command 'launch'");
+        row("a device that never ends", {"run", "@/dev/zero"}, 2,
+            "cannot read the program file '/dev/zero'");
+        row("program that is not valid", {"run", "reg", "--framePeriodSec", "10"}, 2,
+            "the reg program is not valid: not enough inputs");
+        row("no such saved profile", {"run", "atl", "--profile", "M42"}, 2,
+            "no saved atl profile 'M42'");
     }
-    void badInputReachesNoMount() {
+    void answeredWithoutTheMount() {
         QFETCH(QStringList, args);
-        QFETCH(QString, message);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
         const Run r = ctl(args);
-        QVERIFY2(r.exitCode == 2 && r.err.contains(message) &&
-                     r.err.contains("Try 'velmoractl --help'."),
+        QVERIFY2(r.exitCode == exitCode && (r.out + r.err).contains(said) &&
+                     r.err.contains("Try 'velmoractl --help'.") == (exitCode == 2),
                  qPrintable(r.describe()));
         QCOMPARE(sim->requestCount(), uint64_t(0));
     }
@@ -259,41 +264,15 @@ private slots:
         QCOMPARE(session.finish(30000), 2);
     }
 
-    void planShowsEveryQuantity() {
+    // What run would write, in the form run takes.
+    void planOffersTheProgramAsRunTakesIt() {
         const Run r = ctl({"--json", "plan", "reg", "--videoTimeSpanHour", "2",
                            "--framePeriodSec=10", "--speedDph", "30", "--photos", "5"});
-        QVERIFY2(r.exitCode == 0, qPrintable(r.describe()));
-        const QJsonObject o = r.json();
-        QCOMPARE(o["valid"].toBool(), true);
-        QMap<QString, QString> sources;
-        QMap<QString, double> values;
-        for (const QJsonValue& q : o["quantities"].toArray()) {
-            sources[q["name"].toString()] = q["source"].toString();
-            values[q["name"].toString()] = q["value"].toDouble();
-        }
-        QCOMPARE(sources.size(), 10);
-        // Time span and photos fix the period: the one given is not used.
-        QCOMPARE(sources["photos"], QString("given"));
-        QCOMPARE(sources["framePeriodSec"], QString("not used"));
-        QCOMPARE(o["ignored"].toArray(), QJsonArray{"framePeriodSec"});
-        // Not given: the pan's one sweep, 2 h at 30 deg/h.
-        QCOMPARE(sources["swingRangeDeg"], QString("calculated"));
-        QCOMPARE(values["swingRangeDeg"], 60.0);
-        // What run would write, in the form run takes.
-        const QJsonObject program = o["paramSet"].toObject();
+        QVERIFY2(r.exitCode == 0 && r.json()["valid"].toBool(), qPrintable(r.describe()));
+        const QJsonObject program = r.json()["paramSet"].toObject();
         QCOMPARE(program["mode"].toString(), QString("Reg"));
         QCOMPARE(program["N_Cycles"].toInt(), 5);
         QCOMPARE(sim->requestCount(), uint64_t(0));
-    }
-
-    void planThatIsNotValidSaysWhy() {
-        const Run r = ctl(
-            {"plan", "long", "--framePeriodSec", "10", "--exposureSec", "9.6", "--speedDph", "30"});
-        QVERIFY2(r.exitCode == 1 &&
-                     r.out.contains("Valid: no\nError: Frame period must be at least 0.5 "
-                                    "seconds longer than exposure\n") &&
-                     r.out.contains(QRegularExpression("framePeriodSec +10 +given")),
-                 qPrintable(r.describe()));
     }
 
     void savedProfilesAreListedAndRun() {
@@ -317,19 +296,6 @@ private slots:
         QCOMPARE(sim->memoryU32(0x34), 120u);
         QCOMPARE(sim->memoryU32(0x3C), 40u);
         QCOMPARE(settings.readBytes(), stored);
-    }
-
-    void helpAndPolarNeedNoMount() {
-        const Run help = Test::run({VELMORACTL_PATH, "--help"});
-        QVERIFY2(help.exitCode == 0 && help.out.startsWith("Usage: velmoractl"),
-                 qPrintable(help.describe()));
-        const Run polar = Test::run({VELMORACTL_PATH, "--json", "polar", "--at",
-                                     "2000-01-01T12:00:00Z", "--lon", "0", "--lat", "-30"});
-        QVERIFY2(polar.exitCode == 0, qPrintable(polar.describe()));
-        // Polaris at the epoch on the meridian 0, on the reticle's clock face.
-        QCOMPARE(polar.json()["polarisReticleClock"].toString(), QString("09:55"));
-        QCOMPARE(polar.json()["southernStars"].toArray().size(), 4);
-        QCOMPARE(sim->requestCount(), uint64_t(0));
     }
 };
 

@@ -180,16 +180,17 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("cycles");
+        QTest::addColumn<double>("effectiveCycleSec");
         const auto row = [](const char* name, QByteArray json, const char* error, int mode = 0,
-                            int cycles = 0) {
-            QTest::newRow(name) << json << QString(error) << mode << cycles;
+                            int cycles = 0, double effectiveCycleSec = 0) {
+            QTest::newRow(name) << json << QString(error) << mode << cycles << effectiveCycleSec;
         };
         row("minimal", R"({"mode":"AP"})", "", 1);
         row("full", R"({"mode":"ATL","clockwise":true,"cycleSec":10,"N_Cycles":300,
             "cycleAngleDeg":0.1,"exposureSec":8,"auxTimeSec":1,"speedDps":0.01,
             "swingEnabled":true,"swingRangeDeg":20,"ditheringEnabled":false,
             "ditheringRangeDeg":0})",
-            "", 4, 300);
+            "", 4, 300, 10);
         row("mode by number", R"({"mode":3,"N_Cycles":5})", "", 3, 5);
         row("mode in lower case", R"({"mode":"reg"})", "", 2);
         row("no mode", R"({"N_Cycles":5})", "needs a mode");
@@ -217,23 +218,18 @@ private slots:
         QFETCH(QString, error);
         QFETCH(int, mode);
         QFETCH(int, cycles);
+        QFETCH(double, effectiveCycleSec);
         QString message;
         const auto p = parseProgram(json, &message);
         if (error.isEmpty()) {
             QVERIFY2(p, qPrintable(message));
             QCOMPARE(int(p->mode), mode);
             QCOMPARE(p->N_Cycles, cycles);
+            QCOMPARE(p->effectiveCycleSec, effectiveCycleSec);
         } else {
             QVERIFY(!p);
             QVERIFY2(message.contains(error), qPrintable(message));
         }
-    }
-
-    void programDerivesTheEffectiveCycle() {
-        QString message;
-        const auto p = parseProgram(R"({"mode":"AP","cycleSec":30,"exposureSec":25})", &message);
-        QVERIFY2(p, qPrintable(message));
-        QCOMPARE(p->effectiveCycleSec, 30.0);
     }
 
     void wifiSettingsAboutToBeWritten_data() {

@@ -1,13 +1,18 @@
+// The settings store and the file utility: where the program's files are, and how the settings
+// file is read and saved.
+
 #include "LogCapture.h"
 #include "QmlKVStore.h"
 #include "QtFileUtil.h"
 #include "QtKVStore.h"
 #include "SettingsFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -50,7 +55,7 @@ private:
 
 } // namespace
 
-class TestKVStore : public QObject {
+class TestFiles : public QObject {
     Q_OBJECT
 
     // The data directory does not exist yet: the first save must create it.
@@ -61,28 +66,45 @@ class TestKVStore : public QObject {
     void writeFile(const QByteArray& bytes) { QVERIFY(file_->write(bytes)); }
     QByteArray readFile() const { return file_->readBytes(); }
 
+    // Scratch files for the file utility.
+    std::unique_ptr<QTemporaryDir> tempDir_;
+    QtFileUtil util_{"KD208"};
+
+    QString path(const QString& relative) const { return tempDir_->filePath(relative); }
+
+    static void writeAt(const QString& filePath, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(filePath).absolutePath());
+        QFile file(filePath);
+        QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(filePath));
+        file.write(bytes);
+    }
+
+    static QByteArray readAt(const QString& filePath) {
+        QFile file(filePath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    static std::string s(const QString& text) { return text.toStdString(); }
+
 private slots:
     void init() {
         file_ = std::make_unique<Test::SettingsFile>();
-        QVERIFY(file_->isValid());
+        tempDir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(file_->isValid() && tempDir_->isValid());
+        qunsetenv("XDG_DATA_HOME");
     }
 
     void missingFileGivesDefaultsAndFirstSetterCreatesIt() {
         auto store = openStore();
         QCOMPARE(store->filePath(), settingsPath());
         QCOMPARE(store->getString("cxn.ip", "dflt"), std::string("dflt"));
-        QCOMPARE(store->getBool("b", true), true);
-        QCOMPARE(store->getInt("i", -7), -7);
-        QCOMPARE(store->getDouble("d", 1.25), 1.25);
-        QVERIFY(!store->contains("i"));
+        QVERIFY(!store->contains("cxn.ip"));
         QVERIFY(store->getAll().isEmpty());
         QVERIFY2(!QFileInfo::exists(file_->dataDir()), "reading must not create anything");
 
-        // A dotted key is one flat member; an int is a plain number that also reads as a double.
+        // A dotted key is one flat member; an int is a plain number.
         store->setInt("ui.winrect.x", 3);
         QCOMPARE(readFile(), QByteArray("{\n    \"ui.winrect.x\": 3\n}\n"));
-        QCOMPARE(store->getDouble("ui.winrect.x", 0.5), 3.0);
-        QCOMPARE(openStore()->getInt("ui.winrect.x", 0), 3);
     }
 
     void typedReads_data() {
@@ -97,7 +119,6 @@ private slots:
         row("3", "int", 9, 3);
         row("3.0", "int", 9, 3);
         row("2.5", "int", 9, 9);
-        row("-2.5", "int", 9, 9);
         row("-2147483648", "int", 9, int(-2147483648LL));
         row("2147483648", "int", 9, 9);
         row("4294967296", "int", 9, 9); // wrapped to 32 bits it would read 0
@@ -166,8 +187,7 @@ private slots:
         store->setAll(all);
         QCOMPARE(store->getAll(), all);
         QVERIFY(!store->contains("old"));
-        QCOMPARE(QJsonDocument::fromJson(readFile()).object(), all);
-        QCOMPARE(openStore()->getAll(), all);
+        QCOMPARE(file_->readObject(), all);
     }
 
     void nonFiniteDoubleIsStoredAsNull() {
@@ -390,7 +410,7 @@ private slots:
                     }
                 });
         }
-        const QJsonObject saved = QJsonDocument::fromJson(readFile()).object();
+        const QJsonObject saved = file_->readObject();
         QCOMPARE(saved.size(), kThreads);
         for (int t = 0; t < kThreads; ++t)
             QCOMPARE(saved.value(QStringLiteral("thread.%1").arg(t)).toInt(), kWrites);
@@ -404,7 +424,171 @@ private slots:
         QCOMPARE(store->getString("loc.name", ""), std::string("Z\xc3\xbcrich \xe2\x9c\x93"));
         QCOMPARE(qml.loadString(QStringLiteral("loc.name"), QString()), QStringLiteral("Zürich ✓"));
     }
+
+    // The override wins and is made absolute; without it a test program sits in the build
+    // tree, a writable executable directory.
+    void dataDirPath() {
+        QCOMPARE(QString::fromStdString(util_.dataDirPath()), file_->dataDir());
+        qputenv("VELMORA_DATA_DIR", "relative/dir");
+        QCOMPARE(QString::fromStdString(util_.dataDirPath()),
+                 QDir::current().absoluteFilePath("relative/dir"));
+        qunsetenv("VELMORA_DATA_DIR");
+        QCOMPARE(QString::fromStdString(util_.dataDirPath()),
+                 QCoreApplication::applicationDirPath());
+    }
+
+    void dataDirRules_data() {
+        QTest::addColumn<QString>("exeDir");
+        QTest::addColumn<QByteArray>("xdgDataHome");
+        QTest::addColumn<QString>("expected"); // "@" stands for the temporary directory
+
+        QTest::newRow("writable executable dir") << "@/bin" << QByteArray() << "@/bin";
+        QTest::newRow("writable dir wins over XDG") << "@/bin" << QByteArray("@/xdg") << "@/bin";
+        QTest::newRow("missing executable dir")
+            << "@/gone" << QByteArray("@/xdg") << "@/xdg/velmora-console";
+        QTest::newRow("executable path is a file")
+            << "@/file" << QByteArray("@/xdg") << "@/xdg/velmora-console";
+        QTest::newRow("no XDG_DATA_HOME")
+            << "@/gone" << QByteArray() << "@/home/.local/share/velmora-console";
+        QTest::newRow("relative XDG_DATA_HOME is ignored")
+            << "@/gone" << QByteArray("rel/xdg") << "@/home/.local/share/velmora-console";
+        QTest::newRow("writable bin of an installed prefix")
+            << "@/prefix/bin" << QByteArray("@/xdg") << "@/xdg/velmora-console";
+        QTest::newRow("/usr/bin, whoever may write there")
+            << "/usr/bin" << QByteArray("@/xdg") << "@/xdg/velmora-console";
+    }
+
+    void dataDirRules() {
+        QFETCH(QString, exeDir);
+        QFETCH(QByteArray, xdgDataHome);
+        QFETCH(QString, expected);
+        const QString root = tempDir_->path();
+        QVERIFY(QDir().mkpath(path("bin")));
+        QVERIFY(QDir().mkpath(path("prefix/bin")));
+        QVERIFY(QDir().mkpath(path("prefix/share/velmora-console")));
+        writeAt(path("file"), "x");
+        qunsetenv("VELMORA_DATA_DIR");
+        const QByteArray savedHome = qgetenv("HOME");
+        qputenv("HOME", path("home").toUtf8());
+        if (xdgDataHome.isEmpty())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", xdgDataHome.replace("@", root.toUtf8()));
+        const std::string chosen = QtFileUtil::chooseDataDir(s(exeDir.replace("@", root)));
+        qputenv("HOME", savedHome);
+        QCOMPARE(QString::fromStdString(chosen), expected.replace("@", root));
+        QVERIFY2(!QFileInfo::exists(path("xdg/velmora-console")) &&
+                     !QFileInfo::exists(path("home")),
+                 "choosing the directory must not create it");
+    }
+
+    // A build tree's documents lie beside the executable; their url escapes what would
+    // otherwise read as a fragment or a query.
+    void appFileUrlIsBesideTheExecutableAndEscaped() {
+        QCOMPARE(QString::fromStdString(util_.appFileUrl("help/a #1?.html")),
+                 "file://" + QCoreApplication::applicationDirPath() + "/help/a%20%231%3F.html");
+    }
+
+    // An installed program finds its documents in its prefix's share folder when its own
+    // folder has none; a build tree keeps them beside the executable.
+    void locateAppFile_data() {
+        QTest::addColumn<QStringList>("present"); // files made below the temporary directory
+        QTest::addColumn<QString>("expected");
+
+        const QString rel = "help/de/connect-help.html";
+        const QString beside = "prefix/bin/" + rel;
+        const QString shared = "prefix/share/velmora-console/" + rel;
+        QTest::newRow("beside the executable") << QStringList{beside} << beside;
+        QTest::newRow("only in the share folder") << QStringList{shared} << shared;
+        QTest::newRow("in both, beside wins") << QStringList{beside, shared} << beside;
+        QTest::newRow("nowhere: beside") << QStringList{} << beside;
+        QTest::newRow("another program's share folder")
+            << QStringList{"prefix/share/other/" + rel} << beside;
+    }
+
+    void locateAppFile() {
+        QFETCH(QStringList, present);
+        QFETCH(QString, expected);
+        QVERIFY(QDir().mkpath(path("prefix/bin")));
+        for (const QString& file : present)
+            writeAt(path(file), "x");
+        QCOMPARE(QString::fromStdString(
+                     QtFileUtil::locateAppFile(s(path("prefix/bin")), "help/de/connect-help.html")),
+                 path(expected));
+    }
+
+    void urlExists_data() {
+        QTest::addColumn<QString>("text"); // "@" stands for the temporary directory
+        QTest::addColumn<bool>("exists");
+
+        QTest::newRow("android asset, never looked at")
+            << "file:///android_asset/nothing/here.html" << true;
+        QTest::newRow("file url of a file") << "file://@/present.txt" << true;
+        QTest::newRow("file url of a directory") << "file://@" << true;
+        QTest::newRow("file url of a missing file") << "file://@/absent.txt" << false;
+        // "#", "?" and "%" are part of the name: the url escapes them.
+        QTest::newRow("file url of an odd name") << "file://@/odd%20%23%3F%25.txt" << true;
+        QTest::newRow("plain path") << "@/present.txt" << true;
+        QTest::newRow("plain missing path") << "@/absent.txt" << false;
+        QTest::newRow("qrc url") << "qrc:/fileutil/fileutil_probe.txt" << true;
+        QTest::newRow("qrc url, missing") << "qrc:/fileutil/absent.txt" << false;
+        QTest::newRow("resource path") << ":/fileutil/fileutil_probe.txt" << true;
+        QTest::newRow("prefixes are case-sensitive") << "QRC:/fileutil/fileutil_probe.txt" << false;
+        QTest::newRow("File url is a path") << "FILE://@/present.txt" << false;
+        QTest::newRow("one slash is a path") << "file:@/present.txt" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+
+    void urlExists() {
+        QFETCH(QString, text);
+        QFETCH(bool, exists);
+        writeAt(path("present.txt"), "x");
+        writeAt(path("odd #?%.txt"), "x");
+        text.replace("@", tempDir_->path());
+        QVERIFY2(util_.urlExists(s(text)) == exists, qPrintable(text));
+    }
+
+    void copyDirCopiesTheWholeTree() {
+        writeAt(path("src/a.txt"), "A");
+        writeAt(path("src/.hidden"), "H");
+        writeAt(path("src/sub/deeper/c.txt"), "C");
+        QVERIFY(QDir().mkpath(path("src/empty")));
+        QVERIFY(util_.copyDir(s(path("src")), s(path("dst")), false));
+        QCOMPARE(readAt(path("dst/a.txt")), QByteArray("A"));
+        QCOMPARE(readAt(path("dst/.hidden")), QByteArray("H"));
+        QCOMPARE(readAt(path("dst/sub/deeper/c.txt")), QByteArray("C"));
+        QVERIFY(QFileInfo(path("dst/empty")).isDir());
+
+        // An existing file is replaced only when asked to.
+        writeAt(path("src/a.txt"), "new");
+        QVERIFY(!util_.copyDir(s(path("src")), s(path("dst")), false));
+        QCOMPARE(readAt(path("dst/a.txt")), QByteArray("A"));
+        QVERIFY(util_.copyDir(s(path("src")), s(path("dst")), true));
+        QCOMPARE(readAt(path("dst/a.txt")), QByteArray("new"));
+    }
+
+    void copyDirFailures() {
+        writeAt(path("src/a.txt"), "A");
+        QVERIFY2(!util_.copyDir(s(path("absent")), s(path("dst1")), true),
+                 "a missing source is not a successful copy");
+        QVERIFY2(!util_.copyDir(s(path("src")), s(path("no/such/parent/dst")), true),
+                 "the destination is created one level only");
+        QVERIFY2(!util_.copyDir(s(path("src")), s(path("src/inner")), true),
+                 "a destination inside the source");
+        QVERIFY(!QFileInfo::exists(path("src/inner")));
+        writeAt(path("blocker"), "x");
+        QVERIFY(!util_.copyDir(s(path("src")), s(path("blocker")), true));
+    }
+
+    void copyDirDoesNotFollowDirectoryLinksForever() {
+        writeAt(path("src/a.txt"), "A");
+        QVERIFY(QFile::link(path("src"), path("src/loop")));
+        QVERIFY(util_.copyDir(s(path("src")), s(path("dst")), false));
+        QCOMPARE(readAt(path("dst/a.txt")), QByteArray("A"));
+        QVERIFY(QFileInfo(path("dst/loop")).isSymLink());
+        QCOMPARE(QFileInfo(path("dst/loop")).symLinkTarget(), path("src"));
+    }
 };
 
-QTEST_GUILESS_MAIN(TestKVStore)
-#include "test_kvstore.moc"
+QTEST_GUILESS_MAIN(TestFiles)
+#include "test_files.moc"

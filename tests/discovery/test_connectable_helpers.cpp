@@ -1,8 +1,10 @@
-// The UDP connectable helper with a scripted broadcaster and a device factory whose links
-// lead to simulated controllers in-process: how replies become the device list, the direct
-// question to the access point, the filter, ordering and de-duplication, connecting, and
-// the helper's life across its background thread.
+// The connectable helpers. The UDP helper, with a scripted broadcaster and a device factory
+// whose links lead to simulated controllers in-process: how replies become the device list,
+// the direct question to the access point, the filter, ordering and de-duplication,
+// connecting, and the helper's life across its background thread. The composite: which
+// helper each call reaches for each connection type, and whose reports its listeners hear.
 
+#include "ConnectableHelper.h"
 #include "ConnectionSettings.h"
 #include "HelperProbe.h"
 #include "LogCapture.h"
@@ -16,6 +18,7 @@
 #include <array>
 #include <condition_variable>
 #include <map>
+#include <thread>
 
 using namespace JEX;
 using JEX::Test::listed;
@@ -125,9 +128,32 @@ private:
 
 const SimUdpFactory::Call probeCall{"", "192.168.4.1", "192.168.4.255"};
 
+// Writes every call it gets into a log shared by all helpers of one test.
+class RecordingHelper : public IConnectableHelper {
+public:
+    RecordingHelper(QString name, std::shared_ptr<QStringList> calls)
+        : name_(std::move(name)), calls_(std::move(calls)) {}
+
+    QVariant devicesList() const override { return name_; }
+    void startConnect() override { *calls_ << name_ + ".startConnect"; }
+    void selectDevice(int index) override {
+        *calls_ << name_ + ".selectDevice(" + QString::number(index) + ")";
+    }
+    void setDeviceFilter(DeviceFilter filter) override {
+        *calls_ << name_ + ".setDeviceFilter(" + (filter && filter(8) ? "8 passes" : "") + ")";
+    }
+    void setOnConnected(OnConnected callback) override {
+        *calls_ << name_ + ".setOnConnected(" + (callback ? "set" : "") + ")";
+    }
+
+private:
+    QString name_;
+    std::shared_ptr<QStringList> calls_;
+};
+
 } // namespace
 
-class TestUdpHelper : public QObject {
+class TestConnectableHelpers : public QObject {
     Q_OBJECT
 
     std::shared_ptr<ConnectionSettings> settings_;
@@ -135,6 +161,9 @@ class TestUdpHelper : public QObject {
     std::shared_ptr<SimUdpFactory> factory_;
     std::shared_ptr<UDPConnectableHelper> helper_;
     Test::HelperProbe probe_;
+    // The composite's helpers of each type, writing into one call log.
+    std::shared_ptr<QStringList> calls_;
+    std::shared_ptr<RecordingHelper> udp_, emulator_, serial_, ble_;
 
     void search() {
         probe_.clear();
@@ -150,6 +179,11 @@ private slots:
         helper_ = std::make_shared<UDPConnectableHelper>(settings_, broadcaster_, factory_);
         probe_ = Test::HelperProbe();
         probe_.attach(*helper_);
+        calls_ = std::make_shared<QStringList>();
+        udp_ = std::make_shared<RecordingHelper>("udp", calls_);
+        emulator_ = std::make_shared<RecordingHelper>("emulator", calls_);
+        serial_ = std::make_shared<RecordingHelper>("serial", calls_);
+        ble_ = std::make_shared<RecordingHelper>("ble", calls_);
     }
     void cleanup() {
         broadcaster_->hold(false);
@@ -367,7 +401,96 @@ private slots:
             log.contains("UDPConnectableHelper: not held by a shared pointer, nothing started"),
             qPrintable(log.lines().join('\n')));
     }
+
+    // The type is read at each call, not when the composite is made; a forced type (the demo
+    // mount of one run) wins over it.
+    void callsReachTheHelperOfTheType_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("forced"); // -1: none
+        QTest::addColumn<bool>("withEmulator");
+        QTest::addColumn<bool>("withBle");
+        QTest::addColumn<QString>("helper");
+        const auto row = [](const char* name, ConnectionType_::E type, int forced,
+                            bool withEmulator, bool withBle, const char* helper) {
+            QTest::newRow(name) << int(type) << forced << withEmulator << withBle
+                                << QString(helper);
+        };
+        using T = ConnectionType_::E;
+        row("UDP", T::UDP, -1, false, false, "udp");
+        row("serial", T::Serial, -1, false, false, "serial");
+        row("emulator without a helper", T::Emulator, -1, false, false, "udp");
+        row("emulator with a helper", T::Emulator, -1, true, false, "emulator");
+        row("BLE forced without a helper", T::Serial, int(T::BLE), false, false, "udp");
+        row("BLE forced with a helper", T::Serial, int(T::BLE), false, true, "ble");
+        row("unknown type forced", T::Serial, 7, true, true, "udp");
+    }
+    void callsReachTheHelperOfTheType() {
+        QFETCH(int, type);
+        QFETCH(int, forced);
+        QFETCH(bool, withEmulator);
+        QFETCH(bool, withBle);
+        QFETCH(QString, helper);
+        ConnectableHelper composite(settings_, udp_, withEmulator ? emulator_ : nullptr, serial_,
+                                    withBle ? ble_ : nullptr);
+        settings_->setType(static_cast<ConnectionType_::E>(type));
+        if (forced >= 0)
+            composite.forceType(static_cast<ConnectionType_::E>(forced));
+        composite.devicesListChangedList.append([&] { *calls_ << "composite.devicesListChanged"; });
+
+        QCOMPARE(composite.devicesList(), QVariant(helper));
+        composite.setDeviceFilter([](uint8_t id) { return id == 8; });
+        composite.setOnConnected([](const JexConverserEtal&) {});
+        composite.startConnect();
+        composite.selectDevice(3);
+        QCOMPARE(*calls_,
+                 QStringList({helper + ".setDeviceFilter(8 passes)",
+                              helper + ".setOnConnected(set)", "composite.devicesListChanged",
+                              helper + ".startConnect", helper + ".selectDevice(3)"}));
+    }
+
+    void repeatsTheReportsOfEveryHelper() {
+        ConnectableHelper composite(settings_, udp_, emulator_, serial_, ble_);
+        QStringList heard;
+        composite.statusList.append([&](const Status& s) {
+            heard << QString::fromStdString(s.detail) + (s.kind == Status::Failed ? " failed" : "");
+        });
+        composite.devicesListChangedList.append([&] { heard << "list"; });
+        for (const auto& helper : {udp_, serial_, ble_, emulator_}) {
+            helper->statusList(
+                Status{Status::Failed, helper->devicesList().toString().toStdString()});
+            helper->devicesListChangedList();
+        }
+        QCOMPARE(heard, QStringList({"udp failed", "list", "serial failed", "list", "ble failed",
+                                     "list", "emulator failed", "list"}));
+    }
+
+    void reportsAfterTheCompositeIsGoneReachNobody() {
+        int heard = 0;
+        {
+            ConnectableHelper composite(settings_, udp_, nullptr, serial_, nullptr);
+            composite.statusList.append([&](const Status&) { ++heard; });
+            udp_->statusList(Status{Status::Searching, ""});
+        }
+        // A helper's background thread may still report after the composite went away.
+        std::jthread([udp = udp_] {
+            udp->statusList(Status{Status::Connecting, ""});
+            udp->devicesListChangedList();
+        }).join();
+        QCOMPARE(heard, 1);
+    }
+
+    void withoutHelpersNothingHappens() {
+        ConnectableHelper composite(settings_, nullptr, nullptr, nullptr, nullptr);
+        int listChanges = 0;
+        composite.devicesListChangedList.append([&] { ++listChanges; });
+        QVERIFY(!composite.devicesList().isValid());
+        composite.startConnect();
+        composite.selectDevice(0);
+        composite.setDeviceFilter(nullptr);
+        composite.setOnConnected(nullptr);
+        QCOMPARE(listChanges, 1);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestUdpHelper)
-#include "test_udp_helper.moc"
+QTEST_GUILESS_MAIN(TestConnectableHelpers)
+#include "test_connectable_helpers.moc"
