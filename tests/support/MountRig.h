@@ -156,6 +156,32 @@ inline Sim::Faults faultOf(const QString& kind) {
     return f;
 }
 
+// The requests with each parameter-memory select joined to the read or write that follows
+// it: "r 0090" for a byte read, "w 006C=01" for a byte write, anything else as sent without
+// its CR (":e1").
+inline QStringList memoryTraffic(const QList<QByteArray>& requests) {
+    QStringList out;
+    for (qsizetype i = 0; i < requests.size(); ++i) {
+        const QByteArray r = requests[i].chopped(requests[i].endsWith('\r') ? 1 : 0);
+        if (r.startsWith(":C1") && r.size() == 7 && i + 1 < requests.size()) {
+            const QString address = QString::fromLatin1(r.mid(5, 2) + r.mid(3, 2));
+            const QByteArray next = requests[i + 1].chopped(1);
+            if (next == ":n1") {
+                out.push_back("r " + address);
+                ++i;
+                continue;
+            }
+            if (next.startsWith(":N1") && next.size() == 5) {
+                out.push_back("w " + address + "=" + QString::fromLatin1(next.mid(3)));
+                ++i;
+                continue;
+            }
+        }
+        out.push_back(QString::fromLatin1(r));
+    }
+    return out;
+}
+
 struct MountRig {
     std::shared_ptr<Sim::MotorController> sim;
     std::shared_ptr<FaultSwitchConverser> raw;
@@ -207,6 +233,17 @@ struct MountRig {
 
     QList<QByteArray> requests() const { return requestsOf(*sim->transcript()); }
     void clearTranscript() { sim->transcript()->clear(); }
+    // The requests so far as memoryTraffic writes them; the transcript starts again.
+    QStringList traffic() {
+        const QStringList t = memoryTraffic(requests());
+        clearTranscript();
+        return t;
+    }
+    // Fills bytes with a marker no write of the tests produces.
+    void fillMarker(int address, int count) {
+        for (int i = 0; i < count; ++i)
+            sim->setMemoryByte(uint16_t(address + i), 0xEE);
+    }
     // Parameter-memory bytes as lower-case hex pairs: "c4 09 00 00".
     QString memoryHex(int from, int count) const {
         const auto memory = sim->memory();
@@ -216,32 +253,6 @@ struct MountRig {
         return out.join(' ');
     }
 };
-
-// The requests with each parameter-memory select joined to the read or write that follows
-// it: "r 0090" for a byte read, "w 006C=01" for a byte write, anything else as sent without
-// its CR (":e1").
-inline QStringList memoryTraffic(const QList<QByteArray>& requests) {
-    QStringList out;
-    for (qsizetype i = 0; i < requests.size(); ++i) {
-        const QByteArray r = requests[i].chopped(requests[i].endsWith('\r') ? 1 : 0);
-        if (r.startsWith(":C1") && r.size() == 7 && i + 1 < requests.size()) {
-            const QString address = QString::fromLatin1(r.mid(5, 2) + r.mid(3, 2));
-            const QByteArray next = requests[i + 1].chopped(1);
-            if (next == ":n1") {
-                out.push_back("r " + address);
-                ++i;
-                continue;
-            }
-            if (next.startsWith(":N1") && next.size() == 5) {
-                out.push_back("w " + address + "=" + QString::fromLatin1(next.mid(3)));
-                ++i;
-                continue;
-            }
-        }
-        out.push_back(QString::fromLatin1(r));
-    }
-    return out;
-}
 
 inline QString upperHex(int value, int digits) {
     return QString("%1").arg(value, digits, 16, QChar('0')).toUpper();

