@@ -23,7 +23,10 @@ public:
                 return;
             old = std::exchange(tavo_, std::move(tavo));
         }
-        // The old object may go here, outside the lock.
+        // Whoever still holds the old object (a page, a queued operation) no longer reaches
+        // the mount through it. It may go here, outside the lock.
+        if (old)
+            old->retire();
         old.reset();
         changedList();
     }

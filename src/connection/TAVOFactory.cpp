@@ -33,7 +33,8 @@ std::shared_ptr<ITAVO> TAVOFactory::create(std::shared_ptr<IJexConverser> conver
         TAVOSync::D{clock_, waitable_, taskState_, settings_, converser, device, axis, eeprom});
     auto periodic = std::make_shared<PeriodicPositionReadTask>(cancellable_, clock_, axis, true);
     return TAVO::create(TAVO::D{std::move(sync), std::move(taskManager), std::move(taskFactory),
-                                std::move(axis), std::move(positions), std::move(periodic)});
+                                std::move(axis), std::move(positions), std::move(periodic),
+                                wireMutex_});
 }
 
 } // namespace JEX

@@ -11,6 +11,7 @@
 #include "ITAVOTaskState.h"
 
 #include <memory>
+#include <mutex>
 
 namespace JEX {
 
@@ -34,6 +35,8 @@ private:
     std::shared_ptr<ICancellableThreadContext> threadContext_;
     std::shared_ptr<ITCCancellable> cancellable_;
     std::shared_ptr<ILocation> location_;
+    // One mount on the wire at a time, also while one let go still finishes an operation.
+    const std::shared_ptr<std::mutex> wireMutex_ = std::make_shared<std::mutex>();
 };
 
 } // namespace JEX

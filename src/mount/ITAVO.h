@@ -34,6 +34,9 @@ public:
     // Both run on the calling thread and return the synchronisation's result.
     virtual CmdRet syncOnConnect() = 0;
     virtual CmdRet prepareDisconnect() = 0;
+    // No longer the connected mount: operations not yet begun end as Cancel without a word
+    // to the mount. One already talking ends as it would.
+    virtual void retire() = 0;
 
     Q_INVOKABLE virtual QFuture<JEX::CmdRet> readStatus() = 0;
     virtual QVariant lastPowerStatus() const = 0;

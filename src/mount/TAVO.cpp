@@ -43,6 +43,7 @@ TAVO::TAVO(D d, QObject* parent)
     : ITAVO(parent), d_(std::move(d)), core_(std::make_shared<Core>()),
       guard_(std::make_shared<LiveGuard<TAVO>>(this)) {
     core_->sync = d_.sync;
+    core_->mutex = d_.wireMutex ? d_.wireMutex : std::make_shared<std::mutex>();
     connect(d_.sync.get(), &ITAVOSync::propertyChanged, this, &ITAVO::propertyChanged);
     // The position store outlives this object when a task thread still holds the axis. The
     // news is told on this object's own thread: QML bound to it is not to hear it from a task
@@ -112,7 +113,9 @@ private:
 template <typename F> QFuture<CmdRet> TAVO::run(F&& job) {
     return QtConcurrent::run(QThreadPool::globalInstance(),
                              TAVOJobStart<CmdRet>([core = core_, job = std::forward<F>(job)] {
-                                 std::lock_guard lock(core->mutex);
+                                 std::lock_guard lock(*core->mutex);
+                                 if (core->retired)
+                                     return CmdRet(CmdRetType::Cancel);
                                  return job(*core->sync);
                              }));
 }
@@ -120,7 +123,9 @@ template <typename F> QFuture<CmdRet> TAVO::run(F&& job) {
 template <typename F> QFuture<QVariantMap> TAVO::runMap(F&& job) {
     return QtConcurrent::run(QThreadPool::globalInstance(),
                              TAVOJobStart<QVariantMap>([core = core_, job = std::forward<F>(job)] {
-                                 std::lock_guard lock(core->mutex);
+                                 std::lock_guard lock(*core->mutex);
+                                 if (core->retired)
+                                     return resultMap(CmdResp<int>(CmdRetType::Cancel));
                                  return resultMap(job(*core->sync));
                              }));
 }
@@ -129,13 +134,17 @@ template <typename F> QFuture<QVariantMap> TAVO::runMap(F&& job) {
 // still running when the disconnect starts would otherwise see its parameter-memory select
 // and read split by the disconnect mark.
 CmdRet TAVO::syncOnConnect() {
-    std::lock_guard lock(core_->mutex);
+    std::lock_guard lock(*core_->mutex);
     return d_.sync->syncOnConnect();
 }
 
 CmdRet TAVO::prepareDisconnect() {
-    std::lock_guard lock(core_->mutex);
+    std::lock_guard lock(*core_->mutex);
     return d_.sync->prepareDisconnect();
+}
+
+void TAVO::retire() {
+    core_->retired = true;
 }
 
 QFuture<CmdRet> TAVO::readStatus() {

@@ -30,6 +30,11 @@ public:
         std::shared_ptr<IMountAxis> axis;
         std::shared_ptr<MountAxisTimeContainer> positions;
         std::shared_ptr<IMountTask> periodicPositionRead;
+        // Taken around every parameter-memory operation and the connect and disconnect
+        // sequences. Mount objects of one console share it, so that one let go while its
+        // operation still runs never splits a select from its read in the next one's
+        // sequences. Null: this object's own.
+        std::shared_ptr<std::mutex> wireMutex;
     };
 
     explicit TAVO(D d, QObject* parent = nullptr);
@@ -42,6 +47,7 @@ public:
 
     CmdRet syncOnConnect() override;
     CmdRet prepareDisconnect() override;
+    void retire() override;
 
     Q_INVOKABLE QFuture<JEX::CmdRet> readStatus() override;
     QVariant lastPowerStatus() const override;
@@ -81,7 +87,8 @@ private:
     // queued when the object goes finds everything it touches alive.
     struct Core {
         std::shared_ptr<ITAVOSync> sync;
-        std::mutex mutex;
+        std::shared_ptr<std::mutex> mutex;
+        std::atomic<bool> retired{false};
     };
     struct SlewTracker {
         std::mutex mutex;

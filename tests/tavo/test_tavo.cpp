@@ -12,7 +12,6 @@
 #include <QUnhandledException>
 
 using namespace JEX;
-using JEX::Test::memoryTraffic;
 using JEX::Test::MountRig;
 
 namespace {
@@ -26,7 +25,8 @@ struct Rig : MountRig {
     explicit Rig(std::string_view preset = "3.10-08") : MountRig(preset) {
         tavo = TAVO::create(
             TAVO::D{sync, manager, std::make_shared<TAVOMountTaskFactory>(tc, axis), axis,
-                    positions, std::make_shared<PeriodicPositionReadTask>(tc, clock, axis, true)});
+                    positions, std::make_shared<PeriodicPositionReadTask>(tc, clock, axis, true),
+                    nullptr});
     }
 };
 
@@ -49,7 +49,7 @@ QStringList oneStart(const TAVOParamSet& params) {
     // Straight through the synchronisation: the pool's threads are left for the test itself.
     if (rig.sync->programAutoMode(params).type != CmdRetType::Ok)
         return {"<start failed>"};
-    return memoryTraffic(rig.requests());
+    return rig.traffic();
 }
 
 // first's traffic, then second's with any number of extra busy reads in front.
@@ -68,51 +68,56 @@ bool oneAfterTheOther(const QStringList& traffic, const QStringList& first,
 class TestTavo : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<Rig> rig_;
+
 private slots:
     void initTestCase() { registerMountMetaTypes(); }
+    void init() {
+        rig_ = std::make_unique<Rig>();
+        QVERIFY(rig_->initDevice());
+        rig_->clearTranscript();
+    }
+    void cleanup() { rig_.reset(); }
 
     void backToBackProgramStartsRunOneAfterTheOther() {
         const TAVOParamSet a = program(11), b = program(22);
         const QStringList aAlone = oneStart(a), bAlone = oneStart(b);
         QVERIFY2(aAlone.contains("w 0020=01"), qPrintable(aAlone.join(' ')));
 
-        Rig rig;
-        QCOMPARE(rig.tavo->syncOnConnect().type, CmdRetType::Ok);
-        rig.clearTranscript();
+        QCOMPARE(rig_->tavo->syncOnConnect().type, CmdRetType::Ok);
+        rig_->clearTranscript();
         // Each exchange takes a little while, so that both jobs are under way together.
         Sim::Faults slow;
         slow.fixedDelayMs = 2;
-        rig.sim->setFaults(slow);
-        QFuture<CmdRet> first = rig.tavo->programAutoMode(a);
-        QFuture<CmdRet> second = rig.tavo->programAutoMode(b);
+        rig_->sim->setFaults(slow);
+        QFuture<CmdRet> first = rig_->tavo->programAutoMode(a);
+        QFuture<CmdRet> second = rig_->tavo->programAutoMode(b);
         QCOMPARE(first.result().type, CmdRetType::Ok);
         QCOMPARE(second.result().type, CmdRetType::Ok);
 
         // A select of one job followed by the other job's read or write would leave a raw
         // ":C1" entry and break both blocks.
-        const QStringList traffic = memoryTraffic(rig.requests());
+        const QStringList traffic = rig_->traffic();
         QVERIFY2(oneAfterTheOther(traffic, aAlone, bAlone) ||
                      oneAfterTheOther(traffic, bAlone, aAlone),
                  qPrintable(traffic.join(' ')));
     }
 
     void readResultMapsCarryTypedValues() {
-        Rig rig;
-        QVERIFY(rig.initDevice());
-        rig.sim->setMemoryU32(0x84, 600);
-        rig.sim->setMemoryByte(0x19C, 1);
-        QVariantMap map = rig.tavo->readWifiTimeoutSec().result();
+        rig_->sim->setMemoryU32(0x84, 600);
+        rig_->sim->setMemoryByte(0x19C, 1);
+        QVariantMap map = rig_->tavo->readWifiTimeoutSec().result();
         QCOMPARE(map.keys(), QStringList({"type", "value"}));
         QCOMPARE(map["type"].metaType(), QMetaType::fromType<CmdRetType_::E>());
         QCOMPARE(map["type"].value<CmdRetType_::E>(), CmdRetType::Ok);
         QCOMPARE(map["value"].metaType(), QMetaType::fromType<uint>());
         QCOMPARE(map["value"].toUInt(), 600u);
-        map = rig.tavo->readPowerOnAutoPreviousTask().result();
+        map = rig_->tavo->readPowerOnAutoPreviousTask().result();
         QCOMPARE(map["value"].metaType(), QMetaType::fromType<bool>());
         QCOMPARE(map["value"].toBool(), true);
         // A failed read carries no value.
-        rig.sim->setSilent(true);
-        map = rig.tavo->readWifiTimeoutSec().result();
+        rig_->sim->setSilent(true);
+        map = rig_->tavo->readWifiTimeoutSec().result();
         QCOMPARE(map["type"].value<CmdRetType_::E>(), CmdRetType::Timeout);
         QVERIFY2(!map["value"].isValid(), qPrintable(map["value"].toString()));
     }
@@ -140,12 +145,10 @@ private slots:
         QFETCH(QVariantList, shown);
         QFETCH(uint, heldSec);
         QFETCH(QStringList, messages);
-        Rig rig;
-        QVERIFY(rig.initDevice());
-        rig.sim->setMemoryU32(0x84, 600);
+        rig_->sim->setMemoryU32(0x84, 600);
         MountSettingRow row;
         row.setSetting(MountSettingRow::WifiOffMinutes);
-        row.setTavo(rig.tavo.get());
+        row.setTavo(rig_->tavo.get());
         QVariantList seen;
         QStringList said;
         connect(&row, &MountSettingRow::stateChanged, [&] {
@@ -158,11 +161,11 @@ private slots:
         row.read();
         QTRY_VERIFY_WITH_TIMEOUT(row.known(), 30000);
 
-        rig.sim->setMemoryU32(0x84, 900);
+        rig_->sim->setMemoryU32(0x84, 900);
         if (linkFails == 1)
-            rig.raw->faultAt(0, Test::faultOf("silent"));
+            rig_->raw->faultAt(0, Test::faultOf("silent"));
         else if (linkFails == 2)
-            rig.raw->faultFrom(0, Test::faultOf("silent"));
+            rig_->raw->faultFrom(0, Test::faultOf("silent"));
         else
             row.read();
         row.write(30);
@@ -171,12 +174,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!row.pending(), 30000);
         // The re-read after a failure runs on the same queue: once a later read is answered,
         // its answer is on its way too.
-        rig.tavo->readWifiTimeoutSec().waitForFinished();
+        rig_->tavo->readWifiTimeoutSec().waitForFinished();
         QTRY_COMPARE_WITH_TIMEOUT(seen, shown, 30000);
-        rig.sim->setSilent(false);
-        rig.sim->setFaults({});
+        rig_->sim->setSilent(false);
+        rig_->sim->setFaults({});
         QCOMPARE(said, messages);
-        QCOMPARE(rig.sim->memoryU32(0x84), heldSec);
+        QCOMPARE(rig_->sim->memoryU32(0x84), heldSec);
     }
 
     // The Wi-Fi form says the rule each field of the chosen mode breaks, counting bytes as the
@@ -243,93 +246,81 @@ private slots:
 
     // A text longer than its field fails the future with the synchronisation's refusal.
     void overlongTextFailsTheFutureBeforeAnyWrite() {
-        Rig rig;
-        QVERIFY(rig.initDevice());
-        rig.clearTranscript();
         WifiSettings w;
         w.AP_SSID = QString(33, 'x');
         try {
-            rig.tavo->writeWifiSettings(w).waitForFinished();
+            rig_->tavo->writeWifiSettings(w).waitForFinished();
             QFAIL("the future did not fail");
         } catch (const QUnhandledException& e) {
             QVERIFY_THROWS_EXCEPTION(std::logic_error, std::rethrow_exception(e.exception()));
         }
-        QVERIFY2(rig.requests().isEmpty(), qPrintable(memoryTraffic(rig.requests()).join(' ')));
+        QCOMPARE(rig_->traffic(), QStringList());
     }
 
     // The mount object offers the synchronisation's power reading, none before the first, and
     // repeats its announcement on its own thread.
     void powerStatusComesFromTheSynchronisation() {
-        Rig rig;
-        QVERIFY(rig.initDevice());
-        QSignalSpy changed(rig.tavo.get(), &ITAVO::propertyChanged);
-        QVERIFY(!rig.tavo->lastPowerStatus().isValid());
-        QCOMPARE(rig.tavo->readPowerStatus().result().type, CmdRetType::Ok);
-        QCOMPARE(rig.tavo->lastPowerStatus().value<TAVOPowerStatus>(),
-                 rig.sync->lastPowerStatus().value());
+        QSignalSpy changed(rig_->tavo.get(), &ITAVO::propertyChanged);
+        QVERIFY(!rig_->tavo->lastPowerStatus().isValid());
+        QCOMPARE(rig_->tavo->readPowerStatus().result().type, CmdRetType::Ok);
+        QCOMPARE(rig_->tavo->lastPowerStatus().value<TAVOPowerStatus>(),
+                 rig_->sync->lastPowerStatus().value());
         QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 1, 30000);
     }
 
     // The periodic read starts once and stops once; a tare zeroes the shown position until
     // the axis moves.
     void periodicReadAndTare() {
-        Rig rig;
-        QVERIFY(rig.initDevice());
-        rig.sim->setAxisPosition(0, 0x800000 + 5000);
-        QSignalSpy changed(rig.tavo.get(), &ITAVO::propertyChanged);
+        rig_->sim->setAxisPosition(0, 0x800000 + 5000);
+        QSignalSpy changed(rig_->tavo.get(), &ITAVO::propertyChanged);
         // positionChanged comes on the mount object's thread, queued by the task threads.
-        QSignalSpy moved(rig.tavo.get(), &ITAVO::positionChanged);
-        rig.tavo->setPeriodicPositionRead(true);
-        rig.tavo->setPeriodicPositionRead(true);
+        QSignalSpy moved(rig_->tavo.get(), &ITAVO::positionChanged);
+        rig_->tavo->setPeriodicPositionRead(true);
+        rig_->tavo->setPeriodicPositionRead(true);
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(rig.manager->lastTag(kResourcePositionRead), kTagRead);
-        QVERIFY(rig.tavo->periodicPositionRead());
+        QCOMPARE(rig_->manager->lastTag(kResourcePositionRead), kTagRead);
+        QVERIFY(rig_->tavo->periodicPositionRead());
         QTRY_VERIFY_WITH_TIMEOUT(moved.count() > 0, 30000);
-        QVERIFY(rig.tavo->lastAxis1() != 0.0);
+        QVERIFY(rig_->tavo->lastAxis1() != 0.0);
 
         const int before = moved.count();
-        rig.tavo->tareLastAxis1(); // announced on this thread
+        rig_->tavo->tareLastAxis1(); // announced on this thread
         QCOMPARE(moved.count(), before + 1);
-        QCOMPARE(rig.tavo->lastAxis1(), 0.0);
+        QCOMPARE(rig_->tavo->lastAxis1(), 0.0);
 
         // 1000 steps on (2π / 2073600 each); the reading is due again once the clock has
         // moved half a second.
-        rig.sim->setAxisPosition(0, 0x800000 + 6000);
-        rig.clock->advanceMs(600);
+        rig_->sim->setAxisPosition(0, 0x800000 + 6000);
+        rig_->clock->advanceMs(600);
         QTRY_VERIFY_WITH_TIMEOUT(moved.count() >= before + 2, 30000);
-        QVERIFY2(qAbs(qAbs(rig.tavo->lastAxis1()) - 0.0030300855069346) < 1e-12,
-                 qPrintable(QString::number(rig.tavo->lastAxis1(), 'g', 17)));
+        QVERIFY2(qAbs(qAbs(rig_->tavo->lastAxis1()) - 0.0030300855069346) < 1e-12,
+                 qPrintable(QString::number(rig_->tavo->lastAxis1(), 'g', 17)));
 
-        rig.tavo->setPeriodicPositionRead(false);
-        rig.tavo->setPeriodicPositionRead(false);
+        rig_->tavo->setPeriodicPositionRead(false);
+        rig_->tavo->setPeriodicPositionRead(false);
         QCOMPARE(changed.count(), 2);
-        QVERIFY(!rig.tavo->periodicPositionRead());
+        QVERIFY(!rig_->tavo->periodicPositionRead());
         // The read's tag goes when the read has ended.
-        QTRY_COMPARE_WITH_TIMEOUT(rig.manager->lastTag(kResourcePositionRead), 0u, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(rig_->manager->lastTag(kResourcePositionRead), 0u, 30000);
     }
 
     void slewThenStopReachesTheAxis() {
-        Rig rig;
-        QVERIFY(rig.initDevice());
-        rig.clearTranscript();
-        rig.tavo->slewAxisAsync(0.01);
-        QCOMPARE(rig.tavo->waitForSlewTask(30000).type, CmdRetType::Ok);
-        QVERIFY2(rig.sim->axis(0).running, qPrintable(rig.requests().join(' ')));
-        QCOMPARE(rig.manager->lastTag(kResourceAxis1), kTagSlew);
-        rig.tavo->slewAxisAsync(0.0);
-        QCOMPARE(rig.tavo->waitForSlewTask(30000).type, CmdRetType::Ok);
-        QVERIFY(!rig.sim->axis(0).running);
-        QCOMPARE(rig.manager->lastTag(kResourceAxis1), kTagStop);
-        QVERIFY(rig.requests().contains(QByteArray(":K1\r")));
+        rig_->tavo->slewAxisAsync(0.01);
+        QCOMPARE(rig_->tavo->waitForSlewTask(30000).type, CmdRetType::Ok);
+        QVERIFY2(rig_->sim->axis(0).running, qPrintable(rig_->requests().join(' ')));
+        QCOMPARE(rig_->manager->lastTag(kResourceAxis1), kTagSlew);
+        rig_->tavo->slewAxisAsync(0.0);
+        QCOMPARE(rig_->tavo->waitForSlewTask(30000).type, CmdRetType::Ok);
+        QVERIFY(!rig_->sim->axis(0).running);
+        QCOMPARE(rig_->manager->lastTag(kResourceAxis1), kTagStop);
+        QVERIFY(rig_->requests().contains(QByteArray(":K1\r")));
     }
 
     void queuedJobsOutliveTheMountObject() {
-        Rig rig;
-        QVERIFY(rig.initDevice());
-        QFuture<QVariantMap> read = rig.tavo->readWifiTimeoutSec();
-        QFuture<CmdRet> stop = rig.tavo->programManualMode();
-        QPointer<ITAVO> watched = rig.tavo.get();
-        rig.tavo.reset();
+        QFuture<QVariantMap> read = rig_->tavo->readWifiTimeoutSec();
+        QFuture<CmdRet> stop = rig_->tavo->programManualMode();
+        QPointer<ITAVO> watched = rig_->tavo.get();
+        rig_->tavo.reset();
         QVERIFY(watched.isNull());
         QCOMPARE(read.result()["type"].value<CmdRetType_::E>(), CmdRetType::Ok);
         QCOMPARE(stop.result().type, CmdRetType::Ok);
