@@ -29,6 +29,9 @@ ToolBar {
     }
 
     function connectionText() {
+        // A session at launch runs without its dialog: say so here.
+        if (!inj_iConnector.connected && inj_iConnectable.busy)
+            return qsTr("Connecting…")
         if (!inj_iConnector.connected || !tavo)
             return qsTr("Not Connected")
         // Nobody should take the built-in demo for a real mount.

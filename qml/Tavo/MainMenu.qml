@@ -69,6 +69,16 @@ Page {
             Item {
                 implicitHeight: 8
             }
+            Label {
+                objectName: "firstStartHint"
+                visible: text !== ""
+                text: inj_launchSession.hint
+                wrapMode: Text.Wrap
+                Layout.fillWidth: true
+                Layout.leftMargin: 24
+                Layout.rightMargin: 24
+                Layout.bottomMargin: 8
+            }
             MenuButton {
                 objectName: "menuAP"
                 mode: TAVOMode.AP

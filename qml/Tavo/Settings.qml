@@ -206,6 +206,17 @@ Page {
                     }
                 }
             }
+            UI_Row {
+                text: qsTr("Connect at Launch")
+                UI_Switch {
+                    objectName: "connectAtLaunchSwitch"
+                    checked: inj_connectSettings.connectAtLaunch
+                    onToggled: {
+                        inj_connectSettings.connectAtLaunch = checked
+                        checked = Qt.binding(() => inj_connectSettings.connectAtLaunch)
+                    }
+                }
+            }
             Label {
                 objectName: "demoRunNote"
                 visible: inj_demoRun

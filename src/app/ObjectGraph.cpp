@@ -13,6 +13,7 @@
 #include "IAstroClock.h"
 #include "IClock.h"
 #include "LanguageManager.h"
+#include "LaunchSession.h"
 #include "Location.h"
 #include "ManualSlew.h"
 #include "PlatformUrl.h"
@@ -97,6 +98,8 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     auto connectable = std::make_shared<TAVOConnectable>(
         TAVOConnectable::D{helper, container, factory, session, converserContainer});
     auto connector = std::make_shared<TAVOConnector>(container, taskState);
+    auto launchSession = std::make_shared<LaunchSession>(
+        LaunchSession::D{connectionSettings, connectable, connector, options.demo});
     auto manualSlew = std::make_shared<ManualSlew>(connector, timeoutForwarder, connectionSettings);
     // Nobody holds a slew through a suspend: the release would come after the wake-up.
     auto suspendWatcher = std::make_shared<SuspendWatcher>();
@@ -143,6 +146,7 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     publish("inj_locationSensor", locationSensor);
     publish("inj_appVersion", appVersion);
     publish("inj_manualSlew", manualSlew);
+    publish("inj_launchSession", launchSession);
     keepAlive.append(suspendWatcher);
 }
 

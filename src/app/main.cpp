@@ -4,6 +4,7 @@
 #include "DetachedWork.h"
 #include "FileLock.h"
 #include "LanguageManager.h"
+#include "LaunchSession.h"
 #include "ManualSlew.h"
 #include "ObjectGraph.h"
 #include "QmlModules.h"
@@ -177,6 +178,11 @@ int main(int argc, char* argv[]) {
     const QUrl root = parser.isSet(mainQml) ? QUrl::fromUserInput(parser.value(mainQml))
                                             : QUrl(QStringLiteral("qrc:/qt/qml/App/Main.qml"));
     engine->load(root);
+    // The connection the user asked to have at launch starts once the window is there.
+    for (const auto& object : keepAlive) {
+        if (auto* launch = qobject_cast<JEX::LaunchSession*>(object.get()))
+            launch->start();
+    }
 
     const int result = app->exec();
 

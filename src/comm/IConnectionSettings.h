@@ -83,6 +83,10 @@ public:
     virtual void setDiscoveryTimeoutMs_BLE(int value) = 0;
     virtual int readTimeoutMs_BLE() const = 0;
     virtual void setReadTimeoutMs_BLE(int value) = 0;
+    // The endpoint of the last mount connected (address, port or "demo"); empty before the
+    // first connection.
+    virtual std::string lastMount() const = 0;
+    virtual void setLastMount(const std::string& value) = 0;
 
     // The reply time-out the transports use for the configured connection type.
     int replyTimeoutMs() const {

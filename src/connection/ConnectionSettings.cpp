@@ -31,7 +31,7 @@ ConnectionSettings::ConnectionSettings(std::shared_ptr<IKVStore> store, SerialPo
       // existing settings files have them that way round.
       readTimeoutMs_other_(store, "cxn.resends", 200), maxRetryCount_(store, "cxn.timeoutms", 2),
       searchIP_(store, "cxn.dosearch", true), fixedIP_(store, "cxn.ip", "192.168.4.1"),
-      serialPortName_(store, "cxn.serialname", ""),
+      serialPortName_(store, "cxn.serialname", ""), lastMount_(store, "cxn.last_mount", ""),
       maxUpgradeBaud_(store, "cxn.max_upgrade_baud", 115200),
       discoveryTimeoutMs_BLE_(store, "cxn.discoverytimeoutms_ble", 500),
       readTimeoutMs_BLE_(store, "cxn.timeoutms_ble", 1000) {}
@@ -170,6 +170,14 @@ std::string ConnectionSettings::serialPortName() const {
 
 void ConnectionSettings::setSerialPortName(const std::string& value) {
     write(serialPortName_, value);
+}
+
+std::string ConnectionSettings::lastMount() const {
+    return lastMount_.get();
+}
+
+void ConnectionSettings::setLastMount(const std::string& value) {
+    write(lastMount_, value);
 }
 
 int ConnectionSettings::maxUpgradeBaud() const {

@@ -51,6 +51,8 @@ public:
     void setFoundSerialPortsIndex(int index) override;
     std::string serialPortName() const override;
     void setSerialPortName(const std::string& value) override;
+    std::string lastMount() const override;
+    void setLastMount(const std::string& value) override;
     int maxUpgradeBaud() const override;
     void setMaxUpgradeBaud(int value) override;
     bool bleSupported() const override;
@@ -72,6 +74,7 @@ private:
     PersistedValue<bool> searchIP_;
     PersistedValue<std::string> fixedIP_;
     PersistedValue<std::string> serialPortName_;
+    PersistedValue<std::string> lastMount_;
     PersistedValue<int32_t> maxUpgradeBaud_;
     PersistedValue<int32_t> discoveryTimeoutMs_BLE_;
     PersistedValue<int32_t> readTimeoutMs_BLE_;

@@ -40,6 +40,9 @@ public:
     virtual QString connectedEndpoint() const = 0;
     virtual void startSession(SessionRequest request) = 0;
     Q_INVOKABLE virtual void startSession() = 0;
+    // A session nobody asked for in the window (the connection at launch): the dialog opens
+    // only when the user must choose or hear why it failed, or asks to see it.
+    virtual void startQuietSession() = 0;
     Q_INVOKABLE virtual void startNextAction() = 0;
     Q_INVOKABLE virtual void selectDevice(int deviceIndex) = 0;
     Q_INVOKABLE virtual void cancelSession() = 0;

@@ -32,6 +32,9 @@ struct TAVOConnectable::Core : std::enable_shared_from_this<Core> {
     bool disconnecting = false;
     // The endpoint of the link the connected mount came over.
     QString endpoint;
+    // A quiet session has not been shown yet: the dialog opens only when a state needs the
+    // user (a choice, a failure) or the user asks for it.
+    bool quiet = false;
 
     // A search, connect or link build still runs; new ones are not started meanwhile.
     bool inFlight() const {
@@ -64,11 +67,17 @@ struct TAVOConnectable::Core : std::enable_shared_from_this<Core> {
             std::lock_guard lock(mutex);
             if (next == state)
                 return;
-            started = state == State::NotShown;
+            if (quiet && (next == State::SearchListPopulated || next == State::Failed)) {
+                quiet = false;
+                started = true;
+            } else {
+                started = state == State::NotShown && !quiet;
+            }
             state = next;
             detail = nextDetail;
             if (next == State::NotShown) {
                 done = true;
+                quiet = false;
                 finished = std::exchange(request, std::nullopt);
             }
         }
@@ -268,10 +277,32 @@ void TAVOConnectable::startSession(SessionRequest request) {
 }
 
 void TAVOConnectable::startSession() {
+    bool show = false;
+    {
+        std::lock_guard lock(core_->mutex);
+        show = std::exchange(core_->quiet, false) && core_->state != State::NotShown;
+    }
+    if (show) {
+        emit sessionStarted();
+        emit statusChanged();
+        return;
+    }
     if (core_->connected())
         core_->setState(State::Connected, QString());
     else
         core_->startSearch();
+}
+
+void TAVOConnectable::startQuietSession() {
+    if (core_->connected())
+        return;
+    {
+        std::lock_guard lock(core_->mutex);
+        if (core_->state != State::NotShown)
+            return;
+        core_->quiet = true;
+    }
+    core_->startSearch();
 }
 
 void TAVOConnectable::startNextAction() {

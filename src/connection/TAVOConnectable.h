@@ -41,6 +41,7 @@ public:
     QString connectedEndpoint() const override;
     void startSession(SessionRequest request) override;
     Q_INVOKABLE void startSession() override;
+    void startQuietSession() override;
     Q_INVOKABLE void startNextAction() override;
     Q_INVOKABLE void selectDevice(int deviceIndex) override;
     Q_INVOKABLE void cancelSession() override;

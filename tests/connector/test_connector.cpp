@@ -2,8 +2,11 @@
 // the connection dialog's model, with a scripted helper and the simulated controller.
 
 #include "ConnectedObjContainer.h"
+#include "ConnectionSettings.h"
 #include "ConverserTimeoutForwarder.h"
 #include "EventLog.h"
+#include "LaunchSession.h"
+#include "MemoryKVStore.h"
 #include "MountRig.h"
 #include "TAVOConnectable.h"
 #include "TAVOConnector.h"
@@ -383,6 +386,69 @@ private slots:
         QCOMPARE(model->statusText(), stateAndText[1]);
         QCOMPARE(model->statusDetailText(), detail);
         QCOMPARE(model->busy(), busy);
+    }
+
+    // A session at launch. Steps: "s" the helper searches, "l" it lists mounts to choose
+    // from, "f" it failed, "o" a link opened and the mount was made, "u" the user pressed the
+    // footer's button. The dialog opens ("started") only for a choice, a failure or the user.
+    void quietSessionShowsItselfOnlyWhenNeeded_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("connects unseen") << "o" << QStringList{"Connecting", "done", "NotShown"};
+        QTest::newRow("a choice") << "s l"
+                                  << QStringList{"Searching", "started", "SearchListPopulated"};
+        QTest::newRow("a failure")
+            << "s f" << QStringList{"Searching", "started", "Failed:no reply"};
+        QTest::newRow("the user asks") << "s u" << QStringList{"Searching", "started", "Searching"};
+    }
+    void quietSessionShowsItselfOnlyWhenNeeded() {
+        QFETCH(QString, steps);
+        QFETCH(QStringList, expected);
+        model->startQuietSession();
+        QCOMPARE(helper->starts, 1);
+        for (const QString& step : steps.split(' ')) {
+            if (step == "o")
+                helper->openLink(stack->link()).join();
+            else if (step == "u")
+                model->startSession();
+            else
+                helper->report(step == "s"   ? 0
+                               : step == "l" ? 1
+                                             : 3,
+                               step == "f" ? "no reply" : "");
+        }
+        QCOMPARE(events->all(), expected);
+    }
+
+    // The console connects at launch when asked to, or when the run is bound to the demo
+    // mount; it remembers the mount it reached (not the demo of a demo run), and until it
+    // has one it says how to find one.
+    void launch_data() {
+        QTest::addColumn<bool>("atLaunch");
+        QTest::addColumn<bool>("demoRun");
+        QTest::addColumn<QString>("remembered");
+        QTest::newRow("not asked") << false << false << "";
+        QTest::newRow("asked") << true << false << "in-process";
+        QTest::newRow("demo run") << false << true << "";
+    }
+    void launch() {
+        QFETCH(bool, atLaunch);
+        QFETCH(bool, demoRun);
+        QFETCH(QString, remembered);
+        auto settings =
+            std::make_shared<ConnectionSettings>(std::make_shared<Test::MemoryKVStore>());
+        settings->setConnectAtLaunch(atLaunch);
+        auto connector = std::make_shared<TAVOConnector>(container, taskState);
+        LaunchSession launch({settings, model, connector, demoRun});
+        QVERIFY(!launch.hint().isEmpty() || demoRun);
+        launch.start();
+        const bool starts = atLaunch || demoRun;
+        QCOMPARE(helper->starts, int(starts));
+        if (starts)
+            helper->openLink(stack->link()).join();
+        QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(settings->lastMount()), remembered, 30000);
+        QCOMPARE(launch.hint().isEmpty(), starts);
+        QVERIFY(!events->all().contains("started"));
     }
 
     void devicesComeFromTheHelper() {

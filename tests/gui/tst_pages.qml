@@ -213,6 +213,12 @@ PageCase {
         compare(find("connectionTypeBox", page).currentText, "Demo mount")
         verify(!find("connectionTypeBox", page).enabled)
         verify(find("demoRunNote", page).visible)
+        // The switch sets the console's own setting and follows it.
+        const atLaunch = find("connectAtLaunchSwitch", page)
+        mouseClick(atLaunch)
+        verify(inj_connectSettings.connectAtLaunch)
+        inj_connectSettings.connectAtLaunch = false
+        verify(!atLaunch.checked)
         let box = find("finderLedRowBox", page)
         tryVerify(() => box.enabled, 5000)
         const before = box.value

@@ -53,6 +53,10 @@
         <source>Updated power level</source>
         <translation>Spannung aktualisiert</translation>
     </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Verbinde…</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -544,6 +548,10 @@
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>
         <translation>Mit --demo gestartet: Diese Sitzung verbindet sich nur mit der Demo-Montierung.</translation>
+    </message>
+    <message>
+        <source>Connect at Launch</source>
+        <translation>Beim Start verbinden</translation>
     </message>
 </context>
 <context>

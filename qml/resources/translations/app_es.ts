@@ -53,6 +53,10 @@
         <source>Updated power level</source>
         <translation>Nivel de energía actualizado</translation>
     </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Conectando…</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -544,6 +548,10 @@
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>
         <translation>Iniciado con --demo: esta sesión solo se conecta a la montura de demostración.</translation>
+    </message>
+    <message>
+        <source>Connect at Launch</source>
+        <translation>Conectar al iniciar</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,10 @@
         <source>Updated power level</source>
         <translation>Niveau d&apos;alimentation mis à jour</translation>
     </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Connexion…</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -544,6 +548,10 @@
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>
         <translation>Lancé avec --demo : cette session ne se connecte qu&apos;à la monture de démonstration.</translation>
+    </message>
+    <message>
+        <source>Connect at Launch</source>
+        <translation>Connecter au démarrage</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,10 @@
         <source>Updated power level</source>
         <translation>Razina napajanja ažurirana</translation>
     </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Povezivanje…</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -544,6 +548,10 @@
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>
         <translation>Pokrenuto s --demo: ova sesija spaja se samo na demo montažu.</translation>
+    </message>
+    <message>
+        <source>Connect at Launch</source>
+        <translation>Poveži pri pokretanju</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,10 @@
         <source>Updated power level</source>
         <translation>Tápfeszültség frissítve</translation>
     </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Csatlakozás…</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -544,6 +548,10 @@
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>
         <translation>--demo kapcsolóval indítva: ez a futás csak a bemutató mechanikához kapcsolódik.</translation>
+    </message>
+    <message>
+        <source>Connect at Launch</source>
+        <translation>Csatlakozás indításkor</translation>
     </message>
 </context>
 <context>

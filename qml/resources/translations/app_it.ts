@@ -53,6 +53,10 @@
         <source>Updated power level</source>
         <translation>Livello di alimentazione aggiornato</translation>
     </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Connessione…</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -544,6 +548,10 @@
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>
         <translation>Avviato con --demo: questa sessione si collega solo alla montatura dimostrativa.</translation>
+    </message>
+    <message>
+        <source>Connect at Launch</source>
+        <translation>Connetti all’avvio</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,10 @@
         <source>Updated power level</source>
         <translation>電源電圧を更新しました</translation>
     </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>接続中…</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -544,6 +548,10 @@
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>
         <translation>--demo で起動: この実行ではデモ架台にのみ接続します。</translation>
+    </message>
+    <message>
+        <source>Connect at Launch</source>
+        <translation>起動時に接続</translation>
     </message>
 </context>
 <context>

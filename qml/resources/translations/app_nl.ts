@@ -53,6 +53,10 @@
         <source>Updated power level</source>
         <translation>Voedingsniveau bijgewerkt</translation>
     </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Verbinden…</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -544,6 +548,10 @@
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>
         <translation>Gestart met --demo: deze sessie verbindt alleen met de demomontering.</translation>
+    </message>
+    <message>
+        <source>Connect at Launch</source>
+        <translation>Verbinden bij starten</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,10 @@
         <source>Updated power level</source>
         <translation>Nível de energia atualizado</translation>
     </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Conectando…</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -544,6 +548,10 @@
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>
         <translation>Iniciado com --demo: esta sessão liga-se apenas à montagem de demonstração.</translation>
+    </message>
+    <message>
+        <source>Connect at Launch</source>
+        <translation>Conectar ao iniciar</translation>
     </message>
 </context>
 <context>

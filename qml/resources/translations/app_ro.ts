@@ -53,6 +53,10 @@
         <source>Updated power level</source>
         <translation>Nivelul alimentării a fost actualizat</translation>
     </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Se conectează…</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -544,6 +548,10 @@
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>
         <translation>Pornit cu --demo: această sesiune se conectează doar la montura demonstrativă.</translation>
+    </message>
+    <message>
+        <source>Connect at Launch</source>
+        <translation>Conectare la pornire</translation>
     </message>
 </context>
 <context>

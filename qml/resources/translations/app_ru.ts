@@ -53,6 +53,10 @@
         <source>Updated power level</source>
         <translation>Уровень питания обновлён</translation>
     </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Подключение…</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -544,6 +548,10 @@
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>
         <translation>Запущено с --demo: этот сеанс подключается только к демонстрационной монтировке.</translation>
+    </message>
+    <message>
+        <source>Connect at Launch</source>
+        <translation>Подключаться при запуске</translation>
     </message>
 </context>
 <context>

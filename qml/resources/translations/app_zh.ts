@@ -53,6 +53,10 @@
         <source>Updated power level</source>
         <translation>电量已更新</translation>
     </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>正在连接…</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -544,6 +548,10 @@
     <message>
         <source>Started with --demo: this run connects to the demo mount only.</source>
         <translation>以 --demo 启动：本次运行只连接演示赤道仪。</translation>
+    </message>
+    <message>
+        <source>Connect at Launch</source>
+        <translation>启动时连接</translation>
     </message>
 </context>
 <context>

@@ -130,5 +130,9 @@
         <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
         <translation>%1 muss 0 sein oder zwischen %2 und %3 °/h liegen, damit die Montierung es speichern kann.</translation>
     </message>
+    <message>
+        <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
+        <translation>Noch keine Montierung. Schalten Sie den Tracker ein, verbinden Sie sich mit seinem WLAN und tippen Sie unten auf „Nicht verbunden“, um ihn zu suchen. Für ein serielles Kabel oder die Demo-Montierung wählen Sie zuerst die Verbindung in den Einstellungen.</translation>
+    </message>
 </context>
 </TS>

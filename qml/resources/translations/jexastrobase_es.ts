@@ -130,5 +130,9 @@
         <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
         <translation>%1 debe ser 0 o estar entre %2 y %3 °/h para que la montura pueda guardarlo.</translation>
     </message>
+    <message>
+        <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
+        <translation>Aún no hay montura. Encienda el seguidor, conéctese a su Wi-Fi y pulse «No conectado» abajo para buscarlo. Para un cable serie o la montura de demostración, elija primero la conexión en Ajustes.</translation>
+    </message>
 </context>
 </TS>

@@ -130,5 +130,9 @@
         <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
         <translation>%1 doit valoir 0 ou être compris entre %2 et %3 °/h pour que la monture puisse l’enregistrer.</translation>
     </message>
+    <message>
+        <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
+        <translation>Pas encore de monture. Allumez le suiveur, rejoignez son Wi-Fi et appuyez sur « Non connecté » en bas pour le chercher. Pour un câble série ou la monture de démonstration, choisissez d’abord la connexion dans Réglages.</translation>
+    </message>
 </context>
 </TS>

@@ -130,5 +130,9 @@
         <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
         <translation>%1 mora biti 0 ili od %2 do %3 °/h da bi ga montaža mogla spremiti.</translation>
     </message>
+    <message>
+        <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
+        <translation>Još nema montaže. Uključite tracker, spojite se na njegov Wi-Fi i pritisnite „Nije povezano” dolje da ga potražite. Za serijski kabel ili demo montažu najprije odaberite vezu u Postavkama.</translation>
+    </message>
 </context>
 </TS>

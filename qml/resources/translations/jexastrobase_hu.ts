@@ -130,5 +130,9 @@
         <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
         <translation>%1 értéke 0 vagy %2 és %3 °/h között lehet, hogy a mechanika tárolni tudja.</translation>
     </message>
+    <message>
+        <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
+        <translation>Még nincs mechanika. Kapcsolja be a követőt, csatlakozzon a Wi-Fi-jéhez, és a kereséshez nyomja meg lent a „Nincs csatlakoztatva” gombot. Soros kábelhez vagy a bemutató mechanikához előbb válassza ki a kapcsolatot a Beállításokban.</translation>
+    </message>
 </context>
 </TS>

@@ -130,5 +130,9 @@
         <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
         <translation>%1 deve essere 0 oppure tra %2 e %3 °/h perché la montatura possa memorizzarlo.</translation>
     </message>
+    <message>
+        <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
+        <translation>Ancora nessuna montatura. Accendi l’inseguitore, collegati al suo Wi-Fi e premi «Non connesso» in basso per cercarlo. Per un cavo seriale o la montatura demo, scegli prima la connessione nelle Impostazioni.</translation>
+    </message>
 </context>
 </TS>

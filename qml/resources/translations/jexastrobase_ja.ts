@@ -130,5 +130,9 @@
         <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
         <translation>架台が保持できるよう、%1 は 0 または %2 から %3 °/h の範囲にしてください。</translation>
     </message>
+    <message>
+        <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
+        <translation>まだ架台がありません。トラッカーの電源を入れ、その Wi-Fi に接続してから、下の「未接続」を押して探してください。シリアルケーブルまたはデモ架台の場合は、先に設定で接続方法を選んでください。</translation>
+    </message>
 </context>
 </TS>

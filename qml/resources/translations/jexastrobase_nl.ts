@@ -130,5 +130,9 @@
         <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
         <translation>%1 moet 0 zijn of tussen %2 en %3 °/h liggen om in de montering te passen.</translation>
     </message>
+    <message>
+        <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
+        <translation>Nog geen montering. Zet de tracker aan, maak verbinding met zijn wifi en druk onderaan op ‘Niet verbonden’ om hem te zoeken. Kies voor een seriële kabel of de demomontering eerst de verbinding in Instellingen.</translation>
+    </message>
 </context>
 </TS>

@@ -130,5 +130,9 @@
         <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
         <translation>%1 musi wynosić 0 lub mieścić się w zakresie od %2 do %3 °/h, aby montaż mógł to zapisać.</translation>
     </message>
+    <message>
+        <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
+        <translation>Brak jeszcze montażu. Włącz tracker, połącz się z jego Wi-Fi i naciśnij poniżej „Nie połączono”, aby go wyszukać. Dla kabla szeregowego lub montażu demonstracyjnego najpierw wybierz połączenie w Ustawieniach.</translation>
+    </message>
 </context>
 </TS>

@@ -130,5 +130,9 @@
         <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
         <translation>%1 deve ser 0 ou estar entre %2 e %3 °/h para a montagem o poder guardar.</translation>
     </message>
+    <message>
+        <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
+        <translation>Ainda não há montagem. Ligue o rastreador, conecte-se ao Wi-Fi dele e toque em “Não conectado” abaixo para procurá-lo. Para um cabo serial ou a montagem de demonstração, escolha primeiro a conexão em Configurações.</translation>
+    </message>
 </context>
 </TS>

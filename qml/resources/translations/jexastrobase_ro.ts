@@ -130,5 +130,9 @@
         <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
         <translation>%1 trebuie să fie 0 sau între %2 și %3 °/h pentru ca montura să-l poată reține.</translation>
     </message>
+    <message>
+        <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
+        <translation>Încă nicio montură. Porniți trackerul, conectați-vă la Wi-Fi-ul lui și apăsați „Neconectat” mai jos pentru a-l căuta. Pentru un cablu serial sau montura demo, alegeți mai întâi conexiunea în Setări.</translation>
+    </message>
 </context>
 </TS>

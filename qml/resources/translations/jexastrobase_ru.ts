@@ -130,5 +130,9 @@
         <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
         <translation>%1: допустимо 0 или от %2 до %3 °/ч, иначе монтировка не сможет это сохранить.</translation>
     </message>
+    <message>
+        <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
+        <translation>Монтировки пока нет. Включите трекер, подключитесь к его Wi-Fi и нажмите внизу «Не подключено», чтобы найти его. Для последовательного кабеля или демо-монтировки сначала выберите подключение в Настройках.</translation>
+    </message>
 </context>
 </TS>

@@ -130,5 +130,9 @@
         <source>%1 must be 0 or from %2 to %3 °/h for the mount to hold it.</source>
         <translation>%1 必须为 0 或在 %2 到 %3 °/h 之间，赤道仪才能保存。</translation>
     </message>
+    <message>
+        <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
+        <translation>尚无赤道仪。请打开跟踪器，连接到它的 Wi-Fi，然后按下方的“未连接”进行搜索。若使用串口线或演示赤道仪，请先在设置中选择连接方式。</translation>
+    </message>
 </context>
 </TS>
