@@ -119,7 +119,10 @@ Response MotorController::handle(const Bytes& request, const RequestContext& con
         return resp;
     };
 
-    if (faults_.silent || (faults_.silentAfter && requests_ > *faults_.silentAfter)) {
+    const bool silentSpell = faults_.silentFromSec && now >= *faults_.silentFromSec &&
+                             now < *faults_.silentFromSec + faults_.silentForSec;
+    if (faults_.silent || silentSpell ||
+        (faults_.silentAfter && requests_ > *faults_.silentAfter)) {
         ex.faults.push_back("silent");
         return finish();
     }
@@ -774,8 +777,10 @@ void MotorController::setFaults(const Faults& faults) {
 void MotorController::setSilent(bool silent) {
     std::lock_guard lock(mutex_);
     faults_.silent = silent;
-    if (!silent)
+    if (!silent) {
         faults_.silentAfter.reset();
+        faults_.silentFromSec.reset();
+    }
 }
 
 void MotorController::setBusyStuck(bool stuck) {

@@ -1,5 +1,9 @@
 #include "SimConfig.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
 namespace JEX::Sim {
 
 namespace {
@@ -35,6 +39,74 @@ std::optional<Identity> presetIdentity(std::string_view name) {
     for (const auto& preset : presets())
         if (preset.name == name)
             return preset.identity;
+    return std::nullopt;
+}
+
+namespace {
+
+std::optional<double> number(std::string_view text, std::string_view unit = {}) {
+    if (!unit.empty() && text.size() > unit.size() &&
+        text.substr(text.size() - unit.size()) == unit)
+        text.remove_suffix(unit.size());
+    const std::string s(text);
+    char* end = nullptr;
+    const double value = s.empty() ? 0 : std::strtod(s.c_str(), &end);
+    if (s.empty() || end != s.c_str() + s.size() || !std::isfinite(value) || value < 0)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<std::string> applyFaultSpec(std::string_view spec, Faults& faults, uint64_t& seed) {
+    Faults f = faults;
+    uint64_t s = seed;
+    size_t start = 0;
+    while (start <= spec.size()) {
+        const size_t comma = std::min(spec.find(',', start), spec.size());
+        const std::string_view item = spec.substr(start, comma - start);
+        start = comma + 1;
+        const size_t eq = item.find('=');
+        const std::string_view key = item.substr(0, eq);
+        const std::string_view value = eq == std::string_view::npos ? "" : item.substr(eq + 1);
+        const auto bad = [&] { return "not understood: '" + std::string(item) + "'"; };
+        if (key == "silence") {
+            const size_t at = value.find('@');
+            const auto duration = number(value.substr(0, at), "s");
+            const auto from = at == std::string_view::npos ? std::optional<double>(0.0)
+                                                           : number(value.substr(at + 1), "s");
+            if (!duration || !from)
+                return bad();
+            f.silentForSec = *duration;
+            f.silentFromSec = *from;
+        } else if (key == "delay" || key == "seed") {
+            const auto v = number(value, key == "delay" ? "ms" : "");
+            if (!v || *v != std::floor(*v) || *v > 1e9)
+                return bad();
+            if (key == "delay")
+                f.fixedDelayMs = int(*v);
+            else
+                s = uint64_t(*v);
+        } else {
+            const std::pair<std::string_view, std::vector<double*>> probabilities[] = {
+                {"loss", {&f.requestLoss, &f.replyLoss}},
+                {"request-loss", {&f.requestLoss}},
+                {"reply-loss", {&f.replyLoss}},
+                {"reject", {&f.reject}},
+                {"late", {&f.late}},
+                {"garbage", {&f.garbage}},
+                {"duplicate", {&f.duplicate}}};
+            const auto known = std::find_if(std::begin(probabilities), std::end(probabilities),
+                                            [&](const auto& p) { return p.first == key; });
+            const auto p = number(value);
+            if (known == std::end(probabilities) || !p || *p > 1)
+                return bad();
+            for (double* target : known->second)
+                *target = *p;
+        }
+    }
+    faults = f;
+    seed = s;
     return std::nullopt;
 }
 

@@ -84,9 +84,19 @@ struct Faults {
     int nulCount = 3;
     bool silent = false;                 // no reply to anything (mount off, link gone)
     std::optional<uint64_t> silentAfter; // silent once this many requests have come in
-    bool busyStuck = false;              // busy bytes never clear
-    std::string letters;                 // faults hit only these command letters (empty: all)
+    // Silent for silentForSec of controller time from silentFromSec on (Wi-Fi gone a while).
+    std::optional<double> silentFromSec;
+    double silentForSec = 0;
+    bool busyStuck = false; // busy bytes never clear
+    std::string letters;    // faults hit only these command letters (empty: all)
 };
+
+// Sets the faults a text names, on top of those given: comma-separated KEY=VALUE with
+// loss (request and reply), request-loss, reply-loss, reject, late, garbage, duplicate
+// (probabilities 0..1), delay (ms added to every reply), silence=FORs@FROMs (seconds of
+// controller time) and seed. Gives the reason when the text is not understood, and then
+// changes nothing.
+std::optional<std::string> applyFaultSpec(std::string_view spec, Faults& faults, uint64_t& seed);
 
 struct SimConfig {
     Identity identity;

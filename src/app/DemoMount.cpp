@@ -11,11 +11,23 @@ namespace JEX {
 // In real time, answering after a few milliseconds as over a good Wi-Fi link. It keeps
 // answering when a program switches its Wi-Fi off: a demo that fell silent would only puzzle.
 std::shared_ptr<Sim::MotorController> DemoConnectableHelper::makeController() {
+    return makeController({}, nullptr);
+}
+
+std::shared_ptr<Sim::MotorController>
+DemoConnectableHelper::makeController(std::string_view faultSpec, std::string* error) {
     Sim::SimConfig config;
     config.identity = *Sim::presetIdentity("3.10-08");
     config.behaviour.honourWifiOff = false;
     config.faults.fixedDelayMs = 8;
     config.faults.randomDelayMs = 4;
+    if (!faultSpec.empty()) {
+        if (auto reason = Sim::applyFaultSpec(faultSpec, config.faults, config.seed)) {
+            if (error)
+                *error = std::move(*reason);
+            return nullptr;
+        }
+    }
     return std::make_shared<Sim::MotorController>(config);
 }
 

@@ -51,6 +51,10 @@ public:
 
     // The demo mount's controller: a 3.10 mount with the polar-scope light and dithering.
     static std::shared_ptr<Sim::MotorController> makeController();
+    // Its controller with these link faults too (see Sim::applyFaultSpec); empty with the
+    // reason in error when the text is not understood.
+    static std::shared_ptr<Sim::MotorController> makeController(std::string_view faultSpec,
+                                                                std::string* error);
     ~DemoConnectableHelper() override;
 
     QVariant devicesList() const override { return {}; }

@@ -1,6 +1,7 @@
 // Entry of the console: registers the compiled-in modules, builds the object graph,
 // publishes it to the QML scene and runs the event loop.
 
+#include "DemoMount.h"
 #include "DetachedWork.h"
 #include "FileLock.h"
 #include "LanguageManager.h"
@@ -117,8 +118,26 @@ int main(int argc, char* argv[]) {
     parser.addOption(mainQml);
     parser.addOption(demo);
     parser.addOption(firstFrame);
+    const QCommandLineOption demoFaults(
+        QStringLiteral("demo-faults"),
+        QStringLiteral("Run on the demo mount with a poor link, to see how the console copes: "
+                       "comma-separated loss=P, request-loss=P, reply-loss=P, reject=P, "
+                       "late=P, garbage=P, duplicate=P (P from 0 to 1), delay=MS, "
+                       "silence=60s@30s (silent for 60 s from 30 s after the start), seed=N."),
+        QStringLiteral("faults"));
     parser.addOption(doubleLength);
+    parser.addOption(demoFaults);
     parser.process(*app);
+    std::shared_ptr<JEX::Sim::MotorController> faultyDemo;
+    if (parser.isSet(demoFaults)) {
+        std::string error;
+        faultyDemo = JEX::DemoConnectableHelper::makeController(
+            parser.value(demoFaults).toStdString(), &error);
+        if (!faultyDemo) {
+            std::fprintf(stderr, "--demo-faults: %s\n", error.c_str());
+            return 2;
+        }
+    }
 
     const QString dataDir = QString::fromStdString(JEX::QtFileUtil("KD208").dataDirPath());
     JEX::QtFileUtil::makePrivateDir(dataDir);
@@ -133,7 +152,8 @@ int main(int argc, char* argv[]) {
     engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
 
     JEX::GraphOptions options;
-    options.demo = parser.isSet(demo);
+    options.demo = parser.isSet(demo) || faultyDemo;
+    options.demoController = faultyDemo;
     JEX::dependencyInjectToQml(*engine, keepAlive, options);
     if (parser.isSet(doubleLength)) {
         for (const auto& object : keepAlive) {

@@ -62,7 +62,8 @@ class TestSimController : public QObject {
     std::shared_ptr<ManualClock> clock_;
     std::shared_ptr<MotorController> controller_;
 
-    // A preset name, then any of "axes=1", "keep-wifi", "stuck-busy", "program-busy=S".
+    // A preset name, then any of "axes=1", "keep-wifi", "stuck-busy", "program-busy=S",
+    // "faults=SPEC".
     void make(const QString& setup) {
         const QStringList words = setup.split(' ');
         SimConfig config;
@@ -76,6 +77,8 @@ class TestSimController : public QObject {
                 config.faults.busyStuck = true;
             else if (word.startsWith("program-busy="))
                 config.behaviour.programBusySec = word.mid(13).toDouble();
+            else if (word.startsWith("faults="))
+                QVERIFY(!applyFaultSpec(word.mid(7).toStdString(), config.faults, config.seed));
         }
         clock_ = std::make_shared<ManualClock>();
         controller_ = std::make_shared<MotorController>(config, clock_);
@@ -159,6 +162,43 @@ class TestSimController : public QObject {
 private slots:
     void init() { make("3.10-08"); }
 
+    // Fault texts: what they set, or why they are refused (and then nothing changes).
+    void faultSpecs_data() {
+        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("result");
+        const auto row = [](const char* spec, const char* result) {
+            QTest::newRow(spec) << QString(spec) << QString(result);
+        };
+        row("loss=0.2", "0.2 0.2 0 0 silent -1 for 0 seed 1");
+        row("reply-loss=1,delay=250ms,seed=7", "0 1 250 0 silent -1 for 0 seed 7");
+        row("late=0.05,silence=60s@30s", "0 0 0 0.05 silent 30 for 60 seed 1");
+        row("silence=5", "0 0 0 0 silent 0 for 5 seed 1");
+        row("loss=1.5", "not understood: 'loss=1.5'");
+        row("loss=0.2,fog=1", "not understood: 'fog=1'");
+        row("delay=-3", "not understood: 'delay=-3'");
+        row("silence=1m@2s", "not understood: 'silence=1m@2s'");
+        row("", "not understood: ''");
+    }
+    void faultSpecs() {
+        QFETCH(QString, spec);
+        QFETCH(QString, result);
+        Faults f;
+        uint64_t seed = 1;
+        const auto error = applyFaultSpec(spec.toStdString(), f, seed);
+        const QString got = error ? QString::fromStdString(*error)
+                                  : QString("%1 %2 %3 %4 silent %5 for %6 seed %7")
+                                        .arg(f.requestLoss)
+                                        .arg(f.replyLoss)
+                                        .arg(f.fixedDelayMs)
+                                        .arg(f.late)
+                                        .arg(f.silentFromSec.value_or(-1))
+                                        .arg(f.silentForSec)
+                                        .arg(seed);
+        QCOMPARE(got, result);
+        if (error)
+            QCOMPARE(seed, uint64_t(1));
+    }
+
     void scripts_data() {
         QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("script");
@@ -172,6 +212,8 @@ private slots:
             "e1=032780 a1=972B16 b1=0024F4 g1=200000 q1010000=153000 X10002=00162B97 "
             "X20002=00162B97");
         row("one axis only", "3.10-08 axes=1", "e2!3 f2!3 e1=030A08");
+        row("a silent spell", "3.10-08 faults=silence=60s@30s,delay=0",
+            "e1=030A08 +29.9 e1=030A08 +0.1 e1 +59.9 e1 +0.1 e1=030A08");
         row("power-on status and positions", "3.10-08",
             "f1=100 f2=100 j1=000080 j2=000080 q1000000=000000");
         row("set position with offset, initialise", "3.10-08",
