@@ -34,10 +34,10 @@ ToolBar {
             return qsTr("Connecting…")
         if (!inj_iConnector.connected || !tavo)
             return qsTr("Not Connected")
-        // Nobody should take the built-in demo for a real mount.
-        if (inj_iConnectable.connectedEndpoint === "demo")
-            return qsTr("Demo") + "\n" + tavo.deviceName
-        return tavo.deviceName
+        // Nobody should take the built-in demo for a real mount. Under the name, how the link
+        // is doing.
+        const name = inj_iConnectable.connectedEndpoint === "demo" ? qsTr("Demo") : tavo.deviceName
+        return inj_linkHealth.summary === "" ? name : name + "\n" + inj_linkHealth.summary
     }
 
     // A plain bar in the window's colours, so that the connected mount's name can be green.
@@ -66,6 +66,8 @@ ToolBar {
             Layout.fillWidth: true
             Layout.preferredWidth: 1
             onClicked: inj_iConnectable.startSession()
+            ToolTip.visible: hovered && inj_iConnector.connected
+            ToolTip.text: inj_linkHealth.details
         }
         ToolButton {
             objectName: "progressButton"

@@ -41,9 +41,11 @@ CmdResp<Bytes> SimEndpointConverser::converse(const Bytes& request) {
     const Sim::InProcessEndpoint endpoint(controller_, Sim::Channel::Wifi);
     const int resends = std::max(0, settings_->maxRetryCount());
     const auto timeoutMs = uint32_t(std::max(1, settings_->readTimeoutMs_other()));
+    attempts_ = 0;
     for (int attempt = 0;; ++attempt) {
         if (cancellable_->isCancelled())
             return CmdRetType::Cancel;
+        attempts_ = attempt + 1;
         const Sim::Response response = endpoint(request);
         const auto delayMs = uint32_t(std::max<int64_t>(0, response.delay.count()));
         if (response.reply && delayMs <= timeoutMs) {

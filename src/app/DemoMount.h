@@ -28,8 +28,11 @@ public:
                          std::shared_ptr<IConnectionSettings> settings,
                          std::shared_ptr<ICancellable> cancellable);
     CmdResp<Bytes> converse(const Bytes& request) override;
+    int lastAttempts() const override { return attempts_; }
 
 private:
+    // Set and read under the link's serialising converser.
+    int attempts_ = 0;
     std::shared_ptr<Sim::MotorController> controller_;
     std::shared_ptr<IConnectionSettings> settings_;
     std::shared_ptr<ICancellable> cancellable_;

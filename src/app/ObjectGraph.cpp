@@ -14,6 +14,7 @@
 #include "IClock.h"
 #include "LanguageManager.h"
 #include "LaunchSession.h"
+#include "LinkHealth.h"
 #include "Location.h"
 #include "ManualSlew.h"
 #include "PlatformUrl.h"
@@ -71,6 +72,7 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     auto session = std::make_shared<TryConnectSession>();
     auto converserContainer = std::make_shared<ConnectedObjContainer_<IConverser>>(session);
     auto timeoutForwarder = std::make_shared<ConverserTimeoutForwarder>(converserContainer);
+    auto linkHealth = std::make_shared<LinkHealth>(converserContainer);
     auto toastStub = std::make_shared<ToastManagerUIStub>();
     auto location = std::make_shared<Location>(store);
     auto connectionSettings = std::make_shared<ConnectionSettings>(store);
@@ -147,6 +149,7 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     publish("inj_appVersion", appVersion);
     publish("inj_manualSlew", manualSlew);
     publish("inj_launchSession", launchSession);
+    publish("inj_linkHealth", linkHealth);
     keepAlive.append(suspendWatcher);
 }
 

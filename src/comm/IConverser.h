@@ -17,6 +17,20 @@ public:
     // Sends the framed bytes and waits for a reply, resending as configured. Ok carries the
     // raw reply bytes unclassified; Timeout and Cancel carry nothing.
     virtual CmdResp<Bytes> converse(const Bytes& request) = 0;
+    // How many times the last conversation's request went out (resends included).
+    virtual int lastAttempts() const { return 1; }
+};
+
+// What the last conversations of a link (at most a hundred) came to.
+struct LinkStats {
+    int exchanges = 0;
+    int unanswered = 0;  // ended without a reply after every resend
+    int attempts = 0;    // requests sent for them, resends included
+    uint32_t meanMs = 0; // duration of an answered conversation, resends included
+    uint32_t worstMs = 0;
+    // Requests that went out without bringing a reply.
+    int lostAttempts() const { return attempts - (exchanges - unanswered); }
+    bool operator==(const LinkStats&) const = default;
 };
 
 class IConverser {
@@ -27,6 +41,7 @@ public:
     virtual bool isTimedOut() const = 0;
     // Mean duration of the last three conversations.
     virtual uint32_t averageResponseMs() const = 0;
+    virtual LinkStats linkStats() const { return {}; }
 
     // Listeners receive the new timed-out flag each time it changes.
     CallbackList<void(bool)> timedOutList;

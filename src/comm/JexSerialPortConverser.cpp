@@ -22,10 +22,12 @@ JexSerialPortConverser::JexSerialPortConverser(std::shared_ptr<IConnectionSettin
 
 CmdResp<Bytes> JexSerialPortConverser::converse(const Bytes& request) {
     port_->purgeInput();
+    attempts_ = 0;
     const int resends = std::max(0, settings_->maxRetryCount());
     for (int attempt = 0;; ++attempt) {
         if (cancellable_->isCancelled())
             return CmdRetType::Cancel;
+        attempts_ = attempt + 1;
         if (!port_->write(request))
             return CmdRetType::Timeout;
         CmdResp<Bytes> reply =

@@ -19,7 +19,11 @@ public:
 
     CmdResp<Bytes> converse(const Bytes& request) override;
 
+    int lastAttempts() const override { return attempts_; }
+
 private:
+    // Set and read under the link's serialising converser.
+    int attempts_ = 0;
     CmdResp<Bytes> readReply(uint32_t byteTimeoutMs);
 
     std::shared_ptr<IConnectionSettings> settings_;

@@ -3,6 +3,7 @@
 #include "Hex.h"
 #include "Log.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace JEX {
@@ -20,6 +21,12 @@ CmdResp<Bytes> SLConverser::converse(const Bytes& request) {
         durationsMs_[nextDuration_] = static_cast<uint32_t>(
             std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
         nextDuration_ = (nextDuration_ + 1) % durationsMs_.size();
+        if (resp.type != CmdRetType::Cancel) {
+            outcomes_[outcomeCount_ % kKeptOutcomes] = {
+                durationsMs_[(nextDuration_ + durationsMs_.size() - 1) % durationsMs_.size()],
+                raw_->lastAttempts(), resp.type != CmdRetType::Timeout};
+            ++outcomeCount_;
+        }
     }
 
     if (logExchanges_.load()) {
@@ -37,6 +44,27 @@ CmdResp<Bytes> SLConverser::converse(const Bytes& request) {
 uint32_t SLConverser::averageResponseMs() const {
     std::lock_guard lock(mutex_);
     return (durationsMs_[0] + durationsMs_[1] + durationsMs_[2] + 1) / 3;
+}
+
+LinkStats SLConverser::linkStats() const {
+    std::lock_guard lock(mutex_);
+    LinkStats stats;
+    stats.exchanges = int(std::min(outcomeCount_, kKeptOutcomes));
+    uint64_t answeredMs = 0;
+    for (int i = 0; i < stats.exchanges; ++i) {
+        const Outcome& o = outcomes_[size_t(i)];
+        stats.attempts += o.attempts;
+        if (!o.answered) {
+            ++stats.unanswered;
+            continue;
+        }
+        answeredMs += o.ms;
+        stats.worstMs = std::max(stats.worstMs, o.ms);
+    }
+    const int answered = stats.exchanges - stats.unanswered;
+    if (answered > 0)
+        stats.meanMs = uint32_t((answeredMs + answered / 2) / uint64_t(answered));
+    return stats;
 }
 
 } // namespace JEX

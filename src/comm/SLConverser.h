@@ -1,6 +1,6 @@
 #pragma once
-// Serialises every conversation with one mount, keeps the last three response times and
-// the timed-out flag, and can log each exchange.
+// Serialises every conversation with one mount, keeps the last three response times, what
+// the last hundred conversations came to and the timed-out flag, and can log each exchange.
 
 #include "IConverser.h"
 
@@ -24,6 +24,7 @@ public:
     CmdResp<Bytes> converse(const Bytes& request) override;
     bool isTimedOut() const override { return timedOut_.load(); }
     uint32_t averageResponseMs() const override;
+    LinkStats linkStats() const override;
 
     void setLogExchanges(bool on) { logExchanges_.store(on); }
 
@@ -33,6 +34,14 @@ private:
     mutable std::mutex mutex_;
     std::array<uint32_t, 3> durationsMs_{150, 150, 150};
     size_t nextDuration_ = 0;
+    struct Outcome {
+        uint32_t ms;
+        int attempts;
+        bool answered;
+    };
+    static constexpr size_t kKeptOutcomes = 100;
+    std::array<Outcome, kKeptOutcomes> outcomes_{};
+    size_t outcomeCount_ = 0;
     std::atomic<bool> timedOut_{false};
     std::atomic<bool> logExchanges_;
 };

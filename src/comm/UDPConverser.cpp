@@ -9,6 +9,7 @@ UDPConverser::UDPConverser(std::shared_ptr<IUDP> udp, std::shared_ptr<IConnectio
     : udp_(std::move(udp)), settings_(std::move(settings)), cancellable_(std::move(cancellable)) {}
 
 CmdResp<Bytes> UDPConverser::converse(const Bytes& request) {
+    attempts_ = 0;
     if (cancellable_->isCancelled())
         return CmdRetType::Cancel;
     // A new socket on a new local port: a late reply to an earlier command cannot reach us.
@@ -17,6 +18,7 @@ CmdResp<Bytes> UDPConverser::converse(const Bytes& request) {
     udp_->clearReadBuffer();
     const int resends = std::max(0, settings_->maxRetryCount());
     for (int attempt = 0;; ++attempt) {
+        attempts_ = attempt + 1;
         if (!udp_->write(request))
             return CmdRetType::Timeout;
         Bytes reply = udp_->read();

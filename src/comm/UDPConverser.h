@@ -18,7 +18,11 @@ public:
 
     CmdResp<Bytes> converse(const Bytes& request) override;
 
+    int lastAttempts() const override { return attempts_; }
+
 private:
+    // Set and read under the link's serialising converser.
+    int attempts_ = 0;
     std::shared_ptr<IUDP> udp_;
     std::shared_ptr<IConnectionSettings> settings_;
     std::shared_ptr<ICancellable> cancellable_;

@@ -22,6 +22,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <deque>
 #include <thread>
 #include <vector>
 
@@ -299,6 +300,40 @@ private slots:
         }
         // (40 + 41 + 41 + 1) / 3: the mean 40.7 rounds to 41
         QCOMPARE(sl_->averageResponseMs(), 41u);
+    }
+
+    // What the last hundred conversations came to: an answer at once, one after two lost
+    // requests, one that got none after three, and a cancelled one that counts for nothing.
+    void linkStatsKeepTheLastHundred() {
+        struct Counting : Test::ScriptedRawConverser {
+            std::deque<int> attempts;
+            int last = 0;
+            CmdResp<Bytes> converse(const Bytes& request) override {
+                last = attempts.front();
+                attempts.pop_front();
+                return ScriptedRawConverser::converse(request);
+            }
+            int lastAttempts() const override { return last; }
+        };
+        auto raw = std::make_shared<Counting>();
+        SLConverser sl(raw, false, [r = raw.get()] { return r->now(); });
+        QCOMPARE(sl.linkStats(), LinkStats{});
+        raw->replyOk("=\r", 20ms);
+        raw->replyOk("=\r", 420ms);
+        raw->fail(CmdRetType::Timeout, 600ms);
+        raw->fail(CmdRetType::Cancel, 5ms);
+        raw->attempts = {1, 3, 3, 1};
+        for (int i = 0; i < 4; ++i)
+            sl.converse(bytes(":e1\r"));
+        // exchanges, unanswered, attempts, mean (20 + 420) / 2, worst
+        QCOMPARE(sl.linkStats(), (LinkStats{3, 1, 7, 220, 420}));
+        QCOMPARE(sl.linkStats().lostAttempts(), 5);
+        for (int i = 0; i < 100; ++i) {
+            raw->replyOk("=\r", 10ms);
+            raw->attempts.push_back(1);
+            sl.converse(bytes(":e1\r"));
+        }
+        QCOMPARE(sl.linkStats(), (LinkStats{100, 0, 100, 10, 10}));
     }
 
     void timedOutListenersFireOncePerChange() {

@@ -6,6 +6,7 @@
 #include "ConverserTimeoutForwarder.h"
 #include "EventLog.h"
 #include "LaunchSession.h"
+#include "LinkHealth.h"
 #include "MemoryKVStore.h"
 #include "MountRig.h"
 #include "TAVOConnectable.h"
@@ -128,6 +129,8 @@ std::shared_ptr<EventLog> holdNextRequest(MountRig& rig) {
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(JEX::LinkStats)
 
 class TestConnector : public QObject {
     Q_OBJECT
@@ -449,6 +452,51 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(settings->lastMount()), remembered, 30000);
         QCOMPARE(launch.hint().isEmpty(), starts);
         QVERIFY(!events->all().contains("started"));
+    }
+
+    // The footer's few words for a link: none, answering, losing one request in ten or more,
+    // slow, and silent; with every figure for the log.
+    void linkHealthSaysHowTheLinkIs_data() {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<bool>("timedOut");
+        QTest::addColumn<LinkStats>("stats");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<int>("level");
+        QTest::newRow("no link") << false << false << LinkStats{} << "" << 0;
+        QTest::newRow("answering") << true << false << LinkStats{50, 0, 52, 35, 90} << "35 ms" << 1;
+        QTest::newRow("one in ten lost")
+            << true << false << LinkStats{50, 1, 60, 40, 300} << "Poor link" << 2;
+        QTest::newRow("slow") << true << false << LinkStats{10, 0, 10, 250, 400} << "Poor link"
+                              << 2;
+        QTest::newRow("silent") << true << true << LinkStats{10, 2, 16, 30, 40} << "No reply" << 3;
+    }
+    void linkHealthSaysHowTheLinkIs() {
+        QFETCH(bool, present);
+        QFETCH(bool, timedOut);
+        QFETCH(LinkStats, stats);
+        QFETCH(QString, summary);
+        QFETCH(int, level);
+        struct Measured : StubConverser {
+            LinkStats stats;
+            bool timedOut = false;
+            bool isTimedOut() const override { return timedOut; }
+            LinkStats linkStats() const override { return stats; }
+        };
+        auto link = std::make_shared<Measured>();
+        link->stats = stats;
+        link->timedOut = timedOut;
+        if (present) {
+            conversers->setPending(link);
+            session->fire(true);
+        }
+        LinkHealth health(conversers);
+        health.refresh();
+        QCOMPARE(health.summary(), summary);
+        QCOMPARE(int(health.level()), level);
+        if (QTest::currentDataTag() == QByteArray("one in ten lost"))
+            QCOMPARE(health.details(),
+                     QString("Last 50 exchanges: 1 without a reply, 11 of 60 "
+                             "requests lost; 40 ms on average, 300 ms at worst."));
     }
 
     void devicesComeFromTheHelper() {

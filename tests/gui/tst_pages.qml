@@ -351,12 +351,13 @@ PageCase {
         night.setSetting(previous)
     }
 
-    // The connected dialog names the demo mount; Disconnect asks first, and its other button
-    // closes it.
+    // The footer names the demo mount with its link's round trip; Disconnect asks first, and
+    // its other button closes it.
     function test_disconnectAsksFirst() {
         verify(inj_iConnector.connected)
         const button = find("connectionButton")
-        compare(button.text, "Demo\nVelmora-Sim")
+        // The demo, and how its link is doing.
+        tryVerify(() => /^Demo\n\d+ ms$/.test(button.text), 5000, button.text)
         mouseClick(button)
         const popup = find("popupConnect")
         tryCompare(popup, "opened", true)

@@ -134,5 +134,25 @@
         <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
         <translation>Noch keine Montierung. Schalten Sie den Tracker ein, verbinden Sie sich mit seinem WLAN und tippen Sie unten auf „Nicht verbunden“, um ihn zu suchen. Für ein serielles Kabel oder die Demo-Montierung wählen Sie zuerst die Verbindung in den Einstellungen.</translation>
     </message>
+    <message>
+        <source>No reply</source>
+        <translation>Keine Antwort</translation>
+    </message>
+    <message>
+        <source>Poor link</source>
+        <translation>Schwache Verbindung</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>No link</source>
+        <translation>Keine Verbindung</translation>
+    </message>
+    <message>
+        <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
+        <translation>Letzte %1 Austausche: %2 ohne Antwort, %3 von %4 Anfragen verloren; im Mittel %5 ms, höchstens %6 ms.</translation>
+    </message>
 </context>
 </TS>

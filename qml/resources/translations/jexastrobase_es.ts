@@ -134,5 +134,25 @@
         <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
         <translation>Aún no hay montura. Encienda el seguidor, conéctese a su Wi-Fi y pulse «No conectado» abajo para buscarlo. Para un cable serie o la montura de demostración, elija primero la conexión en Ajustes.</translation>
     </message>
+    <message>
+        <source>No reply</source>
+        <translation>Sin respuesta</translation>
+    </message>
+    <message>
+        <source>Poor link</source>
+        <translation>Enlace débil</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>No link</source>
+        <translation>Sin enlace</translation>
+    </message>
+    <message>
+        <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
+        <translation>Últimos %1 intercambios: %2 sin respuesta, %3 de %4 peticiones perdidas; %5 ms de media, %6 ms como máximo.</translation>
+    </message>
 </context>
 </TS>

@@ -134,5 +134,25 @@
         <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
         <translation>Pas encore de monture. Allumez le suiveur, rejoignez son Wi-Fi et appuyez sur « Non connecté » en bas pour le chercher. Pour un câble série ou la monture de démonstration, choisissez d’abord la connexion dans Réglages.</translation>
     </message>
+    <message>
+        <source>No reply</source>
+        <translation>Pas de réponse</translation>
+    </message>
+    <message>
+        <source>Poor link</source>
+        <translation>Liaison faible</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>No link</source>
+        <translation>Pas de liaison</translation>
+    </message>
+    <message>
+        <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
+        <translation>%1 derniers échanges : %2 sans réponse, %3 requêtes perdues sur %4 ; %5 ms en moyenne, %6 ms au pire.</translation>
+    </message>
 </context>
 </TS>

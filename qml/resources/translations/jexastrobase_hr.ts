@@ -134,5 +134,25 @@
         <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
         <translation>Još nema montaže. Uključite tracker, spojite se na njegov Wi-Fi i pritisnite „Nije povezano” dolje da ga potražite. Za serijski kabel ili demo montažu najprije odaberite vezu u Postavkama.</translation>
     </message>
+    <message>
+        <source>No reply</source>
+        <translation>Nema odgovora</translation>
+    </message>
+    <message>
+        <source>Poor link</source>
+        <translation>Slaba veza</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>No link</source>
+        <translation>Nema veze</translation>
+    </message>
+    <message>
+        <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
+        <translation>Zadnjih %1 razmjena: %2 bez odgovora, izgubljeno %3 od %4 zahtjeva; prosječno %5 ms, najviše %6 ms.</translation>
+    </message>
 </context>
 </TS>

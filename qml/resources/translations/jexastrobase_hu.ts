@@ -134,5 +134,25 @@
         <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
         <translation>Még nincs mechanika. Kapcsolja be a követőt, csatlakozzon a Wi-Fi-jéhez, és a kereséshez nyomja meg lent a „Nincs csatlakoztatva” gombot. Soros kábelhez vagy a bemutató mechanikához előbb válassza ki a kapcsolatot a Beállításokban.</translation>
     </message>
+    <message>
+        <source>No reply</source>
+        <translation>Nincs válasz</translation>
+    </message>
+    <message>
+        <source>Poor link</source>
+        <translation>Gyenge kapcsolat</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>No link</source>
+        <translation>Nincs kapcsolat</translation>
+    </message>
+    <message>
+        <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
+        <translation>Utolsó %1 üzenetváltás: %2 válasz nélkül, %4 kérésből %3 elveszett; átlagosan %5 ms, legfeljebb %6 ms.</translation>
+    </message>
 </context>
 </TS>

@@ -134,5 +134,25 @@
         <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
         <translation>Ancora nessuna montatura. Accendi l’inseguitore, collegati al suo Wi-Fi e premi «Non connesso» in basso per cercarlo. Per un cavo seriale o la montatura demo, scegli prima la connessione nelle Impostazioni.</translation>
     </message>
+    <message>
+        <source>No reply</source>
+        <translation>Nessuna risposta</translation>
+    </message>
+    <message>
+        <source>Poor link</source>
+        <translation>Collegamento debole</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>No link</source>
+        <translation>Nessun collegamento</translation>
+    </message>
+    <message>
+        <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
+        <translation>Ultimi %1 scambi: %2 senza risposta, %3 richieste perse su %4; %5 ms in media, %6 ms al massimo.</translation>
+    </message>
 </context>
 </TS>

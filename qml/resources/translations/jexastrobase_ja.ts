@@ -134,5 +134,25 @@
         <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
         <translation>まだ架台がありません。トラッカーの電源を入れ、その Wi-Fi に接続してから、下の「未接続」を押して探してください。シリアルケーブルまたはデモ架台の場合は、先に設定で接続方法を選んでください。</translation>
     </message>
+    <message>
+        <source>No reply</source>
+        <translation>応答なし</translation>
+    </message>
+    <message>
+        <source>Poor link</source>
+        <translation>接続不良</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>No link</source>
+        <translation>接続なし</translation>
+    </message>
+    <message>
+        <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
+        <translation>直近 %1 回の通信: 応答なし %2 回、要求 %4 件中 %3 件が失われました。平均 %5 ms、最大 %6 ms。</translation>
+    </message>
 </context>
 </TS>

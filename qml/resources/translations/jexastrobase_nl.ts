@@ -134,5 +134,25 @@
         <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
         <translation>Nog geen montering. Zet de tracker aan, maak verbinding met zijn wifi en druk onderaan op ‘Niet verbonden’ om hem te zoeken. Kies voor een seriële kabel of de demomontering eerst de verbinding in Instellingen.</translation>
     </message>
+    <message>
+        <source>No reply</source>
+        <translation>Geen antwoord</translation>
+    </message>
+    <message>
+        <source>Poor link</source>
+        <translation>Zwakke verbinding</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>No link</source>
+        <translation>Geen verbinding</translation>
+    </message>
+    <message>
+        <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
+        <translation>Laatste %1 uitwisselingen: %2 zonder antwoord, %3 van %4 verzoeken verloren; gemiddeld %5 ms, hoogstens %6 ms.</translation>
+    </message>
 </context>
 </TS>

@@ -134,5 +134,25 @@
         <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
         <translation>Brak jeszcze montażu. Włącz tracker, połącz się z jego Wi-Fi i naciśnij poniżej „Nie połączono”, aby go wyszukać. Dla kabla szeregowego lub montażu demonstracyjnego najpierw wybierz połączenie w Ustawieniach.</translation>
     </message>
+    <message>
+        <source>No reply</source>
+        <translation>Brak odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Poor link</source>
+        <translation>Słabe łącze</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>No link</source>
+        <translation>Brak łącza</translation>
+    </message>
+    <message>
+        <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
+        <translation>Ostatnie %1 wymian: %2 bez odpowiedzi, utracono %3 z %4 żądań; średnio %5 ms, najwyżej %6 ms.</translation>
+    </message>
 </context>
 </TS>

@@ -134,5 +134,25 @@
         <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
         <translation>Ainda não há montagem. Ligue o rastreador, conecte-se ao Wi-Fi dele e toque em “Não conectado” abaixo para procurá-lo. Para um cabo serial ou a montagem de demonstração, escolha primeiro a conexão em Configurações.</translation>
     </message>
+    <message>
+        <source>No reply</source>
+        <translation>Sem resposta</translation>
+    </message>
+    <message>
+        <source>Poor link</source>
+        <translation>Ligação fraca</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>No link</source>
+        <translation>Sem ligação</translation>
+    </message>
+    <message>
+        <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
+        <translation>Últimas %1 trocas: %2 sem resposta, %3 de %4 pedidos perdidos; %5 ms em média, %6 ms no pior caso.</translation>
+    </message>
 </context>
 </TS>

@@ -134,5 +134,25 @@
         <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
         <translation>Încă nicio montură. Porniți trackerul, conectați-vă la Wi-Fi-ul lui și apăsați „Neconectat” mai jos pentru a-l căuta. Pentru un cablu serial sau montura demo, alegeți mai întâi conexiunea în Setări.</translation>
     </message>
+    <message>
+        <source>No reply</source>
+        <translation>Niciun răspuns</translation>
+    </message>
+    <message>
+        <source>Poor link</source>
+        <translation>Legătură slabă</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>No link</source>
+        <translation>Nicio legătură</translation>
+    </message>
+    <message>
+        <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
+        <translation>Ultimele %1 schimburi: %2 fără răspuns, %3 din %4 cereri pierdute; în medie %5 ms, cel mult %6 ms.</translation>
+    </message>
 </context>
 </TS>

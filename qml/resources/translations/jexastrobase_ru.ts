@@ -134,5 +134,25 @@
         <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
         <translation>Монтировки пока нет. Включите трекер, подключитесь к его Wi-Fi и нажмите внизу «Не подключено», чтобы найти его. Для последовательного кабеля или демо-монтировки сначала выберите подключение в Настройках.</translation>
     </message>
+    <message>
+        <source>No reply</source>
+        <translation>Нет ответа</translation>
+    </message>
+    <message>
+        <source>Poor link</source>
+        <translation>Слабая связь</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 мс</translation>
+    </message>
+    <message>
+        <source>No link</source>
+        <translation>Нет связи</translation>
+    </message>
+    <message>
+        <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
+        <translation>Последние обмены (%1): без ответа %2, потеряно %3 из %4 запросов; в среднем %5 мс, максимум %6 мс.</translation>
+    </message>
 </context>
 </TS>

@@ -134,5 +134,25 @@
         <source>No mount yet. Switch the tracker on, join its Wi-Fi and press Not Connected below to search for it. For a serial cable or the demo mount, choose the connection in Settings first.</source>
         <translation>尚无赤道仪。请打开跟踪器，连接到它的 Wi-Fi，然后按下方的“未连接”进行搜索。若使用串口线或演示赤道仪，请先在设置中选择连接方式。</translation>
     </message>
+    <message>
+        <source>No reply</source>
+        <translation>无响应</translation>
+    </message>
+    <message>
+        <source>Poor link</source>
+        <translation>连接不佳</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 毫秒</translation>
+    </message>
+    <message>
+        <source>No link</source>
+        <translation>无连接</translation>
+    </message>
+    <message>
+        <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
+        <translation>最近 %1 次通信：%2 次无响应，%4 个请求中丢失 %3 个；平均 %5 毫秒，最长 %6 毫秒。</translation>
+    </message>
 </context>
 </TS>
