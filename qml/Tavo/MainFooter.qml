@@ -29,6 +29,9 @@ ToolBar {
     }
 
     function connectionText() {
+        // The mount went away; the console keeps trying until it is back or the user stops it.
+        if (inj_reconnector.active)
+            return inj_reconnector.stateText
         // A session at launch runs without its dialog: say so here.
         if (!inj_iConnector.connected && inj_iConnectable.busy)
             return qsTr("Connecting…")
@@ -65,9 +68,11 @@ ToolBar {
                                                              : root.Material.foreground
             Layout.fillWidth: true
             Layout.preferredWidth: 1
-            onClicked: inj_iConnectable.startSession()
-            ToolTip.visible: hovered && inj_iConnector.connected
-            ToolTip.text: inj_linkHealth.details
+            onClicked: inj_reconnector.active ? inj_reconnector.cancel()
+                                              : inj_iConnectable.startSession()
+            ToolTip.visible: hovered && (inj_iConnector.connected || inj_reconnector.active)
+            ToolTip.text: inj_reconnector.active ? qsTr("Click to stop reconnecting")
+                                                 : inj_linkHealth.details
         }
         ToolButton {
             objectName: "progressButton"

@@ -63,6 +63,7 @@ public:
     QVariant devicesList() const override { return {}; }
     void startConnect() override;
     void selectDevice(int) override {}
+    void reopen(const std::string&) override { startConnect(); }
     // The demo mount is always a model the console drives: no check is made.
     void setDeviceFilter(DeviceFilter) override {}
     void setOnConnected(OnConnected callback) override;

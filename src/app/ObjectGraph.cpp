@@ -28,6 +28,7 @@
 #include "QtKVStore.h"
 #include "QtLocationSensor.h"
 #include "QtUDPBroadcaster.h"
+#include "Reconnector.h"
 #include "SerialConnectableHelper.h"
 #include "SuspendWatcher.h"
 #include "TAVOConnectable.h"
@@ -103,6 +104,11 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     auto launchSession = std::make_shared<LaunchSession>(
         LaunchSession::D{connectionSettings, connectable, connector, options.demo});
     auto manualSlew = std::make_shared<ManualSlew>(connector, timeoutForwarder, connectionSettings);
+    auto reconnector = std::make_shared<Reconnector>(Reconnector::D{
+        connectable, connector, container, converserContainer, taskState,
+        [](const QString& line) { log("%s", qUtf8Printable(line)); }, options.reconnectTiming});
+    QObject::connect(reconnector.get(), &Reconnector::notice, toastStub.get(),
+                     &ToastManagerUIStub::shouldToast);
     // Nobody holds a slew through a suspend: the release would come after the wake-up.
     auto suspendWatcher = std::make_shared<SuspendWatcher>();
     QObject::connect(suspendWatcher.get(), &SuspendWatcher::suspending, manualSlew.get(),
@@ -150,6 +156,7 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     publish("inj_manualSlew", manualSlew);
     publish("inj_launchSession", launchSession);
     publish("inj_linkHealth", linkHealth);
+    publish("inj_reconnector", reconnector);
     keepAlive.append(suspendWatcher);
 }
 

@@ -4,6 +4,7 @@
 
 #include "IClock.h"
 #include "QtLocationSensor.h"
+#include "Reconnector.h"
 
 #include <QList>
 #include <QObject>
@@ -29,9 +30,11 @@ struct GraphOptions {
     // Makes the mount side's and the astronomy side's real-time clocks (one each); empty:
     // the system clock.
     std::function<std::shared_ptr<IClock>()> makeClock;
+    // When a silent link counts as lost and how often a lost one is tried again.
+    Reconnector::Timing reconnectTiming;
 };
 
-// Publishes 27 objects on the engine's root context and appends each to keepAlive, in the
+// Publishes 28 objects on the engine's root context and appends each to keepAlive, in the
 // order they are published, then the suspend watcher; every other object lives through them. The
 // engine never owns them: keepAlive must outlive it.
 void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& keepAlive,

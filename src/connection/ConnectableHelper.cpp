@@ -79,6 +79,15 @@ void ConnectableHelper::selectDevice(int index) {
         helper->selectDevice(index);
 }
 
+void ConnectableHelper::reopen(const std::string& endpoint) {
+    if (busy()) {
+        statusList(Status{Status::Failed, {}});
+        return;
+    }
+    if (IConnectableHelper* helper = current())
+        helper->reopen(endpoint);
+}
+
 void ConnectableHelper::setDeviceFilter(DeviceFilter filter) {
     if (IConnectableHelper* helper = current())
         helper->setDeviceFilter(std::move(filter));

@@ -29,6 +29,7 @@ public:
     QVariant devicesList() const override;
     void startConnect() override;
     void selectDevice(int index) override;
+    void reopen(const std::string& endpoint) override;
     void setDeviceFilter(DeviceFilter filter) override;
     void setOnConnected(OnConnected callback) override;
     // Any of the helpers: a search of one type still running blocks a connect of another.

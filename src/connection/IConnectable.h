@@ -12,6 +12,9 @@
 
 namespace JEX {
 
+// How a reconnect ended.
+enum class ReconnectOutcome { Connected, Failed, OtherMount };
+
 // A session started from code: done is called with the connected flag when the session ends.
 struct SessionRequest {
     std::function<void(bool connected)> done;
@@ -43,6 +46,12 @@ public:
     // A session nobody asked for in the window (the connection at launch): the dialog opens
     // only when the user must choose or hear why it failed, or asks to see it.
     virtual void startQuietSession() = 0;
+    // Opens a link again to the mount connected last, without a search or the dialog, and takes
+    // it back only when it is that mount (its firmware, and the name it had or was given since);
+    // nothing is written to another one. done is called once, on a background thread or at once.
+    virtual void reconnect(std::function<void(ReconnectOutcome)> done) = 0;
+    // A mount was connected in this run, so a reconnect knows where to go.
+    virtual bool canReconnect() const = 0;
     Q_INVOKABLE virtual void startNextAction() = 0;
     Q_INVOKABLE virtual void selectDevice(int deviceIndex) = 0;
     Q_INVOKABLE virtual void cancelSession() = 0;

@@ -50,6 +50,12 @@ public:
     Q_INVOKABLE virtual QVariant devicesList() const = 0;
     Q_INVOKABLE virtual void startConnect() = 0;
     Q_INVOKABLE virtual void selectDevice(int index) = 0;
+    // Opens a link again to the endpoint of an earlier connect, without a search, in the
+    // background: the link goes to the connect callback, a failure to the status list.
+    virtual void reopen(const std::string& endpoint) {
+        (void)endpoint;
+        statusList(Status{Status::Failed, {}});
+    }
     virtual void setDeviceFilter(DeviceFilter filter) = 0;
     virtual void setOnConnected(OnConnected callback) = 0;
     // True while a search or connect started here still runs in the background (the opened

@@ -28,6 +28,9 @@ public:
 signals:
     void tavoChanged();
     void tavoStatusChanged();
+    // The mount object was let go by interruptionDisconnect: the link was cut on purpose
+    // (new Wi-Fi settings), not closed by the user.
+    void interrupted();
 };
 
 } // namespace JEX

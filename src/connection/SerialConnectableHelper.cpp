@@ -6,12 +6,30 @@
 
 #include <QCoreApplication>
 
+#include <filesystem>
+
 namespace JEX {
 
 SerialConnectableHelper::SerialConnectableHelper(
     std::shared_ptr<IConnectionSettings> settings,
-    std::shared_ptr<ISerialJexDeviceFactory> deviceFactory)
-    : settings_(std::move(settings)), deviceFactory_(std::move(deviceFactory)) {}
+    std::shared_ptr<ISerialJexDeviceFactory> deviceFactory, std::string stableNamesDir)
+    : settings_(std::move(settings)), deviceFactory_(std::move(deviceFactory)),
+      stableNamesDir_(std::move(stableNamesDir)) {}
+
+std::string SerialConnectableHelper::stableNameOf(const std::string& portName,
+                                                  const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path device = fs::canonical(portName, error);
+    if (error)
+        return {};
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+        std::error_code entryError;
+        if (fs::canonical(entry.path(), entryError) == device && !entryError)
+            return entry.path().string();
+    }
+    return {};
+}
 
 std::string SerialConnectableHelper::cannotOpenText() {
     return QCoreApplication::translate("mount", "Cannot open serial port").toStdString();
@@ -27,7 +45,23 @@ void SerialConnectableHelper::startConnect() {
         log("SerialConnectableHelper: not held by a shared pointer, nothing started");
         return;
     }
-    work_.start([self] { self->bg_connect(); }, "SerialConnectableHelper");
+    work_.start([self] { self->bg_connect(self->settings_->serialPortName()); },
+                "SerialConnectableHelper");
+}
+
+void SerialConnectableHelper::reopen(const std::string& endpoint) {
+    auto self = weak_from_this().lock();
+    if (!self)
+        return;
+    std::string port = endpoint;
+    {
+        std::lock_guard lock(mutex_);
+        std::error_code error;
+        if (endpoint == openedPort_ && !openedStableName_.empty() &&
+            std::filesystem::exists(openedStableName_, error))
+            port = openedStableName_;
+    }
+    work_.start([self, port] { self->bg_connect(port); }, "SerialConnectableHelper");
 }
 
 void SerialConnectableHelper::setOnConnected(OnConnected callback) {
@@ -35,10 +69,10 @@ void SerialConnectableHelper::setOnConnected(OnConnected callback) {
     onConnected_ = std::move(callback);
 }
 
-void SerialConnectableHelper::bg_connect() {
+void SerialConnectableHelper::bg_connect(const std::string& portName) {
     statusList(Status{Status::Connecting, {}});
 
-    const JexConverserEtal link = deviceFactory_->create(settings_->serialPortName());
+    const JexConverserEtal link = deviceFactory_->create(portName);
     const std::shared_ptr<ISerialPort>& port = link.serialPort;
     if (port)
         port->open();
@@ -78,10 +112,13 @@ void SerialConnectableHelper::bg_connect() {
         }
     }
 
+    const std::string stableName = stableNameOf(portName, stableNamesDir_);
     OnConnected onConnected;
     {
         std::lock_guard lock(mutex_);
         onConnected = onConnected_;
+        openedPort_ = portName;
+        openedStableName_ = stableName;
     }
     if (onConnected)
         onConnected(link);

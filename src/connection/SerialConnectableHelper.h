@@ -3,14 +3,15 @@
 // controller answers, raises the speed as far as the settings allow, and hands the link
 // on. There is no device list.
 
-#include "DeviceFactories.h"
 #include "DetachedThread.h"
+#include "DeviceFactories.h"
 #include "IConnectableHelper.h"
 #include "IConnectionSettings.h"
 
 #include <array>
 #include <memory>
 #include <mutex>
+#include <string>
 
 namespace JEX {
 
@@ -23,12 +24,20 @@ public:
     static constexpr std::array<uint32_t, 2> kProbeBaudRates{115200, 9600};
     static constexpr std::array<uint32_t, 2> kRaiseBaudRates{921600, 115200};
 
+    // Where the system keeps a name for each serial adapter that stays the same whatever
+    // device node the adapter gets when it is plugged in again.
+    static constexpr const char* kStableNamesDir = "/dev/serial/by-id";
+
     SerialConnectableHelper(std::shared_ptr<IConnectionSettings> settings,
-                            std::shared_ptr<ISerialJexDeviceFactory> deviceFactory);
+                            std::shared_ptr<ISerialJexDeviceFactory> deviceFactory,
+                            std::string stableNamesDir = kStableNamesDir);
 
     QVariant devicesList() const override { return {}; }
     void startConnect() override;
     void selectDevice(int) override {}
+    // The port the link went through, or the adapter's stable name when it had one: an adapter
+    // plugged in again may come back under another device node.
+    void reopen(const std::string& endpoint) override;
     // Serial links make no model check.
     void setDeviceFilter(DeviceFilter) override {}
     void setOnConnected(OnConnected callback) override;
@@ -38,13 +47,20 @@ public:
     static std::string cannotOpenText();
     static std::string communicationErrorText();
 
+    // The entry of the folder that names the same device as the port; empty when none does.
+    static std::string stableNameOf(const std::string& portName, const std::string& folder);
+
 private:
-    void bg_connect();
+    void bg_connect(const std::string& portName);
 
     std::shared_ptr<IConnectionSettings> settings_;
     std::shared_ptr<ISerialJexDeviceFactory> deviceFactory_;
     mutable std::mutex mutex_;
     OnConnected onConnected_;
+    const std::string stableNamesDir_;
+    // The port of the last link handed on, and its stable name.
+    std::string openedPort_;
+    std::string openedStableName_;
     SingleFlight work_;
 };
 

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <algorithm>
 #include <mutex>
 #include <optional>
 
@@ -35,6 +36,39 @@ struct TAVOConnectable::Core : std::enable_shared_from_this<Core> {
     // A quiet session has not been shown yet: the dialog opens only when a state needs the
     // user (a choice, a failure) or the user asks for it.
     bool quiet = false;
+    // The mount connected last and the endpoint it came over, for a reconnect.
+    std::optional<MountIdentity> identity;
+    std::string identityEndpoint;
+    // A reconnect runs: the helper's reports are not the dialog's.
+    std::function<void(ReconnectOutcome)> reconnectDone;
+
+    bool reconnecting() const {
+        std::lock_guard lock(mutex);
+        return bool(reconnectDone);
+    }
+
+    void finishReconnect(ReconnectOutcome outcome) {
+        std::function<void(ReconnectOutcome)> done;
+        {
+            std::lock_guard lock(mutex);
+            done = std::exchange(reconnectDone, nullptr);
+        }
+        if (done)
+            done(outcome);
+    }
+
+    // A mount renamed by the console (a Wi-Fi change) comes back under its new name.
+    void noteDeviceName(const std::string& name) {
+        std::lock_guard lock(mutex);
+        if (!identity || name.empty())
+            return;
+        std::vector<std::string>& names = identity->deviceNames;
+        if (std::find(names.begin(), names.end(), name) != names.end())
+            return;
+        if (names.size() > 1)
+            names.pop_back();
+        names.push_back(name);
+    }
 
     // A search, connect or link build still runs; new ones are not started meanwhile.
     bool inFlight() const {
@@ -56,6 +90,12 @@ struct TAVOConnectable::Core : std::enable_shared_from_this<Core> {
     }
 
     bool connected() const { return d.container->get() != nullptr; }
+
+    // The dialog is open (or a quiet session waits to open it).
+    bool shown() const {
+        std::lock_guard lock(mutex);
+        return state != State::NotShown;
+    }
 
     template <typename F> void emitOn(F&& f) { guard->with(std::forward<F>(f)); }
 
@@ -104,6 +144,11 @@ struct TAVOConnectable::Core : std::enable_shared_from_this<Core> {
             setState(last, lastDetail);
             return;
         }
+        takeHelperLinks();
+        d.helper->startConnect();
+    }
+
+    void takeHelperLinks() {
         d.helper->setDeviceFilter(&TAVOConnectable::acceptsMountModel);
         // Held weakly by the helper, which this object holds; the handler takes a strong
         // hold for as long as it runs.
@@ -112,7 +157,33 @@ struct TAVOConnectable::Core : std::enable_shared_from_this<Core> {
             if (const auto core = weak.lock())
                 core->linkOpened(link);
         });
-        d.helper->startConnect();
+    }
+
+    void reconnect(std::function<void(ReconnectOutcome)> done) {
+        std::string endpointToOpen;
+        {
+            std::lock_guard lock(mutex);
+            const bool possible = identity && !identityEndpoint.empty() && !reconnectDone &&
+                                  !building && !d.container->get();
+            if (possible) {
+                reconnectDone = std::move(done);
+                endpointToOpen = identityEndpoint;
+                // What a dialog opened meanwhile shows.
+                background = State::Connecting;
+                backgroundDetail.clear();
+            }
+        }
+        if (endpointToOpen.empty()) {
+            if (done)
+                done(ReconnectOutcome::Failed);
+            return;
+        }
+        if (d.helper->busy()) {
+            finishReconnect(ReconnectOutcome::Failed);
+            return;
+        }
+        takeHelperLinks();
+        d.helper->reopen(endpointToOpen);
     }
 
     void linkOpened(const JexConverserEtal& link) {
@@ -131,27 +202,56 @@ struct TAVOConnectable::Core : std::enable_shared_from_this<Core> {
                 core.building = false;
             }
         } built{*this};
+        std::optional<MountIdentity> expected;
+        {
+            std::lock_guard lock(mutex);
+            if (reconnectDone)
+                expected = identity;
+        }
         if (d.converserContainer)
             d.converserContainer->setPending(link.slConverser);
-        setBackgroundState(State::Connecting, QString());
+        if (!expected)
+            setBackgroundState(State::Connecting, QString());
         std::shared_ptr<ITAVO> tavo = d.factory->create(link.converser, link.device);
         if (const QCoreApplication* app = QCoreApplication::instance())
             tavo->moveToThread(app->thread());
-        const CmdRet result = tavo->syncOnConnect();
+        const CmdRet result = tavo->syncOnConnect(expected ? &*expected : nullptr);
         if (result.type != CmdRetType::Ok) {
             log("TAVOConnectable: the mount did not take the connection: %s",
                 qUtf8Printable(cmdRetTypeText(result.type)));
+            const bool otherMount =
+                expected && result.type == CmdRetType::Other && link.device->isInitialised() &&
+                !expected->matches(link.device->firmware(0), tavo->deviceName().toStdString());
             tavo.reset();
             d.session->fire(false);
-            setBackgroundState(State::Failed, cmdRetTypeText(result.type));
+            if (expected)
+                finishReconnect(otherMount ? ReconnectOutcome::OtherMount
+                                           : ReconnectOutcome::Failed);
+            // A dialog the user opened while a reconnect ran says how it ended.
+            if (!expected || shown())
+                setBackgroundState(State::Failed, cmdRetTypeText(result.type));
             return;
         }
         {
             std::lock_guard lock(mutex);
             endpoint = QString::fromStdString(link.endpoint);
+            identityEndpoint = link.endpoint;
+            std::vector<std::string> names{tavo->deviceName().toStdString()};
+            if (expected && expected->firmware == link.device->firmware(0))
+                for (const std::string& name : expected->deviceNames)
+                    if (name != names.front())
+                        names.push_back(name);
+            identity = MountIdentity{link.device->firmware(0), std::move(names)};
         }
+        std::weak_ptr<Core> weak = weak_from_this();
+        QObject::connect(tavo.get(), &ITAVO::propertyChanged, tavo.get(), [weak, raw = tavo.get()] {
+            if (const auto core = weak.lock())
+                core->noteDeviceName(raw->deviceName().toStdString());
+        });
         d.container->set(std::move(tavo));
         d.session->fire(true);
+        if (expected)
+            finishReconnect(ReconnectOutcome::Connected);
         setState(State::NotShown, QString());
     }
 
@@ -168,6 +268,13 @@ struct TAVOConnectable::Core : std::enable_shared_from_this<Core> {
     }
 
     void helperReported(const IConnectableHelper::Status& status) {
+        if (reconnecting()) {
+            if (status.kind != IConnectableHelper::Status::Failed)
+                return;
+            finishReconnect(ReconnectOutcome::Failed);
+            if (!shown())
+                return;
+        }
         State next = State::Searching;
         switch (status.kind) {
         case IConnectableHelper::Status::SearchListPopulated:
@@ -303,6 +410,15 @@ void TAVOConnectable::startQuietSession() {
         core_->quiet = true;
     }
     core_->startSearch();
+}
+
+void TAVOConnectable::reconnect(std::function<void(ReconnectOutcome)> done) {
+    core_->reconnect(std::move(done));
+}
+
+bool TAVOConnectable::canReconnect() const {
+    std::lock_guard lock(core_->mutex);
+    return core_->identity.has_value();
 }
 
 void TAVOConnectable::startNextAction() {

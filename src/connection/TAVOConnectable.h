@@ -42,6 +42,8 @@ public:
     void startSession(SessionRequest request) override;
     Q_INVOKABLE void startSession() override;
     void startQuietSession() override;
+    void reconnect(std::function<void(ReconnectOutcome)> done) override;
+    bool canReconnect() const override;
     Q_INVOKABLE void startNextAction() override;
     Q_INVOKABLE void selectDevice(int deviceIndex) override;
     Q_INVOKABLE void cancelSession() override;

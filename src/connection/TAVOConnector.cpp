@@ -25,7 +25,10 @@ ITAVO* TAVOConnector::tavo() const {
 }
 
 void TAVOConnector::interruptionDisconnect() {
+    if (!container_->get())
+        return;
     container_->set(nullptr);
+    emit interrupted();
 }
 
 QVariant TAVOConnector::isRunningTask() const {

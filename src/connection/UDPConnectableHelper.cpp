@@ -56,6 +56,17 @@ void UDPConnectableHelper::selectDevice(int index) {
     work_.start([self, device] { self->connectTo(device); }, "UDPConnectableHelper");
 }
 
+void UDPConnectableHelper::reopen(const std::string& endpoint) {
+    auto self = weak_from_this().lock();
+    if (!self)
+        return;
+    work_.start(
+        [self, endpoint] {
+            self->connectTo(FoundDevice{endpoint, {}, {}, {}});
+        },
+        "UDPConnectableHelper");
+}
+
 void UDPConnectableHelper::setDeviceFilter(DeviceFilter filter) {
     std::lock_guard lock(mutex_);
     filter_ = std::move(filter);

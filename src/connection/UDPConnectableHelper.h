@@ -43,6 +43,8 @@ public:
     QVariant devicesList() const override;
     void startConnect() override;
     void selectDevice(int index) override;
+    // Binds anew to any local address: the console's own may have changed since.
+    void reopen(const std::string& endpoint) override;
     void setDeviceFilter(DeviceFilter filter) override;
     void setOnConnected(OnConnected callback) override;
     bool busy() const override { return work_.busy(); }

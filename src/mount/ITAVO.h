@@ -3,6 +3,7 @@
 // a future, manual slewing of axis 1, the position display and the mount's capabilities.
 
 #include "CmdRet.h"
+#include "ITAVOSync.h"
 #include "TAVOParams.h"
 
 #include <QFuture>
@@ -32,7 +33,7 @@ public:
     using QObject::QObject;
 
     // Both run on the calling thread and return the synchronisation's result.
-    virtual CmdRet syncOnConnect() = 0;
+    virtual CmdRet syncOnConnect(const MountIdentity* expected = nullptr) = 0;
     virtual CmdRet prepareDisconnect() = 0;
     // No longer the connected mount: operations not yet begun end as Cancel without a word
     // to the mount. One already talking ends as it would.

@@ -4,6 +4,7 @@
 
 #include "CmdResp.h"
 #include "CmdRet.h"
+#include "IJexDevice.h"
 #include "Nullable.h"
 #include "TAVOParams.h"
 
@@ -11,8 +12,18 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace JEX {
+
+// Who a mount is, as far as a reconnect can tell: its firmware and the names it may answer
+// with (the one it had, and one the console wrote to it since).
+struct MountIdentity {
+    Firmware firmware;
+    std::vector<std::string> deviceNames;
+
+    bool matches(const Firmware& fw, const std::string& name) const;
+};
 
 // Communication failures come back as result types; exceptions mark contract breaches only.
 class ITAVOSync : public QObject {
@@ -21,7 +32,9 @@ public:
     using QObject::QObject;
 
     // Initialises the device and axis 1, reads the mount's state, and marks the connection.
-    virtual CmdRet syncOnConnect() = 0;
+    // With an expected identity, a mount that reads back as another one gets nothing written
+    // and ends the sequence as Other.
+    virtual CmdRet syncOnConnect(const MountIdentity* expected = nullptr) = 0;
     // Switches the mount's Wi-Fi off or marks the disconnection, by the console's setting.
     virtual CmdRet prepareDisconnect() = 0;
 

@@ -133,9 +133,9 @@ template <typename F> QFuture<QVariantMap> TAVO::runMap(F&& job) {
 // The connect and disconnect sequences take the mount's mutex as the pool's jobs do: a job
 // still running when the disconnect starts would otherwise see its parameter-memory select
 // and read split by the disconnect mark.
-CmdRet TAVO::syncOnConnect() {
+CmdRet TAVO::syncOnConnect(const MountIdentity* expected) {
     std::lock_guard lock(*core_->mutex);
-    return d_.sync->syncOnConnect();
+    return d_.sync->syncOnConnect(expected);
 }
 
 CmdRet TAVO::prepareDisconnect() {

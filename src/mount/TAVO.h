@@ -45,7 +45,7 @@ public:
     // runs no event loop of the application's.
     static std::shared_ptr<TAVO> create(D d);
 
-    CmdRet syncOnConnect() override;
+    CmdRet syncOnConnect(const MountIdentity* expected = nullptr) override;
     CmdRet prepareDisconnect() override;
     void retire() override;
 

@@ -4,6 +4,8 @@
 #include "Log.h"
 #include "TAVOParamMemory.h"
 
+#include <algorithm>
+
 namespace JEX {
 namespace {
 
@@ -33,17 +35,27 @@ void requireFits(const std::string& text, uint16_t fieldLength) {
 
 } // namespace
 
+bool MountIdentity::matches(const Firmware& fw, const std::string& name) const {
+    return fw == firmware &&
+           std::find(deviceNames.begin(), deviceNames.end(), name) != deviceNames.end();
+}
+
 TAVOSync::TAVOSync(D d, QObject* parent) : ITAVOSync(parent), d_(std::move(d)) {
     registerMountMetaTypes();
 }
 
-CmdRet TAVOSync::syncOnConnect() {
+CmdRet TAVOSync::syncOnConnect(const MountIdentity* expected) {
     if (const CmdRetType r = d_.device->init(true, 1); r != CmdRetType::Ok)
         return r;
     if (const CmdRetType r = d_.axis->prepare(); r != CmdRetType::Ok)
         return r;
     if (const auto name = readDeviceName(); !name.ok())
         return name.type;
+    if (expected && !expected->matches(d_.device->firmware(0), deviceName())) {
+        log("Another mount answers: %s \"%s\"", d_.device->firmware(0).text().c_str(),
+            deviceName().c_str());
+        return CmdRetType::Other;
+    }
     if (const auto s = readStatus(); !s.ok())
         return s.type;
     if (const auto power = readPowerStatus(); !power.ok())
@@ -277,7 +289,16 @@ CmdRet TAVOSync::writeWifiSettings(const WifiSettings& w) {
         if (r != CmdRetType::Ok)
             return r;
     }
-    return e.writeByte(TAVOAddr::WifiApply, 1);
+    r = e.writeByte(TAVOAddr::WifiApply, 1);
+    // The mount comes back under the name it was given: a reconnect must know it by it.
+    if (r == CmdRetType::Ok && ap) {
+        {
+            std::lock_guard lock(cacheMutex_);
+            deviceName_ = apSsid;
+        }
+        emit propertyChanged();
+    }
+    return r;
 }
 
 CmdResp<uint32_t> TAVOSync::readWifiTimeoutSec() {

@@ -39,7 +39,7 @@ public:
 
     explicit TAVOSync(D d, QObject* parent = nullptr);
 
-    CmdRet syncOnConnect() override;
+    CmdRet syncOnConnect(const MountIdentity* expected = nullptr) override;
     CmdRet prepareDisconnect() override;
     Nullable<TAVOStatus> status() const override;
     CmdResp<TAVOStatus> readStatus() override;

@@ -152,7 +152,7 @@ private slots:
                  qPrintable(r.describe()));
     }
 
-    void publishesTwentySevenObjectsInOrder() {
+    void publishesItsObjectsInOrder() {
         QQmlEngine engine;
         QList<std::shared_ptr<QObject>> keepAlive;
         dependencyInjectToQml(engine, keepAlive, options());
@@ -164,7 +164,7 @@ private slots:
                 "inj_iTaskProfileList_Reg inj_iTaskProfileList_Long inj_polarScopePaintedItem "
                 "inj_polarScopeInfo inj_kvStore inj_languageManager inj_helpFile inj_location "
                 "inj_converserTimeoutForwarder inj_toastManagerUIStub inj_locationSensor "
-                "inj_appVersion inj_manualSlew inj_launchSession inj_linkHealth")
+                "inj_appVersion inj_manualSlew inj_launchSession inj_linkHealth inj_reconnector")
                 .split(' ');
         // The suspend watcher is kept, not published.
         QCOMPARE(keepAlive.size(), names.size() + 1);

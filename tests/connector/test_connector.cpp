@@ -9,6 +9,7 @@
 #include "LinkHealth.h"
 #include "MemoryKVStore.h"
 #include "MountRig.h"
+#include "Reconnector.h"
 #include "TAVOConnectable.h"
 #include "TAVOConnector.h"
 #include "TAVOFactory.h"
@@ -80,6 +81,11 @@ public:
     void selectDevice(int index) override { selected.push_back(index); }
     void setDeviceFilter(DeviceFilter f) override { filter = std::move(f); }
     void setOnConnected(OnConnected callback) override { onConnected = std::move(callback); }
+    void reopen(const std::string& endpoint) override {
+        reopened.push_back(QString::fromStdString(endpoint));
+        if (onReopen)
+            onReopen();
+    }
 
     void report(int kind, const std::string& detail = {}) { statusList(Status{kind, detail}); }
     std::jthread openLink(const JexConverserEtal& link) {
@@ -95,7 +101,18 @@ public:
     QList<int> selected;
     DeviceFilter filter;
     OnConnected onConnected;
+    QStringList reopened;
+    std::function<void()> onReopen;
 };
+
+// What was written to the mount: parameter-memory writes in full, and the axis commands that
+// set something by their letter and axis.
+QStringList writesIn(const QStringList& traffic) {
+    QStringList out;
+    for (const QString& t : traffic.filter(QRegularExpression("^(w |:[EFGHIJKLMSW])")))
+        out << (t.startsWith("w ") ? t : t.left(3));
+    return out;
+}
 
 QString stateName(State s) {
     return QString::fromLatin1(QMetaEnum::fromType<State>().valueToKey(int(s)));
@@ -656,6 +673,133 @@ private slots:
         const QString seen = log->all().join(' ');
         QVERIFY2(QRegularExpression("^held release( old)+( new)+$").match(seen).hasMatch(),
                  qPrintable(seen));
+    }
+
+    // A reconnect reads who answers before it writes anything: the same mount (also under the
+    // name the console gave it, or restarted with its axis to set up again) is taken back with
+    // only the connect sequence's writes; another one, or none, gets nothing written.
+    void reconnectTakesBackOnlyTheSameMount_data() {
+        QTest::addColumn<QString>("answering");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QStringList>("written");
+        const auto c = int(ReconnectOutcome::Connected);
+        const auto other = int(ReconnectOutcome::OtherMount);
+        QTest::newRow("same mount") << "same" << c << QStringList{"w 006C=01"};
+        QTest::newRow("renamed by the console") << "renamed" << c << QStringList{"w 006C=01"};
+        QTest::newRow("restarted")
+            << "restarted" << c << QStringList{":E1", ":F1", "w 006C=01"};
+        QTest::newRow("another name") << "stranger" << other << QStringList();
+        QTest::newRow("another firmware") << "3.09" << other << QStringList();
+        QTest::newRow("silent") << "silent" << int(ReconnectOutcome::Failed) << QStringList();
+    }
+    void reconnectTakesBackOnlyTheSameMount() {
+        QFETCH(QString, answering);
+        QFETCH(int, outcome);
+        QFETCH(QStringList, written);
+        QVERIFY(!model->canReconnect());
+        QVERIFY(connectNow());
+        QVERIFY(model->canReconnect());
+        const std::string name = container->get()->deviceName().toStdString();
+        if (answering == "renamed") {
+            WifiSettings w;
+            w.mode = WifiMode_::E::AP;
+            w.AP_SEC = WifiSec_::E::Open;
+            w.AP_SSID = "Night";
+            QCOMPARE(container->get()->writeWifiSettings(w).result().type, CmdRetType::Ok);
+            QCoreApplication::processEvents();
+        }
+        container->set(nullptr);
+        std::unique_ptr<MountRig> back;
+        if (answering == "same" || answering == "renamed" || answering == "silent") {
+            back = std::make_unique<MountRig>(stack->sim);
+        } else {
+            back = std::make_unique<MountRig>(answering == "3.09" ? "3.09" : "3.10-08");
+            back->sim->setMemoryString(0x90, 32, answering == "stranger" ? "Stranger" : name);
+        }
+        back->sim->setSilent(answering == "silent");
+        back->clearTranscript();
+        events->clear();
+        auto ended = std::make_shared<EventLog>();
+        model->reconnect([ended](ReconnectOutcome o) { ended->add(QString::number(int(o))); });
+        QCOMPARE(helper->reopened, QStringList{"in-process"});
+        helper->openLink(back->link()).join();
+        QCOMPARE(ended->all(), QStringList{QString::number(outcome)});
+        QCOMPARE(writesIn(back->traffic()), written);
+        QCOMPARE(container->get() != nullptr, outcome == int(ReconnectOutcome::Connected));
+        QCOMPARE(events->all(), QStringList());
+    }
+
+    void retryWaitsDouble_data() {
+        QTest::addColumn<int>("attempt");
+        QTest::addColumn<int>("delayMs");
+        QTest::newRow("first try") << 0 << 0;
+        QTest::newRow("second") << 1 << 1000;
+        QTest::newRow("third") << 2 << 2000;
+        QTest::newRow("sixth") << 5 << 16000;
+        QTest::newRow("capped") << 6 << 30000;
+        QTest::newRow("much later") << 500 << 30000;
+    }
+    void retryWaitsDouble() {
+        QFETCH(int, attempt);
+        QFETCH(int, delayMs);
+        QCOMPARE(Reconnector::retryDelayMs(attempt, Reconnector::Timing{}), delayMs);
+    }
+
+    // The mount goes silent while its program runs and comes back after the program ended:
+    // the link counts as lost, the mount object goes, the link is opened again until the
+    // mount answers, nothing but the connection mark is written on the way, and the user
+    // hears how the program ended.
+    void reconnectorBringsTheSessionBack() {
+        Sim::SimConfig config;
+        config.identity = *Sim::presetIdentity("3.10-08");
+        auto simClock = std::make_shared<Sim::ManualClock>();
+        auto sim = std::make_shared<Sim::MotorController>(config, simClock);
+        std::vector<std::unique_ptr<MountRig>> links;
+        links.push_back(std::make_unique<MountRig>(sim));
+        std::vector<std::jthread> opening;
+        helper->onReopen = [&] {
+            links.push_back(std::make_unique<MountRig>(sim));
+            opening.push_back(helper->openLink(links.back()->link()));
+        };
+        auto connector = std::make_shared<TAVOConnector>(container, taskState);
+        QStringList journal;
+        Reconnector reconnector({model, connector, container, conversers, taskState,
+                                 [&journal](const QString& line) { journal << line; },
+                                 Reconnector::Timing{200, 100, 100, 400}});
+        QSignalSpy notices(&reconnector, &Reconnector::notice);
+        model->startSession();
+        helper->openLink(links.front()->link()).join();
+        TAVOParamSet program;
+        program.mode = TAVOMode_::E::AP;
+        program.exposureSec = 5;
+        program.cycleSec = 10;
+        program.N_Cycles = 3;
+        QCOMPARE(container->get()->programAutoMode(program).result().type, CmdRetType::Ok);
+        simClock->advanceSec(10.5);
+        sim->setSilent(true);
+        sim->transcript()->clear();
+
+        QTRY_VERIFY_WITH_TIMEOUT(reconnector.active(), 30000);
+        QVERIFY(!container->get());
+        QVERIFY(reconnector.stateText().startsWith("Reconnecting… last heard"));
+        QTRY_VERIFY_WITH_TIMEOUT(helper->reopened.size() >= 2, 30000);
+        simClock->advanceSec(60);
+        sim->setSilent(false);
+        QTRY_VERIFY_WITH_TIMEOUT(!reconnector.active(), 30000);
+        for (std::jthread& t : opening)
+            t.join();
+
+        QVERIFY(container->get());
+        QCOMPARE(writesIn(memoryTraffic(Test::requestsOf(*sim->transcript()))),
+                 QStringList{"w 006C=01"});
+        QCOMPARE(notices.size(), 1);
+        const QString finished("Program finished while disconnected: 3 of 3 photos");
+        QCOMPARE(notices.front().front().toString(), finished);
+        QCOMPARE(journal.size(), 3);
+        QCOMPARE(journal[0], QString("Connection lost (no reply); reconnecting"));
+        QVERIFY(journal[1].startsWith("Reconnected after "));
+        QCOMPARE(journal[2], finished);
+        QCOMPARE(reconnector.stateText(), QString());
     }
 
     // The link is held at its first request until the model is gone: the connect ends for the

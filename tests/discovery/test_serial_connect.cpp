@@ -13,7 +13,9 @@
 #include "Wire.h"
 
 #include <algorithm>
+#include <filesystem>
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace JEX;
@@ -31,12 +33,15 @@ class TestSerialConnect : public QObject {
     std::shared_ptr<SerialConnectableHelper> helper_;
     Test::HelperProbe probe_;
 
-    void startController(uint32_t baud, uint32_t maxBaud) {
+    static Sim::SimConfig configAt(uint32_t baud, uint32_t maxBaud) {
         Sim::SimConfig config;
         config.identity = *Sim::presetIdentity("3.10-08");
         config.identity.baudRate = baud;
         config.identity.maxBaudRate = maxBaud;
-        controller_ = std::make_shared<Sim::MotorController>(config);
+        return config;
+    }
+    void startController(uint32_t baud, uint32_t maxBaud) {
+        controller_ = std::make_shared<Sim::MotorController>(configAt(baud, maxBaud));
         server_ = std::make_unique<Sim::PtyServer>(controller_);
         std::string error;
         QVERIFY2(server_->start(&error), error.c_str());
@@ -160,6 +165,53 @@ private slots:
         expectFailure("Communication error");
         // Asked at both probe speeds, each with its resend.
         QCOMPARE(requestsOf(*controller_->transcript(), 'f').size(), 4);
+    }
+
+    // The adapter goes and comes back under another device node (here: a new pseudo-terminal,
+    // made before the old one goes so that it cannot take the old name): the link opens again
+    // through the name that followed it, the link the port was configured as or the adapter's
+    // stable name found when it first connected.
+    void reopensThePortWhereverItWent_data() {
+        QTest::addColumn<bool>("stableName");
+        QTest::newRow("port named by a link") << false;
+        QTest::newRow("adapter's stable name") << true;
+    }
+    void reopensThePortWhereverItWent() {
+        QFETCH(bool, stableName);
+        namespace fs = std::filesystem;
+        QTemporaryDir dir;
+        const fs::path byId = fs::path(dir.path().toStdString()) / "by-id";
+        fs::create_directory(byId);
+        const fs::path link =
+            stableName ? byId / "usb-Velmora_Tracker-if00" : byId.parent_path() / "ttyMOUNT";
+        helper_ = std::make_shared<SerialConnectableHelper>(
+            settings_,
+            std::make_shared<SerialJexDeviceFactory>(settings_,
+                                                     std::make_shared<NullCancellable>()),
+            byId.string());
+        probe_ = Test::HelperProbe();
+        probe_.attach(*helper_);
+        startController(115200, 115200);
+        fs::create_symlink(server_->slavePath(), link);
+        if (!stableName)
+            settings_->setSerialPortName(link.string());
+        helper_->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(probe_.links().size(), size_t(1), WaitMs);
+        const std::string endpoint = probe_.links().front().endpoint;
+
+        auto controller = std::make_shared<Sim::MotorController>(configAt(115200, 115200));
+        auto server = std::make_unique<Sim::PtyServer>(controller);
+        std::string error;
+        QVERIFY2(server->start(&error), error.c_str());
+        server_ = std::move(server);
+        controller_ = std::move(controller);
+        fs::remove(link);
+        fs::create_symlink(server_->slavePath(), link);
+        helper_->reopen(endpoint);
+        QTRY_COMPARE_WITH_TIMEOUT(probe_.links().size(), size_t(2), WaitMs);
+        QCOMPARE(probe_.links().back().endpoint, link.string());
+        QVERIFY(probe_.links().back().device->readFirmware(0).ok());
+        QVERIFY(!requestsOf(*controller_->transcript(), 'f').isEmpty());
     }
 };
 

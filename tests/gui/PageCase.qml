@@ -55,6 +55,13 @@ TestCase {
         tryCompare(find("popupConnect"), "visible", false)
     }
 
+    // Disconnects as the dialog's Disconnect does, past its question.
+    function disconnect() {
+        inj_iConnectable.startNextAction()
+        tryVerify(() => !inj_iConnector.connected, 15000)
+        tryCompare(find("popupConnect"), "visible", false)
+    }
+
     function initTestCase() {
         const component = Qt.createComponent("qrc:/qt/qml/App/Main.qml")
         compare(component.status, Component.Ready, component.errorString())

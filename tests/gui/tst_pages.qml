@@ -128,7 +128,8 @@ PageCase {
                     "lose": function () {
                         inj_iConnector.interruptionDisconnect()
                         tryCompare(inj_manualSlew, "direction", 0, 5000)
-                        connect(true)
+                        // The console takes the same mount back by itself.
+                        tryVerify(() => inj_iConnector.connected, 15000)
                     }
                 }]
     }
@@ -321,9 +322,11 @@ PageCase {
         mouseClick(apply)
         mouseClick(find("confirmAccept", find("wifiConfirm", page)))
         stack().pop()
-        tryVerify(() => toasted("Done") && !inj_iConnector.connected, 10000)
+        tryVerify(() => toasted("Done"), 10000)
         compare(test_sim.memoryByte(0x90), "Z".charCodeAt(0))
-        connect(false)
+        // The link the change cut is let go, and the mount taken back under its new name.
+        tryVerify(() => inj_iConnector.connected && inj_iConnector.tavo.deviceName === "Zeta",
+                  15000)
     }
 
     // A read that fails says why and offers Retry, which reads again.

@@ -54,6 +54,7 @@ PageCase {
     }
 
     function cleanup() {
+        test_sim.setSilent(false)
         if (!inj_iConnector.connected)
             connect(false)
         stopProgram()
@@ -83,7 +84,7 @@ PageCase {
                 }, {
                     "tag": "no mount",
                     "menu": "menuLong",
-                    "set": () => inj_iConnector.interruptionDisconnect(),
+                    "set": () => disconnect(),
                     "text": "Not connected: connect to a mount to run the program"
                 }, {
                     // Not refused: a photo of no length may be meant as tracking only.
@@ -139,7 +140,7 @@ PageCase {
         const first = Number(taken.text)
         tryVerify(() => Number(taken.text) > first, 10000)
         verify(find("progressText", dialog).text.startsWith("Progress: "))
-        inj_iConnector.interruptionDisconnect()
+        disconnect()
         tryCompare(find("taskDone", dialog), "text", "Not connected: the mount's state is unknown",
                    5000)
         dialog.close()
@@ -161,6 +162,39 @@ PageCase {
         mouseClick(find("confirmAccept", ask))
         waitForMode(0)
         tryCompare(find("headerButton", page), "text", "Run", 10000)
+    }
+
+    // The mount falls silent while its program runs: the footer says the link gives no reply,
+    // then that the console is reconnecting and since when, with the pages that need the mount
+    // disabled; back after the program ended, the mount is taken back and the user hears how
+    // the program ended. A click on the footer stops the reconnecting.
+    function test_sessionOutlivesASilence() {
+        const page = open("menuAP", "programPage")
+        setInput(page, "photos", true)
+        enter(page, "photos", "3")
+        enter(page, "exposure", "0.5")
+        enter(page, "interval", "0.5")
+        mouseClick(find("headerButton", page))
+        waitForMode(1)
+        home()
+        const footer = find("connectionButton")
+        test_sim.setSilent(true)
+        mouseClick(find("powerButton"))
+        tryCompare(footer, "text", "Demo\nNo reply", 10000)
+        tryVerify(() => footer.text.startsWith("Reconnecting… last heard "), 15000, footer.text)
+        verify(!find("menuManual").enabled)
+        tryVerify(() => test_sim.memoryByte(0x00) === 0, 15000)
+        test_sim.setSilent(false)
+        tryVerify(() => inj_iConnector.connected, 30000)
+        tryVerify(() => toasted("Program finished while disconnected: 3 of 3 photos"), 5000)
+        tryVerify(() => /^Demo\n\d+ ms$/.test(footer.text), 5000, footer.text)
+
+        test_sim.setSilent(true)
+        mouseClick(find("powerButton"))
+        tryVerify(() => footer.text.startsWith("Reconnecting…"), 20000, footer.text)
+        mouseClick(footer)
+        compare(footer.text, "Not Connected")
+        verify(!find("popupConnect").visible)
     }
 
     // Saved, a profile is in the store a restart reads; the same name again is warned of.

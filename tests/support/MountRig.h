@@ -206,7 +206,17 @@ struct MountRig {
         Sim::SimConfig config;
         config.identity = identity;
         config.behaviour = behaviour;
-        sim = std::make_shared<Sim::MotorController>(config);
+        build(std::make_shared<Sim::MotorController>(config));
+    }
+    explicit MountRig(std::string_view preset = "3.10-08", Sim::Behaviour behaviour = {})
+        : MountRig(*Sim::presetIdentity(preset), behaviour) {}
+    // A new link, as a reconnect makes it, to a controller another rig talks to.
+    explicit MountRig(std::shared_ptr<Sim::MotorController> controller) {
+        build(std::move(controller));
+    }
+
+    void build(std::shared_ptr<Sim::MotorController> controller) {
+        sim = std::move(controller);
         raw = std::make_shared<FaultSwitchConverser>(sim, std::make_shared<SimRawConverser>(sim));
         sl = std::make_shared<SLConverser>(raw);
         converser = std::make_shared<JexConverser>(sl);
@@ -219,8 +229,6 @@ struct MountRig {
         sync = std::make_shared<TAVOSync>(
             TAVOSync::D{clock, waitable, taskState, settings, converser, device, axis, eeprom});
     }
-    explicit MountRig(std::string_view preset = "3.10-08", Sim::Behaviour behaviour = {})
-        : MountRig(*Sim::presetIdentity(preset), behaviour) {}
 
     // Identifies the controller and prepares axis 1 without the rest of the connect sequence.
     bool initDevice() {

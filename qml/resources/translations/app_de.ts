@@ -57,6 +57,10 @@
         <source>Connecting…</source>
         <translation>Verbinde…</translation>
     </message>
+    <message>
+        <source>Click to stop reconnecting</source>
+        <translation>Klicken, um das Wiederverbinden zu beenden</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

@@ -57,6 +57,10 @@
         <source>Connecting…</source>
         <translation>Conectando…</translation>
     </message>
+    <message>
+        <source>Click to stop reconnecting</source>
+        <translation>Haga clic para dejar de reconectar</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

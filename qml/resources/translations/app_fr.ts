@@ -57,6 +57,10 @@
         <source>Connecting…</source>
         <translation>Connexion…</translation>
     </message>
+    <message>
+        <source>Click to stop reconnecting</source>
+        <translation>Cliquer pour arrêter la reconnexion</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

@@ -57,6 +57,10 @@
         <source>Connecting…</source>
         <translation>Povezivanje…</translation>
     </message>
+    <message>
+        <source>Click to stop reconnecting</source>
+        <translation>Kliknite za prekid ponovnog povezivanja</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

@@ -57,6 +57,10 @@
         <source>Connecting…</source>
         <translation>Csatlakozás…</translation>
     </message>
+    <message>
+        <source>Click to stop reconnecting</source>
+        <translation>Kattintson az újracsatlakozás leállításához</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

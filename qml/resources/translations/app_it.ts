@@ -57,6 +57,10 @@
         <source>Connecting…</source>
         <translation>Connessione…</translation>
     </message>
+    <message>
+        <source>Click to stop reconnecting</source>
+        <translation>Fai clic per interrompere la riconnessione</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

@@ -57,6 +57,10 @@
         <source>Connecting…</source>
         <translation>接続中…</translation>
     </message>
+    <message>
+        <source>Click to stop reconnecting</source>
+        <translation>クリックすると再接続を中止します</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

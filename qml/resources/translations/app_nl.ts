@@ -57,6 +57,10 @@
         <source>Connecting…</source>
         <translation>Verbinden…</translation>
     </message>
+    <message>
+        <source>Click to stop reconnecting</source>
+        <translation>Klik om het opnieuw verbinden te stoppen</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

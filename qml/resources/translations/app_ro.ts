@@ -57,6 +57,10 @@
         <source>Connecting…</source>
         <translation>Se conectează…</translation>
     </message>
+    <message>
+        <source>Click to stop reconnecting</source>
+        <translation>Faceți clic pentru a opri reconectarea</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

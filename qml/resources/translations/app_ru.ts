@@ -57,6 +57,10 @@
         <source>Connecting…</source>
         <translation>Подключение…</translation>
     </message>
+    <message>
+        <source>Click to stop reconnecting</source>
+        <translation>Нажмите, чтобы прекратить переподключение</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

@@ -57,6 +57,10 @@
         <source>Connecting…</source>
         <translation>正在连接…</translation>
     </message>
+    <message>
+        <source>Click to stop reconnecting</source>
+        <translation>点击停止重新连接</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

@@ -154,5 +154,61 @@
         <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
         <translation>Letzte %1 Austausche: %2 ohne Antwort, %3 von %4 Anfragen verloren; im Mittel %5 ms, höchstens %6 ms.</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>link closed</source>
+        <translation>Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>Reconnecting… last heard %1 ago</source>
+        <translation>Verbinde erneut… zuletzt vor %1 gehört</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>Connection lost (%1); reconnecting</source>
+        <translation>Verbindung verloren (%1); verbinde erneut</translation>
+    </message>
+    <message>
+        <source>Another mount answered; not reconnected</source>
+        <translation>Eine andere Montierung hat geantwortet; nicht wieder verbunden</translation>
+    </message>
+    <message>
+        <source>Another mount answers where the last one was. Connect to it from the connection dialog if it is the one you want.</source>
+        <translation>Wo die letzte Montierung war, antwortet eine andere. Verbinden Sie sich im Verbindungsdialog mit ihr, wenn Sie diese meinen.</translation>
+    </message>
+    <message>
+        <source>Reconnected after %1</source>
+        <translation>Nach %1 wieder verbunden</translation>
+    </message>
+    <message>
+        <source>Program still running: %1 of %2 photos</source>
+        <translation>Programm läuft noch: %1 von %2 Fotos</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 of %2 photos</source>
+        <translation>Programm während der Trennung beendet: %1 von %2 Fotos</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 photos</source>
+        <translation>Programm während der Trennung beendet: %1 Fotos</translation>
+    </message>
+    <message>
+        <source>Reconnecting cancelled</source>
+        <translation>Wiederverbinden abgebrochen</translation>
+    </message>
 </context>
 </TS>

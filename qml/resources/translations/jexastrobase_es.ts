@@ -154,5 +154,61 @@
         <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
         <translation>Últimos %1 intercambios: %2 sin respuesta, %3 de %4 peticiones perdidas; %5 ms de media, %6 ms como máximo.</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>link closed</source>
+        <translation>enlace cerrado</translation>
+    </message>
+    <message>
+        <source>Reconnecting… last heard %1 ago</source>
+        <translation>Reconectando… última respuesta hace %1</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>sin respuesta</translation>
+    </message>
+    <message>
+        <source>Connection lost (%1); reconnecting</source>
+        <translation>Conexión perdida (%1); reconectando</translation>
+    </message>
+    <message>
+        <source>Another mount answered; not reconnected</source>
+        <translation>Respondió otra montura; no se reconectó</translation>
+    </message>
+    <message>
+        <source>Another mount answers where the last one was. Connect to it from the connection dialog if it is the one you want.</source>
+        <translation>Donde estaba la última montura responde otra. Conéctese a ella desde el diálogo de conexión si es la que desea.</translation>
+    </message>
+    <message>
+        <source>Reconnected after %1</source>
+        <translation>Reconectado tras %1</translation>
+    </message>
+    <message>
+        <source>Program still running: %1 of %2 photos</source>
+        <translation>El programa sigue en marcha: %1 de %2 fotos</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 of %2 photos</source>
+        <translation>Programa terminado durante la desconexión: %1 de %2 fotos</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 photos</source>
+        <translation>Programa terminado durante la desconexión: %1 fotos</translation>
+    </message>
+    <message>
+        <source>Reconnecting cancelled</source>
+        <translation>Reconexión cancelada</translation>
+    </message>
 </context>
 </TS>

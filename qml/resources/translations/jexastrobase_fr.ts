@@ -154,5 +154,61 @@
         <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
         <translation>%1 derniers échanges : %2 sans réponse, %3 requêtes perdues sur %4 ; %5 ms en moyenne, %6 ms au pire.</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>link closed</source>
+        <translation>liaison fermée</translation>
+    </message>
+    <message>
+        <source>Reconnecting… last heard %1 ago</source>
+        <translation>Reconnexion… dernière réponse il y a %1</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>pas de réponse</translation>
+    </message>
+    <message>
+        <source>Connection lost (%1); reconnecting</source>
+        <translation>Connexion perdue (%1) ; reconnexion</translation>
+    </message>
+    <message>
+        <source>Another mount answered; not reconnected</source>
+        <translation>Une autre monture a répondu ; pas de reconnexion</translation>
+    </message>
+    <message>
+        <source>Another mount answers where the last one was. Connect to it from the connection dialog if it is the one you want.</source>
+        <translation>Une autre monture répond à la place de la dernière. Connectez-vous-y depuis la fenêtre de connexion si c&apos;est celle que vous voulez.</translation>
+    </message>
+    <message>
+        <source>Reconnected after %1</source>
+        <translation>Reconnecté après %1</translation>
+    </message>
+    <message>
+        <source>Program still running: %1 of %2 photos</source>
+        <translation>Programme toujours en cours : %1 photos sur %2</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 of %2 photos</source>
+        <translation>Programme terminé pendant la déconnexion : %1 photos sur %2</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 photos</source>
+        <translation>Programme terminé pendant la déconnexion : %1 photos</translation>
+    </message>
+    <message>
+        <source>Reconnecting cancelled</source>
+        <translation>Reconnexion annulée</translation>
+    </message>
 </context>
 </TS>

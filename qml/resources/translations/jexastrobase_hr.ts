@@ -154,5 +154,61 @@
         <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
         <translation>Zadnjih %1 razmjena: %2 bez odgovora, izgubljeno %3 od %4 zahtjeva; prosječno %5 ms, najviše %6 ms.</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>link closed</source>
+        <translation>veza zatvorena</translation>
+    </message>
+    <message>
+        <source>Reconnecting… last heard %1 ago</source>
+        <translation>Ponovno povezivanje… zadnji odgovor prije %1</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>nema odgovora</translation>
+    </message>
+    <message>
+        <source>Connection lost (%1); reconnecting</source>
+        <translation>Veza izgubljena (%1); ponovno povezivanje</translation>
+    </message>
+    <message>
+        <source>Another mount answered; not reconnected</source>
+        <translation>Javio se drugi nosač; nije ponovno povezano</translation>
+    </message>
+    <message>
+        <source>Another mount answers where the last one was. Connect to it from the connection dialog if it is the one you want.</source>
+        <translation>Na mjestu posljednjeg nosača javlja se drugi. Povežite se s njim iz dijaloga za povezivanje ako je to onaj koji želite.</translation>
+    </message>
+    <message>
+        <source>Reconnected after %1</source>
+        <translation>Ponovno povezano nakon %1</translation>
+    </message>
+    <message>
+        <source>Program still running: %1 of %2 photos</source>
+        <translation>Program i dalje radi: %1 od %2 fotografija</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 of %2 photos</source>
+        <translation>Program završen tijekom prekida veze: %1 od %2 fotografija</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 photos</source>
+        <translation>Program završen tijekom prekida veze: %1 fotografija</translation>
+    </message>
+    <message>
+        <source>Reconnecting cancelled</source>
+        <translation>Ponovno povezivanje otkazano</translation>
+    </message>
 </context>
 </TS>

@@ -154,5 +154,61 @@
         <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
         <translation>Utolsó %1 üzenetváltás: %2 válasz nélkül, %4 kérésből %3 elveszett; átlagosan %5 ms, legfeljebb %6 ms.</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 mp</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 perc</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 ó %2 perc</translation>
+    </message>
+    <message>
+        <source>link closed</source>
+        <translation>kapcsolat lezárva</translation>
+    </message>
+    <message>
+        <source>Reconnecting… last heard %1 ago</source>
+        <translation>Újracsatlakozás… utolsó válasz %1 ezelőtt</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>nincs válasz</translation>
+    </message>
+    <message>
+        <source>Connection lost (%1); reconnecting</source>
+        <translation>A kapcsolat megszakadt (%1); újracsatlakozás</translation>
+    </message>
+    <message>
+        <source>Another mount answered; not reconnected</source>
+        <translation>Egy másik mechanika válaszolt; nincs újracsatlakozás</translation>
+    </message>
+    <message>
+        <source>Another mount answers where the last one was. Connect to it from the connection dialog if it is the one you want.</source>
+        <translation>Az előző mechanika helyén egy másik válaszol. Csatlakozzon hozzá a kapcsolódási párbeszédablakból, ha azt szeretné.</translation>
+    </message>
+    <message>
+        <source>Reconnected after %1</source>
+        <translation>Újracsatlakozva %1 után</translation>
+    </message>
+    <message>
+        <source>Program still running: %1 of %2 photos</source>
+        <translation>A program még fut: %1 / %2 fotó</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 of %2 photos</source>
+        <translation>A program a kapcsolat nélkül befejeződött: %1 / %2 fotó</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 photos</source>
+        <translation>A program a kapcsolat nélkül befejeződött: %1 fotó</translation>
+    </message>
+    <message>
+        <source>Reconnecting cancelled</source>
+        <translation>Újracsatlakozás megszakítva</translation>
+    </message>
 </context>
 </TS>

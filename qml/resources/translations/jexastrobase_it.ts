@@ -154,5 +154,61 @@
         <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
         <translation>Ultimi %1 scambi: %2 senza risposta, %3 richieste perse su %4; %5 ms in media, %6 ms al massimo.</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>link closed</source>
+        <translation>collegamento chiuso</translation>
+    </message>
+    <message>
+        <source>Reconnecting… last heard %1 ago</source>
+        <translation>Riconnessione… ultima risposta %1 fa</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>nessuna risposta</translation>
+    </message>
+    <message>
+        <source>Connection lost (%1); reconnecting</source>
+        <translation>Connessione persa (%1); riconnessione</translation>
+    </message>
+    <message>
+        <source>Another mount answered; not reconnected</source>
+        <translation>Ha risposto un&apos;altra montatura; non riconnesso</translation>
+    </message>
+    <message>
+        <source>Another mount answers where the last one was. Connect to it from the connection dialog if it is the one you want.</source>
+        <translation>Dove c&apos;era l&apos;ultima montatura ne risponde un&apos;altra. Collegati dalla finestra di connessione se è quella che desideri.</translation>
+    </message>
+    <message>
+        <source>Reconnected after %1</source>
+        <translation>Riconnesso dopo %1</translation>
+    </message>
+    <message>
+        <source>Program still running: %1 of %2 photos</source>
+        <translation>Programma ancora in corso: %1 di %2 foto</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 of %2 photos</source>
+        <translation>Programma terminato durante la disconnessione: %1 di %2 foto</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 photos</source>
+        <translation>Programma terminato durante la disconnessione: %1 foto</translation>
+    </message>
+    <message>
+        <source>Reconnecting cancelled</source>
+        <translation>Riconnessione annullata</translation>
+    </message>
 </context>
 </TS>

@@ -154,5 +154,61 @@
         <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
         <translation>直近 %1 回の通信: 応答なし %2 回、要求 %4 件中 %3 件が失われました。平均 %5 ms、最大 %6 ms。</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1秒</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1分</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1時間%2分</translation>
+    </message>
+    <message>
+        <source>link closed</source>
+        <translation>リンクを閉じました</translation>
+    </message>
+    <message>
+        <source>Reconnecting… last heard %1 ago</source>
+        <translation>再接続中… 最後の応答は%1前</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>応答なし</translation>
+    </message>
+    <message>
+        <source>Connection lost (%1); reconnecting</source>
+        <translation>接続が切れました（%1）。再接続しています</translation>
+    </message>
+    <message>
+        <source>Another mount answered; not reconnected</source>
+        <translation>別の架台が応答しました。再接続していません</translation>
+    </message>
+    <message>
+        <source>Another mount answers where the last one was. Connect to it from the connection dialog if it is the one you want.</source>
+        <translation>前の架台の場所で別の架台が応答しています。目的の架台であれば接続ダイアログから接続してください。</translation>
+    </message>
+    <message>
+        <source>Reconnected after %1</source>
+        <translation>%1後に再接続しました</translation>
+    </message>
+    <message>
+        <source>Program still running: %1 of %2 photos</source>
+        <translation>プログラムは実行中です：%2枚中%1枚</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 of %2 photos</source>
+        <translation>切断中にプログラムが終了しました：%2枚中%1枚</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 photos</source>
+        <translation>切断中にプログラムが終了しました：%1枚</translation>
+    </message>
+    <message>
+        <source>Reconnecting cancelled</source>
+        <translation>再接続を中止しました</translation>
+    </message>
 </context>
 </TS>

@@ -154,5 +154,61 @@
         <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
         <translation>Laatste %1 uitwisselingen: %2 zonder antwoord, %3 van %4 verzoeken verloren; gemiddeld %5 ms, hoogstens %6 ms.</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 u %2 min</translation>
+    </message>
+    <message>
+        <source>link closed</source>
+        <translation>verbinding gesloten</translation>
+    </message>
+    <message>
+        <source>Reconnecting… last heard %1 ago</source>
+        <translation>Opnieuw verbinden… laatst gehoord %1 geleden</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>geen antwoord</translation>
+    </message>
+    <message>
+        <source>Connection lost (%1); reconnecting</source>
+        <translation>Verbinding verloren (%1); opnieuw verbinden</translation>
+    </message>
+    <message>
+        <source>Another mount answered; not reconnected</source>
+        <translation>Een andere montering antwoordde; niet opnieuw verbonden</translation>
+    </message>
+    <message>
+        <source>Another mount answers where the last one was. Connect to it from the connection dialog if it is the one you want.</source>
+        <translation>Waar de vorige montering was, antwoordt een andere. Verbind ermee via het verbindingsvenster als u die bedoelt.</translation>
+    </message>
+    <message>
+        <source>Reconnected after %1</source>
+        <translation>Opnieuw verbonden na %1</translation>
+    </message>
+    <message>
+        <source>Program still running: %1 of %2 photos</source>
+        <translation>Programma loopt nog: %1 van %2 foto&apos;s</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 of %2 photos</source>
+        <translation>Programma beëindigd tijdens de onderbreking: %1 van %2 foto&apos;s</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 photos</source>
+        <translation>Programma beëindigd tijdens de onderbreking: %1 foto&apos;s</translation>
+    </message>
+    <message>
+        <source>Reconnecting cancelled</source>
+        <translation>Opnieuw verbinden geannuleerd</translation>
+    </message>
 </context>
 </TS>

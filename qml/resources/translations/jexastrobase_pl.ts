@@ -154,5 +154,61 @@
         <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
         <translation>Ostatnie %1 wymian: %2 bez odpowiedzi, utracono %3 z %4 żądań; średnio %5 ms, najwyżej %6 ms.</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>link closed</source>
+        <translation>łącze zamknięte</translation>
+    </message>
+    <message>
+        <source>Reconnecting… last heard %1 ago</source>
+        <translation>Ponowne łączenie… ostatnia odpowiedź %1 temu</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>brak odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Connection lost (%1); reconnecting</source>
+        <translation>Utracono połączenie (%1); ponowne łączenie</translation>
+    </message>
+    <message>
+        <source>Another mount answered; not reconnected</source>
+        <translation>Odpowiedział inny montaż; nie połączono ponownie</translation>
+    </message>
+    <message>
+        <source>Another mount answers where the last one was. Connect to it from the connection dialog if it is the one you want.</source>
+        <translation>W miejscu ostatniego montażu odpowiada inny. Połącz się z nim w oknie połączenia, jeśli to ten właściwy.</translation>
+    </message>
+    <message>
+        <source>Reconnected after %1</source>
+        <translation>Połączono ponownie po %1</translation>
+    </message>
+    <message>
+        <source>Program still running: %1 of %2 photos</source>
+        <translation>Program nadal działa: %1 z %2 zdjęć</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 of %2 photos</source>
+        <translation>Program zakończył się podczas rozłączenia: %1 z %2 zdjęć</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 photos</source>
+        <translation>Program zakończył się podczas rozłączenia: %1 zdjęć</translation>
+    </message>
+    <message>
+        <source>Reconnecting cancelled</source>
+        <translation>Anulowano ponowne łączenie</translation>
+    </message>
 </context>
 </TS>

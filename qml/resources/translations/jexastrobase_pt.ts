@@ -154,5 +154,61 @@
         <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
         <translation>Últimas %1 trocas: %2 sem resposta, %3 de %4 pedidos perdidos; %5 ms em média, %6 ms no pior caso.</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>link closed</source>
+        <translation>ligação fechada</translation>
+    </message>
+    <message>
+        <source>Reconnecting… last heard %1 ago</source>
+        <translation>A reconectar… última resposta há %1</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>sem resposta</translation>
+    </message>
+    <message>
+        <source>Connection lost (%1); reconnecting</source>
+        <translation>Ligação perdida (%1); a reconectar</translation>
+    </message>
+    <message>
+        <source>Another mount answered; not reconnected</source>
+        <translation>Outra montagem respondeu; não reconectado</translation>
+    </message>
+    <message>
+        <source>Another mount answers where the last one was. Connect to it from the connection dialog if it is the one you want.</source>
+        <translation>Outra montagem responde onde estava a última. Ligue-se a ela pela janela de ligação se for a que pretende.</translation>
+    </message>
+    <message>
+        <source>Reconnected after %1</source>
+        <translation>Reconectado após %1</translation>
+    </message>
+    <message>
+        <source>Program still running: %1 of %2 photos</source>
+        <translation>O programa continua a correr: %1 de %2 fotos</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 of %2 photos</source>
+        <translation>Programa terminado durante a desconexão: %1 de %2 fotos</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 photos</source>
+        <translation>Programa terminado durante a desconexão: %1 fotos</translation>
+    </message>
+    <message>
+        <source>Reconnecting cancelled</source>
+        <translation>Reconexão cancelada</translation>
+    </message>
 </context>
 </TS>

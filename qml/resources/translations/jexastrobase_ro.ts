@@ -154,5 +154,61 @@
         <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
         <translation>Ultimele %1 schimburi: %2 fără răspuns, %3 din %4 cereri pierdute; în medie %5 ms, cel mult %6 ms.</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>link closed</source>
+        <translation>legătură închisă</translation>
+    </message>
+    <message>
+        <source>Reconnecting… last heard %1 ago</source>
+        <translation>Reconectare… ultimul răspuns acum %1</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>niciun răspuns</translation>
+    </message>
+    <message>
+        <source>Connection lost (%1); reconnecting</source>
+        <translation>Conexiune pierdută (%1); se reconectează</translation>
+    </message>
+    <message>
+        <source>Another mount answered; not reconnected</source>
+        <translation>A răspuns altă montură; nu s-a reconectat</translation>
+    </message>
+    <message>
+        <source>Another mount answers where the last one was. Connect to it from the connection dialog if it is the one you want.</source>
+        <translation>În locul ultimei monturi răspunde alta. Conectați-vă la ea din dialogul de conectare dacă este cea dorită.</translation>
+    </message>
+    <message>
+        <source>Reconnected after %1</source>
+        <translation>Reconectat după %1</translation>
+    </message>
+    <message>
+        <source>Program still running: %1 of %2 photos</source>
+        <translation>Programul încă rulează: %1 din %2 fotografii</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 of %2 photos</source>
+        <translation>Program încheiat în timpul deconectării: %1 din %2 fotografii</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 photos</source>
+        <translation>Program încheiat în timpul deconectării: %1 fotografii</translation>
+    </message>
+    <message>
+        <source>Reconnecting cancelled</source>
+        <translation>Reconectare anulată</translation>
+    </message>
 </context>
 </TS>

@@ -154,5 +154,61 @@
         <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
         <translation>Последние обмены (%1): без ответа %2, потеряно %3 из %4 запросов; в среднем %5 мс, максимум %6 мс.</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 мин</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 ч %2 мин</translation>
+    </message>
+    <message>
+        <source>link closed</source>
+        <translation>связь закрыта</translation>
+    </message>
+    <message>
+        <source>Reconnecting… last heard %1 ago</source>
+        <translation>Переподключение… последний ответ %1 назад</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>нет ответа</translation>
+    </message>
+    <message>
+        <source>Connection lost (%1); reconnecting</source>
+        <translation>Связь потеряна (%1); переподключение</translation>
+    </message>
+    <message>
+        <source>Another mount answered; not reconnected</source>
+        <translation>Ответила другая монтировка; переподключение не выполнено</translation>
+    </message>
+    <message>
+        <source>Another mount answers where the last one was. Connect to it from the connection dialog if it is the one you want.</source>
+        <translation>Там, где была прежняя монтировка, отвечает другая. Подключитесь к ней в окне подключения, если нужна именно она.</translation>
+    </message>
+    <message>
+        <source>Reconnected after %1</source>
+        <translation>Связь восстановлена через %1</translation>
+    </message>
+    <message>
+        <source>Program still running: %1 of %2 photos</source>
+        <translation>Программа продолжается: %1 из %2 снимков</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 of %2 photos</source>
+        <translation>Программа завершилась без связи: %1 из %2 снимков</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 photos</source>
+        <translation>Программа завершилась без связи: %1 снимков</translation>
+    </message>
+    <message>
+        <source>Reconnecting cancelled</source>
+        <translation>Переподключение отменено</translation>
+    </message>
 </context>
 </TS>

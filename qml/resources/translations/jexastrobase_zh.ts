@@ -154,5 +154,61 @@
         <source>Last %1 exchanges: %2 without a reply, %3 of %4 requests lost; %5 ms on average, %6 ms at worst.</source>
         <translation>最近 %1 次通信：%2 次无响应，%4 个请求中丢失 %3 个；平均 %5 毫秒，最长 %6 毫秒。</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1秒</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1分钟</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1小时%2分钟</translation>
+    </message>
+    <message>
+        <source>link closed</source>
+        <translation>链路已关闭</translation>
+    </message>
+    <message>
+        <source>Reconnecting… last heard %1 ago</source>
+        <translation>正在重新连接… 最后应答于%1前</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>无应答</translation>
+    </message>
+    <message>
+        <source>Connection lost (%1); reconnecting</source>
+        <translation>连接中断（%1）；正在重新连接</translation>
+    </message>
+    <message>
+        <source>Another mount answered; not reconnected</source>
+        <translation>另一台赤道仪应答；未重新连接</translation>
+    </message>
+    <message>
+        <source>Another mount answers where the last one was. Connect to it from the connection dialog if it is the one you want.</source>
+        <translation>上一台赤道仪的位置上有另一台在应答。如果这正是您要的，请在连接对话框中连接它。</translation>
+    </message>
+    <message>
+        <source>Reconnected after %1</source>
+        <translation>%1后已重新连接</translation>
+    </message>
+    <message>
+        <source>Program still running: %1 of %2 photos</source>
+        <translation>程序仍在运行：已拍 %1 / %2 张</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 of %2 photos</source>
+        <translation>断开期间程序已结束：已拍 %1 / %2 张</translation>
+    </message>
+    <message>
+        <source>Program finished while disconnected: %1 photos</source>
+        <translation>断开期间程序已结束：已拍 %1 张</translation>
+    </message>
+    <message>
+        <source>Reconnecting cancelled</source>
+        <translation>已取消重新连接</translation>
+    </message>
 </context>
 </TS>
