@@ -63,6 +63,14 @@ void Reconnector::journal(const QString& line) const {
 }
 
 void Reconnector::tick() {
+    // The user connected meanwhile (a try of ours tells its own outcome when it ends).
+    if (active_ && !trying_ && d_.container->get()) {
+        active_ = false;
+        retry_.stop();
+        lastText_.clear();
+        emit changed();
+        return;
+    }
     if (active_) {
         // The "ago" moves on.
         if (const QString text = stateText(); text != lastText_) {
