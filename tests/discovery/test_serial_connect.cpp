@@ -6,10 +6,18 @@
 #include "DeviceFactories.h"
 #include "HelperProbe.h"
 #include "IJexDevice.h"
+#include "LaunchSession.h"
+#include "Location.h"
 #include "MemoryKVStore.h"
 #include "PosixSerialPort.h"
 #include "PtyServer.h"
+#include "Reconnector.h"
 #include "SerialConnectableHelper.h"
+#include "TAVOConnectable.h"
+#include "TAVOConnector.h"
+#include "TAVOFactory.h"
+#include "TAVOSettings.h"
+#include "TAVOTaskState.h"
 #include "Wire.h"
 
 #include <algorithm>
@@ -212,6 +220,55 @@ private slots:
         QCOMPARE(probe_.links().back().endpoint, link.string());
         QVERIFY(probe_.links().back().device->readFirmware(0).ok());
         QVERIFY(!requestsOf(*controller_->transcript(), 'f').isEmpty());
+    }
+
+    // The whole session over a serial line named by a link: connected at launch, then the
+    // adapter comes back as another device and the link is pointed at it; the console finds
+    // the mount there by itself.
+    void sessionAtLaunchOutlivesTheAdapter() {
+        namespace fs = std::filesystem;
+        QTemporaryDir dir;
+        const fs::path link = fs::path(dir.path().toStdString()) / "ttyMOUNT";
+        startController(115200, 115200);
+        fs::create_symlink(server_->slavePath(), link);
+        settings_->setSerialPortName(link.string());
+        settings_->setType(ConnectionType_::E::Serial);
+        settings_->setConnectAtLaunch(true);
+        auto session = std::make_shared<TryConnectSession>();
+        auto conversers = std::make_shared<ConnectedObjContainer_<IConverser>>(session);
+        auto container = std::make_shared<TAVOContainer>();
+        auto taskState = std::make_shared<TAVOTaskState>();
+        auto tc = std::make_shared<TCCancellable>(std::make_shared<NullCancellable>());
+        auto factory = std::make_shared<TAVOFactory>(
+            std::make_shared<CRealClock>(), std::make_shared<SleepWaitable>(), taskState,
+            std::make_shared<TAVOSettings>(std::make_shared<Test::MemoryKVStore>()), tc, tc,
+            std::make_shared<Location>(nullptr));
+        auto model = std::make_shared<TAVOConnectable>(
+            TAVOConnectable::D{helper_, container, factory, session, conversers});
+        auto connector = std::make_shared<TAVOConnector>(container, taskState);
+        LaunchSession launch({settings_, model, connector, false});
+        QStringList journal;
+        Reconnector reconnector({model, connector, container, conversers, taskState,
+                                 [&journal](const QString& line) { journal << line; },
+                                 Reconnector::Timing{300, 200, 200, 800}});
+        launch.start();
+        QTRY_VERIFY_WITH_TIMEOUT(container->get(), WaitMs);
+        QCOMPARE(settings_->lastMount(), link.string());
+
+        auto controller = std::make_shared<Sim::MotorController>(configAt(115200, 115200));
+        auto server = std::make_unique<Sim::PtyServer>(controller);
+        std::string error;
+        QVERIFY2(server->start(&error), error.c_str());
+        server_ = std::move(server);
+        controller_ = std::move(controller);
+        fs::remove(link);
+        fs::create_symlink(server_->slavePath(), link);
+        QTRY_COMPARE_WITH_TIMEOUT(journal.size(), 2, WaitMs);
+        QVERIFY(journal[1].startsWith("Reconnected after"));
+        QVERIFY(container->get());
+        QVERIFY(!requestsOf(*controller_->transcript(), 'e').isEmpty());
+        container->set(nullptr);
+        model.reset();
     }
 };
 
