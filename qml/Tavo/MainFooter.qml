@@ -79,6 +79,8 @@ ToolBar {
             font.capitalization: Font.MixedCase
             text: root.taskRunning ? qsTr("Progress") : ""
             enabled: root.taskRunning
+            // While the mount is away its state says it all, across the bar.
+            visible: !inj_reconnector.active
             Layout.fillWidth: true
             Layout.preferredWidth: 1
             onClicked: root.progressRequested()
@@ -88,6 +90,7 @@ ToolBar {
             font.capitalization: Font.MixedCase
             text: root.voltageText()
             enabled: root.tavo !== null && !root.readingPower
+            visible: !inj_reconnector.active
             Layout.fillWidth: true
             Layout.preferredWidth: 1
             onClicked: {
