@@ -244,6 +244,13 @@ private slots:
         QCOMPARE(factory_->calls().back(),
                  (SimUdpFactory::Call{"10.1.1.3", "10.1.1.7", "10.1.1.255"}));
         QCOMPARE(listed(helper_->devicesList()), QStringList({"10.1.1.7"}));
+
+        // Opened again, the link binds to no address of its own: the console's may be another
+        // one by now, and nothing is broadcast.
+        helper_->reopen("10.1.1.7");
+        QTRY_COMPARE_WITH_TIMEOUT(probe_.links().size(), size_t(2), WaitMs);
+        QCOMPARE(factory_->calls().back(), (SimUdpFactory::Call{"", "10.1.1.7", ""}));
+        QCOMPARE(broadcaster_->calls().size(), size_t(1));
     }
 
     // Listed in byte order of the address; of two replies from one address the first stays,
