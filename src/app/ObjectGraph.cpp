@@ -12,10 +12,12 @@
 #include "HelpFile.h"
 #include "IAstroClock.h"
 #include "IClock.h"
+#include "Journal.h"
 #include "LanguageManager.h"
 #include "LaunchSession.h"
 #include "LinkHealth.h"
 #include "Location.h"
+#include "LogPaneModel.h"
 #include "ManualSlew.h"
 #include "PlatformUrl.h"
 #include "PolarScopeInfo.h"
@@ -43,10 +45,39 @@
 #include "UDPConnectableHelper.h"
 #include "WindowRect.h"
 
+#include <QCoreApplication>
 #include <QQmlContext>
 #include <QQmlEngine>
 
+#include <atomic>
+
 namespace JEX {
+namespace {
+
+// The journal's lines about the link that the console itself sees: a connect that came
+// through, and the disconnect that ends it.
+void journalTheLink(TryConnectSession& session, std::shared_ptr<TAVOContainer> container,
+                    std::weak_ptr<IConnectable> connectable, std::shared_ptr<Journal> journal) {
+    // A failed connect is also announced as false; only one after a connect is a disconnect.
+    auto connected = std::make_shared<std::atomic<bool>>(false);
+    session.append([=](bool now) {
+        if (!now) {
+            if (connected->exchange(false))
+                journal->add(QCoreApplication::translate("Journal", "Disconnected").toStdString());
+            return;
+        }
+        connected->store(true);
+        const std::shared_ptr<ITAVO> tavo = container->get();
+        const std::shared_ptr<IConnectable> dialog = connectable.lock();
+        const QString name = tavo ? tavo->deviceName() : QString();
+        const QString endpoint = dialog ? dialog->connectedEndpoint() : QString();
+        journal->add(QCoreApplication::translate("Journal", "Connected to %1 at %2")
+                         .arg(name, endpoint)
+                         .toStdString());
+    });
+}
+
+} // namespace
 
 void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& keepAlive,
                            const GraphOptions& options) {
@@ -66,6 +97,8 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     // The folder name stays as the system knows it; on Linux the data folder is fixed.
     auto fileUtil = std::make_shared<QtFileUtil>("KD208");
     auto store = std::make_shared<QtKVStore>(QStringLiteral("Settings.txt"), fileUtil);
+    auto journal = std::make_shared<Journal>(Journal::D{fileUtil->dataDirPath()});
+    auto logPane = std::make_shared<LogPaneModel>(journal);
     auto tavoSettings = std::make_shared<TAVOSettings>(store);
     auto windowRect = std::make_shared<WindowRect>(store);
     publish("inj_windowRect", windowRect);
@@ -99,6 +132,7 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
                                                  cancellable, cancellable, location);
     auto connectable = std::make_shared<TAVOConnectable>(
         TAVOConnectable::D{helper, container, factory, session, converserContainer});
+    journalTheLink(*session, container, connectable, journal);
     auto connector = std::make_shared<TAVOConnector>(container, taskState);
     auto launchSession = std::make_shared<LaunchSession>(
         LaunchSession::D{connectionSettings, connectable, connector, options.demo});
@@ -150,6 +184,7 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     publish("inj_manualSlew", manualSlew);
     publish("inj_launchSession", launchSession);
     publish("inj_linkHealth", linkHealth);
+    publish("inj_logPane", logPane);
     keepAlive.append(suspendWatcher);
 }
 

@@ -31,7 +31,7 @@ struct GraphOptions {
     std::function<std::shared_ptr<IClock>()> makeClock;
 };
 
-// Publishes 27 objects on the engine's root context and appends each to keepAlive, in the
+// Publishes 28 objects on the engine's root context and appends each to keepAlive, in the
 // order they are published, then the suspend watcher; every other object lives through them. The
 // engine never owns them: keepAlive must outlive it.
 void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& keepAlive,
