@@ -6,8 +6,8 @@ import JexQtCommon
 import Tavo
 import JexAstroBase
 
-// The console's window: the page stack with the main menu at its root, the footer, the
-// connection dialog, toasts and day or night colours.
+// The console's window: the page stack with the main menu at its root, the log pane, the
+// footer, the connection dialog, toasts and day or night colours.
 ApplicationWindow {
     id: window
     objectName: "mainWindow"
@@ -59,7 +59,10 @@ ApplicationWindow {
     StackView {
         id: inj_stackView
         objectName: "stackView"
-        anchors.fill: parent
+        anchors.top: parent.top
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: inj_logView.top
         focus: true
         initialItem: MainMenu {}
         // No transitions: a sliding page would flash white at night.
@@ -80,6 +83,16 @@ ApplicationWindow {
                 pop()
             event.accepted = true
         }
+    }
+
+    // Under the pages, which make room for it while it shows.
+    LogPane {
+        id: inj_logView
+        nightManager: inj_nightManager
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        height: visible ? Math.round(parent.height * 0.4) : 0
     }
 
     // The game pad: the page in front handles what it knows (padKey returns true), and B goes

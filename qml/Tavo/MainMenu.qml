@@ -6,7 +6,8 @@ import JexQtCommon
 import JexAstroBase
 import Tavo
 
-// The first page: the four shooting programs, manual control, the polar clock and settings.
+// The first page: the four shooting programs, manual control, the polar clock, settings and
+// the log pane's switch.
 Page {
     id: root
     objectName: "mainMenu"
@@ -129,6 +130,17 @@ Page {
                 Layout.leftMargin: 24
                 Layout.rightMargin: 24
                 onClicked: inj_stackView.push(settings)
+            }
+            Button {
+                objectName: "menuLog"
+                // Only the main window has the pane.
+                readonly property bool hasPane: typeof inj_logView !== "undefined"
+                visible: hasPane
+                text: hasPane && !inj_logView.hidden ? qsTr("Hide Log") : qsTr("Show Log")
+                Layout.fillWidth: true
+                Layout.leftMargin: 24
+                Layout.rightMargin: 24
+                onClicked: inj_logView.setHidden(!inj_logView.hidden)
             }
         }
     }

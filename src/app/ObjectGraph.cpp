@@ -12,10 +12,12 @@
 #include "HelpFile.h"
 #include "IAstroClock.h"
 #include "IClock.h"
+#include "Journal.h"
 #include "LanguageManager.h"
 #include "LaunchSession.h"
 #include "LinkHealth.h"
 #include "Location.h"
+#include "LogPaneModel.h"
 #include "ManualSlew.h"
 #include "PlatformUrl.h"
 #include "PolarScopeInfo.h"
@@ -44,10 +46,44 @@
 #include "UDPConnectableHelper.h"
 #include "WindowRect.h"
 
+#include <QCoreApplication>
 #include <QQmlContext>
 #include <QQmlEngine>
 
+#include <atomic>
+
 namespace JEX {
+namespace {
+
+// The journal's lines about the link that the console itself sees: a connect that came
+// through, and the disconnect that ends it.
+void journalTheLink(TryConnectSession& session, std::shared_ptr<TAVOContainer> container,
+                    std::weak_ptr<IConnectable> connectable, std::weak_ptr<Reconnector> reconnector,
+                    std::shared_ptr<Journal> journal) {
+    // A failed connect is also announced as false; only one after a connect is a disconnect,
+    // and a try of the reconnector's is no disconnect at all (it journals the loss itself).
+    auto connected = std::make_shared<std::atomic<bool>>(false);
+    session.append([=](bool now) {
+        if (!now) {
+            const std::shared_ptr<Reconnector> r = reconnector.lock();
+            if (r && r->active())
+                return;
+            if (connected->exchange(false))
+                journal->add(QCoreApplication::translate("Journal", "Disconnected").toStdString());
+            return;
+        }
+        connected->store(true);
+        const std::shared_ptr<ITAVO> tavo = container->get();
+        const std::shared_ptr<IConnectable> dialog = connectable.lock();
+        const QString name = tavo ? tavo->deviceName() : QString();
+        const QString endpoint = dialog ? dialog->connectedEndpoint() : QString();
+        journal->add(QCoreApplication::translate("Journal", "Connected to %1 at %2")
+                         .arg(name, endpoint)
+                         .toStdString());
+    });
+}
+
+} // namespace
 
 void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& keepAlive,
                            const GraphOptions& options) {
@@ -67,6 +103,8 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     // The folder name stays as the system knows it; on Linux the data folder is fixed.
     auto fileUtil = std::make_shared<QtFileUtil>("KD208");
     auto store = std::make_shared<QtKVStore>(QStringLiteral("Settings.txt"), fileUtil);
+    auto journal = std::make_shared<Journal>(Journal::D{fileUtil->dataDirPath()});
+    auto logPane = std::make_shared<LogPaneModel>(journal);
     auto tavoSettings = std::make_shared<TAVOSettings>(store);
     auto windowRect = std::make_shared<WindowRect>(store);
     publish("inj_windowRect", windowRect);
@@ -104,9 +142,11 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     auto launchSession = std::make_shared<LaunchSession>(
         LaunchSession::D{connectionSettings, connectable, connector, options.demo});
     auto manualSlew = std::make_shared<ManualSlew>(connector, timeoutForwarder, connectionSettings);
-    auto reconnector = std::make_shared<Reconnector>(Reconnector::D{
-        connectable, connector, container, converserContainer, taskState,
-        [](const QString& line) { log("%s", qUtf8Printable(line)); }, options.reconnectTiming});
+    auto reconnector = std::make_shared<Reconnector>(
+        Reconnector::D{connectable, connector, container, converserContainer, taskState,
+                       [journal](const QString& line) { journal->add(line.toStdString()); },
+                       options.reconnectTiming});
+    journalTheLink(*session, container, connectable, reconnector, journal);
     QObject::connect(reconnector.get(), &Reconnector::notice, toastStub.get(),
                      &ToastManagerUIStub::shouldToast);
     // Nobody holds a slew through a suspend: the release would come after the wake-up.
@@ -157,6 +197,7 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     publish("inj_launchSession", launchSession);
     publish("inj_linkHealth", linkHealth);
     publish("inj_reconnector", reconnector);
+    publish("inj_logPane", logPane);
     keepAlive.append(suspendWatcher);
 }
 

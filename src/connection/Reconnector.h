@@ -15,6 +15,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -83,7 +84,8 @@ private:
     const std::shared_ptr<LiveGuard<Reconnector>> guard_;
     QTimer ticker_;
     QTimer retry_;
-    bool active_ = false;
+    // Read by the link's threads too.
+    std::atomic<bool> active_{false};
     bool trying_ = false;
     int attempt_ = 0;
     std::optional<Clock::time_point> silentSince_;

@@ -2,16 +2,18 @@
 // its composition root on a real QML engine (the published names and their order, the two
 // real-time clocks, the built-in demo mount running a program without a socket, a slew stopped
 // before the end); the platform helpers (window geometry brought back onto a screen, the help
-// document's English fallback, URL dispatch by scheme, the log as a signal); and what the
-// scene takes from the compiled-in modules (the icon theme "app", every icon at each scale it
-// is drawn at, and the enumerations as QML code sees them).
+// document's English fallback, URL dispatch by scheme, the log as a signal, the log pane's
+// lines); and what the scene takes from the compiled-in modules (the icon theme "app", every
+// icon at each scale it is drawn at, and the enumerations as QML code sees them).
 
 #include "DemoMount.h"
 #include "DetachedWork.h"
 #include "FileLock.h"
 #include "HelpFile.h"
+#include "Journal.h"
 #include "LanguageManager.h"
 #include "Log.h"
+#include "LogPaneModel.h"
 #include "ManualClock.h"
 #include "ManualSlew.h"
 #include "MemoryKVStore.h"
@@ -42,8 +44,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <memory>
+#include <thread>
 
 using namespace JEX;
 using Test::Run;
@@ -152,6 +156,39 @@ private slots:
                  qPrintable(r.describe()));
     }
 
+    // The pane keeps the last 500 lines, the night before's journal first; lines logged on
+    // another thread are added on the model's own, and a journal line comes once, marked.
+    void logPaneKeepsTheLast500FromAnyThread() {
+        QTemporaryDir dir;
+        QFile earlier(dir.filePath("journal.txt"));
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("2026-01-09 23:00:00 x\n") > 0);
+        earlier.close();
+        auto journal = std::make_shared<Journal>(
+            Journal::D{dir.path().toStdString(),
+                       [] { return QDateTime(QDate(2026, 1, 10), QTime(3, 4, 5)); }});
+        LogPaneModel model(journal);
+        QCOMPARE(model.count(), 1);
+        QCOMPARE(model.index(0).data(LogPaneModel::JournalRole), QVariant(true));
+
+        QList<QThread*> insertedOn;
+        connect(&model, &QAbstractItemModel::rowsInserted,
+                [&] { insertedOn << QThread::currentThread(); });
+        std::thread([&] {
+            for (int i = 0; i < 510; ++i)
+                log("pane %d", i);
+            journal->add("Disconnected");
+        }).join();
+        QTRY_COMPARE_WITH_TIMEOUT(model.count() == 500 && model.index(499).data().toString() ==
+                                                              "2026-01-10 03:04:05 Disconnected",
+                                  true, 30000);
+        QCOMPARE(model.index(0).data().toString(), QString("pane 11"));
+        QCOMPARE(model.index(498).data().toString(), QString("pane 509"));
+        QCOMPARE(model.index(498).data(LogPaneModel::JournalRole), QVariant(false));
+        QCOMPARE(model.index(499).data(LogPaneModel::JournalRole), QVariant(true));
+        QVERIFY(!insertedOn.isEmpty());
+        QCOMPARE(insertedOn.count(QThread::currentThread()), insertedOn.size());
+    }
+
     void publishesItsObjectsInOrder() {
         QQmlEngine engine;
         QList<std::shared_ptr<QObject>> keepAlive;
@@ -164,7 +201,8 @@ private slots:
                 "inj_iTaskProfileList_Reg inj_iTaskProfileList_Long inj_polarScopePaintedItem "
                 "inj_polarScopeInfo inj_kvStore inj_languageManager inj_helpFile inj_location "
                 "inj_converserTimeoutForwarder inj_toastManagerUIStub inj_locationSensor "
-                "inj_appVersion inj_manualSlew inj_launchSession inj_linkHealth inj_reconnector")
+                "inj_appVersion inj_manualSlew inj_launchSession inj_linkHealth inj_reconnector "
+                "inj_logPane")
                 .split(' ');
         // The suspend watcher is kept, not published.
         QCOMPARE(keepAlive.size(), names.size() + 1);

@@ -1,6 +1,7 @@
 // The settings store and the file utility: where the program's files are, and how the settings
-// file is read and saved.
+// file is read and saved; the session's journal file.
 
+#include "Journal.h"
 #include "LogCapture.h"
 #include "QmlKVStore.h"
 #include "QtFileUtil.h"
@@ -85,6 +86,12 @@ class TestFiles : public QObject {
     }
 
     static std::string s(const QString& text) { return text.toStdString(); }
+
+    // A journal in the folder "journal" whose lines are all written at 2026-01-10 22:14:03.
+    Journal::D journalIn(std::int64_t maxBytes = Journal::kMaxBytes) const {
+        return {s(path("journal")), [] { return QDateTime(QDate(2026, 1, 10), QTime(22, 14, 3)); },
+                maxBytes};
+    }
 
 private slots:
     void init() {
@@ -427,6 +434,83 @@ private slots:
 
     // The override wins and is made absolute; without it a test program sits in the build
     // tree, a writable executable directory.
+    // Each line is 27 bytes: two fit under 60, the third starts a new file; the file before
+    // is the one old file. The next start offers the last lines of both, oldest first.
+    void journalLinesAreStampedRotatedAndReadAtStart() {
+        Journal journal(journalIn(60));
+        std::vector<std::string> heard;
+        journal.addedList.append([&](const std::string& line) { heard.push_back(line); });
+        Test::LogCapture capture;
+        for (const char* line : {"line 1", "line 2", "line 3", "line\n4", "line 5"})
+            journal.add(line);
+        QCOMPARE(readAt(path("journal/journal.txt")), QByteArray("2026-01-10 22:14:03 line 5\n"));
+        QCOMPARE(readAt(path("journal/journal.txt.1")),
+                 QByteArray("2026-01-10 22:14:03 line 3\n2026-01-10 22:14:03 line 4\n"));
+        QCOMPARE(QDir(path("journal")).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        QCOMPARE(heard.back(), std::string("2026-01-10 22:14:03 line 5"));
+        QCOMPARE(capture.lines(),
+                 QStringList(
+                     {"Journal: 2026-01-10 22:14:03 line 1", "Journal: 2026-01-10 22:14:03 line 2",
+                      "Journal: 2026-01-10 22:14:03 line 3", "Journal: 2026-01-10 22:14:03 line 4",
+                      "Journal: 2026-01-10 22:14:03 line 5"}));
+
+        const std::vector<std::string> earlier{"2026-01-10 22:14:03 line 3",
+                                               "2026-01-10 22:14:03 line 4",
+                                               "2026-01-10 22:14:03 line 5"};
+        QCOMPARE(Journal(journalIn()).earlierLines(), earlier);
+    }
+
+    // A file of anything: bytes that are no text and control characters are replaced, and a
+    // long line is cut at 1000 characters.
+    void journalReadsAnyFileWithoutHarm() {
+        writeAt(path("journal/journal.txt"),
+                QByteArray("\x00\xff\xfe abc\n", 8) + QByteArray(2000, 'y') + "\n\n");
+        const std::vector<std::string> earlier{"\uFFFD\uFFFD\uFFFD abc", std::string(1000, 'y')};
+        QCOMPARE(Journal(journalIn()).earlierLines(), earlier);
+    }
+
+    // A folder it may not write to, or a disk that takes only part of a line: one warning,
+    // no part of a line in the file, and the lines still reach the log and the listeners.
+    void journalThatCannotWriteSaysSoOnce_data() {
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("read-only folder") << true << "Permission denied";
+        QTest::newRow("file size limit") << false << "File too large";
+    }
+    void journalThatCannotWriteSaysSoOnce() {
+        QFETCH(bool, readOnlyFolder);
+        QFETCH(QString, reason);
+        QVERIFY(QDir().mkpath(path("journal")));
+        if (readOnlyFolder)
+            QVERIFY(QFile::setPermissions(path("journal"),
+                                          QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        Journal journal(journalIn());
+        int heard = 0;
+        journal.addedList.append([&](const std::string&) { ++heard; });
+        Test::LogCapture capture;
+        {
+            const WithoutFileOverride asOwner;
+            struct rlimit saved {};
+            QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+            struct rlimit small = saved;
+            small.rlim_cur = readOnlyFolder ? saved.rlim_cur : 16;
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+            journal.add("a");
+            journal.add("b");
+            setrlimit(RLIMIT_FSIZE, &saved);
+            std::signal(SIGXFSZ, oldHandler);
+        }
+        QFile::setPermissions(path("journal"), QFileDevice::Permissions(0x0700));
+        QCOMPARE(capture.lines(),
+                 QStringList({"Warning: cannot write journal file: " + path("journal/journal.txt") +
+                                  ": " + reason,
+                              "Journal: 2026-01-10 22:14:03 a", "Journal: 2026-01-10 22:14:03 b"}));
+        QCOMPARE(heard, 2);
+        QCOMPARE(readAt(path("journal/journal.txt")),
+                 QByteArray(readOnlyFolder ? "<missing>" : ""));
+    }
+
     void dataDirPath() {
         QCOMPARE(QString::fromStdString(util_.dataDirPath()), file_->dataDir());
         qputenv("VELMORA_DATA_DIR", "relative/dir");

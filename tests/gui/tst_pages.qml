@@ -3,7 +3,8 @@ import QtTest
 import JexAstroBase
 
 // The main window on the demo mount: connecting, the supply voltage, manual control, the
-// polar clock and its light, the mount's settings, the Wi-Fi page, night mode and failures.
+// polar clock and its light, the mount's settings, the Wi-Fi page, night mode, failures and
+// the log pane.
 PageCase {
     id: tc
     name: "Pages"
@@ -31,6 +32,7 @@ PageCase {
     function cleanup() {
         test_sim.setSilent(false)
         inj_languageManager.language = "en"
+        find("logPane").hidden = true
         home()
     }
 
@@ -375,5 +377,30 @@ PageCase {
         mouseClick(close)
         tryCompare(popup, "visible", false)
         verify(inj_iConnector.connected)
+    }
+
+    // The main menu shows the log pane and its own button hides it, and the choice is kept;
+    // the pane has the journal's line of a connect.
+    function test_logPaneFromTheMenu() {
+        const pane = find("logPane")
+        verify(!pane.visible)
+        mouseClick(find("menuLog"))
+        verify(pane.visible)
+        compare(inj_kvStore.loadBool("logpane.hidden", true), false)
+        inj_iConnectable.startNextAction()
+        tryVerify(() => !inj_iConnector.connected, 15000)
+        connect(false)
+        const lines = find("logLines", pane)
+        let found = ""
+        for (let i = lines.count - 1; i >= 0 && found === ""; --i) {
+            lines.positionViewAtIndex(i, ListView.Contain)
+            const line = lines.itemAtIndex(i)
+            if (line.journal && / Connected to .* at demo$/.test(line.text))
+                found = line.text
+        }
+        verify(/^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d /.test(found), "no journal line: " + found)
+        mouseClick(find("logCloseButton", pane))
+        verify(!pane.visible)
+        compare(inj_kvStore.loadBool("logpane.hidden", false), true)
     }
 }

@@ -247,6 +247,9 @@ int main(int argc, char* argv[]) {
             const QString theme = night ? QStringLiteral("night") : QStringLiteral("day");
             s.home();
             s.shoot(QStringLiteral("main-menu-") + theme);
+            s.eval({}, QStringLiteral("inj_logView.hidden = false"));
+            s.shoot(QStringLiteral("log-pane-") + theme);
+            s.eval({}, QStringLiteral("inj_logView.hidden = true"));
             s.eval({}, QStringLiteral("inj_iConnectable.startSession()"));
             s.shoot(QStringLiteral("connect-dialog-") + theme);
             s.eval({}, QStringLiteral("inj_iConnectable.cancelSession()"));

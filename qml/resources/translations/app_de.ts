@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>Disconnected</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>Connected to %1 at %2</source>
+        <translation>Verbunden mit %1 über %2</translation>
+    </message>
+</context>
+<context>
     <name>MainFooter</name>
     <message>
         <source>%1V</source>
@@ -91,6 +102,14 @@
     <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Protokoll ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Protokoll anzeigen</translation>
     </message>
 </context>
 <context>

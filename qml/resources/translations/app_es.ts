@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>Disconnected</source>
+        <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>Connected to %1 at %2</source>
+        <translation>Conectado a %1 en %2</translation>
+    </message>
+</context>
+<context>
     <name>MainFooter</name>
     <message>
         <source>%1V</source>
@@ -91,6 +102,14 @@
     <message>
         <source>Settings</source>
         <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Ocultar registro</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Mostrar registro</translation>
     </message>
 </context>
 <context>

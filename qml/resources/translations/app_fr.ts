@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>Connected to %1 at %2</source>
+        <translation>Connecté à %1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>MainFooter</name>
     <message>
         <source>%1V</source>
@@ -91,6 +102,14 @@
     <message>
         <source>Settings</source>
         <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Masquer le journal</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Afficher le journal</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>Disconnected</source>
+        <translation>Veza prekinuta</translation>
+    </message>
+    <message>
+        <source>Connected to %1 at %2</source>
+        <translation>Povezano s %1 na %2</translation>
+    </message>
+</context>
+<context>
     <name>MainFooter</name>
     <message>
         <source>%1V</source>
@@ -91,6 +102,14 @@
     <message>
         <source>Settings</source>
         <translation>Postavke</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Sakrij zapisnik</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Prikaži zapisnik</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>Disconnected</source>
+        <translation>Kapcsolat bontva</translation>
+    </message>
+    <message>
+        <source>Connected to %1 at %2</source>
+        <translation>Csatlakozva: %1, itt: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainFooter</name>
     <message>
         <source>%1V</source>
@@ -91,6 +102,14 @@
     <message>
         <source>Settings</source>
         <translation>Beállítások</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Napló elrejtése</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Napló megjelenítése</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>Disconnected</source>
+        <translation>Disconnesso</translation>
+    </message>
+    <message>
+        <source>Connected to %1 at %2</source>
+        <translation>Connesso a %1 su %2</translation>
+    </message>
+</context>
+<context>
     <name>MainFooter</name>
     <message>
         <source>%1V</source>
@@ -91,6 +102,14 @@
     <message>
         <source>Settings</source>
         <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Nascondi registro</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Mostra registro</translation>
     </message>
 </context>
 <context>

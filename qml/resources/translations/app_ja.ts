@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>Disconnected</source>
+        <translation>切断しました</translation>
+    </message>
+    <message>
+        <source>Connected to %1 at %2</source>
+        <translation>%1 に %2 で接続しました</translation>
+    </message>
+</context>
+<context>
     <name>MainFooter</name>
     <message>
         <source>%1V</source>
@@ -91,6 +102,14 @@
     <message>
         <source>Settings</source>
         <translation>設定</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>ログを隠す</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>ログを表示</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>Disconnected</source>
+        <translation>Verbinding verbroken</translation>
+    </message>
+    <message>
+        <source>Connected to %1 at %2</source>
+        <translation>Verbonden met %1 via %2</translation>
+    </message>
+</context>
+<context>
     <name>MainFooter</name>
     <message>
         <source>%1V</source>
@@ -91,6 +102,14 @@
     <message>
         <source>Settings</source>
         <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Logboek verbergen</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Logboek tonen</translation>
     </message>
 </context>
 <context>

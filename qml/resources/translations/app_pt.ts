@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>Disconnected</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>Connected to %1 at %2</source>
+        <translation>Ligado a %1 em %2</translation>
+    </message>
+</context>
+<context>
     <name>MainFooter</name>
     <message>
         <source>%1V</source>
@@ -91,6 +102,14 @@
     <message>
         <source>Settings</source>
         <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Ocultar registo</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Mostrar registo</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>Disconnected</source>
+        <translation>Deconectat</translation>
+    </message>
+    <message>
+        <source>Connected to %1 at %2</source>
+        <translation>Conectat la %1 prin %2</translation>
+    </message>
+</context>
+<context>
     <name>MainFooter</name>
     <message>
         <source>%1V</source>
@@ -91,6 +102,14 @@
     <message>
         <source>Settings</source>
         <translation>Setări</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Ascunde jurnalul</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Afișează jurnalul</translation>
     </message>
 </context>
 <context>

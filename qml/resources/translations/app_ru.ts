@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>Disconnected</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <source>Connected to %1 at %2</source>
+        <translation>Подключено к %1 по адресу %2</translation>
+    </message>
+</context>
+<context>
     <name>MainFooter</name>
     <message>
         <source>%1V</source>
@@ -91,6 +102,14 @@
     <message>
         <source>Settings</source>
         <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Скрыть журнал</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Показать журнал</translation>
     </message>
 </context>
 <context>

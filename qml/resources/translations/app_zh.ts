@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>Disconnected</source>
+        <translation>已断开连接</translation>
+    </message>
+    <message>
+        <source>Connected to %1 at %2</source>
+        <translation>已通过 %2 连接到 %1</translation>
+    </message>
+</context>
+<context>
     <name>MainFooter</name>
     <message>
         <source>%1V</source>
@@ -91,6 +102,14 @@
     <message>
         <source>Settings</source>
         <translation>设置</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>隐藏日志</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>显示日志</translation>
     </message>
 </context>
 <context>

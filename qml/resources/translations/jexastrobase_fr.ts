@@ -33,6 +33,17 @@
     </message>
 </context>
 <context>
+    <name>LogPane</name>
+    <message>
+        <source>Log</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+</context>
+<context>
     <name>mount</name>
     <message>
         <source>Successful</source>
