@@ -56,6 +56,19 @@ class TestSerialConnect : public QObject {
         settings_->setSerialPortName(server_->slavePath());
     }
 
+    // The adapter comes back as another device (a new pseudo-terminal, made before the old one
+    // goes so that it cannot take the old name) and the link is pointed at it.
+    void moveTheAdapter(const std::filesystem::path& link) {
+        auto controller = std::make_shared<Sim::MotorController>(configAt(115200, 115200));
+        auto server = std::make_unique<Sim::PtyServer>(controller);
+        std::string error;
+        QVERIFY2(server->start(&error), error.c_str());
+        server_ = std::move(server);
+        controller_ = std::move(controller);
+        std::filesystem::remove(link);
+        std::filesystem::create_symlink(server_->slavePath(), link);
+    }
+
     // Waits for the one report that ends a failed connect.
     void expectFailure(const char* detail) {
         QTRY_COMPARE_WITH_TIMEOUT(probe_.lastKind(), int(Status::Failed), WaitMs);
@@ -175,8 +188,7 @@ private slots:
         QCOMPARE(requestsOf(*controller_->transcript(), 'f').size(), 4);
     }
 
-    // The adapter goes and comes back under another device node (here: a new pseudo-terminal,
-    // made before the old one goes so that it cannot take the old name): the link opens again
+    // The adapter goes and comes back under another device node: the link opens again
     // through the name that followed it, the link the port was configured as or the adapter's
     // stable name found when it first connected.
     void reopensThePortWhereverItWent_data() {
@@ -207,14 +219,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(probe_.links().size(), size_t(1), WaitMs);
         const std::string endpoint = probe_.links().front().endpoint;
 
-        auto controller = std::make_shared<Sim::MotorController>(configAt(115200, 115200));
-        auto server = std::make_unique<Sim::PtyServer>(controller);
-        std::string error;
-        QVERIFY2(server->start(&error), error.c_str());
-        server_ = std::move(server);
-        controller_ = std::move(controller);
-        fs::remove(link);
-        fs::create_symlink(server_->slavePath(), link);
+        moveTheAdapter(link);
         helper_->reopen(endpoint);
         QTRY_COMPARE_WITH_TIMEOUT(probe_.links().size(), size_t(2), WaitMs);
         QCOMPARE(probe_.links().back().endpoint, link.string());
@@ -255,14 +260,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(container->get(), WaitMs);
         QCOMPARE(settings_->lastMount(), link.string());
 
-        auto controller = std::make_shared<Sim::MotorController>(configAt(115200, 115200));
-        auto server = std::make_unique<Sim::PtyServer>(controller);
-        std::string error;
-        QVERIFY2(server->start(&error), error.c_str());
-        server_ = std::move(server);
-        controller_ = std::move(controller);
-        fs::remove(link);
-        fs::create_symlink(server_->slavePath(), link);
+        moveTheAdapter(link);
         QTRY_COMPARE_WITH_TIMEOUT(journal.size(), 2, WaitMs);
         QVERIFY(journal[1].startsWith("Reconnected after"));
         QVERIFY(container->get());
