@@ -327,14 +327,15 @@ PageCase {
     }
 
     // A read that fails says why and offers Retry, which reads again.
+    // A read the mount refuses (one the link loses is taken up again by itself).
     function test_wifiReadFailureOffersRetry() {
-        test_sim.setSilent(true)
+        test_sim.setRefusing(true)
         const page = openWifi(false)
         verify(find("wifiReading", page).visible)
         const error = find("wifiReadError", page)
-        tryCompare(error, "text", "Could not read the mount's settings: Communication error", 10000)
+        tryCompare(error, "text", "Could not read the mount's settings: Rejected", 10000)
         verify(!page.loaded)
-        test_sim.setSilent(false)
+        test_sim.setRefusing(false)
         mouseClick(find("wifiRetry", page))
         tryVerify(() => page.loaded, 5000)
         verify(!error.visible)
