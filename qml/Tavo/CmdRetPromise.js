@@ -6,7 +6,8 @@
 // Mount commands as promises. get(future) takes the future of a command's CmdRet (or of a
 // map with "type" and "value") and is fulfilled with the value (the CmdRet itself when the
 // command has none) when the mount accepted the command; otherwise it is rejected with the
-// text of the result. The texts stay untranslated here: a page translates them in the
+// CmdRet's message, which says what the failure left the mount in, or else the text of the
+// result. The texts stay untranslated here: a page translates them in the
 // context "mount" when it shows them.
 
 function text(type) {
@@ -40,7 +41,7 @@ function get(future, owner) {
     return promise.then(function(ret) {
         var type = ret === undefined || ret === null ? undefined : Number(ret.type);
         if (type !== JexAstroBase.CmdRetType.Ok)
-            throw text(type);
+            throw ret.message ? ret.message : text(type);
         return ret.value !== undefined ? ret.value : ret;
     }, function() {
         // The future itself was cancelled, or its job failed without a result.

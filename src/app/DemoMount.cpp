@@ -38,8 +38,15 @@ SimEndpointConverser::SimEndpointConverser(std::shared_ptr<Sim::MotorController>
       cancellable_(std::move(cancellable)) {}
 
 CmdResp<Bytes> SimEndpointConverser::converse(const Bytes& request) {
+    return exchange(request, std::max(0, settings_->maxRetryCount()));
+}
+
+CmdResp<Bytes> SimEndpointConverser::converseOnce(const Bytes& request) {
+    return exchange(request, 0);
+}
+
+CmdResp<Bytes> SimEndpointConverser::exchange(const Bytes& request, int resends) {
     const Sim::InProcessEndpoint endpoint(controller_, Sim::Channel::Wifi);
-    const int resends = std::max(0, settings_->maxRetryCount());
     const auto timeoutMs = uint32_t(std::max(1, settings_->readTimeoutMs_other()));
     attempts_ = 0;
     for (int attempt = 0;; ++attempt) {

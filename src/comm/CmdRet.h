@@ -32,11 +32,16 @@ QString cmdRetTypeText(CmdRetType type);
 class CmdRet {
     Q_GADGET
     Q_PROPERTY(JEX::CmdRetType_::E type MEMBER type)
+    Q_PROPERTY(QString message MEMBER message)
 public:
     CmdRetType type = CmdRetType::Ok;
+    // What a failed operation left the mount in, when the type alone does not say it: the
+    // untranslated text of the context "mount", which a page translates when it shows it.
+    QString message;
 
     CmdRet() = default;
     CmdRet(CmdRetType t) : type(t) {}
+    CmdRet(CmdRetType t, QString m) : type(t), message(std::move(m)) {}
     bool operator==(const CmdRet&) const = default;
 };
 

@@ -27,7 +27,7 @@ CmdResp<uint8_t> EEPROMConverser::readByte(uint16_t address) {
     return static_cast<uint8_t>(*value);
 }
 
-CmdResp<uint32_t> EEPROMConverser::readLE(uint16_t address, int byteCount) {
+CmdResp<uint32_t> ByteWiseEEPROM::readLE(uint16_t address, int byteCount) {
     uint32_t value = 0;
     for (int i = 0; i < byteCount; ++i) {
         const CmdResp<uint8_t> byte = readByte(static_cast<uint16_t>(address + i));
@@ -38,14 +38,14 @@ CmdResp<uint32_t> EEPROMConverser::readLE(uint16_t address, int byteCount) {
     return value;
 }
 
-CmdResp<uint16_t> EEPROMConverser::readU16(uint16_t address) {
+CmdResp<uint16_t> ByteWiseEEPROM::readU16(uint16_t address) {
     const CmdResp<uint32_t> value = readLE(address, 2);
     if (!value.ok())
         return value.type;
     return static_cast<uint16_t>(value.get());
 }
 
-CmdResp<uint32_t> EEPROMConverser::readU32(uint16_t address) {
+CmdResp<uint32_t> ByteWiseEEPROM::readU32(uint16_t address) {
     return readLE(address, 4);
 }
 
@@ -55,7 +55,13 @@ CmdRetType EEPROMConverser::writeByte(uint16_t address, uint8_t value) {
     return converser_->converse(Cmd{0, 'N', hexLE(value, 1)}).type;
 }
 
-CmdRetType EEPROMConverser::writeU32(uint16_t address, uint32_t value) {
+IEEPROMConverser::OnceWrite EEPROMConverser::writeByteOnce(uint16_t address, uint8_t value) {
+    if (const CmdRetType selected = select(address); selected != CmdRetType::Ok)
+        return {selected, false};
+    return {converser_->converseOnce(Cmd{0, 'N', hexLE(value, 1)}).type, true};
+}
+
+CmdRetType ByteWiseEEPROM::writeU32(uint16_t address, uint32_t value) {
     for (int i = 0; i < 4; ++i) {
         const CmdRetType written =
             writeByte(static_cast<uint16_t>(address + i), static_cast<uint8_t>(value >> (8 * i)));
@@ -65,7 +71,7 @@ CmdRetType EEPROMConverser::writeU32(uint16_t address, uint32_t value) {
     return CmdRetType::Ok;
 }
 
-CmdResp<std::string> EEPROMConverser::readString(uint16_t address, uint16_t maxLength) {
+CmdResp<std::string> ByteWiseEEPROM::readString(uint16_t address, uint16_t maxLength) {
     std::string text;
     for (uint16_t i = 0; i < maxLength; ++i) {
         const CmdResp<uint8_t> byte = readByte(static_cast<uint16_t>(address + i));
@@ -78,8 +84,8 @@ CmdResp<std::string> EEPROMConverser::readString(uint16_t address, uint16_t maxL
     return text;
 }
 
-CmdRetType EEPROMConverser::writeString(uint16_t address, uint16_t maxLength,
-                                        const std::string& text) {
+CmdRetType ByteWiseEEPROM::writeString(uint16_t address, uint16_t maxLength,
+                                       const std::string& text) {
     if (text.size() > maxLength)
         throw std::logic_error("Write string: input too long");
     for (size_t i = 0; i < maxLength && i <= text.size(); ++i) {

@@ -17,6 +17,9 @@ public:
     // Sends the framed bytes and waits for a reply, resending as configured. Ok carries the
     // raw reply bytes unclassified; Timeout and Cancel carry nothing.
     virtual CmdResp<Bytes> converse(const Bytes& request) = 0;
+    // Sends the framed bytes once and waits one time-out for the reply, for a request the
+    // mount acts on each time it arrives: Timeout when no reply came.
+    virtual CmdResp<Bytes> converseOnce(const Bytes& request) = 0;
     // How many times the last conversation's request went out (resends included).
     virtual int lastAttempts() const { return 1; }
 };
@@ -37,6 +40,8 @@ class IConverser {
 public:
     virtual ~IConverser() = default;
     virtual CmdResp<Bytes> converse(const Bytes& request) = 0;
+    // The request goes out once, without the raw converser's resends.
+    virtual CmdResp<Bytes> converseOnce(const Bytes& request) = 0;
     // Whether the last conversation ended in Timeout.
     virtual bool isTimedOut() const = 0;
     // Mean duration of the last three conversations.
@@ -52,6 +57,8 @@ public:
     virtual ~IJexConverser() = default;
     virtual CmdResp<Bytes> converse(const Bytes& request) = 0;
     virtual CmdResp<Bytes> converse(const Cmd& cmd) = 0;
+    // The command goes out once, without resends, and its reply is classified as usual.
+    virtual CmdResp<Bytes> converseOnce(const Cmd& cmd) = 0;
     // An accepted reply of 2, 4 or 6 digits, little-endian.
     virtual CmdResp<uint32_t> converseU32(const Cmd& cmd) = 0;
     // An accepted reply of exactly 8 digits, big-endian.

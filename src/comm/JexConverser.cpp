@@ -32,7 +32,15 @@ JexConverser::JexConverser(std::shared_ptr<IConverser> converser)
     : converser_(std::move(converser)) {}
 
 CmdResp<Bytes> JexConverser::converse(const Bytes& request) {
-    CmdResp<Bytes> raw = converser_->converse(request);
+    return classify(request, converser_->converse(request));
+}
+
+CmdResp<Bytes> JexConverser::converseOnce(const Cmd& cmd) {
+    const Bytes request = frame(cmd);
+    return classify(request, converser_->converseOnce(request));
+}
+
+CmdResp<Bytes> JexConverser::classify(const Bytes& request, CmdResp<Bytes> raw) const {
     if (raw.type != CmdRetType::Ok)
         return raw;
 

@@ -21,9 +21,16 @@ JexSerialPortConverser::JexSerialPortConverser(std::shared_ptr<IConnectionSettin
 }
 
 CmdResp<Bytes> JexSerialPortConverser::converse(const Bytes& request) {
+    return exchange(request, std::max(0, settings_->maxRetryCount()));
+}
+
+CmdResp<Bytes> JexSerialPortConverser::converseOnce(const Bytes& request) {
+    return exchange(request, 0);
+}
+
+CmdResp<Bytes> JexSerialPortConverser::exchange(const Bytes& request, int resends) {
     port_->purgeInput();
     attempts_ = 0;
-    const int resends = std::max(0, settings_->maxRetryCount());
     for (int attempt = 0;; ++attempt) {
         if (cancellable_->isCancelled())
             return CmdRetType::Cancel;

@@ -18,10 +18,12 @@ public:
                            std::shared_ptr<ICancellable> cancellable);
 
     CmdResp<Bytes> converse(const Bytes& request) override;
+    CmdResp<Bytes> converseOnce(const Bytes& request) override;
 
     int lastAttempts() const override { return attempts_; }
 
 private:
+    CmdResp<Bytes> exchange(const Bytes& request, int resends);
     // Set and read under the link's serialising converser.
     int attempts_ = 0;
     CmdResp<Bytes> readReply(uint32_t byteTimeoutMs);

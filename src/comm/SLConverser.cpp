@@ -12,11 +12,19 @@ SLConverser::SLConverser(std::shared_ptr<IConverserRaw> raw, bool logExchanges, 
     : raw_(std::move(raw)), now_(std::move(now)), logExchanges_(logExchanges) {}
 
 CmdResp<Bytes> SLConverser::converse(const Bytes& request) {
+    return exchange(request, false);
+}
+
+CmdResp<Bytes> SLConverser::converseOnce(const Bytes& request) {
+    return exchange(request, true);
+}
+
+CmdResp<Bytes> SLConverser::exchange(const Bytes& request, bool once) {
     CmdResp<Bytes> resp;
     {
         std::lock_guard lock(mutex_);
         const auto start = now_();
-        resp = raw_->converse(request);
+        resp = once ? raw_->converseOnce(request) : raw_->converse(request);
         const auto elapsed = now_() - start;
         durationsMs_[nextDuration_] = static_cast<uint32_t>(
             std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());

@@ -22,6 +22,7 @@ public:
                          Now now = std::chrono::steady_clock::now);
 
     CmdResp<Bytes> converse(const Bytes& request) override;
+    CmdResp<Bytes> converseOnce(const Bytes& request) override;
     bool isTimedOut() const override { return timedOut_.load(); }
     uint32_t averageResponseMs() const override;
     LinkStats linkStats() const override;
@@ -29,6 +30,8 @@ public:
     void setLogExchanges(bool on) { logExchanges_.store(on); }
 
 private:
+    CmdResp<Bytes> exchange(const Bytes& request, bool once);
+
     std::shared_ptr<IConverserRaw> raw_;
     Now now_;
     mutable std::mutex mutex_;

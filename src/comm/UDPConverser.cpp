@@ -9,6 +9,14 @@ UDPConverser::UDPConverser(std::shared_ptr<IUDP> udp, std::shared_ptr<IConnectio
     : udp_(std::move(udp)), settings_(std::move(settings)), cancellable_(std::move(cancellable)) {}
 
 CmdResp<Bytes> UDPConverser::converse(const Bytes& request) {
+    return exchange(request, std::max(0, settings_->maxRetryCount()));
+}
+
+CmdResp<Bytes> UDPConverser::converseOnce(const Bytes& request) {
+    return exchange(request, 0);
+}
+
+CmdResp<Bytes> UDPConverser::exchange(const Bytes& request, int resends) {
     attempts_ = 0;
     if (cancellable_->isCancelled())
         return CmdRetType::Cancel;
@@ -16,7 +24,6 @@ CmdResp<Bytes> UDPConverser::converse(const Bytes& request) {
     if (!udp_->reopen())
         return CmdRetType::Timeout;
     udp_->clearReadBuffer();
-    const int resends = std::max(0, settings_->maxRetryCount());
     for (int attempt = 0;; ++attempt) {
         attempts_ = attempt + 1;
         if (!udp_->write(request))

@@ -34,9 +34,11 @@ public:
 
     // Both run on the calling thread and return the synchronisation's result.
     virtual CmdRet syncOnConnect(const MountIdentity* expected = nullptr) = 0;
+    // Also makes an operation still taking up lost exchanges end as retire() does.
     virtual CmdRet prepareDisconnect() = 0;
     // No longer the connected mount: operations not yet begun end as Cancel without a word
-    // to the mount. One already talking ends as it would.
+    // to the mount. One already talking ends as it would, or with Cancel at its next lost
+    // exchange instead of taking it up again.
     virtual void retire() = 0;
 
     Q_INVOKABLE virtual QFuture<JEX::CmdRet> readStatus() = 0;

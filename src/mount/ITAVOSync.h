@@ -26,6 +26,9 @@ struct MountIdentity {
 };
 
 // Communication failures come back as result types; exceptions mark contract breaches only.
+// The operations after the connect sequence take up an exchange lost after the link's
+// resends, from that exchange on, while their deadline allows (OperationDeadline); a failed
+// start, stop or Wi-Fi write carries a message that says what the mount was left in.
 class ITAVOSync : public QObject {
     Q_OBJECT
 public:
@@ -37,6 +40,9 @@ public:
     virtual CmdRet syncOnConnect(const MountIdentity* expected = nullptr) = 0;
     // Switches the mount's Wi-Fi off or marks the disconnection, by the console's setting.
     virtual CmdRet prepareDisconnect() = 0;
+    // The mount has been let go or the console is quitting: an operation that is taking up
+    // lost exchanges ends with Cancel at its next one. Any thread.
+    virtual void retire() = 0;
 
     // The task state's last status; no mount access.
     virtual Nullable<TAVOStatus> status() const = 0;

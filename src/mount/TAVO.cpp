@@ -58,6 +58,8 @@ TAVO::TAVO(D d, QObject* parent)
 }
 
 TAVO::~TAVO() {
+    // An operation still taking up lost exchanges gives up: no one is left to hear its result.
+    d_.sync->retire();
     guard_->reset();
     std::shared_ptr<ICanceller> periodic;
     {
@@ -139,12 +141,16 @@ CmdRet TAVO::syncOnConnect(const MountIdentity* expected) {
 }
 
 CmdRet TAVO::prepareDisconnect() {
+    // The mount is being let go: an operation taking up lost exchanges gives up rather than
+    // hold the disconnect for the rest of its deadline.
+    d_.sync->retire();
     std::lock_guard lock(*core_->mutex);
     return d_.sync->prepareDisconnect();
 }
 
 void TAVO::retire() {
     core_->retired = true;
+    d_.sync->retire();
 }
 
 QFuture<CmdRet> TAVO::readStatus() {

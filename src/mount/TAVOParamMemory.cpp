@@ -122,7 +122,8 @@ QString programOutOfRange(const IJexDevice& device, const TAVOParamSet& p) {
 }
 
 CmdResp<int64_t> writeProgram(IEEPROMConverser& eeprom, const IJexDevice& device,
-                              const IClock& clock, const TAVOParamSet& p, bool wifiOffOnStart) {
+                              const IClock& clock, const TAVOParamSet& p, bool wifiOffOnStart,
+                              const std::function<CmdRetType()>& start) {
     if (const QString refusal = programOutOfRange(device, p); !refusal.isEmpty()) {
         log("Program refused: %s", qUtf8Printable(refusal));
         return CmdRetType::Other;
@@ -179,8 +180,9 @@ CmdResp<int64_t> writeProgram(IEEPROMConverser& eeprom, const IJexDevice& device
     r = eeprom.writeU32(TAVOAddr::StartTime, low32(startMs));
     if (r != CmdRetType::Ok)
         return r;
-    r = eeprom.writeByte(TAVOAddr::RequestedMode,
-                         static_cast<uint8_t>(static_cast<int32_t>(p.mode)));
+    r = start ? start()
+              : eeprom.writeByte(TAVOAddr::RequestedMode,
+                                 static_cast<uint8_t>(static_cast<int32_t>(p.mode)));
     if (r != CmdRetType::Ok)
         return r;
     return startMs;

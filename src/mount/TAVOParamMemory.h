@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 namespace JEX {
 
@@ -82,12 +83,14 @@ uint32_t storedU32(double value);
 // when every value fits. Times may not be negative.
 QString programOutOfRange(const IJexDevice& device, const TAVOParamSet& p);
 
-// Writes a program into the parameter memory and starts it by writing its mode to the
+// Writes a program into the parameter memory and, once every write of it has been
+// acknowledged, starts it: with `start` when given, else by writing its mode to the
 // requested-mode byte. A program out of range is refused (Other) before anything is written;
 // the first failed write ends it, leaving earlier bytes written. Ok carries the start time
 // taken from the clock and stored in the mount.
 CmdResp<int64_t> writeProgram(IEEPROMConverser& eeprom, const IJexDevice& device,
-                              const IClock& clock, const TAVOParamSet& params, bool wifiOffOnStart);
+                              const IClock& clock, const TAVOParamSet& params, bool wifiOffOnStart,
+                              const std::function<CmdRetType()>& start = {});
 
 // Reads the program the mount holds. The start time carries only the low 32 bits kept in the
 // mount.

@@ -4,6 +4,8 @@
 #include "Log.h"
 #include "TAVOParamMemory.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace JEX {
@@ -11,6 +13,72 @@ namespace {
 
 constexpr uint32_t kWifiOnValue = 0x10B;
 constexpr uint32_t kWifiOffValue = 0x10C;
+
+// What a failed start, stop or Wi-Fi write left the mount in.
+const char* const kNotStarted =
+    QT_TRANSLATE_NOOP("mount", "The program was not started; the mount keeps its previous state.");
+const char* const kNotStartedPreviousStopped = QT_TRANSLATE_NOOP(
+    "mount", "The program was not started, and the previous one may have been stopped.");
+const char* const kStartUnconfirmed =
+    QT_TRANSLATE_NOOP("mount", "The start of the program was sent, but the mount did not confirm "
+                               "it. Read the mount's status to see whether it runs.");
+const char* const kNotStopped =
+    QT_TRANSLATE_NOOP("mount", "The program was not stopped; the mount keeps its previous state.");
+const char* const kStopUnconfirmed =
+    QT_TRANSLATE_NOOP("mount", "The stop was sent, but the mount did not confirm it. Read the "
+                               "mount's status to see whether its program still runs.");
+const char* const kWifiNotApplied = QT_TRANSLATE_NOOP(
+    "mount", "The Wi-Fi settings were not applied; the mount keeps its current Wi-Fi.");
+const char* const kWifiUnconfirmed = QT_TRANSLATE_NOOP(
+    "mount", "The Wi-Fi settings were written, but the mount did not confirm that it applied "
+             "them. It was not asked again, as each request restarts its Wi-Fi.");
+
+CmdRet failure(CmdRetType type, const char* leftIn) {
+    return CmdRet(type, QString::fromUtf8(leftIn));
+}
+
+// Which commands the mount acts on each time they arrive, so that a resend after a lost reply
+// would do again what was done:
+// - a mode written to the requested-mode byte 0x20 starts the program again from its first
+//   photo; 0 stops it (a second stop finds nothing to stop; sent the same way for symmetry);
+// - 1 written to the Wi-Fi apply byte 0x80 applies the Wi-Fi settings again, restarting it;
+// - the axis command J, arriving again after its goto has ended, starts the goto once more,
+//   H steps further; it keeps the link's resends, as all but the shortest gotos outlast them.
+// Everything else can be repeated without changing what the mount does: the program and
+// settings fields, the commit byte 0x180 (stores the same values again), the light bytes
+// 0x60 and 0x64 (on stays on), the connect and disconnect marks 0x6C and 0x70 (marked
+// twice), the Wi-Fi switch W (a state, not a toggle) and the other axis commands (they set
+// values or stop). The first two go out once, through writeActing.
+using Effect = PersistentEEPROM::Effect;
+
+// A start took effect when the mount runs the mode, or still has it as a request.
+CmdResp<Effect> startEffect(IEEPROMConverser& memory, uint8_t mode) {
+    const CmdResp<uint8_t> running = memory.readByte(TAVOAddr::RunningMode);
+    if (!running.ok())
+        return running.type;
+    if (running.get() == mode)
+        return Effect::Taken;
+    const CmdResp<uint8_t> requested = memory.readByte(TAVOAddr::RequestedMode);
+    if (!requested.ok())
+        return requested.type;
+    return requested.get() == mode ? Effect::Taken : Effect::Absent;
+}
+
+CmdResp<Effect> stopEffect(IEEPROMConverser& memory) {
+    const CmdResp<uint8_t> running = memory.readByte(TAVOAddr::RunningMode);
+    if (!running.ok())
+        return running.type;
+    return running.get() == 0 ? Effect::Taken : Effect::Absent;
+}
+
+// The apply byte reads nonzero until the mount has taken the settings; 0 may mean taken
+// already or never arrived, which nothing in the memory tells apart.
+CmdResp<Effect> wifiApplyEffect(IEEPROMConverser& memory) {
+    const CmdResp<uint8_t> apply = memory.readByte(TAVOAddr::WifiApply);
+    if (!apply.ok())
+        return apply.type;
+    return apply.get() != 0 ? Effect::Taken : Effect::Unknown;
+}
 
 std::string utf8(const QString& text) {
     return text.toUtf8().toStdString();
@@ -49,19 +117,20 @@ CmdRet TAVOSync::syncOnConnect(const MountIdentity* expected) {
         return r;
     if (const CmdRetType r = d_.axis->prepare(); r != CmdRetType::Ok)
         return r;
-    if (const auto name = readDeviceName(); !name.ok())
+    IEEPROMConverser& memory = *d_.eeprom;
+    if (const auto name = readDeviceName(memory); !name.ok())
         return name.type;
     if (expected && !expected->matches(d_.device->firmware(0), deviceName())) {
         log("Another mount answers: %s \"%s\"", d_.device->firmware(0).text().c_str(),
             deviceName().c_str());
         return CmdRetType::Other;
     }
-    if (const auto s = readStatus(); !s.ok())
+    if (const auto s = readStatus(memory); !s.ok())
         return s.type;
-    if (const auto power = readPowerStatus(); !power.ok())
+    if (const auto power = readPowerStatus(memory); !power.ok())
         return power.type;
     if (d_.taskState->status().value().mode != TAVOMode_::E::Manual) {
-        if (const auto program = readParamSet(); !program.ok())
+        if (const auto program = readParamSet(memory); !program.ok())
             return program.type;
     }
     if (d_.device->axisStatus(0).uninitialised) {
@@ -83,13 +152,22 @@ Nullable<TAVOStatus> TAVOSync::status() const {
     return d_.taskState->status();
 }
 
+PersistentEEPROM TAVOSync::operationMemory() const {
+    return PersistentEEPROM(d_.eeprom, retired_, d_.now);
+}
+
 CmdResp<TAVOStatus> TAVOSync::readStatus() {
+    PersistentEEPROM memory = operationMemory();
+    return readStatus(memory);
+}
+
+CmdResp<TAVOStatus> TAVOSync::readStatus(IEEPROMConverser& memory) {
     TAVOStatus s;
-    const CmdResp<uint8_t> mode = d_.eeprom->readByte(TAVOAddr::RunningMode);
+    const CmdResp<uint8_t> mode = memory.readByte(TAVOAddr::RunningMode);
     if (!mode.ok())
         return mode.type;
     s.mode = static_cast<TAVOMode_::E>(static_cast<int8_t>(mode.get()));
-    const CmdResp<uint32_t> pictures = d_.eeprom->readU32(TAVOAddr::PicturesTaken);
+    const CmdResp<uint32_t> pictures = memory.readU32(TAVOAddr::PicturesTaken);
     if (!pictures.ok())
         return pictures.type;
     s.numberOfPictureTaken = static_cast<int32_t>(pictures.get());
@@ -104,13 +182,18 @@ Nullable<TAVOPowerStatus> TAVOSync::lastPowerStatus() const {
 }
 
 CmdResp<TAVOPowerStatus> TAVOSync::readPowerStatus() {
+    PersistentEEPROM memory = operationMemory();
+    return readPowerStatus(memory);
+}
+
+CmdResp<TAVOPowerStatus> TAVOSync::readPowerStatus(IEEPROMConverser& memory) {
     TAVOPowerStatus power;
     power.readTimeUnixMs = d_.clock->nowMs();
-    const CmdResp<uint16_t> battery = d_.eeprom->readU16(TAVOAddr::BatteryVolt);
+    const CmdResp<uint16_t> battery = memory.readU16(TAVOAddr::BatteryVolt);
     if (!battery.ok())
         return battery.type;
     power.batteryVolt = static_cast<int16_t>(battery.get()) / 100.0;
-    const CmdResp<uint16_t> usb = d_.eeprom->readU16(TAVOAddr::UsbVolt);
+    const CmdResp<uint16_t> usb = memory.readU16(TAVOAddr::UsbVolt);
     if (!usb.ok())
         return usb.type;
     power.usbVolt = static_cast<int16_t>(usb.get()) / 100.0;
@@ -127,16 +210,23 @@ Nullable<ReadTAVOParamSet> TAVOSync::lastParamSet() const {
 }
 
 CmdResp<ReadTAVOParamSet> TAVOSync::readParamSet() {
-    const CmdResp<ReadTAVOParamSet> program = readProgram(*d_.eeprom, *d_.device);
+    PersistentEEPROM memory = operationMemory();
+    return readParamSet(memory);
+}
+
+CmdResp<ReadTAVOParamSet> TAVOSync::readParamSet(IEEPROMConverser& memory) {
+    const CmdResp<ReadTAVOParamSet> program = readProgram(memory, *d_.device);
     if (program.ok())
         d_.taskState->setReadParamSet(program.get());
     return program;
 }
 
 CmdRet TAVOSync::programManualMode() {
-    const CmdRetType r = d_.eeprom->writeByte(TAVOAddr::RequestedMode, 0);
-    if (r != CmdRetType::Ok)
-        return r;
+    PersistentEEPROM memory = operationMemory();
+    const PersistentEEPROM::ActingWrite stop =
+        memory.writeActing(TAVOAddr::RequestedMode, 0, [&] { return stopEffect(memory); });
+    if (stop.type != CmdRetType::Ok)
+        return failure(stop.type, stop.unsettled ? kStopUnconfirmed : kNotStopped);
     if (Nullable<TAVOStatus> s = d_.taskState->status()) {
         TAVOStatus stopped = s.value();
         stopped.mode = TAVOMode_::E::Manual;
@@ -148,12 +238,35 @@ CmdRet TAVOSync::programManualMode() {
 }
 
 CmdRet TAVOSync::programAutoMode(const TAVOParamSet& params) {
-    if (const CmdRetType r = waitNotBusy(TAVOAddr::RequestedMode); r != CmdRetType::Ok)
-        return r;
-    const CmdResp<int64_t> started =
-        writeProgram(*d_.eeprom, *d_.device, *d_.clock, params, d_.settings->wifiOffOnTaskStart());
-    if (!started.ok())
+    PersistentEEPROM memory = operationMemory();
+    if (const CmdRetType r = waitNotBusy(memory, TAVOAddr::RequestedMode); r != CmdRetType::Ok)
+        return failure(r, kNotStarted);
+    const auto mode = static_cast<uint8_t>(static_cast<int32_t>(params.mode));
+    const char* leftIn = kNotStarted;
+    const auto start = [&]() -> CmdRetType {
+        // After a lost reply the running mode tells whether the start arrived; it cannot tell
+        // while the mount runs that mode already, so that program is stopped first.
+        const CmdResp<uint8_t> running = memory.readByte(TAVOAddr::RunningMode);
+        if (!running.ok())
+            return running.type;
+        if (running.get() == mode) {
+            const PersistentEEPROM::ActingWrite stop =
+                memory.writeActing(TAVOAddr::RequestedMode, 0, [&] { return stopEffect(memory); });
+            if (stop.type == CmdRetType::Ok || stop.unsettled)
+                leftIn = kNotStartedPreviousStopped;
+            if (stop.type != CmdRetType::Ok)
+                return stop.type;
+        }
+        const PersistentEEPROM::ActingWrite started = memory.writeActing(
+            TAVOAddr::RequestedMode, mode, [&] { return startEffect(memory, mode); });
+        if (started.unsettled)
+            leftIn = kStartUnconfirmed;
         return started.type;
+    };
+    const CmdResp<int64_t> started = writeProgram(memory, *d_.device, *d_.clock, params,
+                                                  d_.settings->wifiOffOnTaskStart(), start);
+    if (!started.ok())
+        return failure(started.type, leftIn);
     const int64_t startMs = started.get();
     if (Nullable<TAVOStatus> s = d_.taskState->status()) {
         TAVOStatus running = s.value();
@@ -172,8 +285,12 @@ std::string TAVOSync::deviceName() const {
 }
 
 CmdResp<std::string> TAVOSync::readDeviceName() {
-    const CmdResp<std::string> name =
-        d_.eeprom->readString(TAVOAddr::ApSsid, TAVOFieldLen::DeviceName);
+    PersistentEEPROM memory = operationMemory();
+    return readDeviceName(memory);
+}
+
+CmdResp<std::string> TAVOSync::readDeviceName(IEEPROMConverser& memory) {
+    const CmdResp<std::string> name = memory.readString(TAVOAddr::ApSsid, TAVOFieldLen::DeviceName);
     if (!name.ok())
         return name;
     {
@@ -185,12 +302,13 @@ CmdResp<std::string> TAVOSync::readDeviceName() {
 }
 
 CmdResp<WifiSettings> TAVOSync::readWifiSettings() {
+    PersistentEEPROM memory = operationMemory();
     WifiSettings w;
-    const CmdResp<uint8_t> mode = d_.eeprom->readByte(TAVOAddr::WifiMode);
+    const CmdResp<uint8_t> mode = memory.readByte(TAVOAddr::WifiMode);
     if (!mode.ok())
         return mode.type;
     w.mode = static_cast<WifiMode_::E>(mode.get());
-    const CmdResp<uint8_t> sec = d_.eeprom->readByte(TAVOAddr::WifiApSecurity);
+    const CmdResp<uint8_t> sec = memory.readByte(TAVOAddr::WifiApSecurity);
     if (!sec.ok())
         return sec.type;
     w.AP_SEC = static_cast<WifiSec_::E>(static_cast<int8_t>(sec.get()));
@@ -213,7 +331,7 @@ CmdResp<WifiSettings> TAVOSync::readWifiSettings() {
          &WifiSettings::STA_fixedIP_read},
     };
     for (const auto& text : texts) {
-        const CmdResp<std::string> value = d_.eeprom->readString(text.address, text.length);
+        const CmdResp<std::string> value = memory.readString(text.address, text.length);
         if (!value.ok())
             return value.type;
         w.*text.field = fromUtf8(value.get());
@@ -259,54 +377,62 @@ CmdRet TAVOSync::writeWifiSettings(const WifiSettings& w) {
         requireFits(staIp, TAVOFieldLen::StaFixedIp);
     }
 
-    if (const CmdRetType r = waitNotBusy(TAVOAddr::WifiApply); r != CmdRetType::Ok)
-        return r;
-    IEEPROMConverser& e = *d_.eeprom;
-    CmdRetType r = e.writeU32(TAVOAddr::WifiMode, static_cast<uint32_t>(w.mode));
-    if (r != CmdRetType::Ok)
-        return r;
-    if (ap) {
-        r = e.writeU32(TAVOAddr::WifiApSecurity, static_cast<uint32_t>(w.AP_SEC));
+    PersistentEEPROM e = operationMemory();
+    const auto written = [&]() -> CmdRetType {
+        if (const CmdRetType r = waitNotBusy(e, TAVOAddr::WifiApply); r != CmdRetType::Ok)
+            return r;
+        CmdRetType r = e.writeU32(TAVOAddr::WifiMode, static_cast<uint32_t>(w.mode));
         if (r != CmdRetType::Ok)
             return r;
-        r = e.writeString(TAVOAddr::ApSsid, TAVOFieldLen::ApSsid, apSsid);
-        if (r != CmdRetType::Ok)
-            return r;
-        if (apPass) {
-            r = e.writeString(TAVOAddr::ApPass, TAVOFieldLen::ApPass, apPassword);
+        if (ap) {
+            r = e.writeU32(TAVOAddr::WifiApSecurity, static_cast<uint32_t>(w.AP_SEC));
+            if (r != CmdRetType::Ok)
+                return r;
+            r = e.writeString(TAVOAddr::ApSsid, TAVOFieldLen::ApSsid, apSsid);
+            if (r != CmdRetType::Ok)
+                return r;
+            if (apPass) {
+                r = e.writeString(TAVOAddr::ApPass, TAVOFieldLen::ApPass, apPassword);
+                if (r != CmdRetType::Ok)
+                    return r;
+            }
+        }
+        if (sta) {
+            r = e.writeString(TAVOAddr::StaSsid, TAVOFieldLen::StaSsid, staSsid);
+            if (r != CmdRetType::Ok)
+                return r;
+            r = e.writeString(TAVOAddr::StaPass, TAVOFieldLen::StaPass, staPassword);
+            if (r != CmdRetType::Ok)
+                return r;
+            r = e.writeString(TAVOAddr::StaFixedIp, TAVOFieldLen::StaFixedIp, staIp);
             if (r != CmdRetType::Ok)
                 return r;
         }
-    }
-    if (sta) {
-        r = e.writeString(TAVOAddr::StaSsid, TAVOFieldLen::StaSsid, staSsid);
-        if (r != CmdRetType::Ok)
-            return r;
-        r = e.writeString(TAVOAddr::StaPass, TAVOFieldLen::StaPass, staPassword);
-        if (r != CmdRetType::Ok)
-            return r;
-        r = e.writeString(TAVOAddr::StaFixedIp, TAVOFieldLen::StaFixedIp, staIp);
-        if (r != CmdRetType::Ok)
-            return r;
-    }
-    r = e.writeByte(TAVOAddr::WifiApply, 1);
+        return CmdRetType::Ok;
+    }();
+    if (written != CmdRetType::Ok)
+        return failure(written, kWifiNotApplied);
+    const PersistentEEPROM::ActingWrite apply =
+        e.writeActing(TAVOAddr::WifiApply, 1, [&] { return wifiApplyEffect(e); });
+    if (apply.type != CmdRetType::Ok)
+        return failure(apply.type, apply.unsettled ? kWifiUnconfirmed : kWifiNotApplied);
     // The mount comes back under the name it was given: a reconnect must know it by it.
-    if (r == CmdRetType::Ok && ap) {
+    if (ap) {
         {
             std::lock_guard lock(cacheMutex_);
             deviceName_ = apSsid;
         }
         emit propertyChanged();
     }
-    return r;
+    return CmdRetType::Ok;
 }
 
 CmdResp<uint32_t> TAVOSync::readWifiTimeoutSec() {
-    return d_.eeprom->readU32(TAVOAddr::WifiAutoOffSec);
+    return operationMemory().readU32(TAVOAddr::WifiAutoOffSec);
 }
 
 CmdRet TAVOSync::writeWifiTimeoutSec(uint32_t seconds) {
-    return d_.eeprom->writeU32(TAVOAddr::WifiAutoOffSec, seconds);
+    return operationMemory().writeU32(TAVOAddr::WifiAutoOffSec, seconds);
 }
 
 CmdRet TAVOSync::switchWifi(bool on) {
@@ -315,34 +441,37 @@ CmdRet TAVOSync::switchWifi(bool on) {
 }
 
 CmdRet TAVOSync::writePolarSightLightOn(bool on) {
-    return d_.eeprom->writeByte(on ? TAVOAddr::LightOn : TAVOAddr::LightOff, 1);
+    return operationMemory().writeByte(on ? TAVOAddr::LightOn : TAVOAddr::LightOff, 1);
 }
 
 CmdResp<uint32_t> TAVOSync::readPolarSightLightTimeoutSec() {
-    return d_.eeprom->readU32(TAVOAddr::LightAutoOffSec);
+    return operationMemory().readU32(TAVOAddr::LightAutoOffSec);
 }
 
 CmdRet TAVOSync::writePolarSightLightTimeoutSec(uint32_t seconds) {
-    return commit(d_.eeprom->writeU32(TAVOAddr::LightAutoOffSec, seconds));
+    PersistentEEPROM memory = operationMemory();
+    return commit(memory, memory.writeU32(TAVOAddr::LightAutoOffSec, seconds));
 }
 
 CmdResp<bool> TAVOSync::readPowerOnAutoPreviousTask() {
-    const CmdResp<uint8_t> value = d_.eeprom->readByte(TAVOAddr::AutoRunPrevious);
+    const CmdResp<uint8_t> value = operationMemory().readByte(TAVOAddr::AutoRunPrevious);
     if (!value.ok())
         return value.type;
     return value.get() != 0;
 }
 
 CmdRet TAVOSync::writePowerOnAutoPreviousTask(bool enabled) {
-    return commit(d_.eeprom->writeByte(TAVOAddr::AutoRunPrevious, enabled ? 1 : 0));
+    PersistentEEPROM memory = operationMemory();
+    return commit(memory, memory.writeByte(TAVOAddr::AutoRunPrevious, enabled ? 1 : 0));
 }
 
 CmdResp<uint32_t> TAVOSync::readAutoShutdownSec() {
-    return d_.eeprom->readU32(TAVOAddr::AutoShutdownSec);
+    return operationMemory().readU32(TAVOAddr::AutoShutdownSec);
 }
 
 CmdRet TAVOSync::writeAutoShutdownSec(uint32_t seconds) {
-    return commit(d_.eeprom->writeU32(TAVOAddr::AutoShutdownSec, seconds));
+    PersistentEEPROM memory = operationMemory();
+    return commit(memory, memory.writeU32(TAVOAddr::AutoShutdownSec, seconds));
 }
 
 bool TAVOSync::isVelmoraWifi() const {
@@ -369,9 +498,9 @@ QString TAVOSync::programOutOfRange(const TAVOParamSet& params) const {
     return JEX::programOutOfRange(*d_.device, params);
 }
 
-CmdRetType TAVOSync::waitNotBusy(uint16_t address) {
+CmdRetType TAVOSync::waitNotBusy(IEEPROMConverser& memory, uint16_t address) {
     for (int reads = 1;; ++reads) {
-        const CmdResp<uint8_t> busy = d_.eeprom->readByte(address);
+        const CmdResp<uint8_t> busy = memory.readByte(address);
         if (!busy.ok())
             return busy.type;
         if (busy.get() == 0)
@@ -383,10 +512,10 @@ CmdRetType TAVOSync::waitNotBusy(uint16_t address) {
     }
 }
 
-CmdRetType TAVOSync::commit(CmdRetType written) {
+CmdRetType TAVOSync::commit(IEEPROMConverser& memory, CmdRetType written) {
     if (written != CmdRetType::Ok)
         return written;
-    return d_.eeprom->writeByte(TAVOAddr::SettingsCommit, 1);
+    return memory.writeByte(TAVOAddr::SettingsCommit, 1);
 }
 
 } // namespace JEX

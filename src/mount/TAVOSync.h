@@ -11,7 +11,9 @@
 #include "ITAVOSettings.h"
 #include "ITAVOSync.h"
 #include "ITAVOTaskState.h"
+#include "PersistentEEPROM.h"
 
+#include <chrono>
 #include <memory>
 #include <mutex>
 
@@ -31,6 +33,8 @@ public:
         std::shared_ptr<IJexDevice> device;
         std::shared_ptr<IMountAxis> axis;
         std::shared_ptr<IEEPROMConverser> eeprom;
+        // The monotonic time each operation's deadline is measured with.
+        SteadyNow now = std::chrono::steady_clock::now;
     };
 
     // How often a busy byte is read before giving up, and the pause between reads.
@@ -41,6 +45,7 @@ public:
 
     CmdRet syncOnConnect(const MountIdentity* expected = nullptr) override;
     CmdRet prepareDisconnect() override;
+    void retire() override { retired_->cancel(); }
     Nullable<TAVOStatus> status() const override;
     CmdResp<TAVOStatus> readStatus() override;
     Nullable<TAVOPowerStatus> lastPowerStatus() const override;
@@ -71,13 +76,22 @@ public:
     QString programOutOfRange(const TAVOParamSet& params) const override;
 
 private:
+    // The parameter memory for one operation, with its own deadline.
+    PersistentEEPROM operationMemory() const;
+    // The reads of the connect sequence (once each) and of the operations (persistent).
+    CmdResp<TAVOStatus> readStatus(IEEPROMConverser& memory);
+    CmdResp<TAVOPowerStatus> readPowerStatus(IEEPROMConverser& memory);
+    CmdResp<ReadTAVOParamSet> readParamSet(IEEPROMConverser& memory);
+    CmdResp<std::string> readDeviceName(IEEPROMConverser& memory);
     // Reads a busy byte until it shows 0: Other when it stays busy, Cancel when the wait is
     // cancelled, or the failed read's type.
-    CmdRetType waitNotBusy(uint16_t address);
+    CmdRetType waitNotBusy(IEEPROMConverser& memory, uint16_t address);
     // A settings write followed by the commit byte.
-    CmdRetType commit(CmdRetType written);
+    CmdRetType commit(IEEPROMConverser& memory, CmdRetType written);
 
     const D d_;
+    const std::shared_ptr<ControlledCancellable> retired_ =
+        std::make_shared<ControlledCancellable>();
     // Written by the operations on worker threads, read by getters on the GUI thread.
     mutable std::mutex cacheMutex_;
     std::string deviceName_;

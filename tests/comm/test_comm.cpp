@@ -15,6 +15,7 @@
 #include "ManualClock.h"
 #include "MemoryKVStore.h"
 #include "MountRig.h"
+#include "PersistentEEPROM.h"
 #include "SLConverser.h"
 #include "ScriptedRawConverser.h"
 #include "Wire.h"
@@ -389,6 +390,65 @@ private slots:
         }
         QCOMPARE(raw_->requests().size(), size_t(40));
         QVERIFY(!raw_->overlapped());
+    }
+
+    // A byte access lost after the link's resends is taken up again from its select while
+    // the operation's deadline allows: 20 s, or half a second for each answered exchange when
+    // that is more; anything else ends it at once. Script: a reply, "T" a lost exchange of
+    // 600 ms (three attempts of 200 ms), "C" a cancelled one; `answered` bytes read at once
+    // come first, then the byte read at 0x0010.
+    void persistentAccess_data() {
+        QTest::addColumn<int>("answered");
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<bool>("letGo");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("requests");
+        const int ok = int(CmdRetType::Ok), timeout = int(CmdRetType::Timeout),
+                  cancel = int(CmdRetType::Cancel);
+        const QStringList lost(60, "T");
+        QTest::newRow("lost select") << 0 << QStringList{"T", "=\r", "=7F\r"} << false << ok << 3;
+        QTest::newRow("lost read, select again")
+            << 0 << QStringList{"=\r", "T", "=\r", "=7F\r"} << false << ok << 4;
+        QTest::newRow("rejected") << 0 << QStringList{"T", "!0\r"} << false << int(CmdRetType::Nak)
+                                  << 2;
+        QTest::newRow("malformed")
+            << 0 << QStringList{"T", "=\r", "7F\r"} << false << int(CmdRetType::Other) << 3;
+        QTest::newRow("cancelled") << 0 << QStringList{"T", "C"} << false << cancel << 2;
+        QTest::newRow("let go") << 0 << lost << true << cancel << 1;
+        // 34 × 0.6 s = 20.4 s
+        QTest::newRow("silent: 20 s") << 0 << lost << false << timeout << 34;
+        // 30 bytes: 60 exchanges, 30 s; 50 × 0.6 s = 30 s
+        QTest::newRow("after 60 exchanges: 30 s") << 30 << lost << false << timeout << 60 + 50;
+    }
+    void persistentAccess() {
+        QFETCH(int, answered);
+        QFETCH(QStringList, script);
+        QFETCH(bool, letGo);
+        QFETCH(int, type);
+        QFETCH(int, requests);
+        for (int i = 0; i < answered; ++i) {
+            raw_->replyOk("=\r");
+            raw_->replyOk("=00\r");
+        }
+        for (const QString& step : script) {
+            if (step == "T")
+                raw_->fail(CmdRetType::Timeout, 600ms);
+            else if (step == "C")
+                raw_->fail(CmdRetType::Cancel);
+            else
+                raw_->replyOk(step.toStdString());
+        }
+        PersistentEEPROM memory(std::make_shared<EEPROMConverser>(converser_), token_,
+                                [raw = raw_.get()] { return raw->now(); });
+        for (int i = 0; i < answered; ++i)
+            QVERIFY(memory.readByte(uint16_t(0x90 + i)).ok());
+        if (letGo)
+            token_->cancel();
+        const CmdResp<uint8_t> read = memory.readByte(0x0010);
+        QCOMPARE(int(read.type), type);
+        if (read.ok())
+            QCOMPARE(read.get(), uint8_t(0x7F));
+        QCOMPARE(int(raw_->requests().size()), requests);
     }
 
     // ---- the device ---------------------------------------------------------------------

@@ -72,27 +72,35 @@ private slots:
         makeUdp(10000);
     }
 
+    // A request the mount acts on each time it arrives goes out once, whatever the resends.
     void silentMountGetsResendsPlusOneWrites_data() {
         QTest::addColumn<int>("resends");
-        QTest::newRow("0 resends") << 0;
-        QTest::newRow("2 resends") << 2;
+        QTest::addColumn<bool>("once");
+        QTest::newRow("0 resends") << 0 << false;
+        QTest::newRow("2 resends") << 2 << false;
+        QTest::newRow("2 resends, sent once") << 2 << true;
     }
     void silentMountGetsResendsPlusOneWrites() {
         QFETCH(int, resends);
+        QFETCH(bool, once);
         settings_->setMaxRetryCount(resends);
         settings_->setReadTimeoutMs_other(100);
         makeUdp(100);
-        QCOMPARE(serial_->converse(bytes(":e1\r")).type, CmdRetType::Timeout);
-        const QByteArray all = QByteArray(":e1\r").repeated(resends + 1);
+        const int writes = once ? 1 : resends + 1;
+        const auto converse = [&](IConverserRaw& raw) {
+            return once ? raw.converseOnce(bytes(":e1\r")) : raw.converse(bytes(":e1\r"));
+        };
+        QCOMPARE(converse(*serial_).type, CmdRetType::Timeout);
+        const QByteArray all = QByteArray(":e1\r").repeated(writes);
         QCOMPARE(line_->readUntil(all, Wait), all);
         QCOMPARE(line_->read(50ms), QByteArray());
 
-        const CmdResp<Bytes> resp = udp_->converse(bytes(":e1\r"));
+        const CmdResp<Bytes> resp = converse(*udp_);
         QCOMPARE(resp.type, CmdRetType::Timeout);
         QVERIFY(!resp.value.hasValue());
         // Loopback delivery is complete when sendto returns: every attempt is queued now.
         const auto sent = mount_->pending();
-        QCOMPARE(int(sent.size()), resends + 1);
+        QCOMPARE(int(sent.size()), writes);
         for (const auto& d : sent)
             QCOMPARE(d.data, QByteArray(":e1\r"));
         // Every attempt of one command goes out from the same socket.

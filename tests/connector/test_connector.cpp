@@ -68,6 +68,7 @@ private:
 class StubConverser : public IConverser {
 public:
     CmdResp<Bytes> converse(const Bytes&) override { return CmdRetType::Timeout; }
+    CmdResp<Bytes> converseOnce(const Bytes&) override { return CmdRetType::Timeout; }
     bool isTimedOut() const override { return false; }
     uint32_t averageResponseMs() const override { return 0; }
 };

@@ -95,6 +95,7 @@ public:
         replies.pop_front();
         return reply;
     }
+    CmdResp<Bytes> converseOnce(const Bytes& request) override { return converse(request); }
     bool isTimedOut() const override { return false; }
     uint32_t averageResponseMs() const override { return 0; }
 };
@@ -111,6 +112,7 @@ public:
     uint32_t timerHz = 1500000;
     std::array<uint8_t, kSize> memory{};
 
+    CmdResp<Bytes> converseOnce(const Bytes& request) override { return converse(request); }
     CmdResp<Bytes> converse(const Bytes& request) override {
         if (request.size() < 4 || request[0] != ':' || request.back() != '\r')
             return reject();

@@ -164,8 +164,8 @@ PageCase {
         tryCompare(find("headerButton", page), "text", "Run", 10000)
     }
 
-    // The mount falls silent while its program runs: the footer says the link gives no reply,
-    // then that the console is reconnecting and since when, with the pages that need the mount
+    // The mount falls silent while its program runs: the footer says that the console is
+    // reconnecting and since when the mount is silent, with the pages that need the mount
     // disabled; back after the program ended, the mount is taken back and the user hears how
     // the program ended. A click on the footer stops the reconnecting.
     function test_sessionOutlivesASilence() {
@@ -180,7 +180,6 @@ PageCase {
         const footer = find("connectionButton")
         test_sim.setSilent(true)
         mouseClick(find("powerButton"))
-        tryCompare(footer, "text", "Demo\nNo reply", 10000)
         tryVerify(() => footer.text.startsWith("Reconnecting… last heard "), 15000, footer.text)
         verify(!find("menuManual").enabled)
         tryVerify(() => test_sim.memoryByte(0x00) === 0, 15000)

@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QMetaProperty>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -102,6 +103,10 @@ ReadTAVOParamSet programOf(int cycles) {
     p.paramSet.cycleSec = 30;
     return p;
 }
+
+const char* const kWifiUnconfirmed =
+    "The Wi-Fi settings were written, but the mount did not confirm that it applied them. It "
+    "was not asked again, as each request restarts its Wi-Fi.";
 
 // Addresses the controller changes by itself (running mode, photo counter, busy bytes).
 bool controllerOwned(int address) {
@@ -475,7 +480,8 @@ private slots:
                      writeU32(0x40, 0) + writes(0x38, QByteArray(1, 0)) +
                      writes(0x28, QByteArray(1, 0)) + writeU32(0x24, 62500) + writeU32(0x2C, 13) +
                      writeU32(0x34, 0) + writeU32(0x44, 5760) + writes(0x1A0, "\x01") +
-                     writeU32(0x1B8, 2880) + writeU32(0x4C, 0xCFE74A40) + writes(0x20, "\x01"));
+                     writeU32(0x1B8, 2880) + writeU32(0x4C, 0xCFE74A40) + reads(0x00, 1) +
+                     writes(0x20, "\x01"));
         QVERIFY(m_->sim->program().active);
         QCOMPARE(m_->sim->program().mode, 1);
     }
@@ -621,6 +627,90 @@ private slots:
         const TAVOParamSet back = readBack().paramSet;
         QCOMPARE(back.swingEnabled, false);
         QCOMPARE(back.swingRangeDeg, 40.0);
+    }
+
+    // A start, a stop and a Wi-Fi apply go out once (no resends); after a lost reply the
+    // memory says whether they arrived, and only one that did not is sent again. The script
+    // sets the fault of each request from the acting write's select on ("silent*": for good);
+    // `sent` is what went to the requested-mode and apply bytes, resends included.
+    void actingWriteAfterALostExchange_data() {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("sent");
+        QTest::addColumn<int>("acts"); // program starts, stops or Wi-Fi applies
+        const int ok = int(CmdRetType::Ok), timeout = int(CmdRetType::Timeout);
+        const QStringList start{"w 0020=01"}, stop{"w 0020=00"}, apply{"w 0080=01"};
+        QTest::newRow("start, reply lost, runs: not sent again")
+            << "start" << QStringList{"", "reply-loss"} << ok << "" << start << 1;
+        QTest::newRow("start, request lost, does not run: sent again")
+            << "start" << QStringList{"", "silent"} << ok << "" << start + start << 1;
+        QTest::newRow("start, link gone after it")
+            << "start" << QStringList{"", "silent*"} << timeout
+            << "The start of the program was sent, but the mount did not confirm it. Read the "
+               "mount's status to see whether it runs."
+            << start << 0;
+        QTest::newRow("same mode runs: stopped first")
+            << "restart" << QStringList{} << ok << "" << stop + start << 1;
+        QTest::newRow("stop, request lost, still runs: sent again")
+            << "stop" << QStringList{"", "silent"} << ok << "" << stop + stop << 1;
+        QTest::newRow("Wi-Fi apply, reply lost, byte set: not sent again")
+            << "wifi" << QStringList{"", "reply-loss"} << ok << "" << apply << 1;
+        QTest::newRow("Wi-Fi apply, request lost, byte clear: unknown, not sent again")
+            << "wifi" << QStringList{"", "silent"} << timeout << kWifiUnconfirmed << apply << 0;
+    }
+    void actingWriteAfterALostExchange() {
+        QFETCH(QString, operation);
+        QFETCH(QStringList, script);
+        QFETCH(int, type);
+        QFETCH(QString, message);
+        QFETCH(QStringList, sent);
+        QFETCH(int, acts);
+        const auto prepare = [&] {
+            QVERIFY(m_->initDevice());
+            if (operation == "stop" || operation == "restart")
+                QCOMPARE(m_->sync->programAutoMode(astroProgram()).type, CmdRetType::Ok);
+            m_->clearTranscript();
+            m_->sim->clearEvents();
+        };
+        const auto run = [&] {
+            return operation == "wifi"   ? m_->sync->writeWifiSettings(bothWifi())
+                   : operation == "stop" ? m_->sync->programManualMode()
+                                         : m_->sync->programAutoMode(astroProgram());
+        };
+        prepare();
+        QCOMPARE(run().type, CmdRetType::Ok);
+        // The acting write comes last: its select, then the write.
+        const qsizetype first = m_->requests().size() - 2;
+        m_ = std::make_unique<MountRig>();
+        prepare();
+        qsizetype n = 0; // the hook is copied for each request
+        m_->raw->onRequest([&] {
+            const qsizetype i = n++ - first;
+            QString fault;
+            if (i >= 0 && i < script.size())
+                fault = script[i];
+            else if (i >= 0 && !script.isEmpty() && script.last().endsWith('*'))
+                fault = script.last();
+            m_->sim->setFaults(faultOf(fault.remove('*')));
+        });
+        const CmdRet r = run();
+        QCOMPARE(int(r.type), type);
+        QCOMPARE(r.message, message);
+        QCOMPARE(m_->traffic().filter(QRegularExpression("^(w 00[28]0=|:N1)")), sent);
+        const char* event = operation == "stop"   ? "program-stop"
+                            : operation == "wifi" ? "wifi-apply"
+                                                  : "program-start";
+        QCOMPARE(m_->sim->eventCount(event), size_t(acts));
+    }
+
+    // A mount let go ends an operation at its next lost exchange instead of taking it up.
+    void letGoMountEndsTakingUp() {
+        m_->sim->setSilent(true);
+        m_->sync->retire();
+        QCOMPARE(m_->sync->readStatus().type, CmdRetType::Cancel);
+        QCOMPARE(m_->requests(), QList<QByteArray>(3, ":C10000\r")); // a select and its resends
     }
 
     // ---- Wi-Fi --------------------------------------------------------------------------
@@ -830,19 +920,23 @@ private slots:
     // ---- sequences cut short ------------------------------------------------------------
 
     // Runs a sequence once without faults to learn its requests, then again with a fault at
-    // each of its requests in turn, for that request alone: the result is the fault's type,
-    // every byte written before the fault is in the mount and nothing after it is (a setting's
-    // commit byte only after the value in full).
+    // each of its requests in turn, for that request alone. A rejection ends it with Nak, every
+    // byte written before the fault in the mount and nothing after it (a setting's commit byte
+    // only after the value in full, the start only after every field); a failed start or
+    // Wi-Fi write says the mount keeps its state. A lost exchange ends the connect sequence
+    // with Timeout the same way; an operation takes it up and ends as without the fault, its
+    // start or Wi-Fi apply done exactly once, but for a Wi-Fi apply lost on its way, which
+    // the memory cannot tell from one already taken: it is not sent again.
     void faultAtEveryStep_data() {
         QTest::addColumn<QString>("sequence");
         QTest::addColumn<QString>("fault");
         QTest::addColumn<int>("type");
         for (const char* sequence : {"connect", "program", "wifi", "committed setting"}) {
+            const bool connect = QString(sequence) == "connect";
+            const int lost = int(connect ? CmdRetType::Timeout : CmdRetType::Ok);
             QTest::addRow("%s, reject", sequence) << sequence << "reject" << int(CmdRetType::Nak);
-            QTest::addRow("%s, reply loss", sequence)
-                << sequence << "reply-loss" << int(CmdRetType::Timeout);
-            QTest::addRow("%s, silence", sequence)
-                << sequence << "silent" << int(CmdRetType::Timeout);
+            QTest::addRow("%s, reply loss", sequence) << sequence << "reply-loss" << lost;
+            QTest::addRow("%s, silence", sequence) << sequence << "silent" << lost;
         }
     }
     void faultAtEveryStep() {
@@ -851,7 +945,11 @@ private slots:
         QFETCH(int, type);
 
         const auto make = [&] {
-            auto m = std::make_unique<MountRig>();
+            // The mount keeps answering after the start switches its Wi-Fi off, so that a lost
+            // reply of the start can be settled.
+            Sim::Behaviour behaviour;
+            behaviour.honourWifiOff = false;
+            auto m = std::make_unique<MountRig>("3.10-08", behaviour);
             if (sequence == "connect") {
                 m->sim->setMemoryByte(0x00, 1);
                 m->sim->setMemoryByte(0x1A0, 1);
@@ -862,25 +960,30 @@ private slots:
             m->clearTranscript();
             return m;
         };
-        const auto run = [&](MountRig& m) -> CmdRetType {
+        const auto run = [&](MountRig& m) -> CmdRet {
             if (sequence == "connect")
-                return m.sync->syncOnConnect().type;
+                return m.sync->syncOnConnect();
             if (sequence == "program")
-                return m.sync->programAutoMode(fullProgram()).type;
+                return m.sync->programAutoMode(fullProgram());
             if (sequence == "wifi")
-                return m.sync->writeWifiSettings(bothWifi()).type;
-            return m.sync->writePolarSightLightTimeoutSec(120).type;
+                return m.sync->writeWifiSettings(bothWifi());
+            return m.sync->writePolarSightLightTimeoutSec(120);
         };
+        const char* act = sequence == "program" ? "program-start" : "wifi-apply";
+        const QString keeps =
+            sequence == "program" ? "The program was not started; the mount keeps its previous "
+                                    "state."
+            : sequence == "wifi"  ? "The Wi-Fi settings were not applied; the mount keeps its "
+                                    "current Wi-Fi."
+                                  : "";
 
         QList<QByteArray> requests;
-        {
-            auto reference = make();
-            QCOMPARE(run(*reference), CmdRetType::Ok);
-            requests = reference->requests();
-        }
+        auto reference = make();
+        QCOMPARE(run(*reference).type, CmdRetType::Ok);
+        requests = reference->requests();
         for (qsizetype k = 0; k < requests.size(); ++k) {
             // The mount as it is when the requests before the fault, and with a lost reply
-            // the one that lost it, have been acted on.
+            // the one that lost it, have been acted on; or as the reference left it.
             auto expected = make();
             Sim::InProcessEndpoint endpoint(expected->sim);
             for (qsizetype i = 0; i < k + (fault == "reply-loss" ? 1 : 0); ++i)
@@ -888,10 +991,19 @@ private slots:
             auto m = make();
             m->raw->faultAt(uint64_t(k), faultOf(fault));
             const QString at = QString("request %1 (%2)").arg(k).arg(Test::show(requests[k]));
-            const CmdRetType result = run(*m);
-            QVERIFY2(int(result) == type,
-                     qPrintable(at + ": type " + QString::number(int(result))));
-            const auto memory = m->sim->memory(), wanted = expected->sim->memory();
+            const CmdRet result = run(*m);
+            const bool unknown =
+                sequence == "wifi" && fault == "silent" && k == requests.size() - 1;
+            QVERIFY2(int(result.type) == (unknown ? int(CmdRetType::Timeout) : type),
+                     qPrintable(at + ": type " + QString::number(int(result.type))));
+            if (!keeps.isEmpty()) {
+                const bool done = result.type == CmdRetType::Ok;
+                QVERIFY2(m->sim->eventCount(act) == size_t(done ? 1 : 0), qPrintable(at));
+                QCOMPARE(result.message, done ? QString() : unknown ? kWifiUnconfirmed : keeps);
+            }
+            const auto memory = m->sim->memory(), wanted = result.type == CmdRetType::Ok
+                                                               ? reference->sim->memory()
+                                                               : expected->sim->memory();
             QStringList differ;
             for (int a = 0; a < int(memory.size()); ++a)
                 if (!controllerOwned(a) && memory[a] != wanted[a])

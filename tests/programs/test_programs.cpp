@@ -134,6 +134,7 @@ public:
         bytes_.at(a) = v;
         return CmdRetType::Ok;
     }
+    OnceWrite writeByteOnce(uint16_t a, uint8_t v) override { return {writeByte(a, v), true}; }
     CmdRetType writeU32(uint16_t a, uint32_t v) override {
         for (int i = 0; i < 4; ++i)
             bytes_.at(a + i) = uint8_t(v >> (8 * i));

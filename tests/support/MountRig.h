@@ -1,7 +1,8 @@
 #pragma once
 // The one mount rig of the tests: a simulated controller and the console's stack talking to
 // it through the in-process endpoint (a raw converser that honours the simulated reply delay
-// against a reply time-out and resends like the real transports, without sockets), device,
+// against a reply time-out and resends like the real transports, without sockets, and keeps
+// the time the link would have taken, by which the operations' deadlines run), device,
 // axis 1, parameter memory, task state, settings and the synchronisation, with a cancellable
 // wait and a fault switch that turns a simulator fault on from a chosen request on. Helpers
 // read the parameter-memory traffic back out of the simulator's transcript.
@@ -36,26 +37,37 @@ namespace JEX::Test {
 
 class SimRawConverser : public IConverserRaw {
 public:
+    using Clock = std::chrono::steady_clock;
+
     SimRawConverser(std::shared_ptr<Sim::MotorController> controller, int resends = 2,
                     std::chrono::milliseconds timeout = std::chrono::milliseconds(200))
         : endpoint_(std::move(controller)), resends_(resends), timeout_(timeout) {}
 
-    CmdResp<Bytes> converse(const Bytes& request) override {
-        for (int attempt = 0; attempt <= resends_; ++attempt) {
+    CmdResp<Bytes> converse(const Bytes& request) override { return exchange(request, resends_); }
+    CmdResp<Bytes> converseOnce(const Bytes& request) override { return exchange(request, 0); }
+
+    // The link's time: each reply's delay and each unanswered attempt's time-out, added up.
+    Clock::time_point now() const { return Clock::time_point(Clock::duration(ticks_.load())); }
+
+private:
+    CmdResp<Bytes> exchange(const Bytes& request, int resends) {
+        for (int attempt = 0; attempt <= resends; ++attempt) {
             const Sim::Response response = endpoint_(request);
             if (response.reply && response.delay <= timeout_) {
+                ticks_ += Clock::duration(response.delay).count();
                 if (response.delay.count() > 0)
                     std::this_thread::sleep_for(response.delay);
                 return *response.reply;
             }
+            ticks_ += Clock::duration(timeout_).count();
         }
         return CmdRetType::Timeout;
     }
 
-private:
     Sim::InProcessEndpoint endpoint_;
     int resends_;
     std::chrono::milliseconds timeout_;
+    std::atomic<Clock::rep> ticks_{0};
 };
 
 // The busy waits' pauses on a token the test can cancel. Counts the pauses and the time they
@@ -104,6 +116,20 @@ public:
         : sim_(std::move(sim)), inner_(std::move(inner)) {}
 
     CmdResp<Bytes> converse(const Bytes& request) override {
+        return pass([&] { return inner_->converse(request); });
+    }
+    CmdResp<Bytes> converseOnce(const Bytes& request) override {
+        return pass([&] { return inner_->converseOnce(request); });
+    }
+    void faultFrom(uint64_t request, const Sim::Faults& faults) { arm(request, faults, false); }
+    void faultAt(uint64_t request, const Sim::Faults& faults) { arm(request, faults, true); }
+    void onRequest(std::function<void()> hook) {
+        std::lock_guard lock(mutex_);
+        hook_ = std::move(hook);
+    }
+
+private:
+    template <typename F> CmdResp<Bytes> pass(F&& send) {
         bool clearAfter = false;
         std::function<void()> hook;
         {
@@ -117,19 +143,11 @@ public:
         }
         if (hook)
             hook();
-        CmdResp<Bytes> reply = inner_->converse(request);
+        CmdResp<Bytes> reply = send();
         if (clearAfter)
             sim_->setFaults({});
         return reply;
     }
-    void faultFrom(uint64_t request, const Sim::Faults& faults) { arm(request, faults, false); }
-    void faultAt(uint64_t request, const Sim::Faults& faults) { arm(request, faults, true); }
-    void onRequest(std::function<void()> hook) {
-        std::lock_guard lock(mutex_);
-        hook_ = std::move(hook);
-    }
-
-private:
     void arm(uint64_t request, const Sim::Faults& faults, bool once) {
         std::lock_guard lock(mutex_);
         from_ = request + count_;
@@ -184,6 +202,7 @@ inline QStringList memoryTraffic(const QList<QByteArray>& requests) {
 
 struct MountRig {
     std::shared_ptr<Sim::MotorController> sim;
+    std::shared_ptr<SimRawConverser> wire;
     std::shared_ptr<FaultSwitchConverser> raw;
     std::shared_ptr<SLConverser> sl;
     std::shared_ptr<JexConverser> converser;
@@ -217,7 +236,8 @@ struct MountRig {
 
     void build(std::shared_ptr<Sim::MotorController> controller) {
         sim = std::move(controller);
-        raw = std::make_shared<FaultSwitchConverser>(sim, std::make_shared<SimRawConverser>(sim));
+        wire = std::make_shared<SimRawConverser>(sim);
+        raw = std::make_shared<FaultSwitchConverser>(sim, wire);
         sl = std::make_shared<SLConverser>(raw);
         converser = std::make_shared<JexConverser>(sl);
         device = std::make_shared<JexDevice>(converser);
@@ -226,8 +246,9 @@ struct MountRig {
             converser, device, tc, clock, positions,
             std::make_shared<Location>(std::make_shared<MemoryKVStore>()),
             std::make_shared<NullPerMountData>());
-        sync = std::make_shared<TAVOSync>(
-            TAVOSync::D{clock, waitable, taskState, settings, converser, device, axis, eeprom});
+        sync = std::make_shared<TAVOSync>(TAVOSync::D{clock, waitable, taskState, settings,
+                                                      converser, device, axis, eeprom,
+                                                      [w = wire] { return w->now(); }});
     }
 
     // Identifies the controller and prepares axis 1 without the rest of the connect sequence.

@@ -31,13 +31,30 @@ public:
 
     Clock::time_point now() const { return Clock::time_point(Clock::duration(nowTicks_.load())); }
 
-    CmdResp<Bytes> converse(const Bytes& request) override {
+    CmdResp<Bytes> converse(const Bytes& request) override { return play(request, false); }
+    CmdResp<Bytes> converseOnce(const Bytes& request) override { return play(request, true); }
+
+    std::vector<Bytes> requests() const {
+        std::lock_guard lock(mutex_);
+        return requests_;
+    }
+    // Whether each request went out by converseOnce, in the order of requests().
+    std::vector<bool> sentOnce() const {
+        std::lock_guard lock(mutex_);
+        return once_;
+    }
+    // True when two conversations were ever on the wire at once.
+    bool overlapped() const { return overlapped_.load(); }
+
+private:
+    CmdResp<Bytes> play(const Bytes& request, bool once) {
         if (inFlight_.fetch_add(1) != 0)
             overlapped_ = true;
         Step step{CmdResp<Bytes>(CmdRetType::Timeout), {}};
         {
             std::lock_guard lock(mutex_);
             requests_.push_back(request);
+            once_.push_back(once);
             if (!script_.empty()) {
                 step = script_.front();
                 script_.pop_front();
@@ -50,14 +67,6 @@ public:
         return step.resp;
     }
 
-    std::vector<Bytes> requests() const {
-        std::lock_guard lock(mutex_);
-        return requests_;
-    }
-    // True when two conversations were ever on the wire at once.
-    bool overlapped() const { return overlapped_.load(); }
-
-private:
     struct Step {
         CmdResp<Bytes> resp;
         std::chrono::milliseconds took{0};
@@ -70,6 +79,7 @@ private:
     mutable std::mutex mutex_;
     std::deque<Step> script_;
     std::vector<Bytes> requests_;
+    std::vector<bool> once_;
     std::chrono::milliseconds hold_{0};
     std::atomic<Clock::rep> nowTicks_{0};
     std::atomic<int> inFlight_{0};

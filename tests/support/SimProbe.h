@@ -1,6 +1,6 @@
 #pragma once
 // The demo mount's simulated controller as QML tests see it: what its axis does, what its
-// memory holds, what it was asked, and a switch that silences it.
+// memory holds, what it was asked, and switches that silence it or make it refuse everything.
 
 #include "MotorController.h"
 
@@ -28,6 +28,11 @@ public:
     Q_INVOKABLE int memoryByte(int address) { return controller_->memoryByte(uint16_t(address)); }
     Q_INVOKABLE bool polarLightOn() const { return controller_->polarLightOn(); }
     Q_INVOKABLE void setSilent(bool silent) { controller_->setSilent(silent); }
+    Q_INVOKABLE void setRefusing(bool refusing) {
+        Sim::Faults faults = controller_->faults();
+        faults.reject = refusing ? 1 : 0;
+        controller_->setFaults(faults);
+    }
     // Requests received so far with this command letter.
     Q_INVOKABLE int requests(const QString& letter) const {
         return int(controller_->transcript()->entriesFor(letter.toLatin1().at(0)).size());

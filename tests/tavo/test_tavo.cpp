@@ -80,7 +80,10 @@ private slots:
     void cleanup() { rig_.reset(); }
 
     void backToBackProgramStartsRunOneAfterTheOther() {
-        const TAVOParamSet a = program(11), b = program(22);
+        // Two modes: a start of the mode already running would stop that program first.
+        const TAVOParamSet a = program(11);
+        TAVOParamSet b = program(22);
+        b.mode = TAVOMode_::E::Long;
         const QStringList aAlone = oneStart(a), bAlone = oneStart(b);
         QVERIFY2(aAlone.contains("w 0020=01"), qPrintable(aAlone.join(' ')));
 
@@ -127,15 +130,15 @@ private slots:
     // never a read answered before the user's change (the second read when the write goes
     // through: it would show 15).
     void settingRowShowsWhatTheMountHolds_data() {
-        // 0: the link works; 1: the write's first request goes unanswered; 2: the link is down.
+        // 0: the link works; 1: the write's first request is refused; 2: the link is down.
         QTest::addColumn<int>("linkFails");
         QTest::addColumn<QVariantList>("shown");
         QTest::addColumn<uint>("heldSec");
         QTest::addColumn<QStringList>("messages");
         QTest::newRow("written") << 0 << QVariantList{10, 30} << 1800u << QStringList{};
-        // The write's one request goes unanswered; the read after it finds 15 minutes.
-        QTest::newRow("link fails")
-            << 1 << QVariantList{10, 15} << 900u << QStringList{"Communication error"};
+        // The write is refused; the read after it finds 15 minutes.
+        QTest::newRow("write refused")
+            << 1 << QVariantList{10, 15} << 900u << QStringList{"Negative response"};
         // The read after the failed write fails too, without a second message.
         QTest::newRow("link stays down")
             << 2 << QVariantList{10} << 900u << QStringList{"Communication error"};
@@ -163,7 +166,7 @@ private slots:
 
         rig_->sim->setMemoryU32(0x84, 900);
         if (linkFails == 1)
-            rig_->raw->faultAt(0, Test::faultOf("silent"));
+            rig_->raw->faultAt(0, Test::faultOf("reject"));
         else if (linkFails == 2)
             rig_->raw->faultFrom(0, Test::faultOf("silent"));
         else

@@ -221,5 +221,33 @@
         <source>Reconnecting cancelled</source>
         <translation>Wiederverbinden abgebrochen</translation>
     </message>
+    <message>
+        <source>The program was not started; the mount keeps its previous state.</source>
+        <translation>Das Programm wurde nicht gestartet; die Montierung behält ihren bisherigen Zustand.</translation>
+    </message>
+    <message>
+        <source>The program was not started, and the previous one may have been stopped.</source>
+        <translation>Das Programm wurde nicht gestartet, und das vorherige wurde möglicherweise angehalten.</translation>
+    </message>
+    <message>
+        <source>The start of the program was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether it runs.</source>
+        <translation>Der Start des Programms wurde gesendet, aber die Montierung hat ihn nicht bestätigt. Lesen Sie den Status der Montierung, um zu sehen, ob es läuft.</translation>
+    </message>
+    <message>
+        <source>The program was not stopped; the mount keeps its previous state.</source>
+        <translation>Das Programm wurde nicht angehalten; die Montierung behält ihren bisherigen Zustand.</translation>
+    </message>
+    <message>
+        <source>The stop was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether its program still runs.</source>
+        <translation>Der Stopp wurde gesendet, aber die Montierung hat ihn nicht bestätigt. Lesen Sie den Status der Montierung, um zu sehen, ob ihr Programm noch läuft.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were not applied; the mount keeps its current Wi-Fi.</source>
+        <translation>Die WLAN-Einstellungen wurden nicht übernommen; die Montierung behält ihr aktuelles WLAN.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
+        <translation>Die WLAN-Einstellungen wurden geschrieben, aber die Montierung hat nicht bestätigt, dass sie sie übernommen hat. Sie wurde nicht erneut gefragt, da jede Anfrage ihr WLAN neu startet.</translation>
+    </message>
 </context>
 </TS>

@@ -221,5 +221,33 @@
         <source>Reconnecting cancelled</source>
         <translation>Reconexión cancelada</translation>
     </message>
+    <message>
+        <source>The program was not started; the mount keeps its previous state.</source>
+        <translation>El programa no se inició; la montura conserva su estado anterior.</translation>
+    </message>
+    <message>
+        <source>The program was not started, and the previous one may have been stopped.</source>
+        <translation>El programa no se inició, y puede que el anterior se haya detenido.</translation>
+    </message>
+    <message>
+        <source>The start of the program was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether it runs.</source>
+        <translation>Se envió el inicio del programa, pero la montura no lo confirmó. Lea el estado de la montura para ver si se está ejecutando.</translation>
+    </message>
+    <message>
+        <source>The program was not stopped; the mount keeps its previous state.</source>
+        <translation>El programa no se detuvo; la montura conserva su estado anterior.</translation>
+    </message>
+    <message>
+        <source>The stop was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether its program still runs.</source>
+        <translation>Se envió la orden de detener, pero la montura no la confirmó. Lea el estado de la montura para ver si su programa sigue en ejecución.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were not applied; the mount keeps its current Wi-Fi.</source>
+        <translation>La configuración Wi-Fi no se aplicó; la montura conserva su Wi-Fi actual.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
+        <translation>La configuración Wi-Fi se escribió, pero la montura no confirmó que la aplicara. No se le volvió a pedir, porque cada solicitud reinicia su Wi-Fi.</translation>
+    </message>
 </context>
 </TS>

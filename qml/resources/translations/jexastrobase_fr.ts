@@ -221,5 +221,33 @@
         <source>Reconnecting cancelled</source>
         <translation>Reconnexion annulée</translation>
     </message>
+    <message>
+        <source>The program was not started; the mount keeps its previous state.</source>
+        <translation>Le programme n’a pas été démarré ; la monture garde son état précédent.</translation>
+    </message>
+    <message>
+        <source>The program was not started, and the previous one may have been stopped.</source>
+        <translation>Le programme n’a pas été démarré, et le précédent a peut-être été arrêté.</translation>
+    </message>
+    <message>
+        <source>The start of the program was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether it runs.</source>
+        <translation>Le démarrage du programme a été envoyé, mais la monture ne l’a pas confirmé. Lisez l’état de la monture pour savoir s’il s’exécute.</translation>
+    </message>
+    <message>
+        <source>The program was not stopped; the mount keeps its previous state.</source>
+        <translation>Le programme n’a pas été arrêté ; la monture garde son état précédent.</translation>
+    </message>
+    <message>
+        <source>The stop was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether its program still runs.</source>
+        <translation>L’arrêt a été envoyé, mais la monture ne l’a pas confirmé. Lisez l’état de la monture pour savoir si son programme s’exécute encore.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were not applied; the mount keeps its current Wi-Fi.</source>
+        <translation>Les réglages Wi-Fi n’ont pas été appliqués ; la monture garde son Wi-Fi actuel.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
+        <translation>Les réglages Wi-Fi ont été écrits, mais la monture n’a pas confirmé les avoir appliqués. La demande n’a pas été renouvelée, car chaque demande redémarre son Wi-Fi.</translation>
+    </message>
 </context>
 </TS>

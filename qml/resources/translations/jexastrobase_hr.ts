@@ -221,5 +221,33 @@
         <source>Reconnecting cancelled</source>
         <translation>Ponovno povezivanje otkazano</translation>
     </message>
+    <message>
+        <source>The program was not started; the mount keeps its previous state.</source>
+        <translation>Program nije pokrenut; montaža zadržava prethodno stanje.</translation>
+    </message>
+    <message>
+        <source>The program was not started, and the previous one may have been stopped.</source>
+        <translation>Program nije pokrenut, a prethodni je možda zaustavljen.</translation>
+    </message>
+    <message>
+        <source>The start of the program was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether it runs.</source>
+        <translation>Pokretanje programa je poslano, ali ga montaža nije potvrdila. Pročitajte stanje montaže da vidite radi li program.</translation>
+    </message>
+    <message>
+        <source>The program was not stopped; the mount keeps its previous state.</source>
+        <translation>Program nije zaustavljen; montaža zadržava prethodno stanje.</translation>
+    </message>
+    <message>
+        <source>The stop was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether its program still runs.</source>
+        <translation>Zaustavljanje je poslano, ali ga montaža nije potvrdila. Pročitajte stanje montaže da vidite radi li njezin program još.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were not applied; the mount keeps its current Wi-Fi.</source>
+        <translation>Wi-Fi postavke nisu primijenjene; montaža zadržava trenutačni Wi-Fi.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
+        <translation>Wi-Fi postavke su zapisane, ali montaža nije potvrdila da ih je primijenila. Zahtjev nije ponovljen jer svaki zahtjev ponovno pokreće njezin Wi-Fi.</translation>
+    </message>
 </context>
 </TS>

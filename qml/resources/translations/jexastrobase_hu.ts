@@ -221,5 +221,33 @@
         <source>Reconnecting cancelled</source>
         <translation>Újracsatlakozás megszakítva</translation>
     </message>
+    <message>
+        <source>The program was not started; the mount keeps its previous state.</source>
+        <translation>A program nem indult el; a mechanika megtartja korábbi állapotát.</translation>
+    </message>
+    <message>
+        <source>The program was not started, and the previous one may have been stopped.</source>
+        <translation>A program nem indult el, és lehet, hogy az előző leállt.</translation>
+    </message>
+    <message>
+        <source>The start of the program was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether it runs.</source>
+        <translation>A program indítása elküldve, de a mechanika nem erősítette meg. Olvassa ki a mechanika állapotát, hogy lássa, fut-e.</translation>
+    </message>
+    <message>
+        <source>The program was not stopped; the mount keeps its previous state.</source>
+        <translation>A program nem állt le; a mechanika megtartja korábbi állapotát.</translation>
+    </message>
+    <message>
+        <source>The stop was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether its program still runs.</source>
+        <translation>A leállítás elküldve, de a mechanika nem erősítette meg. Olvassa ki a mechanika állapotát, hogy lássa, fut-e még a programja.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were not applied; the mount keeps its current Wi-Fi.</source>
+        <translation>A Wi-Fi-beállítások nem léptek életbe; a mechanika megtartja a jelenlegi Wi-Fi-t.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
+        <translation>A Wi-Fi-beállítások beíródtak, de a mechanika nem erősítette meg, hogy alkalmazta őket. Nem kértük újra, mert minden kérés újraindítja a Wi-Fi-jét.</translation>
+    </message>
 </context>
 </TS>

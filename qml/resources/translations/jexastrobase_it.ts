@@ -221,5 +221,33 @@
         <source>Reconnecting cancelled</source>
         <translation>Riconnessione annullata</translation>
     </message>
+    <message>
+        <source>The program was not started; the mount keeps its previous state.</source>
+        <translation>Il programma non è stato avviato; la montatura mantiene lo stato precedente.</translation>
+    </message>
+    <message>
+        <source>The program was not started, and the previous one may have been stopped.</source>
+        <translation>Il programma non è stato avviato e il precedente potrebbe essere stato fermato.</translation>
+    </message>
+    <message>
+        <source>The start of the program was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether it runs.</source>
+        <translation>L’avvio del programma è stato inviato, ma la montatura non l’ha confermato. Leggi lo stato della montatura per vedere se è in esecuzione.</translation>
+    </message>
+    <message>
+        <source>The program was not stopped; the mount keeps its previous state.</source>
+        <translation>Il programma non è stato fermato; la montatura mantiene lo stato precedente.</translation>
+    </message>
+    <message>
+        <source>The stop was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether its program still runs.</source>
+        <translation>L’arresto è stato inviato, ma la montatura non l’ha confermato. Leggi lo stato della montatura per vedere se il suo programma è ancora in esecuzione.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were not applied; the mount keeps its current Wi-Fi.</source>
+        <translation>Le impostazioni Wi-Fi non sono state applicate; la montatura mantiene il Wi-Fi attuale.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
+        <translation>Le impostazioni Wi-Fi sono state scritte, ma la montatura non ha confermato di averle applicate. Non è stata interrogata di nuovo, perché ogni richiesta ne riavvia il Wi-Fi.</translation>
+    </message>
 </context>
 </TS>

@@ -221,5 +221,33 @@
         <source>Reconnecting cancelled</source>
         <translation>再接続を中止しました</translation>
     </message>
+    <message>
+        <source>The program was not started; the mount keeps its previous state.</source>
+        <translation>プログラムは開始されませんでした。架台は以前の状態のままです。</translation>
+    </message>
+    <message>
+        <source>The program was not started, and the previous one may have been stopped.</source>
+        <translation>プログラムは開始されませんでした。前のプログラムは停止された可能性があります。</translation>
+    </message>
+    <message>
+        <source>The start of the program was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether it runs.</source>
+        <translation>プログラムの開始を送信しましたが、架台から確認がありませんでした。実行中かどうかは架台の状態を読み取って確認してください。</translation>
+    </message>
+    <message>
+        <source>The program was not stopped; the mount keeps its previous state.</source>
+        <translation>プログラムは停止されませんでした。架台は以前の状態のままです。</translation>
+    </message>
+    <message>
+        <source>The stop was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether its program still runs.</source>
+        <translation>停止を送信しましたが、架台から確認がありませんでした。プログラムがまだ実行中かどうかは架台の状態を読み取って確認してください。</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were not applied; the mount keeps its current Wi-Fi.</source>
+        <translation>Wi-Fi 設定は適用されませんでした。架台は現在の Wi-Fi のままです。</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
+        <translation>Wi-Fi 設定は書き込まれましたが、架台から適用の確認がありませんでした。要求のたびに架台の Wi-Fi が再起動するため、再度の要求は行っていません。</translation>
+    </message>
 </context>
 </TS>

@@ -221,5 +221,33 @@
         <source>Reconnecting cancelled</source>
         <translation>Opnieuw verbinden geannuleerd</translation>
     </message>
+    <message>
+        <source>The program was not started; the mount keeps its previous state.</source>
+        <translation>Het programma is niet gestart; de montering behoudt haar vorige toestand.</translation>
+    </message>
+    <message>
+        <source>The program was not started, and the previous one may have been stopped.</source>
+        <translation>Het programma is niet gestart, en het vorige is mogelijk gestopt.</translation>
+    </message>
+    <message>
+        <source>The start of the program was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether it runs.</source>
+        <translation>De start van het programma is verzonden, maar de montering heeft die niet bevestigd. Lees de status van de montering om te zien of het loopt.</translation>
+    </message>
+    <message>
+        <source>The program was not stopped; the mount keeps its previous state.</source>
+        <translation>Het programma is niet gestopt; de montering behoudt haar vorige toestand.</translation>
+    </message>
+    <message>
+        <source>The stop was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether its program still runs.</source>
+        <translation>De stop is verzonden, maar de montering heeft die niet bevestigd. Lees de status van de montering om te zien of haar programma nog loopt.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were not applied; the mount keeps its current Wi-Fi.</source>
+        <translation>De wifi-instellingen zijn niet toegepast; de montering behoudt haar huidige wifi.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
+        <translation>De wifi-instellingen zijn geschreven, maar de montering heeft niet bevestigd dat ze die heeft toegepast. Er is niet opnieuw om gevraagd, omdat elk verzoek haar wifi herstart.</translation>
+    </message>
 </context>
 </TS>

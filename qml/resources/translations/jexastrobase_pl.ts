@@ -221,5 +221,33 @@
         <source>Reconnecting cancelled</source>
         <translation>Anulowano ponowne łączenie</translation>
     </message>
+    <message>
+        <source>The program was not started; the mount keeps its previous state.</source>
+        <translation>Program nie został uruchomiony; montaż zachowuje poprzedni stan.</translation>
+    </message>
+    <message>
+        <source>The program was not started, and the previous one may have been stopped.</source>
+        <translation>Program nie został uruchomiony, a poprzedni mógł zostać zatrzymany.</translation>
+    </message>
+    <message>
+        <source>The start of the program was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether it runs.</source>
+        <translation>Polecenie uruchomienia programu zostało wysłane, ale montaż go nie potwierdził. Odczytaj stan montażu, aby sprawdzić, czy program działa.</translation>
+    </message>
+    <message>
+        <source>The program was not stopped; the mount keeps its previous state.</source>
+        <translation>Program nie został zatrzymany; montaż zachowuje poprzedni stan.</translation>
+    </message>
+    <message>
+        <source>The stop was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether its program still runs.</source>
+        <translation>Polecenie zatrzymania zostało wysłane, ale montaż go nie potwierdził. Odczytaj stan montażu, aby sprawdzić, czy program nadal działa.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were not applied; the mount keeps its current Wi-Fi.</source>
+        <translation>Ustawienia Wi-Fi nie zostały zastosowane; montaż zachowuje obecne Wi-Fi.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
+        <translation>Ustawienia Wi-Fi zostały zapisane, ale montaż nie potwierdził ich zastosowania. Nie ponowiono prośby, ponieważ każda prośba ponownie uruchamia jego Wi-Fi.</translation>
+    </message>
 </context>
 </TS>

@@ -221,5 +221,33 @@
         <source>Reconnecting cancelled</source>
         <translation>Reconexão cancelada</translation>
     </message>
+    <message>
+        <source>The program was not started; the mount keeps its previous state.</source>
+        <translation>O programa não foi iniciado; a montagem mantém o estado anterior.</translation>
+    </message>
+    <message>
+        <source>The program was not started, and the previous one may have been stopped.</source>
+        <translation>O programa não foi iniciado, e o anterior pode ter sido parado.</translation>
+    </message>
+    <message>
+        <source>The start of the program was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether it runs.</source>
+        <translation>O início do programa foi enviado, mas a montagem não o confirmou. Leia o estado da montagem para ver se está em execução.</translation>
+    </message>
+    <message>
+        <source>The program was not stopped; the mount keeps its previous state.</source>
+        <translation>O programa não foi parado; a montagem mantém o estado anterior.</translation>
+    </message>
+    <message>
+        <source>The stop was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether its program still runs.</source>
+        <translation>A paragem foi enviada, mas a montagem não a confirmou. Leia o estado da montagem para ver se o programa ainda está em execução.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were not applied; the mount keeps its current Wi-Fi.</source>
+        <translation>As definições de Wi-Fi não foram aplicadas; a montagem mantém o Wi-Fi atual.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
+        <translation>As definições de Wi-Fi foram escritas, mas a montagem não confirmou que as aplicou. O pedido não foi repetido, pois cada pedido reinicia o seu Wi-Fi.</translation>
+    </message>
 </context>
 </TS>

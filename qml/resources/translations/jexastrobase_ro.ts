@@ -221,5 +221,33 @@
         <source>Reconnecting cancelled</source>
         <translation>Reconectare anulată</translation>
     </message>
+    <message>
+        <source>The program was not started; the mount keeps its previous state.</source>
+        <translation>Programul nu a fost pornit; montura își păstrează starea anterioară.</translation>
+    </message>
+    <message>
+        <source>The program was not started, and the previous one may have been stopped.</source>
+        <translation>Programul nu a fost pornit, iar cel anterior poate să fi fost oprit.</translation>
+    </message>
+    <message>
+        <source>The start of the program was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether it runs.</source>
+        <translation>Pornirea programului a fost trimisă, dar montura nu a confirmat-o. Citiți starea monturii pentru a vedea dacă rulează.</translation>
+    </message>
+    <message>
+        <source>The program was not stopped; the mount keeps its previous state.</source>
+        <translation>Programul nu a fost oprit; montura își păstrează starea anterioară.</translation>
+    </message>
+    <message>
+        <source>The stop was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether its program still runs.</source>
+        <translation>Oprirea a fost trimisă, dar montura nu a confirmat-o. Citiți starea monturii pentru a vedea dacă programul ei mai rulează.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were not applied; the mount keeps its current Wi-Fi.</source>
+        <translation>Setările Wi-Fi nu au fost aplicate; montura își păstrează Wi-Fi-ul actual.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
+        <translation>Setările Wi-Fi au fost scrise, dar montura nu a confirmat că le-a aplicat. Cererea nu a fost repetată, deoarece fiecare cerere îi repornește Wi-Fi-ul.</translation>
+    </message>
 </context>
 </TS>

@@ -221,5 +221,33 @@
         <source>Reconnecting cancelled</source>
         <translation>Переподключение отменено</translation>
     </message>
+    <message>
+        <source>The program was not started; the mount keeps its previous state.</source>
+        <translation>Программа не запущена; монтировка остаётся в прежнем состоянии.</translation>
+    </message>
+    <message>
+        <source>The program was not started, and the previous one may have been stopped.</source>
+        <translation>Программа не запущена, а предыдущая, возможно, остановлена.</translation>
+    </message>
+    <message>
+        <source>The start of the program was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether it runs.</source>
+        <translation>Команда запуска программы отправлена, но монтировка её не подтвердила. Прочитайте состояние монтировки, чтобы узнать, выполняется ли программа.</translation>
+    </message>
+    <message>
+        <source>The program was not stopped; the mount keeps its previous state.</source>
+        <translation>Программа не остановлена; монтировка остаётся в прежнем состоянии.</translation>
+    </message>
+    <message>
+        <source>The stop was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether its program still runs.</source>
+        <translation>Команда остановки отправлена, но монтировка её не подтвердила. Прочитайте состояние монтировки, чтобы узнать, выполняется ли ещё программа.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were not applied; the mount keeps its current Wi-Fi.</source>
+        <translation>Настройки Wi-Fi не применены; монтировка сохраняет текущий Wi-Fi.</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
+        <translation>Настройки Wi-Fi записаны, но монтировка не подтвердила, что применила их. Повторный запрос не отправлялся, так как каждый запрос перезапускает её Wi-Fi.</translation>
+    </message>
 </context>
 </TS>

@@ -221,5 +221,33 @@
         <source>Reconnecting cancelled</source>
         <translation>已取消重新连接</translation>
     </message>
+    <message>
+        <source>The program was not started; the mount keeps its previous state.</source>
+        <translation>程序未启动；赤道仪保持之前的状态。</translation>
+    </message>
+    <message>
+        <source>The program was not started, and the previous one may have been stopped.</source>
+        <translation>程序未启动，之前的程序可能已被停止。</translation>
+    </message>
+    <message>
+        <source>The start of the program was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether it runs.</source>
+        <translation>已发送程序启动命令，但赤道仪未确认。请读取赤道仪状态以查看程序是否在运行。</translation>
+    </message>
+    <message>
+        <source>The program was not stopped; the mount keeps its previous state.</source>
+        <translation>程序未停止；赤道仪保持之前的状态。</translation>
+    </message>
+    <message>
+        <source>The stop was sent, but the mount did not confirm it. Read the mount&apos;s status to see whether its program still runs.</source>
+        <translation>已发送停止命令，但赤道仪未确认。请读取赤道仪状态以查看其程序是否仍在运行。</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were not applied; the mount keeps its current Wi-Fi.</source>
+        <translation>Wi-Fi 设置未应用；赤道仪保持当前的 Wi-Fi。</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
+        <translation>Wi-Fi 设置已写入，但赤道仪未确认已应用。由于每次请求都会重启其 Wi-Fi，因此未再次请求。</translation>
+    </message>
 </context>
 </TS>
