@@ -700,7 +700,10 @@ void MotorController::writeMemory(uint16_t address, uint8_t value, double now) {
     case Addr::WifiApply:
         if (value) {
             wifiBusyUntil_ = now + behaviour_.wifiApplyBusySec;
-            event(now, "wifi-apply");
+            uint64_t digest = 14695981039346656037ull; // FNV-1a
+            for (uint16_t a = Addr::WifiMode; a < Addr::StaFixedIp + 16; ++a)
+                digest = (digest ^ memory_[a]) * 1099511628211ull;
+            event(now, "wifi-apply", static_cast<int64_t>(digest));
         } else {
             wifiBusyUntil_.reset();
         }

@@ -62,7 +62,9 @@ constexpr size_t MemorySize = 512;
 
 // A thing the controller did that is not a reply: "program-start", "program-end",
 // "program-stop", "light-on", "light-off", "connect-mark", "disconnect-mark",
-// "settings-commit", "wifi-apply", "wifi-on", "wifi-off", "baud", "w8".
+// "settings-commit", "wifi-apply", "wifi-on", "wifi-off", "baud", "w8". A "wifi-apply"
+// carries a digest of the Wi-Fi fields it applied (0x88 to 0x15F), so that two applies can
+// be told to have applied the same settings.
 struct SimEvent {
     double simSec = 0;
     std::string name;

@@ -10,10 +10,12 @@ namespace JEX {
 
 void registerQmlFutureTypes() {
     // A command result reaches QML as a plain object whose type is the number QML code
-    // compares with CmdRetType.
+    // compares with CmdRetType, with the message that says what a failure left the mount in.
     QuickFuture::registerType<CmdRet>([](QJSEngine& engine, const CmdRet& ret) {
         QJSValue value = engine.newObject();
         value.setProperty(QStringLiteral("type"), static_cast<int>(ret.type));
+        if (!ret.message.isEmpty())
+            value.setProperty(QStringLiteral("message"), ret.message);
         return value;
     });
     QuickFuture::registerType<QVariantList>();

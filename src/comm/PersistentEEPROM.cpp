@@ -81,15 +81,8 @@ PersistentEEPROM::writeActing(uint16_t address, uint8_t value,
         const CmdResp<Effect> effect = readBack();
         if (!effect.ok())
             return {effect.type, true};
-        switch (effect.get()) {
-        case Effect::Taken:
+        if (effect.get() == Effect::Taken)
             return {CmdRetType::Ok, false};
-        case Effect::Unknown:
-            log("Parameter memory: write to %03X unconfirmed, not sent again", address);
-            return {CmdRetType::Timeout, true};
-        case Effect::Absent:
-            break;
-        }
         if (stop_->isCancelled())
             return {CmdRetType::Cancel, false};
         if (!deadline_.allowsMore())

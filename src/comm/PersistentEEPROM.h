@@ -39,7 +39,7 @@ private:
 class PersistentEEPROM : public ByteWiseEEPROM {
 public:
     // What the memory says of a write the mount acts on, read back after its reply was lost.
-    enum class Effect { Taken, Absent, Unknown };
+    enum class Effect { Taken, Absent };
     struct ActingWrite {
         CmdRetType type = CmdRetType::Ok;
         // A write went out and nothing read since tells whether the mount acted on it.
@@ -65,7 +65,7 @@ public:
 
     // Writes a byte the mount acts on each time it arrives: sent once; after a lost reply
     // `readBack` tells from the memory whether it arrived, and only an Absent write is sent
-    // again. Unknown ends it with Timeout and the write unsettled.
+    // again.
     ActingWrite writeActing(uint16_t address, uint8_t value,
                             const std::function<CmdResp<Effect>()>& readBack);
 

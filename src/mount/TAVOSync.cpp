@@ -31,7 +31,7 @@ const char* const kWifiNotApplied = QT_TRANSLATE_NOOP(
     "mount", "The Wi-Fi settings were not applied; the mount keeps its current Wi-Fi.");
 const char* const kWifiUnconfirmed = QT_TRANSLATE_NOOP(
     "mount", "The Wi-Fi settings were written, but the mount did not confirm that it applied "
-             "them. It was not asked again, as each request restarts its Wi-Fi.");
+             "them. If its Wi-Fi restarts under the new name, it did.");
 
 CmdRet failure(CmdRetType type, const char* leftIn) {
     return CmdRet(type, QString::fromUtf8(leftIn));
@@ -41,7 +41,8 @@ CmdRet failure(CmdRetType type, const char* leftIn) {
 // would do again what was done:
 // - a mode written to the requested-mode byte 0x20 starts the program again from its first
 //   photo; 0 stops it (a second stop finds nothing to stop; sent the same way for symmetry);
-// - 1 written to the Wi-Fi apply byte 0x80 applies the Wi-Fi settings again, restarting it;
+// - 1 written to the Wi-Fi apply byte 0x80 applies the Wi-Fi settings again, restarting it
+//   (see wifiApplyEffect for when it is sent again);
 // - the axis command J, arriving again after its goto has ended, starts the goto once more,
 //   H steps further; it keeps the link's resends, as all but the shortest gotos outlast them.
 // Everything else can be repeated without changing what the mount does: the program and
@@ -71,13 +72,17 @@ CmdResp<Effect> stopEffect(IEEPROMConverser& memory) {
     return running.get() == 0 ? Effect::Taken : Effect::Absent;
 }
 
-// The apply byte reads nonzero until the mount has taken the settings; 0 may mean taken
-// already or never arrived, which nothing in the memory tells apart.
+// The apply byte reads nonzero until the mount has taken the settings. A 0 read at once
+// after the lost reply mostly means the request never arrived; read after the mount's busy
+// time (the read itself lost and taken up) it may mean taken already, which nothing in the
+// memory tells apart. Either way the request goes out again: a second apply of the same
+// settings only restarts the Wi-Fi once more, while leaving a lost one unsent would keep the
+// old Wi-Fi and leave the user to find out which happened.
 CmdResp<Effect> wifiApplyEffect(IEEPROMConverser& memory) {
     const CmdResp<uint8_t> apply = memory.readByte(TAVOAddr::WifiApply);
     if (!apply.ok())
         return apply.type;
-    return apply.get() != 0 ? Effect::Taken : Effect::Unknown;
+    return apply.get() != 0 ? Effect::Taken : Effect::Absent;
 }
 
 std::string utf8(const QString& text) {

@@ -182,6 +182,9 @@ private slots:
         QTest::newRow("command Ok") << command << ret(CmdRetType::Ok) << "fulfilled 0";
         // Rejected with the text of the result; one result stands for them all.
         QTest::newRow("command Nak") << command << ret(CmdRetType::Nak) << "Rejected";
+        QTest::newRow("command with a message")
+            << command << QVariant::fromValue(CmdRet(CmdRetType::Timeout, "Not started."))
+            << "Not started.";
         QTest::newRow("command future cancelled") << command << QVariant() << "Canceled";
         QTest::newRow("map Ok") << command << map(CmdRetType::Ok, 5) << "fulfilled 5";
         QTest::newRow("map Nak") << command << map(CmdRetType::Nak, {}) << "Rejected";

@@ -246,8 +246,8 @@
         <translation>Die WLAN-Einstellungen wurden nicht übernommen; die Montierung behält ihr aktuelles WLAN.</translation>
     </message>
     <message>
-        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
-        <translation>Die WLAN-Einstellungen wurden geschrieben, aber die Montierung hat nicht bestätigt, dass sie sie übernommen hat. Sie wurde nicht erneut gefragt, da jede Anfrage ihr WLAN neu startet.</translation>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. If its Wi-Fi restarts under the new name, it did.</source>
+        <translation>Die WLAN-Einstellungen wurden geschrieben, aber die Montierung hat nicht bestätigt, dass sie sie übernommen hat. Startet ihr WLAN unter dem neuen Namen neu, hat sie es getan.</translation>
     </message>
 </context>
 </TS>

@@ -246,8 +246,8 @@
         <translation>La configuración Wi-Fi no se aplicó; la montura conserva su Wi-Fi actual.</translation>
     </message>
     <message>
-        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
-        <translation>La configuración Wi-Fi se escribió, pero la montura no confirmó que la aplicara. No se le volvió a pedir, porque cada solicitud reinicia su Wi-Fi.</translation>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. If its Wi-Fi restarts under the new name, it did.</source>
+        <translation>Se escribió la configuración Wi-Fi, pero la montura no confirmó que la aplicara. Si su Wi-Fi se reinicia con el nuevo nombre, la aplicó.</translation>
     </message>
 </context>
 </TS>

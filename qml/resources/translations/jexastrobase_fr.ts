@@ -246,8 +246,8 @@
         <translation>Les réglages Wi-Fi n’ont pas été appliqués ; la monture garde son Wi-Fi actuel.</translation>
     </message>
     <message>
-        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
-        <translation>Les réglages Wi-Fi ont été écrits, mais la monture n’a pas confirmé les avoir appliqués. La demande n’a pas été renouvelée, car chaque demande redémarre son Wi-Fi.</translation>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. If its Wi-Fi restarts under the new name, it did.</source>
+        <translation>Les réglages Wi-Fi ont été écrits, mais la monture n’a pas confirmé les avoir appliqués. Si son Wi-Fi redémarre sous le nouveau nom, elle l’a fait.</translation>
     </message>
 </context>
 </TS>

@@ -246,8 +246,8 @@
         <translation>Wi-Fi postavke nisu primijenjene; montaža zadržava trenutačni Wi-Fi.</translation>
     </message>
     <message>
-        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
-        <translation>Wi-Fi postavke su zapisane, ali montaža nije potvrdila da ih je primijenila. Zahtjev nije ponovljen jer svaki zahtjev ponovno pokreće njezin Wi-Fi.</translation>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. If its Wi-Fi restarts under the new name, it did.</source>
+        <translation>Wi-Fi postavke su zapisane, ali montaža nije potvrdila da ih je primijenila. Ako se njezin Wi-Fi ponovno pokrene pod novim imenom, primijenila ih je.</translation>
     </message>
 </context>
 </TS>

@@ -246,8 +246,8 @@
         <translation>A Wi-Fi-beállítások nem léptek életbe; a mechanika megtartja a jelenlegi Wi-Fi-t.</translation>
     </message>
     <message>
-        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
-        <translation>A Wi-Fi-beállítások beíródtak, de a mechanika nem erősítette meg, hogy alkalmazta őket. Nem kértük újra, mert minden kérés újraindítja a Wi-Fi-jét.</translation>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. If its Wi-Fi restarts under the new name, it did.</source>
+        <translation>A Wi-Fi-beállítások beíródtak, de a mechanika nem erősítette meg, hogy alkalmazta őket. Ha a Wi-Fi-je az új néven indul újra, alkalmazta.</translation>
     </message>
 </context>
 </TS>

@@ -246,8 +246,8 @@
         <translation>Le impostazioni Wi-Fi non sono state applicate; la montatura mantiene il Wi-Fi attuale.</translation>
     </message>
     <message>
-        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
-        <translation>Le impostazioni Wi-Fi sono state scritte, ma la montatura non ha confermato di averle applicate. Non è stata interrogata di nuovo, perché ogni richiesta ne riavvia il Wi-Fi.</translation>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. If its Wi-Fi restarts under the new name, it did.</source>
+        <translation>Le impostazioni Wi-Fi sono state scritte, ma la montatura non ha confermato di averle applicate. Se il suo Wi-Fi si riavvia con il nuovo nome, le ha applicate.</translation>
     </message>
 </context>
 </TS>

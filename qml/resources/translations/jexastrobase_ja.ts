@@ -246,8 +246,8 @@
         <translation>Wi-Fi 設定は適用されませんでした。架台は現在の Wi-Fi のままです。</translation>
     </message>
     <message>
-        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
-        <translation>Wi-Fi 設定は書き込まれましたが、架台から適用の確認がありませんでした。要求のたびに架台の Wi-Fi が再起動するため、再度の要求は行っていません。</translation>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. If its Wi-Fi restarts under the new name, it did.</source>
+        <translation>Wi-Fi 設定は書き込まれましたが、架台は適用を確認しませんでした。新しい名前で Wi-Fi が再起動すれば、適用されています。</translation>
     </message>
 </context>
 </TS>

@@ -246,8 +246,8 @@
         <translation>De wifi-instellingen zijn niet toegepast; de montering behoudt haar huidige wifi.</translation>
     </message>
     <message>
-        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
-        <translation>De wifi-instellingen zijn geschreven, maar de montering heeft niet bevestigd dat ze die heeft toegepast. Er is niet opnieuw om gevraagd, omdat elk verzoek haar wifi herstart.</translation>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. If its Wi-Fi restarts under the new name, it did.</source>
+        <translation>De wifi-instellingen zijn geschreven, maar de montering heeft niet bevestigd dat ze zijn toegepast. Als haar wifi onder de nieuwe naam opnieuw start, zijn ze toegepast.</translation>
     </message>
 </context>
 </TS>

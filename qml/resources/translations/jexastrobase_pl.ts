@@ -246,8 +246,8 @@
         <translation>Ustawienia Wi-Fi nie zostały zastosowane; montaż zachowuje obecne Wi-Fi.</translation>
     </message>
     <message>
-        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
-        <translation>Ustawienia Wi-Fi zostały zapisane, ale montaż nie potwierdził ich zastosowania. Nie ponowiono prośby, ponieważ każda prośba ponownie uruchamia jego Wi-Fi.</translation>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. If its Wi-Fi restarts under the new name, it did.</source>
+        <translation>Ustawienia Wi-Fi zostały zapisane, ale montaż nie potwierdził, że je zastosował. Jeśli jego Wi-Fi uruchomi się ponownie pod nową nazwą, zastosował je.</translation>
     </message>
 </context>
 </TS>

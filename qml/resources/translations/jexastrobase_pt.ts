@@ -246,8 +246,8 @@
         <translation>As definições de Wi-Fi não foram aplicadas; a montagem mantém o Wi-Fi atual.</translation>
     </message>
     <message>
-        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
-        <translation>As definições de Wi-Fi foram escritas, mas a montagem não confirmou que as aplicou. O pedido não foi repetido, pois cada pedido reinicia o seu Wi-Fi.</translation>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. If its Wi-Fi restarts under the new name, it did.</source>
+        <translation>As definições de Wi-Fi foram escritas, mas a montagem não confirmou que as aplicou. Se o seu Wi-Fi reiniciar com o novo nome, aplicou-as.</translation>
     </message>
 </context>
 </TS>

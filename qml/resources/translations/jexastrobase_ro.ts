@@ -246,8 +246,8 @@
         <translation>Setările Wi-Fi nu au fost aplicate; montura își păstrează Wi-Fi-ul actual.</translation>
     </message>
     <message>
-        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
-        <translation>Setările Wi-Fi au fost scrise, dar montura nu a confirmat că le-a aplicat. Cererea nu a fost repetată, deoarece fiecare cerere îi repornește Wi-Fi-ul.</translation>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. If its Wi-Fi restarts under the new name, it did.</source>
+        <translation>Setările Wi-Fi au fost scrise, dar montura nu a confirmat că le-a aplicat. Dacă Wi-Fi-ul ei repornește sub noul nume, le-a aplicat.</translation>
     </message>
 </context>
 </TS>

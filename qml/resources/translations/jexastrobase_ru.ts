@@ -246,8 +246,8 @@
         <translation>Настройки Wi-Fi не применены; монтировка сохраняет текущий Wi-Fi.</translation>
     </message>
     <message>
-        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
-        <translation>Настройки Wi-Fi записаны, но монтировка не подтвердила, что применила их. Повторный запрос не отправлялся, так как каждый запрос перезапускает её Wi-Fi.</translation>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. If its Wi-Fi restarts under the new name, it did.</source>
+        <translation>Настройки Wi-Fi записаны, но монтировка не подтвердила, что применила их. Если её Wi-Fi перезапустится под новым именем, она их применила.</translation>
     </message>
 </context>
 </TS>

@@ -246,8 +246,8 @@
         <translation>Wi-Fi 设置未应用；赤道仪保持当前的 Wi-Fi。</translation>
     </message>
     <message>
-        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. It was not asked again, as each request restarts its Wi-Fi.</source>
-        <translation>Wi-Fi 设置已写入，但赤道仪未确认已应用。由于每次请求都会重启其 Wi-Fi，因此未再次请求。</translation>
+        <source>The Wi-Fi settings were written, but the mount did not confirm that it applied them. If its Wi-Fi restarts under the new name, it did.</source>
+        <translation>Wi-Fi 设置已写入，但赤道仪未确认已应用。如果其 Wi-Fi 以新名称重新启动，则已应用。</translation>
     </message>
 </context>
 </TS>
