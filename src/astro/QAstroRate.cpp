@@ -9,9 +9,9 @@ namespace JEX {
 
 namespace {
 
-constexpr double kSiderealRps = 7.292115845221407e-5;
-constexpr double kSolarRps = 7.27220521664304e-5;
-constexpr double kLunarRps = 7.023457754504344e-5;
+constexpr double kSiderealRps = QAstroRate::kSiderealRps;
+constexpr double kSolarRps = QAstroRate::kSolarRps;
+constexpr double kLunarRps = QAstroRate::kLunarRps;
 
 struct NamedRate {
     const char* name;

@@ -351,6 +351,11 @@ QString TAVOConnectable::connectedEndpoint() const {
     return core_->endpoint;
 }
 
+QString TAVOConnectable::firmwareText() const {
+    std::lock_guard lock(core_->mutex);
+    return core_->identity ? QString::fromStdString(core_->identity->firmware.text()) : QString();
+}
+
 QString TAVOConnectable::statusDetailText() const {
     std::lock_guard lock(core_->mutex);
     return core_->detail;

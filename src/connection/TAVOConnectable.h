@@ -39,6 +39,8 @@ public:
     QVariant devicesList() const override;
     QString nextActionText() const override;
     QString connectedEndpoint() const override;
+    // The firmware of the mount connected last ("3.10.08"), empty before the first.
+    QString firmwareText() const;
     void startSession(SessionRequest request) override;
     Q_INVOKABLE void startSession() override;
     void startQuietSession() override;

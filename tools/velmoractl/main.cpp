@@ -4,24 +4,19 @@
 // disconnects.
 
 #include "AstroCalc.h"
-#include "ConnectableHelper.h"
-#include "ConnectedObjContainer.h"
 #include "ConnectionSettings.h"
 #include "CtlArgs.h"
 #include "CtlPlan.h"
 #include "DeviceFactories.h"
 #include "Location.h"
+#include "MountStack.h"
 #include "QtFileUtil.h"
 #include "QtKVStore.h"
 #include "QtUDPBroadcaster.h"
-#include "SerialConnectableHelper.h"
 #include "TAVO.h"
 #include "TAVOConnectable.h"
 #include "TAVOContainer.h"
-#include "TAVOFactory.h"
-#include "TAVOSettings.h"
 #include "TAVOTaskState.h"
-#include "TryConnectSession.h"
 #include "UDPConnectableHelper.h"
 
 #include <QCoreApplication>
@@ -149,16 +144,7 @@ private:
 // The stored connection settings copied into memory, with the command line's choices on top.
 std::shared_ptr<ConnectionSettings> connectionSettings(const Options& o,
                                                        const std::shared_ptr<IKVStore>& store) {
-    const auto lister = [] { return ConnectionSettings::systemSerialPorts(); };
-    ConnectionSettings stored(store, lister);
-    auto s = std::make_shared<ConnectionSettings>(nullptr, lister);
-    s->setType(stored.type());
-    s->setReadTimeoutMs_other(stored.readTimeoutMs_other());
-    s->setMaxRetryCount(stored.maxRetryCount());
-    s->setSearchIP(stored.searchIP());
-    s->setFixedIP(stored.fixedIP());
-    s->setSerialPortName(stored.serialPortName());
-    s->setMaxUpgradeBaud(stored.maxUpgradeBaud());
+    auto s = MountStack::storedSettings(store);
     if (!o.ip.isEmpty()) {
         s->setType(ConnectionType_::E::UDP);
         s->setSearchIP(false);
@@ -178,30 +164,12 @@ std::shared_ptr<ConnectionSettings> connectionSettings(const Options& o,
 // The connection's objects as the console's object graph makes them.
 class Connection {
 public:
-    Connection(const Options& o, const std::shared_ptr<IKVStore>& store) {
-        settings_ = connectionSettings(o, store);
-        auto session = std::make_shared<TryConnectSession>();
-        auto conversers = std::make_shared<ConnectedObjContainer_<IConverser>>(session);
-        auto location = std::make_shared<Location>(store);
-        auto tc = std::make_shared<TCCancellable>(std::make_shared<NullCancellable>());
-        auto udpFactory =
-            std::make_shared<UDPJexDeviceFactory>(settings_, tc, o.port.value_or(kMountUdpPort));
-        auto udp = std::make_shared<UDPConnectableHelper>(
-            settings_, std::make_shared<QtUDPBroadcaster>(), udpFactory);
-        auto serial = std::make_shared<SerialConnectableHelper>(
-            settings_, std::make_shared<SerialJexDeviceFactory>(settings_, tc));
-        auto helper = std::make_shared<ConnectableHelper>(settings_, udp, nullptr, serial, nullptr);
-        container_ = std::make_shared<TAVOContainer>();
-        taskState = std::make_shared<TAVOTaskState>();
-        // The console's own Wi-Fi choices are left at their defaults: a script must never
-        // find the mount's Wi-Fi switched off behind it.
-        auto tavoSettings =
-            std::make_shared<TAVOSettings>(std::make_shared<QtKVStore>(QString(), nullptr));
-        auto factory = std::make_shared<TAVOFactory>(std::make_shared<CRealClock>(),
-                                                     std::make_shared<SleepWaitable>(), taskState,
-                                                     tavoSettings, tc, tc, location);
-        connectable_ = std::make_shared<TAVOConnectable>(
-            TAVOConnectable::D{helper, container_, factory, session, conversers});
+    Connection(const Options& o, const std::shared_ptr<IKVStore>& store)
+        : stack_(MountStack::D{connectionSettings(o, store), std::make_shared<Location>(store),
+                               std::make_shared<CRealClock>(), o.port.value_or(kMountUdpPort)}),
+          settings_(stack_.settings), container_(stack_.container),
+          connectable_(stack_.connectable) {
+        taskState = stack_.taskState;
         QObject::connect(
             connectable_.get(), &IConnectable::statusChanged, connectable_.get(),
             [this] { changed_.raise(); }, Qt::DirectConnection);
@@ -276,6 +244,7 @@ public:
 private:
     // Declared first, gone last: the model announces its changes here until it is gone.
     Signal changed_;
+    MountStack stack_;
     std::shared_ptr<ConnectionSettings> settings_;
     std::shared_ptr<TAVOContainer> container_;
     std::shared_ptr<TAVOConnectable> connectable_;
