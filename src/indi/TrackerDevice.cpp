@@ -2,6 +2,7 @@
 
 #include "QAstroRate.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -160,7 +161,7 @@ TrackerDevice::Outcome TrackerDevice::abort() {
 TrackerDevice::Outcome TrackerDevice::guide(Direction direction, uint32_t ms) {
     if (Outcome no = refusal(); !no.ok)
         return no;
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     if (!tracking_)
         return {false, "Guide pulses need tracking on."};
     if (motion_)
@@ -169,11 +170,14 @@ TrackerDevice::Outcome TrackerDevice::guide(Direction direction, uint32_t ms) {
         endPulseLocked(true, {});
         return {};
     }
+    const std::vector<QFuture<CmdRet>> reads = std::exchange(polls_, {});
+    lock.unlock();
+    const auto until = Clock::now() + kPollWait;
+    for (const QFuture<CmdRet>& read : reads)
+        while (!read.isFinished() && Clock::now() < until)
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+    lock.lock();
     pulse_ = Pulse{direction, Clock::now() + std::chrono::milliseconds(ms)};
-    // The position is not read while a pulse runs: nothing but the pulse's two rate changes
-    // should share the link with it.
-    if (const std::shared_ptr<ITAVO> tavo = d_.container->get())
-        tavo->setPeriodicPositionRead(false);
     sendLocked();
     wakeScheduler_.notify_all();
     return {};
@@ -220,6 +224,27 @@ TrackerDevice::Pointing TrackerDevice::pointing() const {
         ra += 2 * std::numbers::pi;
     const double pole = std::copysign(std::numbers::pi / 2, d_.location->latitudeRad());
     return {ra, decRad_.value_or(pole)};
+}
+
+void TrackerDevice::poll() {
+    const std::shared_ptr<ITAVO> tavo = d_.container->get();
+    if (!tavo)
+        return;
+    std::lock_guard lock(mutex_);
+    if (pulse_ || std::any_of(polls_.begin(), polls_.end(),
+                              [](const QFuture<CmdRet>& f) { return !f.isFinished(); }))
+        return;
+    polls_.clear();
+    polls_.push_back(tavo->readAxis1());
+    const auto now = Clock::now();
+    if (now - lastStatus_ >= kStatusEvery) {
+        lastStatus_ = now;
+        polls_.push_back(tavo->readStatus());
+    }
+    if (now - lastPower_ >= kPowerEvery) {
+        lastPower_ = now;
+        polls_.push_back(tavo->readPowerStatus());
+    }
 }
 
 bool TrackerDevice::settle(int waitMs) {
@@ -315,8 +340,6 @@ void TrackerDevice::endPulseLocked(bool ok, const std::string& why) {
     if (!pulse_)
         return;
     pulse_.reset();
-    if (const std::shared_ptr<ITAVO> tavo = d_.container->get())
-        tavo->setPeriodicPositionRead(true);
     post({Event::Kind::PulseEnded, ok, why});
 }
 
@@ -347,8 +370,6 @@ void TrackerDevice::run() {
         if (pulse_ && pulse_->end <= now) {
             pulse_.reset();
             sendLocked(true);
-            if (const std::shared_ptr<ITAVO> tavo = d_.container->get())
-                tavo->setPeriodicPositionRead(true);
         }
         if (motion_ && motion_->deadline <= now) {
             const Direction d = motion_->direction;
@@ -377,11 +398,10 @@ void TrackerDevice::mountChanged() {
             rateOwed_ = true;
             post({Event::Kind::PulseEnded, false, "The link was lost during the pulse."});
         }
-        if (tavo) {
-            tavo->setPeriodicPositionRead(true);
-            if (rateOwed_ && sentTo_.lock() != tavo && !programRunning())
-                sendLocked();
-        }
+        polls_.clear();
+        lastStatus_ = lastPower_ = {};
+        if (tavo && rateOwed_ && sentTo_.lock() != tavo && !programRunning())
+            sendLocked();
     }
     post({Event::Kind::MountChanged, true, {}});
 }

@@ -57,6 +57,11 @@ public:
     static constexpr int kDefaultMotionTimeoutMs = 10000;
     // A pulse runs the axis at (1 ± this) times the tracking rate.
     static constexpr double kDefaultGuideRate = 0.5;
+    // How often poll reads the status and the voltages.
+    static constexpr std::chrono::seconds kStatusEvery{5};
+    static constexpr std::chrono::seconds kPowerEvery{30};
+    // How long a pulse waits at most for the reads of the last poll.
+    static constexpr std::chrono::milliseconds kPollWait{2000};
 
     explicit TrackerDevice(D d);
     ~TrackerDevice();
@@ -93,6 +98,10 @@ public:
         double decRad = 0;
     };
     Pointing pointing() const;
+
+    // Reads the axis's position, and now and then the mount's status and voltages, unless a
+    // pulse runs or the last round has not ended. Called at the client's polling period.
+    void poll();
 
     // For the driver's end: ends motion and pulse, sends the rate tracking alone asks for
     // and waits at most waitMs for the mount to take it. True when it did (or there is no
@@ -145,6 +154,11 @@ private:
     std::weak_ptr<ITAVO> sentTo_;
     bool rateOwed_ = false;
     QFuture<CmdRet> lastSend_;
+    // The reads of the last poll: a pulse starts only once they have ended, so that nothing
+    // but its two rate changes is on the link while it runs.
+    std::vector<QFuture<CmdRet>> polls_;
+    Clock::time_point lastStatus_{};
+    Clock::time_point lastPower_{};
     // The sync's reference: the axis angle and hour angle then, and its declination.
     double refAxis_ = 0;
     double refHourAngle_ = 0;

@@ -69,6 +69,9 @@ public:
     // future ends with the mount's answer, or canceled when a later command took its place.
     Q_INVOKABLE virtual QFuture<JEX::CmdRet> slewAxisAsync(double speedRps) = 0;
     virtual double lastAxis1() const = 0;
+    // Reads the position of axis 1 once, for callers that poll on their own schedule (and
+    // must know when no read is on the link).
+    virtual QFuture<JEX::CmdRet> readAxis1() = 0;
     virtual bool periodicPositionRead() const = 0;
     Q_INVOKABLE virtual void setPeriodicPositionRead(bool value) = 0;
     // Makes the current position of axis 1 read as zero from now on.

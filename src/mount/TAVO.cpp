@@ -281,6 +281,17 @@ double TAVO::lastAxis1() const {
     return d_.axis->lastPosition(0).angle - tareOffset_.load();
 }
 
+QFuture<CmdRet> TAVO::readAxis1() {
+    // Not behind the mount's mutex: an axis exchange may come between a parameter-memory
+    // select and its access, as the periodic reading's do.
+    return QtConcurrent::run(QThreadPool::globalInstance(),
+                             TAVOJobStart<CmdRet>([core = core_, axis = d_.axis] {
+                                 if (core->retired)
+                                     return CmdRet(CmdRetType::Cancel);
+                                 return CmdRet(axis->readPosition(0).type);
+                             }));
+}
+
 bool TAVO::periodicPositionRead() const {
     std::lock_guard lock(periodicMutex_);
     return periodicHandle_ != nullptr;

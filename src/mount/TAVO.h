@@ -73,6 +73,7 @@ public:
     Q_INVOKABLE QString programOutOfRange(JEX::TAVOParamSet params) const override;
     Q_INVOKABLE QFuture<JEX::CmdRet> slewAxisAsync(double speedRps) override;
     double lastAxis1() const override;
+    QFuture<JEX::CmdRet> readAxis1() override;
     bool periodicPositionRead() const override;
     void setPeriodicPositionRead(bool value) override;
     Q_INVOKABLE void tareLastAxis1() override;

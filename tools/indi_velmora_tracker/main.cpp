@@ -44,9 +44,6 @@ constexpr double kRadDeg = 180.0 / std::numbers::pi;
 constexpr double kSlewMultiples[] = {2, 16, 128, 720};
 constexpr auto kConnectLimit = std::chrono::seconds(60);
 constexpr auto kDisconnectLimit = std::chrono::seconds(30);
-// The status is read this often, and the voltages: not during a guide pulse.
-constexpr auto kStatusEvery = std::chrono::seconds(5);
-constexpr auto kPowerEvery = std::chrono::seconds(30);
 
 enum LinkChoice { LinkStored, LinkSearch, LinkAddress, LinkSerial };
 
@@ -279,7 +276,6 @@ public:
         }
         LOGF_INFO("Connected to %s over %s.", qPrintable(stack_->container->get()->deviceName()),
                   qPrintable(stack_->connectable->connectedEndpoint()));
-        lastStatus_ = lastPower_ = {};
         SetTimer(getCurrentPollingPeriod());
         return true;
     }
@@ -305,17 +301,7 @@ public:
             IDSetNumber(&EqNP, nullptr);
             return false;
         }
-        const auto now = std::chrono::steady_clock::now();
-        if (!device_->pulsing()) {
-            if (now - lastStatus_ >= kStatusEvery) {
-                lastStatus_ = now;
-                tavo->readStatus();
-            }
-            if (now - lastPower_ >= kPowerEvery) {
-                lastPower_ = now;
-                tavo->readPowerStatus();
-            }
-        }
+        device_->poll();
         showMount(*tavo);
         const TrackerDevice::Pointing p = device_->pointing();
         TrackState = device_->motion()     ? SCOPE_SLEWING
@@ -633,8 +619,6 @@ private:
     std::unique_ptr<MountStack> stack_;
     std::unique_ptr<TrackerDevice> device_;
     std::unique_ptr<Reconnector> reconnector_;
-    std::chrono::steady_clock::time_point lastStatus_{};
-    std::chrono::steady_clock::time_point lastPower_{};
     std::mutex journalMutex_;
     std::vector<QString> journal_;
 
