@@ -251,6 +251,9 @@ bool TrackerDevice::settle(int waitMs) {
     QFuture<CmdRet> sent;
     {
         std::lock_guard lock(mutex_);
+        // An axis the driver never commanded is left as the console or the mount keep it.
+        if (!commanded_ && !motion_ && !pulse_)
+            return true;
         motion_.reset();
         endPulseLocked(false, "The driver is ending.");
         if (!d_.container->get())
@@ -309,27 +312,38 @@ double TrackerDevice::wantedRateLocked() const {
     return base;
 }
 
-void TrackerDevice::sendLocked(bool pulseEnd) {
+void TrackerDevice::sendLocked(std::optional<Clock::time_point> pulseEnd) {
     const std::shared_ptr<ITAVO> tavo = d_.container->get();
     if (!tavo) {
         rateOwed_ = true;
         return;
     }
     rateOwed_ = false;
+    commanded_ = true;
     sentTo_ = tavo;
     lastSend_ = tavo->slewAxisAsync(wantedRateLocked());
     if (!pulseEnd)
         return;
-    // Told once the rate has gone out (or a later command took its place).
+    // Told once the rate has gone out (or a later command took its place); an end the mount
+    // took late (the link slow or lost for a while) is told as a failed pulse.
     const auto tell = [guard = guard_](Event event) {
         guard->with([&](TrackerDevice& device) { device.post(std::move(event)); });
     };
     lastSend_
         .then(QtFuture::Launch::Sync,
-              [tell](CmdRet r) {
-                  const bool ok = r.type == CmdRetType::Ok;
-                  tell({Event::Kind::PulseEnded, ok,
-                        ok ? std::string() : "The mount did not take the end of the pulse."});
+              [tell, end = *pulseEnd](CmdRet r) {
+                  const auto lateMs =
+                      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - end)
+                          .count();
+                  if (r.type != CmdRetType::Ok)
+                      tell({Event::Kind::PulseEnded, false,
+                            "The mount did not take the end of the pulse."});
+                  else if (lateMs > kLatePulseEnd.count())
+                      tell({Event::Kind::PulseEnded, false,
+                            "The pulse ended " + std::to_string(lateMs) +
+                                " ms late: the link was slow."});
+                  else
+                      tell({Event::Kind::PulseEnded, true, {}});
               })
         .onCanceled([tell] {
             tell({Event::Kind::PulseEnded, false, "The end of the pulse was not sent."});
@@ -368,8 +382,9 @@ void TrackerDevice::run() {
             continue;
         const auto now = Clock::now();
         if (pulse_ && pulse_->end <= now) {
+            const Clock::time_point end = pulse_->end;
             pulse_.reset();
-            sendLocked(true);
+            sendLocked(end);
         }
         if (motion_ && motion_->deadline <= now) {
             const Direction d = motion_->direction;

@@ -62,6 +62,8 @@ public:
     static constexpr std::chrono::seconds kPowerEvery{30};
     // How long a pulse waits at most for the reads of the last poll.
     static constexpr std::chrono::milliseconds kPollWait{2000};
+    // A pulse whose end the mount confirmed later than this after its time failed.
+    static constexpr std::chrono::milliseconds kLatePulseEnd{500};
 
     explicit TrackerDevice(D d);
     ~TrackerDevice();
@@ -131,8 +133,9 @@ private:
 
     Outcome refusal() const;
     double wantedRateLocked() const;
-    // Sends the rate wanted now; `pulseEnd` marks the send that ends a pulse.
-    void sendLocked(bool pulseEnd = false);
+    // Sends the rate wanted now; `pulseEnd` (when the pulse should have ended) marks the send
+    // that ends a pulse.
+    void sendLocked(std::optional<Clock::time_point> pulseEnd = std::nullopt);
     void endPulseLocked(bool ok, const std::string& why);
     void post(Event event);
     void run();
@@ -153,6 +156,7 @@ private:
     // The mount object the rate last went to, and whether a rate is owed to the next one.
     std::weak_ptr<ITAVO> sentTo_;
     bool rateOwed_ = false;
+    bool commanded_ = false;
     QFuture<CmdRet> lastSend_;
     // The reads of the last poll: a pulse starts only once they have ended, so that nothing
     // but its two rate changes is on the link while it runs.

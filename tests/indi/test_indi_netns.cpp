@@ -24,6 +24,7 @@ namespace {
 
 const QString kDevice = QStringLiteral("Velmora Tracker");
 constexpr int kWaitMs = 30000;
+const QByteArray kSettings = R"({"loc.lat": -0.5, "loc.long": -0.2862})";
 
 struct Exchange {
     qint64 unixMs = 0;
@@ -99,12 +100,22 @@ class TestIndiNetns : public QObject {
 
 private slots:
     void initTestCase() {
-        // libindi keeps its configuration in the home folder.
-        QVERIFY(QDir().mkpath(qEnvironmentVariable("VELMORA_DATA_DIR")));
-        qputenv("HOME", qgetenv("VELMORA_DATA_DIR"));
+        // libindi keeps its configuration in the home folder: none from an earlier run.
+        const QString data = qEnvironmentVariable("VELMORA_DATA_DIR");
+        QVERIFY(QDir(data + "/.indi").removeRecursively() && QDir().mkpath(data));
+        qputenv("HOME", data.toLocal8Bit());
+        // The console's location, west-positive in radians: −0.5 rad is 28.648° south,
+        // −0.2862 rad 16.398° east.
+        QFile settings(data + "/Settings.txt");
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(kSettings);
+        settings.close();
+
         QVERIFY(startServer(7801));
         QVERIFY2(connectMount(), qPrintable(server_->errors()));
         QCOMPARE(get("MOUNT_INFO.FIRMWARE"), QString("3.10.08"));
+        QVERIFY(until("abs({GEOGRAPHIC_COORD.LAT}+28.648)<0.01 && "
+                      "abs({GEOGRAPHIC_COORD.LONG}-16.398)<0.01"));
         // Connecting does not touch the axis.
         QCOMPARE(axisCommands(0), QList<QByteArray>());
     }
@@ -247,7 +258,13 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(axisCommands(from).value(1), QByteArray(":I179F300\r"), kWaitMs);
     }
 
-    void cleanupTestCase() { server_.reset(); }
+    void cleanupTestCase() {
+        server_.reset();
+        // The driver reads the console's settings and writes none.
+        QFile settings(qEnvironmentVariable("VELMORA_DATA_DIR") + "/Settings.txt");
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        QCOMPARE(settings.readAll(), kSettings);
+    }
 };
 
 VELMORA_NETNS_TEST_MAIN(TestIndiNetns)
