@@ -276,6 +276,8 @@ public:
         }
         LOGF_INFO("Connected to %s over %s.", qPrintable(stack_->container->get()->deviceName()),
                   qPrintable(stack_->connectable->connectedEndpoint()));
+        LOG_INFO("The tracker turns one axis: the declination shown is the one of the last sync "
+                 "(a plate solve in Ekos syncs it), and it has no go-to.");
         SetTimer(getCurrentPollingPeriod());
         return true;
     }
