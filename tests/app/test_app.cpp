@@ -4,7 +4,8 @@
 // before the end); the platform helpers (window geometry brought back onto a screen, the help
 // document's English fallback, URL dispatch by scheme, the log as a signal, the log pane's
 // lines); and what the scene takes from the compiled-in modules (the icon theme "app", every
-// icon at each scale it is drawn at, and the enumerations as QML code sees them).
+// icon at each scale it is drawn at, and the enumerations as QML code sees them); and the
+// night check's rule for a pixel.
 
 #include "DemoMount.h"
 #include "DetachedWork.h"
@@ -18,6 +19,7 @@
 #include "ManualSlew.h"
 #include "MemoryKVStore.h"
 #include "MotorController.h"
+#include "NightPixels.h"
 #include "ObjectGraph.h"
 #include "PlatformUrl.h"
 #include "QmlModules.h"
@@ -429,6 +431,34 @@ private slots:
         }
         QIcon::setThemeName("app");
         QVERIFY(QIcon::hasThemeIcon(name));
+    }
+
+    // The night check's rule, max(G, B) > max(24, R / 4), on pixels either side of it; a
+    // failing pixel is counted and marked in cyan.
+    void nightPixelRule_data() {
+        QTest::addColumn<QRgb>("pixel");
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("black") << qRgb(0, 0, 0) << false;
+        QTest::newRow("grey at the floor") << qRgb(24, 24, 24) << false;
+        QTest::newRow("green above the floor") << qRgb(0, 25, 0) << true;
+        QTest::newRow("green at the floor") << qRgb(96, 24, 24) << false;
+        QTest::newRow("green past a quarter") << qRgb(96, 25, 0) << true;
+        QTest::newRow("a quarter") << qRgb(100, 25, 25) << false;
+        QTest::newRow("green past a quarter of 100") << qRgb(100, 26, 0) << true;
+        QTest::newRow("blue past a quarter of 99") << qRgb(99, 0, 25) << true;
+        QTest::newRow("bright red") << qRgb(255, 63, 63) << false;
+        QTest::newRow("green past a quarter of 255") << qRgb(255, 64, 63) << true;
+        QTest::newRow("Material red") << qRgb(244, 67, 54) << true;
+    }
+    void nightPixelRule() {
+        QFETCH(QRgb, pixel);
+        QFETCH(bool, fails);
+        QImage picture(2, 1, QImage::Format_RGB32);
+        picture.setPixel(0, 0, pixel);
+        picture.setPixel(1, 0, qRgb(0, 0, 0));
+        QImage marks;
+        QCOMPARE(countNightFailures(picture, &marks), qsizetype(fails ? 1 : 0));
+        QCOMPARE(marks.pixel(0, 0) == qRgb(0, 255, 255), fails);
     }
 
     // One value of each enumeration shows it is registered under its name; the numbers that

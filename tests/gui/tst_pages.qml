@@ -239,8 +239,9 @@ PageCase {
         // Minutes go to the mount as seconds.
         compare(test_sim.memoryU32(0x188), 300)
 
-        // A write the mount never answers: the console takes the mount back by itself, and
-        // the row shows the mount's value again.
+        // A write the mount does not answer: the console takes the mount back by itself, and
+        // the row shows the mount's value again. The write either ended with the mount let go
+        // or, when its next exchange came after the mount's return, went through whole.
         test_sim.setSilent(true)
         box.activated(box.indexOfItem(30))
         tryVerify(() => inj_reconnector.active, 20000)
@@ -249,9 +250,10 @@ PageCase {
         page = open("menuSettings", "settingsPage")
         box = find("finderLedRowBox", page)
         tryVerify(() => box.enabled, 5000)
-        compare(test_sim.memoryU32(0x188), 300)
-        compare(box.value, 5)
-        compare(box.currentText, "5 min")
+        const held = test_sim.memoryU32(0x188)
+        verify(held === 300 || held === 1800, held)
+        compare(box.value, held / 60)
+        compare(box.currentText, held / 60 + " min")
     }
 
     // The location page reads numbers as the program pages do: a decimal comma in German is

@@ -1,6 +1,7 @@
 // Takes pictures of every page of the console on the demo mount, offscreen, in day and night
 // colours and at a narrow and a wider window size, so that a person can look at what users
-// see without clicking through the window.
+// see without clicking through the window. At night it also takes every dialog and every state
+// of a control, for the check that night shows nothing but reds.
 
 #include "LanguageManager.h"
 #include "ObjectGraph.h"
@@ -14,9 +15,11 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
+#include <QMouseEvent>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQmlExpression>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -55,14 +58,17 @@ public:
         QObject* scope = objectName.isEmpty() ? static_cast<QObject*>(&window_)
                                               : window_.findChild<QObject*>(objectName);
         if (!scope) {
-            std::fprintf(stderr, "no object named %s\n", qPrintable(objectName));
+            fail(QStringLiteral("no object named ") + objectName);
             return {};
         }
+        return evalIn(scope, script);
+    }
+
+    QVariant evalIn(QObject* scope, const QString& script) {
         QQmlExpression expression(qmlContext(scope), scope, script);
         const QVariant result = expression.evaluate();
         if (expression.hasError())
-            std::fprintf(stderr, "%s: %s\n", qPrintable(script),
-                         qPrintable(expression.error().toString()));
+            fail(script + QStringLiteral(": ") + expression.error().toString());
         return result;
     }
 
@@ -74,22 +80,84 @@ public:
                                  .arg(window_.width())
                                  .arg(window_.height());
         if (!image.save(file))
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            fail(QStringLiteral("cannot write ") + file);
         else
             std::printf("%s\n", qPrintable(file));
     }
 
+    // Waits until the window's JavaScript condition holds; when the time runs out first, the
+    // step went wrong.
+    void waitUntil(const QString& condition, int ms) {
+        if (!waitFor([&] { return eval({}, condition).toBool(); }, ms))
+            fail(QStringLiteral("still not true: ") + condition);
+    }
+
+    // Evaluates JavaScript in the context of the object with that name on the page in front,
+    // which may be one of the page's dialogs.
+    QVariant evalOnPage(const QString& objectName, const QString& script) {
+        QObject* object = onPage(objectName);
+        return object ? evalIn(object, script) : QVariant();
+    }
+
+    // Moves the pointer over the middle of the item with that name on the page in front and,
+    // when asked, holds the left button down there.
+    void pointAt(const QString& objectName, bool press) {
+        auto* item = qobject_cast<QQuickItem*>(onPage(objectName));
+        if (!item)
+            return;
+        pointer_ = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+        sendMouse(QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
+        if (press)
+            sendMouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+    }
+
+    // Drags the pointer out of the window and lets the button go there, where it clicks
+    // nothing.
+    void letGo() {
+        pointer_ = QPointF(-10, -10);
+        sendMouse(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
+        sendMouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(&window_, &leave);
+    }
+
     void home() { eval({}, QStringLiteral("inj_stackView.pop(null)")); }
 
+    // Steps that went wrong: a picture may then not show what its name says.
+    int failures() const { return failures_; }
+
 private:
+    // Pages that were left may linger until they are deleted: only the page in front counts.
+    QObject* onPage(const QString& objectName) {
+        auto* page = eval({}, QStringLiteral("inj_stackView.currentItem")).value<QObject*>();
+        QObject* object = page ? page->findChild<QObject*>(objectName) : nullptr;
+        if (!object)
+            fail(QStringLiteral("no object named ") + objectName + QStringLiteral(" on the page"));
+        return object;
+    }
+
+    void fail(const QString& what) {
+        std::fprintf(stderr, "%s\n", qPrintable(what));
+        ++failures_;
+    }
+
+    void sendMouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, pointer_, window_.mapToGlobal(pointer_), button, buttons,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&window_, &event);
+    }
+
     QQuickWindow& window_;
     QString outDir_;
     QString prefix_;
+    QPointF pointer_;
+    int failures_ = 0;
 };
 
 // The four program pages, a number refused, the saved profiles and the name dialog, the
-// photo-number reminder and the progress of a running program.
-void shootPrograms(Shooter& s, const QString& theme) {
+// photo-number reminder and the progress of a running program; at night also the questions
+// before deleting a profile and before stopping, and the menu's grey buttons while it runs.
+void shootPrograms(Shooter& s, const QString& theme, bool night) {
     const struct {
         int mode;
         const char* name;
@@ -130,6 +198,13 @@ void shootPrograms(Shooter& s, const QString& theme) {
     s.eval({}, QStringLiteral("const f = inj_stackView.currentItem.contentItem.children[0]; "
                               "f.contentY = Math.max(0, f.contentHeight - f.height)"));
     s.shoot(QStringLiteral("profiles-") + theme);
+    if (night) {
+        s.evalOnPage(QStringLiteral("profileSave"),
+                     QStringLiteral("root.editing = true; root.remove(0)"));
+        s.shoot(QStringLiteral("delete-confirm-") + theme);
+        s.evalOnPage(QStringLiteral("deleteConfirm"), QStringLiteral("close()"));
+        s.evalOnPage(QStringLiteral("profileSave"), QStringLiteral("root.editing = false"));
+    }
     s.eval({}, page + QStringLiteral("nameDialog.ask('Milky Way', ['Milky Way'])"));
     s.shoot(QStringLiteral("profile-name-") + theme);
     s.eval({}, page + QStringLiteral("nameDialog.close()"));
@@ -143,21 +218,76 @@ void shootPrograms(Shooter& s, const QString& theme) {
     s.eval({}, page + QStringLiteral("profile.photoIntervalSec = 0.5"));
     s.eval({}, page + QStringLiteral("mayHaveModeDial = false"));
     s.eval({}, page + QStringLiteral("run()"));
-    waitFor(
-        [&] {
-            return s.eval({}, QStringLiteral("inj_iTaskState.isRunningTask === true")).toBool();
-        },
-        10000);
+    s.waitUntil(QStringLiteral("inj_iTaskState.isRunningTask === true"), 10000);
     pause(2500);
     s.eval({}, QStringLiteral("progressDialog.open()"));
     s.shoot(QStringLiteral("progress-") + theme);
     s.eval({}, QStringLiteral("progressDialog.close()"));
+    if (night) {
+        s.eval({}, page + QStringLiteral("headerClicked()"));
+        s.shoot(QStringLiteral("stop-confirm-") + theme);
+        s.evalOnPage(QStringLiteral("stopConfirm"), QStringLiteral("close()"));
+        s.home();
+        s.shoot(QStringLiteral("buttons-disabled-") + theme);
+    }
     s.eval({}, QStringLiteral("inj_iConnector.tavo.programManualMode()"));
-    waitFor(
-        [&] {
-            return s.eval({}, QStringLiteral("inj_iTaskState.isRunningTask === false")).toBool();
-        },
-        10000);
+    s.waitUntil(QStringLiteral("inj_iTaskState.isRunningTask === false"), 10000);
+    s.home();
+}
+
+// The states of controls and the dialogs that the pages above do not show, each once: enough
+// for the night check, which judges every pixel of them.
+void shootControlStates(Shooter& s, const QString& theme) {
+    s.home();
+    s.pointAt(QStringLiteral("menuAP"), false);
+    s.shoot(QStringLiteral("button-hovered-") + theme);
+    s.pointAt(QStringLiteral("menuPolar"), true);
+    s.shoot(QStringLiteral("button-pressed-") + theme);
+    s.letGo();
+    s.evalOnPage(QStringLiteral("menuSettings"),
+                 QStringLiteral("forceActiveFocus(Qt.TabFocusReason)"));
+    s.shoot(QStringLiteral("button-focused-") + theme);
+    // The supply voltage read again, told by a toast; it is gone before the next picture
+    // (three seconds, fading in and out).
+    s.eval(QStringLiteral("powerButton"), QStringLiteral("clicked()"));
+    s.shoot(QStringLiteral("toast-") + theme);
+    pause(3700);
+
+    s.eval({}, QStringLiteral("inj_iConnectable.startSession()"));
+    s.eval(QStringLiteral("nextActionButton"), QStringLiteral("clicked()"));
+    s.shoot(QStringLiteral("disconnect-confirm-") + theme);
+    s.eval(QStringLiteral("disconnectConfirm"), QStringLiteral("close()"));
+    s.eval({}, QStringLiteral("inj_iConnectable.cancelSession()"));
+
+    s.evalOnPage(QStringLiteral("menuSettings"),
+                 QStringLiteral("inj_stackView.push(manualControl)"));
+    s.eval({}, QStringLiteral("inj_stackView.currentItem.askZero()"));
+    s.shoot(QStringLiteral("zero-confirm-") + theme);
+    s.evalOnPage(QStringLiteral("zeroConfirm"), QStringLiteral("close()"));
+    s.home();
+
+    // The switch is set by hand, so that the stored choice stays as it was.
+    s.evalOnPage(QStringLiteral("menuSettings"), QStringLiteral("inj_stackView.push(settings)"));
+    s.evalOnPage(QStringLiteral("nightModeBox"), QStringLiteral("popup.open()"));
+    s.shoot(QStringLiteral("combo-open-") + theme);
+    s.evalOnPage(QStringLiteral("nightModeBox"), QStringLiteral("popup.close()"));
+    s.evalOnPage(QStringLiteral("connectAtLaunchSwitch"), QStringLiteral("checked = false"));
+    s.shoot(QStringLiteral("switch-off-") + theme);
+    s.evalOnPage(QStringLiteral("connectAtLaunchSwitch"), QStringLiteral("checked = true"));
+    s.shoot(QStringLiteral("switch-on-") + theme);
+
+    // The Wi-Fi form: a field with the keyboard's focus, the busy indicator of a read, and
+    // the question before applying.
+    s.evalOnPage(QStringLiteral("versionText"), QStringLiteral("inj_stackView.push(wifiPage)"));
+    s.waitUntil(QStringLiteral("inj_stackView.currentItem.loaded"), 10000);
+    s.evalOnPage(QStringLiteral("apSsid"), QStringLiteral("forceActiveFocus(Qt.TabFocusReason)"));
+    s.shoot(QStringLiteral("field-focused-") + theme);
+    s.eval({}, QStringLiteral("inj_stackView.currentItem.reading = true"));
+    s.shoot(QStringLiteral("busy-") + theme);
+    s.eval({}, QStringLiteral("inj_stackView.currentItem.reading = false"));
+    s.eval({}, QStringLiteral("inj_stackView.currentItem.apply()"));
+    s.shoot(QStringLiteral("wifi-apply-confirm-") + theme);
+    s.evalOnPage(QStringLiteral("wifiConfirm"), QStringLiteral("close()"));
     s.home();
 }
 
@@ -194,7 +324,10 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Window size WxH (repeatable; 320x640 and 480x800 "
                        "when none is given)."),
         QStringLiteral("WxH"));
-    parser.addOptions({outOption, langOption, doubleOption, sizeOption});
+    const QCommandLineOption nightOnlyOption(
+        QStringLiteral("night-only"),
+        QStringLiteral("Only the night pictures (for the night check)."));
+    parser.addOptions({outOption, langOption, doubleOption, sizeOption, nightOnlyOption});
     parser.process(app);
 
     const QString outDir = parser.value(outOption);
@@ -233,7 +366,7 @@ int main(int argc, char* argv[]) {
 
     // Connected to the demo mount, with its supply voltage read.
     s.eval({}, QStringLiteral("inj_iConnectable.startSession()"));
-    waitFor([&] { return s.eval({}, QStringLiteral("inj_iConnector.connected")).toBool(); }, 20000);
+    s.waitUntil(QStringLiteral("inj_iConnector.connected"), 20000);
     s.eval({}, QStringLiteral("inj_iConnector.tavo.readPowerStatus()"));
     pause(500);
 
@@ -243,6 +376,8 @@ int main(int argc, char* argv[]) {
             continue;
         window->resize(wh[0].toInt(), wh[1].toInt());
         for (const int night : {0, 1}) {
+            if (!night && parser.isSet(nightOnlyOption))
+                continue;
             s.eval({}, QStringLiteral("inj_nightManager.setSetting(%1)").arg(night));
             const QString theme = night ? QStringLiteral("night") : QStringLiteral("day");
             s.home();
@@ -253,7 +388,7 @@ int main(int argc, char* argv[]) {
             s.eval({}, QStringLiteral("inj_iConnectable.startSession()"));
             s.shoot(QStringLiteral("connect-dialog-") + theme);
             s.eval({}, QStringLiteral("inj_iConnectable.cancelSession()"));
-            shootPrograms(s, theme);
+            shootPrograms(s, theme, night);
             s.eval(QStringLiteral("menuSettings"),
                    QStringLiteral("inj_stackView.push(manualControl)"));
             s.shoot(QStringLiteral("manual-control-") + theme);
@@ -277,8 +412,14 @@ int main(int argc, char* argv[]) {
             s.eval(QStringLiteral("versionText"), QStringLiteral("inj_stackView.push(helpPage)"));
             s.shoot(QStringLiteral("help-") + theme);
             s.home();
+            if (night)
+                shootControlStates(s, theme);
         }
     }
     s.eval({}, QStringLiteral("inj_nightManager.setSetting(2)"));
+    if (s.failures() > 0) {
+        std::fprintf(stderr, "%d steps went wrong\n", s.failures());
+        return 1;
+    }
     return 0;
 }
