@@ -46,8 +46,9 @@ std::locale localeFor(const QString& code) {
 } // namespace
 
 LanguageManager::LanguageManager(std::shared_ptr<IKVStore> store, QQmlEngine* engine,
-                                 QString catalogueDir)
-    : store_(std::move(store)), engine_(engine), catalogueDir_(std::move(catalogueDir)) {
+                                 QString catalogueDir, QString qtCatalogueDir)
+    : store_(std::move(store)), engine_(engine), catalogueDir_(std::move(catalogueDir)),
+      qtCatalogueDir_(std::move(qtCatalogueDir)) {
     const QString saved =
         store_ ? QString::fromStdString(store_->getString(kLanguageKey, {})) : QString();
     Loaded loaded = load(saved);
@@ -77,7 +78,7 @@ QString LanguageManager::systemLanguage() const {
     return QLocale().name().split(u'_').first();
 }
 
-LanguageManager::Loaded LanguageManager::load(const QString& requested) const {
+LanguageManager::Loaded LanguageManager::load(const QString& requested) {
     const QString code = requested.isEmpty() ? systemLanguage() : requested;
     Loaded out;
     if (looksLikeLanguageCode(code)) {
@@ -97,6 +98,38 @@ LanguageManager::Loaded LanguageManager::load(const QString& requested) const {
         }
     }
     out.code = out.translators.empty() ? QStringLiteral("en") : code;
+    for (auto& translator : loadQt(out.code))
+        out.translators.push_back(std::move(translator));
+    return out;
+}
+
+// Debian ships "qtbase_<code>.qm" and "qtdeclarative_<code>.qm", and for a few languages only
+// an older "qt_<code>.qm" that holds both. The locale finds "pt_BR" for "pt" and "zh_CN" for
+// "zh". Qt's texts are English already.
+LanguageManager::Translators LanguageManager::loadQt(const QString& code) {
+    Translators out;
+    if (code == QLatin1String("en"))
+        return out;
+    const QLocale locale(code);
+    const auto add = [&](const QString& catalogue) {
+        auto translator = std::make_shared<QTranslator>();
+        if (!translator->load(locale, catalogue, QStringLiteral("_"), qtCatalogueDir_))
+            return false;
+        out.push_back(std::move(translator));
+        return true;
+    };
+    const auto reportMissing = [&](const QString& catalogue) {
+        const QString name = catalogue + QLatin1Char('_') + code;
+        if (!missingQt_.contains(name)) {
+            missingQt_.insert(name);
+            log("Language: no Qt catalogue %s in %s", qPrintable(name),
+                qPrintable(qtCatalogueDir_));
+        }
+    };
+    if (!add(QStringLiteral("qtbase")) && !add(QStringLiteral("qt")))
+        reportMissing(QStringLiteral("qtbase"));
+    if (!add(QStringLiteral("qtdeclarative")))
+        reportMissing(QStringLiteral("qtdeclarative"));
     return out;
 }
 

@@ -1,17 +1,20 @@
 #pragma once
 // The user-interface language: chosen at start from the saved choice or the system's
-// language, switched at run time by installing the compiled-in catalogues and asking the
-// QML engine to re-evaluate its texts, and kept under "lang_code". Also offers the
-// double-length pseudo-translation for checking layouts.
+// language, switched at run time by installing the compiled-in catalogues with Qt's own for
+// its texts (standard buttons, dialogs) and asking the QML engine to re-evaluate its texts,
+// and kept under "lang_code". Also offers the double-length pseudo-translation for checking
+// layouts.
 
 #include "DoubleLengthTranslator.h"
 #include "IKVStore.h"
 #include "ILanguageManager.h"
 #include "LanguageManagerEntry.h"
 
+#include <QLibraryInfo>
 #include <QList>
 #include <QPointer>
 #include <QQmlEngine>
+#include <QSet>
 #include <QString>
 #include <QTranslator>
 
@@ -26,10 +29,12 @@ class LanguageManager : public ILanguageManager {
     Q_PROPERTY(QList<JEX::LanguageManagerEntry> availableLanguages READ availableLanguages CONSTANT)
     Q_PROPERTY(bool doubleLength READ doubleLength WRITE setDoubleLength NOTIFY doubleLengthChanged)
 public:
-    // Catalogues are "<library>_<code>.qm" files and "info.json" in catalogueDir. The store
-    // and the engine may be absent. Needs the application object; GUI thread only.
+    // Catalogues are "<library>_<code>.qm" files and "info.json" in catalogueDir; Qt's own
+    // are in qtCatalogueDir as the distribution installs them. The store and the engine may be
+    // absent. Needs the application object; GUI thread only.
     LanguageManager(std::shared_ptr<IKVStore> store, QQmlEngine* engine,
-                    QString catalogueDir = QStringLiteral(":/translation/"));
+                    QString catalogueDir = QStringLiteral(":/translation/"),
+                    QString qtCatalogueDir = QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     ~LanguageManager() override;
 
     std::string language() const override;
@@ -54,7 +59,8 @@ private:
         QString code;
         Translators translators;
     };
-    Loaded load(const QString& requested) const;
+    Loaded load(const QString& requested);
+    Translators loadQt(const QString& code);
     void install(Translators translators);
     void retranslate();
     void notify();
@@ -62,6 +68,9 @@ private:
     std::shared_ptr<IKVStore> store_;
     QPointer<QQmlEngine> engine_;
     const QString catalogueDir_;
+    const QString qtCatalogueDir_;
+    // Qt catalogues found missing, each logged once.
+    QSet<QString> missingQt_;
     QString code_;
     std::locale locale_;
     Translators translators_;

@@ -1,6 +1,7 @@
 // Entry of the console: registers the compiled-in modules, builds the object graph,
 // publishes it to the QML scene and runs the event loop.
 
+#include "AppVersion.h"
 #include "DemoMount.h"
 #include "DetachedWork.h"
 #include "FileLock.h"
@@ -83,18 +84,48 @@ int refuseSecondConsole(QGuiApplication& app, const QString& dataDir, bool quitW
     return 1;
 }
 
+// "program (package) version", the form help2man reads; the product name is the same in
+// every language.
+void printVersion() {
+    std::printf("velmora-console (Velmora Console) %s\n",
+                qUtf8Printable(JEX::AppVersion().string()));
+}
+
+// Answers --version and --help, which need no display, before the GUI application looks for
+// one (help2man makes the manual page this way). A command line that does not parse on its
+// own (with Qt's own options such as -platform, or with a mistake) is left to the
+// application's parser, as is --help-all, whose Qt options only the application knows.
+bool answeredWithoutApplication(QCommandLineParser& parser, const QCommandLineOption& help,
+                                const QCommandLineOption& version, int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (!parser.parse(arguments))
+        return false;
+    if (parser.isSet(version)) {
+        printVersion();
+        return true;
+    }
+    if (!parser.isSet(help))
+        return false;
+    // Without an application object Qt cannot name the program on the usage line.
+    std::fputs(qUtf8Printable(parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                        arguments.constFirst())),
+               stdout);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    JEX::importQmlModules();
-    auto app = std::make_unique<QGuiApplication>(argc, argv);
-    QIcon::setThemeName(QStringLiteral("app"));
-    // Desktop shells match the window to the installed desktop entry, and so to its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("velmora-console"));
-
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Velmora Console"));
-    parser.addHelpOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    // Not Qt's built-in one, which prints the application's name and version properties; the
+    // console sets neither.
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Displays version information."));
+    parser.addOption(version);
     const QCommandLineOption quitWhenShown(
         QStringLiteral("quit-when-shown"),
         QStringLiteral("Quit as soon as the main window has been created (start-up check)."));
@@ -127,7 +158,19 @@ int main(int argc, char* argv[]) {
         QStringLiteral("faults"));
     parser.addOption(doubleLength);
     parser.addOption(demoFaults);
+    if (answeredWithoutApplication(parser, help, version, argc, argv))
+        return 0;
+
+    JEX::importQmlModules();
+    auto app = std::make_unique<QGuiApplication>(argc, argv);
+    QIcon::setThemeName(QStringLiteral("app"));
+    // Desktop shells match the window to the installed desktop entry, and so to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("velmora-console"));
     parser.process(*app);
+    if (parser.isSet(version)) {
+        printVersion();
+        return 0;
+    }
     std::shared_ptr<JEX::Sim::MotorController> faultyDemo;
     if (parser.isSet(demoFaults)) {
         std::string error;

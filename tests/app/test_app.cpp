@@ -1,4 +1,5 @@
-// The console's application layer: the real program started under the offscreen platform;
+// The console's application layer: the real program started under the offscreen platform
+// (and without any display for its help and version);
 // its composition root on a real QML engine (the published names and their order, the two
 // real-time clocks, the built-in demo mount running a program without a socket, a slew stopped
 // before the end); the platform helpers (window geometry brought back onto a screen, the help
@@ -42,6 +43,7 @@
 #include <QIcon>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -115,6 +117,25 @@ private slots:
         const Run r = run({"--quit-when-shown", "--demo"});
         QVERIFY2(r.exitCode == 0 && !r.err.contains("QQmlApplicationEngine failed") &&
                      !r.err.contains("qrc:/") && !r.err.contains("qml:"),
+                 qPrintable(r.describe()));
+    }
+
+    // Both answer on a machine without a display (the manual page is made from them).
+    void helpAndVersionNeedNoDisplay_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("help") << "--help"
+                              << "^Usage: \\S*/velmora-console \\[options\\]\nVelmora Console\n"
+                                 "(.|\n)*\n  -v, --version +Displays version information\\.\n";
+        QTest::newRow("version") << "--version"
+                                 << "^velmora-console \\(Velmora Console\\) \\d+\\.\\d+\\.\\d+\n$";
+    }
+    void helpAndVersionNeedNoDisplay() {
+        QFETCH(QString, option);
+        QFETCH(QString, pattern);
+        const Run r = Test::run({"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u",
+                                 "QT_QPA_PLATFORM", VELMORA_CONSOLE, option});
+        QVERIFY2(r.exitCode == 0 && QRegularExpression(pattern).match(r.out).hasMatch(),
                  qPrintable(r.describe()));
     }
 

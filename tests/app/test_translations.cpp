@@ -1,8 +1,8 @@
 // The translations: every text of the code is in every catalogue of its library with a
 // finished translation, no catalogue keeps texts the code no longer has, and every translation
 // carries the placeholders of its source text. The language manager against the compiled-in
-// catalogues and a real QML engine: start-up language, switching, the double-length
-// pseudo-translation and the language list.
+// catalogues (with Qt's own, as the distribution installs them) and a real QML engine: start-up
+// language, switching, the double-length pseudo-translation and the language list.
 
 #include "LanguageManager.h"
 #include "MemoryKVStore.h"
@@ -229,6 +229,10 @@ private slots:
 
         manager.setLanguage(QStringLiteral("de"));
         QCOMPARE(text->property("t").toString(), QStringLiteral("Verbunden"));
+        // Qt's own texts follow: a text field's menu, a standard dialog.
+        QCOMPARE(translated("QLineEdit", "&Undo"), QStringLiteral("&Rückgängig"));
+        QCOMPARE(translated("MessageDialog", "Show Details..."),
+                 QStringLiteral("Details einblenden..."));
         QCOMPARE(store_->getString("lang_code", ""), std::string("de"));
         QCOMPARE(changed.count(), 1);
         QCOMPARE(nativeCalls, 1);
@@ -241,6 +245,7 @@ private slots:
         QCOMPARE(manager.languageCode(), QStringLiteral("en"));
         QCOMPARE(text->property("t").toString(), QStringLiteral("Connected"));
         QCOMPARE(translated("latitude_longitude", "E"), QStringLiteral("E"));
+        QCOMPARE(translated("QLineEdit", "&Undo"), QStringLiteral("&Undo"));
         QCOMPARE(store_->getString("lang_code", ""), std::string("en"));
     }
 
