@@ -167,7 +167,11 @@ TrackerDevice::Outcome TrackerDevice::guide(Direction direction, uint32_t ms) {
     if (motion_)
         return {false, "The axis is moving; a pulse waits until the motion ends."};
     if (ms == 0) {
-        endPulseLocked(true, {});
+        // A pulse that runs ends now, and the axis goes back to the tracking rate.
+        if (pulse_) {
+            endPulseLocked(true, {});
+            sendLocked();
+        }
         return {};
     }
     const std::vector<QFuture<CmdRet>> reads = std::exchange(polls_, {});

@@ -62,6 +62,10 @@ public:
     static constexpr std::chrono::seconds kPowerEvery{30};
     // How long a pulse waits at most for the reads of the last poll.
     static constexpr std::chrono::milliseconds kPollWait{2000};
+    // The device reads the mount's status itself, between pulses (poll): the status reads a
+    // reconnector makes to keep a quiet link alive would land inside pulses. A reconnector
+    // beside the device gets this keep-alive period, which never comes.
+    static constexpr int kReconnectKeepAliveMs = 24 * 3600 * 1000;
     // A pulse whose end the mount confirmed later than this after its time failed.
     static constexpr std::chrono::milliseconds kLatePulseEnd{500};
 

@@ -400,14 +400,11 @@ private:
         auto sky = std::make_shared<AstroCalc>(location_, std::make_shared<AstroClock>(clock));
         device_ = std::make_unique<TrackerDevice>(
             TrackerDevice::D{stack_->container, stack_->taskState, location_, sky, [] { wake(); }});
-        reconnector_ = std::make_unique<Reconnector>(
-            Reconnector::D{stack_->connectable,
-                           stack_->connector,
-                           stack_->container,
-                           stack_->conversers,
-                           stack_->taskState,
-                           [this](const QString& line) { journal(line); },
-                           {}});
+        Reconnector::Timing timing;
+        timing.keepAliveMs = TrackerDevice::kReconnectKeepAliveMs;
+        reconnector_ = std::make_unique<Reconnector>(Reconnector::D{
+            stack_->connectable, stack_->connector, stack_->container, stack_->conversers,
+            stack_->taskState, [this](const QString& line) { journal(line); }, timing});
 
         if (pipe2(wakePipe, O_NONBLOCK | O_CLOEXEC) == 0)
             IEAddCallback(
