@@ -165,7 +165,7 @@ TrackerDevice::Outcome TrackerDevice::guide(Direction direction, uint32_t ms) {
     if (!tracking_)
         return {false, "Guide pulses need tracking on."};
     if (motion_)
-        return {false, "The axis is moving; a pulse waits until the motion ends."};
+        return {false, "The axis is slewing: guide pulses are refused until the motion ends."};
     if (ms == 0) {
         // A pulse that runs ends now, and the axis goes back to the tracking rate.
         if (pulse_) {
@@ -181,6 +181,8 @@ TrackerDevice::Outcome TrackerDevice::guide(Direction direction, uint32_t ms) {
         while (!read.isFinished() && Clock::now() < until)
             std::this_thread::sleep_for(std::chrono::microseconds(200));
     lock.lock();
+    if (!tracking_ || motion_)
+        return {false, "Tracking changed while the pulse waited for the link."};
     pulse_ = Pulse{direction, Clock::now() + std::chrono::milliseconds(ms)};
     sendLocked();
     wakeScheduler_.notify_all();
