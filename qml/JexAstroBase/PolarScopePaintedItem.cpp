@@ -13,7 +13,9 @@ namespace JEX {
 namespace {
 
 const QColor kReticleColor(QStringLiteral("#FF1010"));
-const QColor kPolarisColor(QStringLiteral("#606060"));
+// Red only, as the whole page at night, and brighter than the reticle: the marker is what
+// the eye looks for.
+const QColor kPolarisColor(QStringLiteral("#FF3010"));
 
 } // namespace
 

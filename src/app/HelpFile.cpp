@@ -48,9 +48,9 @@ QString HelpFile::document(bool night) const {
     html.remove(picture);
     // The night palette of the window: red text, dark red rules, no light fill anywhere.
     const QString nightStyle = QStringLiteral(
-        "<style>body, p, li, td, th, h1, h2, h3, figcaption { color: #F44336; background: "
-        "#000000; } a { color: #FF7043; } h2, td, th { border-color: #5D1A14; } .note, code, "
-        "kbd { background: #1A0000; border-color: #5D1A14; }</style>");
+        "<style>body, p, li, td, th, h1, h2, h3, figcaption { color: #F03020; background: "
+        "#000000; } a { color: #FF3C00; } h2, td, th { border-color: #5A1000; } .note, code, "
+        "kbd { background: #1A0000; border-color: #5A1000; }</style>");
     const qsizetype head = html.indexOf(QStringLiteral("</head>"), 0, Qt::CaseInsensitive);
     html.insert(head >= 0 ? head : 0, nightStyle);
     return html;
