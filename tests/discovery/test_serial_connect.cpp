@@ -258,7 +258,8 @@ private slots:
                                  Reconnector::Timing{300, 200, 200, 800}});
         launch.start();
         QTRY_VERIFY_WITH_TIMEOUT(container->get(), WaitMs);
-        QCOMPARE(settings_->lastMount(), link.string());
+        // Stored when the connector's change reaches the launch session (queued).
+        QTRY_COMPARE_WITH_TIMEOUT(settings_->lastMount(), link.string(), WaitMs);
 
         moveTheAdapter(link);
         QTRY_COMPARE_WITH_TIMEOUT(journal.size(), 2, WaitMs);
