@@ -14,8 +14,8 @@ namespace {
 
 const QColor kReticleColor(QStringLiteral("#FF1010"));
 // Red only, as the whole page at night, and brighter than the reticle: the marker is what
-// the eye looks for.
-const QColor kPolarisColor(QStringLiteral("#FF3010"));
+// the eye looks for. Its green, a quarter of its red at most, sets it apart from the reticle.
+const QColor kPolarisColor(QStringLiteral("#FF3C14"));
 
 } // namespace
 

@@ -63,9 +63,9 @@ QPointF centreOf(const QImage& image, QPointF near, double radius,
     return sw > 0 ? QPointF(sx / sw, sy / sw) : QPointF(-1, -1);
 }
 
-bool grey(QRgb p) {
-    return qAlpha(p) > 0 && std::abs(qRed(p) - qGreen(p)) < 24 &&
-           std::abs(qGreen(p) - qBlue(p)) < 24;
+// The marker (#FF3C14) over the reticle (#FF1010): more green than a sixth of its red.
+bool marker(QRgb p) {
+    return qAlpha(p) > 0 && qRed(p) > 128 && qGreen(p) * 6 > qRed(p);
 }
 bool red(QRgb p) {
     return qAlpha(p) > 0 && qRed(p) > 128 && qGreen(p) < 100;
@@ -170,7 +170,7 @@ private slots:
             expected = QPointF(484 + 328 * std::sin(a), 484 - 328 * std::cos(a));
             QVERIFY(std::abs(a - calc_->polarisPositionAngle()) * 328 > 10);
         }
-        const QPointF found = centreOf(render(item), expected, 20, grey);
+        const QPointF found = centreOf(render(item), expected, 20, marker);
         QVERIFY2(QLineF(found, expected).length() <= 2.0,
                  qPrintable(at(found) + " instead of " + at(expected)));
     }
