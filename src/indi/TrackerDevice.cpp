@@ -284,16 +284,6 @@ bool TrackerDevice::tracking() const {
     return tracking_;
 }
 
-TrackerDevice::TrackMode TrackerDevice::trackMode() const {
-    std::lock_guard lock(mutex_);
-    return mode_;
-}
-
-double TrackerDevice::customRateArcsecPerSec() const {
-    std::lock_guard lock(mutex_);
-    return customArcsecPerSec_;
-}
-
 std::optional<TrackerDevice::Direction> TrackerDevice::motion() const {
     std::lock_guard lock(mutex_);
     return motion_ ? std::optional(motion_->direction) : std::nullopt;
@@ -326,7 +316,6 @@ void TrackerDevice::sendLocked(std::optional<Clock::time_point> pulseEnd) {
     }
     rateOwed_ = false;
     commanded_ = true;
-    sentTo_ = tavo;
     lastSend_ = tavo->slewAxisAsync(wantedRateLocked());
     if (!pulseEnd)
         return;
@@ -421,7 +410,7 @@ void TrackerDevice::mountChanged() {
         }
         polls_.clear();
         lastStatus_ = lastPower_ = {};
-        if (tavo && rateOwed_ && sentTo_.lock() != tavo && !programRunning())
+        if (tavo && rateOwed_ && !programRunning())
             sendLocked();
     }
     post({Event::Kind::MountChanged, true, {}});

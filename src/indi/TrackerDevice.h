@@ -116,8 +116,6 @@ public:
 
     std::vector<Event> takeEvents();
     bool tracking() const;
-    TrackMode trackMode() const;
-    double customRateArcsecPerSec() const;
     std::optional<Direction> motion() const;
     bool pulsing() const;
     // The mount runs one of its own programs (or cannot tell yet: false).
@@ -157,8 +155,7 @@ private:
     int motionTimeoutMs_ = kDefaultMotionTimeoutMs;
     std::optional<Motion> motion_;
     std::optional<Pulse> pulse_;
-    // The mount object the rate last went to, and whether a rate is owed to the next one.
-    std::weak_ptr<ITAVO> sentTo_;
+    // A rate is owed to the next mount object (the link was away when it was due).
     bool rateOwed_ = false;
     bool commanded_ = false;
     QFuture<CmdRet> lastSend_;
