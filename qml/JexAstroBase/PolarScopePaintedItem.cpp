@@ -12,7 +12,7 @@ namespace JEX {
 
 namespace {
 
-const QColor kReticleColor(QStringLiteral("#FF1010"));
+const QColor kReticleColor(QStringLiteral("#C80C0C"));
 // Red only, as the whole page at night, and brighter than the reticle: the marker is what
 // the eye looks for. Its green, a quarter of its red at most, sets it apart from the reticle.
 const QColor kPolarisColor(QStringLiteral("#FF3C14"));

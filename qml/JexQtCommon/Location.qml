@@ -101,9 +101,13 @@ Page {
         anchors.fill: parent
         contentHeight: column.implicitHeight + 20
         clip: true
+        // A bar to drag on a desktop, shown while the page is longer than the window.
+        ScrollBar.vertical: ScrollBar {}
         ColumnLayout {
             id: column
-            width: parent.width
+            // In a wide window the form keeps a readable width, labels near their fields.
+            width: Math.min(parent.width, 600)
+            x: Math.max(0, Math.round((parent.width - width) / 2))
             spacing: 0
             UI_RowSpace {
                 space: 8

@@ -12,6 +12,7 @@ UI_Dialog {
     objectName: "popupConnect"
     padding: 12
     closePolicy: Popup.CloseOnEscape
+    defaultButton: cancelButton
     // Connected or failed: nothing is left to cancel.
     readonly property bool settled: connectable !== null
                                     && (connectable.state === ConnectableState.Connected
@@ -102,6 +103,7 @@ UI_Dialog {
                 }
             }
             Button {
+                id: cancelButton
                 objectName: "cancelButton"
                 Layout.fillWidth: true
                 Layout.preferredWidth: 1

@@ -29,6 +29,7 @@ UI_Dialog {
     }
 
     onClosed: pending = null
+    defaultButton: acceptButton
 
     contentItem: ColumnLayout {
         spacing: 12
@@ -50,15 +51,13 @@ UI_Dialog {
                 onClicked: root.close()
             }
             Button {
+                id: acceptButton
                 objectName: "confirmAccept"
                 text: root.acceptText
                 highlighted: true
-                focus: true
                 Layout.fillWidth: true
                 Layout.preferredWidth: 1
                 onClicked: root.confirm()
-                Keys.onReturnPressed: root.confirm()
-                Keys.onEnterPressed: root.confirm()
             }
         }
     }

@@ -20,10 +20,12 @@ QtObject {
     // that nothing but red lights up: Material's red accent (#F44336) and brown primary
     // (#3E2723) let too much green through.
     readonly property int theme: night ? Material.Dark : Material.Light
-    readonly property color accent: night ? "#D02010" : "#607D8B"
+    readonly property color accent: night ? "#781008" : "#607D8B"
     readonly property color background: night ? "#000000" : "#fafafa"
     readonly property color foreground: night ? "#F03020" : "#dd000000"
     readonly property color primary: night ? "#4A0A00" : "#00c566"
+    // The frame around the control with the keyboard's focus.
+    readonly property color focusRing: night ? "#FF2A10" : "#1565C0"
     // Text that should stand out (the connected mount's name): green by day only.
     readonly property color highlight: night ? foreground : "#2e7d32"
 

@@ -139,6 +139,18 @@ Page {
         }
     }
 
+    // Ctrl+R runs the page's program, Ctrl+. stops it (asking first, as the button does).
+    Shortcut {
+        sequence: "Ctrl+R"
+        enabled: root.StackView.status === StackView.Active && !root.taskRunning && root.canRun
+        onActivated: root.headerClicked()
+    }
+    Shortcut {
+        sequence: "Ctrl+."
+        enabled: root.StackView.status === StackView.Active && root.taskRunning && root.canRun
+        onActivated: root.headerClicked()
+    }
+
     header: UI_PageHeader {
         title: [qsTr("Manual"), qsTr("Astrophotography"), qsTr("Regular-Exposure Time-lapse"),
             qsTr("Long-Exposure Time-lapse"), qsTr("Astro Time-lapse")][root.mode]
@@ -153,12 +165,15 @@ Page {
         anchors.fill: parent
         contentHeight: column.implicitHeight
         clip: true
+        // A bar to drag on a desktop, shown while the page is longer than the window.
+        ScrollBar.vertical: ScrollBar {}
         boundsBehavior: Flickable.StopAtBounds
-        ScrollIndicator.vertical: ScrollIndicator {}
 
         ColumnLayout {
             id: column
-            width: parent.width
+            // In a wide window the form keeps a readable width, labels near their fields.
+            width: Math.min(parent.width, 600)
+            x: Math.max(0, Math.round((parent.width - width) / 2))
             spacing: 0
 
             Rectangle {

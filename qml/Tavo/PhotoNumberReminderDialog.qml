@@ -52,6 +52,7 @@ UI_Dialog {
         pending = null
     }
 
+    defaultButton: reminderRun
     footer: DialogButtonBox {
         Button {
             objectName: "reminderCancel"
@@ -60,6 +61,7 @@ UI_Dialog {
             onClicked: root.close()
         }
         Button {
+            id: reminderRun
             objectName: "reminderRun"
             text: qsTr("Run")
             flat: true

@@ -140,9 +140,13 @@ Page {
         anchors.fill: parent
         contentHeight: column.implicitHeight + 24
         clip: true
+        // A bar to drag on a desktop, shown while the page is longer than the window.
+        ScrollBar.vertical: ScrollBar {}
         ColumnLayout {
             id: column
-            width: parent.width
+            // In a wide window the form keeps a readable width, labels near their fields.
+            width: Math.min(parent.width, 600)
+            x: Math.max(0, Math.round((parent.width - width) / 2))
             spacing: 0
             UI_RowSpace {
                 space: 8
@@ -186,6 +190,24 @@ Page {
                     Layout.preferredWidth: 150
                     onValueActivated: function (setting) {
                         inj_nightManager.setSetting(setting)
+                    }
+                }
+            }
+            // The desktop's bars and pointer light up too: full screen hides them (F11).
+            UI_Row {
+                text: qsTr("Full Screen")
+                Switch {
+                    objectName: "fullScreenSwitch"
+                    readonly property var window: root.Window.window
+                    function isFull() {
+                        return window !== null && window.visibility === Window.FullScreen
+                    }
+                    checked: isFull()
+                    // The switch shows the window's state, whoever changed it (F11 too).
+                    onToggled: {
+                        if (window && typeof window.toggleFullScreen === "function")
+                            window.toggleFullScreen()
+                        checked = Qt.binding(isFull)
                     }
                 }
             }

@@ -12,6 +12,7 @@ UI_Dialog {
     objectName: "taskProgressDialog"
     title: qsTr("Progress")
     standardButtons: Dialog.Close
+    Component.onCompleted: defaultButton = standardButton(Dialog.Close)
     property var estimate: undefined
     property bool reading: false
     property real nowMs: Date.now()

@@ -44,6 +44,62 @@ const std::pair<const char*, Draw> kIcons[] = {
          for (double y : {5.0, 10.0, 15.0})
              p.drawLine(QPointF(3, y), QPointF(17, y));
      }},
+    // The navigation list's entries.
+    {"nav_ap",
+     [](QPainter& p) {
+         // A star over a camera's lens: photos of the sky, tracked.
+         p.drawEllipse(QRectF(3, 9, 9, 9));
+         p.drawLine(QPointF(15, 2), QPointF(15, 8));
+         p.drawLine(QPointF(12, 5), QPointF(18, 5));
+     }},
+    {"nav_atl",
+     [](QPainter& p) {
+         // A lens and the arc of a sky that turns.
+         p.drawEllipse(QRectF(3, 9, 9, 9));
+         p.drawArc(QRectF(8, 2, 10, 10), 0, 180 * 16);
+     }},
+    {"nav_reg",
+     [](QPainter& p) {
+         // Frames in a row.
+         for (double x : {2.0, 8.0, 14.0})
+             p.drawRect(QRectF(x, 6, 4, 8));
+     }},
+    {"nav_long",
+     [](QPainter& p) {
+         // An hourglass.
+         p.drawPolyline(QPolygonF({{5, 3}, {15, 3}, {5, 17}, {15, 17}, {5, 3}}));
+     }},
+    {"nav_manual",
+     [](QPainter& p) {
+         // Arrows of the two directions an axis turns.
+         p.drawLine(QPointF(3, 10), QPointF(17, 10));
+         p.drawPolyline(QPolygonF({{6, 7}, {3, 10}, {6, 13}}));
+         p.drawPolyline(QPolygonF({{14, 7}, {17, 10}, {14, 13}}));
+     }},
+    {"nav_polar",
+     [](QPainter& p) {
+         // A reticle with its star.
+         p.drawEllipse(QRectF(3, 3, 14, 14));
+         p.drawLine(QPointF(10, 1), QPointF(10, 19));
+         p.drawLine(QPointF(1, 10), QPointF(19, 10));
+         p.drawEllipse(QRectF(12, 5, 2, 2));
+     }},
+    {"nav_settings",
+     [](QPainter& p) {
+         // Sliders.
+         for (double y : {5.0, 10.0, 15.0})
+             p.drawLine(QPointF(3, y), QPointF(17, y));
+         p.drawEllipse(QRectF(11, 3, 4, 4));
+         p.drawEllipse(QRectF(5, 8, 4, 4));
+         p.drawEllipse(QRectF(9, 13, 4, 4));
+     }},
+    {"nav_log",
+     [](QPainter& p) {
+         // Lines of text on a page.
+         p.drawRect(QRectF(4, 2, 12, 16));
+         for (double y : {6.0, 10.0, 14.0})
+             p.drawLine(QPointF(7, y), QPointF(13, y));
+     }},
     {"refresh",
      [](QPainter& p) {
          p.drawArc(QRectF(4, 4, 12, 12), 90 * 16, 300 * 16);

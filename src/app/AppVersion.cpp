@@ -17,7 +17,8 @@ QString AppVersion::string() const {
 }
 
 QString AppVersion::appName() const {
-    return QCoreApplication::translate("mount", "Velmora Console");
+    // A product's name is the same in every language.
+    return QStringLiteral("Velmora Console");
 }
 
 } // namespace JEX

@@ -9,6 +9,7 @@
 #include "ConverserTimeoutForwarder.h"
 #include "DemoMount.h"
 #include "DeviceFactories.h"
+#include "EnterActivates.h"
 #include "HelpFile.h"
 #include "IAstroClock.h"
 #include "IClock.h"
@@ -19,6 +20,7 @@
 #include "Location.h"
 #include "LogPaneModel.h"
 #include "ManualSlew.h"
+#include "NightPointer.h"
 #include "PlatformUrl.h"
 #include "PolarScopeInfo.h"
 #include "PolarScopePaintedItem.h"
@@ -108,6 +110,7 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     auto tavoSettings = std::make_shared<TAVOSettings>(store);
     auto windowRect = std::make_shared<WindowRect>(store);
     publish("inj_windowRect", windowRect);
+    publish("inj_nightPointer", std::make_shared<NightPointer>());
     auto session = std::make_shared<TryConnectSession>();
     auto converserContainer = std::make_shared<ConnectedObjContainer_<IConverser>>(session);
     auto timeoutForwarder = std::make_shared<ConverserTimeoutForwarder>(converserContainer);
@@ -199,6 +202,7 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     publish("inj_reconnector", reconnector);
     publish("inj_logPane", logPane);
     keepAlive.append(suspendWatcher);
+    keepAlive.append(std::make_shared<EnterActivates>(QCoreApplication::instance()));
 }
 
 } // namespace JEX

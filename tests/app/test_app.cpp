@@ -218,7 +218,8 @@ private slots:
         dependencyInjectToQml(engine, keepAlive, options());
         const QStringList names =
             QStringLiteral(
-                "inj_windowRect inj_astroFormat inj_astroRate inj_tavoHelper inj_iTavoSettings "
+                "inj_windowRect inj_nightPointer inj_astroFormat inj_astroRate inj_tavoHelper "
+                "inj_iTavoSettings "
                 "inj_connectSettings inj_iConnectable inj_iConnector inj_iTaskState "
                 "inj_iTaskEstimator inj_iTaskProfileList_AP inj_iTaskProfileList_ATL "
                 "inj_iTaskProfileList_Reg inj_iTaskProfileList_Long inj_polarScopePaintedItem "
@@ -227,8 +228,8 @@ private slots:
                 "inj_appVersion inj_manualSlew inj_launchSession inj_linkHealth inj_reconnector "
                 "inj_logPane")
                 .split(' ');
-        // The suspend watcher is kept, not published.
-        QCOMPARE(keepAlive.size(), names.size() + 1);
+        // The suspend watcher and the Enter key's filter are kept, not published.
+        QCOMPARE(keepAlive.size(), names.size() + 2);
         for (qsizetype i = 0; i < names.size(); ++i)
             QVERIFY2(engine.rootContext()->contextProperty(names[i]).value<QObject*>() ==
                          keepAlive[i].get(),

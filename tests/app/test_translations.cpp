@@ -194,12 +194,11 @@ private slots:
                             const char* language, const char* library, const char* app) {
             QTest::newRow(name) << system << saved << language << library << app;
         };
-        row("saved de", "en_US", "de", "de", "Verbunden", "Velmora Konsole");
-        row("system ja, not offered, nothing saved", "ja_JP", "", "ja", "接続済み",
-            "Velmora コンソール");
-        row("system pl: libraries only", "pl_PL", "", "pl", "Połączono", "Velmora Console");
-        row("saved code without catalogues", "de_DE", "xx", "en", "Connected", "Velmora Console");
-        row("saved wildcard is no code", "en_US", "*", "en", "Connected", "Velmora Console");
+        row("saved de", "en_US", "de", "de", "Verbunden", "Einstellungen");
+        row("system ja, not offered, nothing saved", "ja_JP", "", "ja", "接続済み", "設定");
+        row("system pl: libraries only", "pl_PL", "", "pl", "Połączono", "Settings");
+        row("saved code without catalogues", "de_DE", "xx", "en", "Connected", "Settings");
+        row("saved wildcard is no code", "en_US", "*", "en", "Connected", "Settings");
     }
 
     void startUpLanguage() {
@@ -215,7 +214,7 @@ private slots:
         LanguageManager manager(store_, engine_.get());
         QCOMPARE(manager.languageCode(), language);
         QCOMPARE(translated("mount", "Connected"), libraryText);
-        QCOMPARE(translated("mount", "Velmora Console"), appText);
+        QCOMPARE(translated("MainMenu", "Settings"), appText);
         QVERIFY(store_->writtenKeys.empty());
     }
 

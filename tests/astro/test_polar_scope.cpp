@@ -63,7 +63,7 @@ QPointF centreOf(const QImage& image, QPointF near, double radius,
     return sw > 0 ? QPointF(sx / sw, sy / sw) : QPointF(-1, -1);
 }
 
-// The marker (#FF3C14) over the reticle (#FF1010): more green than a sixth of its red.
+// The marker (#FF3C14) over the reticle (#C80C0C): more green than a sixth of its red.
 bool marker(QRgb p) {
     return qAlpha(p) > 0 && qRed(p) > 128 && qGreen(p) * 6 > qRed(p);
 }

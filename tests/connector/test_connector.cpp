@@ -330,14 +330,8 @@ private slots:
         QSignalSpy status(&connector, &ITAVOConnector::tavoStatusChanged);
         QVERIFY(!connector.isRunningTask().isValid());
 
-        TAVOStatus s;
-        s.mode = TAVOMode_::E::AP;
-        s.numberOfPictureTaken = 3;
-        taskState->setStatus(s);
-        ReadTAVOParamSet program;
-        program.paramSet.mode = TAVOMode_::E::AP;
-        program.paramSet.N_Cycles = 10;
-        taskState->setReadParamSet(program);
+        taskState->setStatus(TAVOStatus{.mode = TAVOMode_::E::AP, .numberOfPictureTaken = 3});
+        taskState->setReadParamSet({.paramSet = {.mode = TAVOMode_::E::AP, .N_Cycles = 10}});
         QCOMPARE(status.count(), 2);
         QCOMPARE(connector.isRunningTask(), QVariant(true));
     }
@@ -687,8 +681,7 @@ private slots:
         const auto other = int(ReconnectOutcome::OtherMount);
         QTest::newRow("same mount") << "same" << c << QStringList{"w 006C=01"};
         QTest::newRow("renamed by the console") << "renamed" << c << QStringList{"w 006C=01"};
-        QTest::newRow("restarted")
-            << "restarted" << c << QStringList{":E1", ":F1", "w 006C=01"};
+        QTest::newRow("restarted") << "restarted" << c << QStringList{":E1", ":F1", "w 006C=01"};
         QTest::newRow("another name") << "stranger" << other << QStringList();
         QTest::newRow("another firmware") << "3.09" << other << QStringList();
         QTest::newRow("silent") << "silent" << int(ReconnectOutcome::Failed) << QStringList();

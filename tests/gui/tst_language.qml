@@ -32,7 +32,6 @@ PageCase {
                 "fromRow": true,
                 "menu": "Polaruhr",
                 "settingsTitle": "Einstellungen",
-                "appName": "Velmora Konsole",
                 "coordinates": "′O",
                 "languageName": "Deutsch",
                 "footer": "Nicht verbunden"
@@ -41,7 +40,6 @@ PageCase {
                 "fromRow": false,
                 "menu": "極軸時計",
                 "settingsTitle": "設定",
-                "appName": "Velmora コンソール",
                 "coordinates": "北緯",
                 "languageName": "日本語",
                 "footer": "未接続"
@@ -62,8 +60,9 @@ PageCase {
         compare(inj_languageManager.language, data.tag)
         compare(find("pageHeader", page).title, data.settingsTitle)
         compare(find("menuPolar").text, data.menu)
-        compare(find("pageHeader", find("mainMenu")).title, data.appName)
-        compare(window.title, data.appName)
+        // The product's name stays as it is.
+        compare(find("pageHeader", find("mainMenu")).title, "Velmora Console")
+        compare(window.title, "Velmora Console")
         compare(find("connectionButton").text, data.footer)
         verify(find("locationButton", page).text.indexOf(data.coordinates) >= 0,
                find("locationButton", page).text)
@@ -71,7 +70,6 @@ PageCase {
 
         choose(page, "en")
         compare(find("menuPolar").text, "Polar Clock Utility")
-        compare(window.title, "Velmora Console")
         compare(find("pageHeader", page).title, "Settings")
         compare(find("connectionButton").text, "Not Connected")
     }

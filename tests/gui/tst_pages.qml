@@ -52,10 +52,11 @@ PageCase {
 
         test_sim.setRefusing(false)
         mouseClick(button)
-        tryCompare(button, "text", "7.90V", 5000)
+        const voltage = find("voltageLabel")
+        tryCompare(voltage, "text", "7.90V", 5000)
         tryVerify(() => toasted("Updated power level"))
         inj_languageManager.language = "de"
-        compare(button.text, "7,90 V")
+        compare(voltage.text, "7,90 V")
     }
 
     // Held, each of the page's controls slews the axis, and let go it stops; the left stick
@@ -363,13 +364,39 @@ PageCase {
         night.setSetting(previous)
     }
 
-    // The footer names the demo mount with its link's round trip; Disconnect asks first, and
-    // its other button closes it.
+    // From 720 pixels wide the menu is a list beside the page, which opens pages and marks
+    // the one in front while the menu's own buttons give way; narrower, one column again.
+    function test_wideWindowListsTheMenuBeside() {
+        home()
+        const nav = find("navList")
+        verify(!nav.visible)
+        window.width = 1000
+        try {
+            tryVerify(() => nav.visible && findChild(nav, "nav_settings") !== null)
+            verify(!find("menuSettings").visible)
+            mouseClick(find("nav_settings", nav))
+            compare(stack().currentItem.objectName, "settingsPage")
+            verify(find("nav_settings", nav).highlighted)
+            mouseClick(find("nav_polar", nav))
+            compare(stack().depth, 2)
+            compare(stack().currentItem.objectName, "polarScope")
+            verify(find("nav_polar", nav).highlighted)
+        } finally {
+            window.width = 320
+        }
+        home()
+        tryVerify(() => !nav.visible)
+        verify(find("menuSettings").visible)
+    }
+
+    // The status strip names the demo mount and its link's round trip; Disconnect asks first,
+    // and its other button closes it.
     function test_disconnectAsksFirst() {
         verify(inj_iConnector.connected)
         const button = find("connectionButton")
         // The demo, and how its link is doing.
-        tryVerify(() => /^Demo\n\d+ ms$/.test(button.text), 5000, button.text)
+        compare(button.text, "Demo")
+        tryVerify(() => /^\d+ ms$/.test(find("linkState").text), 5000, find("linkState").text)
         mouseClick(button)
         const popup = find("popupConnect")
         tryCompare(popup, "opened", true)

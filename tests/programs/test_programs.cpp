@@ -313,19 +313,14 @@ class TestPrograms : public QObject {
     std::shared_ptr<TaskEstimator> estimator_;
 
     void program(int cycles, double periodSec, int64_t startMs) {
-        ReadTAVOParamSet p;
-        p.startTimeUnixMs = startMs;
-        p.paramSet.mode = TAVOMode_::E::AP;
-        p.paramSet.N_Cycles = cycles;
-        p.paramSet.cycleSec = p.paramSet.effectiveCycleSec = periodSec;
-        state_->setReadParamSet(p);
+        state_->setReadParamSet({startMs,
+                                 {.mode = TAVOMode_::E::AP,
+                                  .effectiveCycleSec = periodSec,
+                                  .cycleSec = periodSec,
+                                  .N_Cycles = cycles}});
     }
     void status(TAVOMode_::E mode, int photos, int64_t atMs) {
-        TAVOStatus s;
-        s.mode = mode;
-        s.numberOfPictureTaken = photos;
-        s.updateTimeUnixMs = atMs;
-        state_->setStatus(s);
+        state_->setStatus({.updateTimeUnixMs = atMs, .mode = mode, .numberOfPictureTaken = photos});
     }
     TaskProgressInfo estimate() {
         const QVariant v = estimator_->estimate_q();
@@ -587,14 +582,13 @@ private slots:
     void astroTimelapseFromTheMount() {
         TaskProfile_ATL p(nullptr);
         p.setInput_videoTimeSpanHour(true);
-        TAVOParamSet ps;
-        ps.mode = TAVOMode_::E::ATL;
-        ps.N_Cycles = 100;
-        ps.cycleSec = ps.effectiveCycleSec = 34.556;
-        ps.exposureSec = 30;
-        ps.speedDps = 0.004;
-        ps.cycleAngleDeg = 0.1382256;
-        p.updateWithParamSet(ps);
+        p.updateWithParamSet({.mode = TAVOMode_::E::ATL,
+                              .effectiveCycleSec = 34.556,
+                              .cycleSec = 34.556,
+                              .N_Cycles = 100,
+                              .cycleAngleDeg = 0.1382256,
+                              .exposureSec = 30,
+                              .speedDps = 0.004});
         QCOMPARE(mismatches(p, "videoLengthSec=3.333333333333 input_photos=true "
                                "input_videoTimeSpanHour=false photos=100 N_Cycles=100 "
                                "trackingRateDegPerSec=0.004 videoTimeSpanHour=0.95990047717"),

@@ -321,7 +321,7 @@ int main(int argc, char* argv[]) {
                                           QStringLiteral("Double-length pseudo-translation."));
     const QCommandLineOption sizeOption(
         QStringLiteral("size"),
-        QStringLiteral("Window size WxH (repeatable; 320x640 and 480x800 "
+        QStringLiteral("Window size WxH (repeatable; 320x640 and 1280x800 "
                        "when none is given)."),
         QStringLiteral("WxH"));
     const QCommandLineOption nightOnlyOption(
@@ -334,7 +334,7 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(outDir);
     QStringList sizes = parser.values(sizeOption);
     if (sizes.isEmpty())
-        sizes = {QStringLiteral("320x640"), QStringLiteral("480x800")};
+        sizes = {QStringLiteral("320x640"), QStringLiteral("1280x800")};
 
     QList<std::shared_ptr<QObject>> keepAlive;
     QQmlApplicationEngine engine;

@@ -1,7 +1,7 @@
 // Checks pictures of the night pages for colours that are not red enough: prints how many
 // pixels of each picture fail, then the total, and draws where they are into a picture of
 // marks beside each failing one. Exits 1 when any pixel fails, 2 when there is nothing to
-// check or a picture cannot be read.
+// check, a picture cannot be read or shows nothing (a black picture passes every pixel).
 
 #include "NightPixels.h"
 
@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include <algorithm>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -52,6 +53,19 @@ int main(int argc, char* argv[]) {
         const QImage picture(file);
         if (picture.isNull()) {
             std::fprintf(stderr, "cannot read %s\n", qPrintable(file));
+            unreadable = true;
+            continue;
+        }
+        // Text and controls at night are reds well above half their range: a picture without
+        // any shows a window that drew nothing, which says nothing about its colours.
+        int brightest = 0;
+        const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < rgb.height(); ++y)
+            for (int x = 0; x < rgb.width(); ++x)
+                brightest = std::max(brightest, qRed(rgb.pixel(x, y)));
+        if (brightest < 128) {
+            std::fprintf(stderr, "%s shows nothing (its brightest red is %d)\n", qPrintable(file),
+                         brightest);
             unreadable = true;
             continue;
         }

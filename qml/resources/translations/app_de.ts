@@ -72,6 +72,30 @@
         <source>Click to stop reconnecting</source>
         <translation>Klicken, um das Wiederverbinden zu beenden</translation>
     </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografie</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Astro-Zeitraffer</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Zeitraffer, normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Zeitraffer, Langzeitbelichtung</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Read the voltage again</source>
+        <translation>Spannung erneut lesen</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -111,6 +135,10 @@
         <source>Show Log</source>
         <translation>Protokoll anzeigen</translation>
     </message>
+    <message>
+        <source>Choose a page from the list.</source>
+        <translation>Wählen Sie eine Seite aus der Liste.</translation>
+    </message>
 </context>
 <context>
     <name>ManualControl</name>
@@ -137,6 +165,81 @@
     <message>
         <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
         <translation>Der angezeigte Winkel wird ab jetzt von der aktuellen Stellung der Achse aus gezählt.</translation>
+    </message>
+</context>
+<context>
+    <name>NavList</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografie</translation>
+    </message>
+    <message>
+        <source>Tracks the stars for long exposures</source>
+        <translation>Folgt den Sternen für lange Belichtungen</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Astro-Zeitraffer</translation>
+    </message>
+    <message>
+        <source>A time-lapse that follows the sky</source>
+        <translation>Ein Zeitraffer, der dem Himmel folgt</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Zeitraffer, normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Turns a step between short exposures</source>
+        <translation>Dreht einen Schritt zwischen kurzen Belichtungen</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Zeitraffer, Langzeitbelichtung</translation>
+    </message>
+    <message>
+        <source>Turns slowly through long exposures</source>
+        <translation>Dreht langsam während langer Belichtungen</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Manuelle Steuerung</translation>
+    </message>
+    <message>
+        <source>Turn the mount by hand</source>
+        <translation>Die Montierung von Hand drehen</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Polaruhr</translation>
+    </message>
+    <message>
+        <source>Where Polaris sits in the polar scope</source>
+        <translation>Wo Polaris im Polsucher steht</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Language, night, connection, mount</source>
+        <translation>Sprache, Nacht, Verbindung, Montierung</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Protokoll anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Protokoll ausblenden</translation>
+    </message>
+    <message>
+        <source>The console&apos;s journal under the page</source>
+        <translation>Das Protokoll der Konsole unter der Seite</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Läuft</translation>
     </message>
 </context>
 <context>
@@ -576,6 +679,10 @@
         <source>Connect at Launch</source>
         <translation>Beim Start verbinden</translation>
     </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
 </context>
 <context>
     <name>TaskProgressDialog</name>
@@ -721,10 +828,6 @@
 </context>
 <context>
     <name>mount</name>
-    <message>
-        <source>Velmora Console</source>
-        <translation>Velmora Konsole</translation>
-    </message>
     <message>
         <source>Successful</source>
         <translation>Erfolgreich</translation>

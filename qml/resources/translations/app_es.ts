@@ -72,6 +72,30 @@
         <source>Click to stop reconnecting</source>
         <translation>Haga clic para dejar de reconectar</translation>
     </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografía</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Time-lapse astronómico</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Time-lapse de exposición normal</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Time-lapse de larga exposición</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Read the voltage again</source>
+        <translation>Volver a leer la tensión</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -111,6 +135,10 @@
         <source>Show Log</source>
         <translation>Mostrar registro</translation>
     </message>
+    <message>
+        <source>Choose a page from the list.</source>
+        <translation>Elija una página de la lista.</translation>
+    </message>
 </context>
 <context>
     <name>ManualControl</name>
@@ -137,6 +165,81 @@
     <message>
         <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
         <translation>A partir de ahora, el ángulo mostrado se cuenta desde la posición actual del eje.</translation>
+    </message>
+</context>
+<context>
+    <name>NavList</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografía</translation>
+    </message>
+    <message>
+        <source>Tracks the stars for long exposures</source>
+        <translation>Sigue las estrellas en exposiciones largas</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Time-lapse astronómico</translation>
+    </message>
+    <message>
+        <source>A time-lapse that follows the sky</source>
+        <translation>Un time-lapse que sigue al cielo</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Time-lapse de exposición normal</translation>
+    </message>
+    <message>
+        <source>Turns a step between short exposures</source>
+        <translation>Gira un paso entre exposiciones cortas</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Time-lapse de larga exposición</translation>
+    </message>
+    <message>
+        <source>Turns slowly through long exposures</source>
+        <translation>Gira despacio durante exposiciones largas</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Control manual</translation>
+    </message>
+    <message>
+        <source>Turn the mount by hand</source>
+        <translation>Girar la montura a mano</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Reloj polar</translation>
+    </message>
+    <message>
+        <source>Where Polaris sits in the polar scope</source>
+        <translation>Dónde está Polaris en el buscador polar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Language, night, connection, mount</source>
+        <translation>Idioma, noche, conexión, montura</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Mostrar registro</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Ocultar registro</translation>
+    </message>
+    <message>
+        <source>The console&apos;s journal under the page</source>
+        <translation>El registro de la consola bajo la página</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En marcha</translation>
     </message>
 </context>
 <context>
@@ -576,6 +679,10 @@
         <source>Connect at Launch</source>
         <translation>Conectar al iniciar</translation>
     </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
 </context>
 <context>
     <name>TaskProgressDialog</name>
@@ -721,10 +828,6 @@
 </context>
 <context>
     <name>mount</name>
-    <message>
-        <source>Velmora Console</source>
-        <translation>Consola Velmora</translation>
-    </message>
     <message>
         <source>Successful</source>
         <translation>Correcto</translation>

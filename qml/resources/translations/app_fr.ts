@@ -72,6 +72,30 @@
         <source>Click to stop reconnecting</source>
         <translation>Cliquer pour arrêter la reconnexion</translation>
     </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrophotographie</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Timelapse astro</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse en pose normale</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse en pose longue</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Read the voltage again</source>
+        <translation>Relire la tension</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -111,6 +135,10 @@
         <source>Show Log</source>
         <translation>Afficher le journal</translation>
     </message>
+    <message>
+        <source>Choose a page from the list.</source>
+        <translation>Choisissez une page dans la liste.</translation>
+    </message>
 </context>
 <context>
     <name>ManualControl</name>
@@ -137,6 +165,81 @@
     <message>
         <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
         <translation>L&apos;angle affiché est désormais compté depuis la position actuelle de l&apos;axe.</translation>
+    </message>
+</context>
+<context>
+    <name>NavList</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrophotographie</translation>
+    </message>
+    <message>
+        <source>Tracks the stars for long exposures</source>
+        <translation>Suit les étoiles pour les longues poses</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Timelapse astro</translation>
+    </message>
+    <message>
+        <source>A time-lapse that follows the sky</source>
+        <translation>Un time-lapse qui suit le ciel</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse en pose normale</translation>
+    </message>
+    <message>
+        <source>Turns a step between short exposures</source>
+        <translation>Tourne d&apos;un pas entre de courtes poses</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse en pose longue</translation>
+    </message>
+    <message>
+        <source>Turns slowly through long exposures</source>
+        <translation>Tourne lentement pendant de longues poses</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Contrôle manuel</translation>
+    </message>
+    <message>
+        <source>Turn the mount by hand</source>
+        <translation>Tourner la monture à la main</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Horloge polaire</translation>
+    </message>
+    <message>
+        <source>Where Polaris sits in the polar scope</source>
+        <translation>Où se trouve Polaris dans le viseur polaire</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Language, night, connection, mount</source>
+        <translation>Langue, nuit, connexion, monture</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Afficher le journal</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Masquer le journal</translation>
+    </message>
+    <message>
+        <source>The console&apos;s journal under the page</source>
+        <translation>Le journal de la console sous la page</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En cours</translation>
     </message>
 </context>
 <context>
@@ -576,6 +679,10 @@
         <source>Connect at Launch</source>
         <translation>Connecter au démarrage</translation>
     </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
 </context>
 <context>
     <name>TaskProgressDialog</name>
@@ -721,10 +828,6 @@
 </context>
 <context>
     <name>mount</name>
-    <message>
-        <source>Velmora Console</source>
-        <translation>Console Velmora</translation>
-    </message>
     <message>
         <source>Successful</source>
         <translation>Réussi</translation>

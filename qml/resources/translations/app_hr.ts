@@ -72,6 +72,30 @@
         <source>Click to stop reconnecting</source>
         <translation>Kliknite za prekid ponovnog povezivanja</translation>
     </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografija</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Astro timelapse</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse s običnom ekspozicijom</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse s dugom ekspozicijom</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Read the voltage again</source>
+        <translation>Ponovno očitaj napon</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -111,6 +135,10 @@
         <source>Show Log</source>
         <translation>Prikaži zapisnik</translation>
     </message>
+    <message>
+        <source>Choose a page from the list.</source>
+        <translation>Odaberite stranicu s popisa.</translation>
+    </message>
 </context>
 <context>
     <name>ManualControl</name>
@@ -137,6 +165,81 @@
     <message>
         <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
         <translation>Prikazani kut od sada se broji od trenutnog položaja osi.</translation>
+    </message>
+</context>
+<context>
+    <name>NavList</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografija</translation>
+    </message>
+    <message>
+        <source>Tracks the stars for long exposures</source>
+        <translation>Prati zvijezde za duge ekspozicije</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Astro timelapse</translation>
+    </message>
+    <message>
+        <source>A time-lapse that follows the sky</source>
+        <translation>Time-lapse koji prati nebo</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse s običnom ekspozicijom</translation>
+    </message>
+    <message>
+        <source>Turns a step between short exposures</source>
+        <translation>Okreće se za korak između kratkih ekspozicija</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse s dugom ekspozicijom</translation>
+    </message>
+    <message>
+        <source>Turns slowly through long exposures</source>
+        <translation>Polako se okreće tijekom dugih ekspozicija</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Ručno upravljanje</translation>
+    </message>
+    <message>
+        <source>Turn the mount by hand</source>
+        <translation>Ručno okretanje montaže</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Polarni sat</translation>
+    </message>
+    <message>
+        <source>Where Polaris sits in the polar scope</source>
+        <translation>Gdje je Polaris u polarnom tražilu</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Postavke</translation>
+    </message>
+    <message>
+        <source>Language, night, connection, mount</source>
+        <translation>Jezik, noć, veza, montaža</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Prikaži zapisnik</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Sakrij zapisnik</translation>
+    </message>
+    <message>
+        <source>The console&apos;s journal under the page</source>
+        <translation>Dnevnik konzole ispod stranice</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>U tijeku</translation>
     </message>
 </context>
 <context>
@@ -576,6 +679,10 @@
         <source>Connect at Launch</source>
         <translation>Poveži pri pokretanju</translation>
     </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Cijeli zaslon</translation>
+    </message>
 </context>
 <context>
     <name>TaskProgressDialog</name>
@@ -721,10 +828,6 @@
 </context>
 <context>
     <name>mount</name>
-    <message>
-        <source>Velmora Console</source>
-        <translation>Velmora konzola</translation>
-    </message>
     <message>
         <source>Successful</source>
         <translation>Uspješno</translation>

@@ -72,6 +72,30 @@
         <source>Click to stop reconnecting</source>
         <translation>Kattintson az újracsatlakozás leállításához</translation>
     </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Asztrofotózás</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Asztro timelapse</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse normál expozícióval</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse hosszú expozícióval</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Read the voltage again</source>
+        <translation>Feszültség újraolvasása</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -111,6 +135,10 @@
         <source>Show Log</source>
         <translation>Napló megjelenítése</translation>
     </message>
+    <message>
+        <source>Choose a page from the list.</source>
+        <translation>Válasszon oldalt a listából.</translation>
+    </message>
 </context>
 <context>
     <name>ManualControl</name>
@@ -137,6 +165,81 @@
     <message>
         <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
         <translation>A kijelzett szöget mostantól a tengely jelenlegi helyzetétől számoljuk.</translation>
+    </message>
+</context>
+<context>
+    <name>NavList</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Asztrofotózás</translation>
+    </message>
+    <message>
+        <source>Tracks the stars for long exposures</source>
+        <translation>Követi a csillagokat hosszú expozícióhoz</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Asztro timelapse</translation>
+    </message>
+    <message>
+        <source>A time-lapse that follows the sky</source>
+        <translation>Az eget követő időzített felvétel</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse normál expozícióval</translation>
+    </message>
+    <message>
+        <source>Turns a step between short exposures</source>
+        <translation>Rövid expozíciók között egy lépést fordul</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse hosszú expozícióval</translation>
+    </message>
+    <message>
+        <source>Turns slowly through long exposures</source>
+        <translation>Hosszú expozíciók alatt lassan fordul</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Kézi vezérlés</translation>
+    </message>
+    <message>
+        <source>Turn the mount by hand</source>
+        <translation>A mechanika kézi forgatása</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Pólusóra</translation>
+    </message>
+    <message>
+        <source>Where Polaris sits in the polar scope</source>
+        <translation>Hol áll a Sarkcsillag a pólustávcsőben</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Beállítások</translation>
+    </message>
+    <message>
+        <source>Language, night, connection, mount</source>
+        <translation>Nyelv, éjszaka, kapcsolat, mechanika</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Napló megjelenítése</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Napló elrejtése</translation>
+    </message>
+    <message>
+        <source>The console&apos;s journal under the page</source>
+        <translation>A konzol naplója az oldal alatt</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Fut</translation>
     </message>
 </context>
 <context>
@@ -576,6 +679,10 @@
         <source>Connect at Launch</source>
         <translation>Csatlakozás indításkor</translation>
     </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Teljes képernyő</translation>
+    </message>
 </context>
 <context>
     <name>TaskProgressDialog</name>
@@ -721,10 +828,6 @@
 </context>
 <context>
     <name>mount</name>
-    <message>
-        <source>Velmora Console</source>
-        <translation>Velmora konzol</translation>
-    </message>
     <message>
         <source>Successful</source>
         <translation>Sikeres</translation>

@@ -72,6 +72,30 @@
         <source>Click to stop reconnecting</source>
         <translation>Fai clic per interrompere la riconnessione</translation>
     </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografia</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Timelapse astronomico</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse a esposizione normale</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse a lunga esposizione</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Read the voltage again</source>
+        <translation>Rileggi la tensione</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -111,6 +135,10 @@
         <source>Show Log</source>
         <translation>Mostra registro</translation>
     </message>
+    <message>
+        <source>Choose a page from the list.</source>
+        <translation>Scegli una pagina dall&apos;elenco.</translation>
+    </message>
 </context>
 <context>
     <name>ManualControl</name>
@@ -137,6 +165,81 @@
     <message>
         <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
         <translation>D&apos;ora in poi l&apos;angolo mostrato è contato dalla posizione attuale dell&apos;asse.</translation>
+    </message>
+</context>
+<context>
+    <name>NavList</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografia</translation>
+    </message>
+    <message>
+        <source>Tracks the stars for long exposures</source>
+        <translation>Segue le stelle per lunghe esposizioni</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Timelapse astronomico</translation>
+    </message>
+    <message>
+        <source>A time-lapse that follows the sky</source>
+        <translation>Un time-lapse che segue il cielo</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse a esposizione normale</translation>
+    </message>
+    <message>
+        <source>Turns a step between short exposures</source>
+        <translation>Ruota di un passo tra brevi esposizioni</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse a lunga esposizione</translation>
+    </message>
+    <message>
+        <source>Turns slowly through long exposures</source>
+        <translation>Ruota lentamente durante lunghe esposizioni</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Controllo manuale</translation>
+    </message>
+    <message>
+        <source>Turn the mount by hand</source>
+        <translation>Ruota la montatura a mano</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Orologio polare</translation>
+    </message>
+    <message>
+        <source>Where Polaris sits in the polar scope</source>
+        <translation>Dove si trova Polaris nel cannocchiale polare</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Language, night, connection, mount</source>
+        <translation>Lingua, notte, connessione, montatura</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Mostra registro</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Nascondi registro</translation>
+    </message>
+    <message>
+        <source>The console&apos;s journal under the page</source>
+        <translation>Il registro della console sotto la pagina</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>In corso</translation>
     </message>
 </context>
 <context>
@@ -576,6 +679,10 @@
         <source>Connect at Launch</source>
         <translation>Connetti all’avvio</translation>
     </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Schermo intero</translation>
+    </message>
 </context>
 <context>
     <name>TaskProgressDialog</name>
@@ -721,10 +828,6 @@
 </context>
 <context>
     <name>mount</name>
-    <message>
-        <source>Velmora Console</source>
-        <translation>Console Velmora</translation>
-    </message>
     <message>
         <source>Successful</source>
         <translation>Riuscito</translation>

@@ -72,6 +72,30 @@
         <source>Click to stop reconnecting</source>
         <translation>クリックすると再接続を中止します</translation>
     </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>天体写真</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>星空タイムラプス</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>通常露出タイムラプス</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>長時間露出タイムラプス</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Read the voltage again</source>
+        <translation>電圧を再読み込み</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -111,6 +135,10 @@
         <source>Show Log</source>
         <translation>ログを表示</translation>
     </message>
+    <message>
+        <source>Choose a page from the list.</source>
+        <translation>一覧からページを選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>ManualControl</name>
@@ -137,6 +165,81 @@
     <message>
         <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
         <translation>表示する角度は、これから軸の現在位置を基準に数えます。</translation>
+    </message>
+</context>
+<context>
+    <name>NavList</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>天体写真</translation>
+    </message>
+    <message>
+        <source>Tracks the stars for long exposures</source>
+        <translation>長時間露光のため星を追尾</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>星空タイムラプス</translation>
+    </message>
+    <message>
+        <source>A time-lapse that follows the sky</source>
+        <translation>空を追うタイムラプス</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>通常露出タイムラプス</translation>
+    </message>
+    <message>
+        <source>Turns a step between short exposures</source>
+        <translation>短い露光の合間に一歩回転</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>長時間露出タイムラプス</translation>
+    </message>
+    <message>
+        <source>Turns slowly through long exposures</source>
+        <translation>長時間露光中にゆっくり回転</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>手動操作</translation>
+    </message>
+    <message>
+        <source>Turn the mount by hand</source>
+        <translation>架台を手動で回転</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>極軸時計</translation>
+    </message>
+    <message>
+        <source>Where Polaris sits in the polar scope</source>
+        <translation>極軸望遠鏡内の北極星の位置</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Language, night, connection, mount</source>
+        <translation>言語、夜間、接続、架台</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>ログを表示</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>ログを隠す</translation>
+    </message>
+    <message>
+        <source>The console&apos;s journal under the page</source>
+        <translation>ページの下にコンソールの記録</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>実行中</translation>
     </message>
 </context>
 <context>
@@ -576,6 +679,10 @@
         <source>Connect at Launch</source>
         <translation>起動時に接続</translation>
     </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全画面</translation>
+    </message>
 </context>
 <context>
     <name>TaskProgressDialog</name>
@@ -721,10 +828,6 @@
 </context>
 <context>
     <name>mount</name>
-    <message>
-        <source>Velmora Console</source>
-        <translation>Velmora コンソール</translation>
-    </message>
     <message>
         <source>Successful</source>
         <translation>成功</translation>

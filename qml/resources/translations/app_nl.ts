@@ -72,6 +72,30 @@
         <source>Click to stop reconnecting</source>
         <translation>Klik om het opnieuw verbinden te stoppen</translation>
     </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografie</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Astro-timelapse</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse met normale belichting</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse met lange belichting</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Read the voltage again</source>
+        <translation>Spanning opnieuw lezen</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -111,6 +135,10 @@
         <source>Show Log</source>
         <translation>Logboek tonen</translation>
     </message>
+    <message>
+        <source>Choose a page from the list.</source>
+        <translation>Kies een pagina uit de lijst.</translation>
+    </message>
 </context>
 <context>
     <name>ManualControl</name>
@@ -137,6 +165,81 @@
     <message>
         <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
         <translation>De getoonde hoek wordt vanaf nu geteld vanaf de huidige stand van de as.</translation>
+    </message>
+</context>
+<context>
+    <name>NavList</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografie</translation>
+    </message>
+    <message>
+        <source>Tracks the stars for long exposures</source>
+        <translation>Volgt de sterren voor lange belichtingen</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Astro-timelapse</translation>
+    </message>
+    <message>
+        <source>A time-lapse that follows the sky</source>
+        <translation>Een timelapse die de hemel volgt</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse met normale belichting</translation>
+    </message>
+    <message>
+        <source>Turns a step between short exposures</source>
+        <translation>Draait een stap tussen korte belichtingen</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse met lange belichting</translation>
+    </message>
+    <message>
+        <source>Turns slowly through long exposures</source>
+        <translation>Draait langzaam tijdens lange belichtingen</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Handmatige bediening</translation>
+    </message>
+    <message>
+        <source>Turn the mount by hand</source>
+        <translation>De montering met de hand draaien</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Poolklok</translation>
+    </message>
+    <message>
+        <source>Where Polaris sits in the polar scope</source>
+        <translation>Waar Polaris in de poolzoeker staat</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Language, night, connection, mount</source>
+        <translation>Taal, nacht, verbinding, montering</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Logboek tonen</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Logboek verbergen</translation>
+    </message>
+    <message>
+        <source>The console&apos;s journal under the page</source>
+        <translation>Het logboek van de console onder de pagina</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Loopt</translation>
     </message>
 </context>
 <context>
@@ -576,6 +679,10 @@
         <source>Connect at Launch</source>
         <translation>Verbinden bij starten</translation>
     </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Volledig scherm</translation>
+    </message>
 </context>
 <context>
     <name>TaskProgressDialog</name>
@@ -721,10 +828,6 @@
 </context>
 <context>
     <name>mount</name>
-    <message>
-        <source>Velmora Console</source>
-        <translation>Velmora Console</translation>
-    </message>
     <message>
         <source>Successful</source>
         <translation>Geslaagd</translation>

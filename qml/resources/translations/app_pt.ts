@@ -72,6 +72,30 @@
         <source>Click to stop reconnecting</source>
         <translation>Clique para parar de reconectar</translation>
     </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografia</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Time-lapse astronômico</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Time-lapse de exposição normal</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Time-lapse de longa exposição</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Read the voltage again</source>
+        <translation>Ler a tensão novamente</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -111,6 +135,10 @@
         <source>Show Log</source>
         <translation>Mostrar registo</translation>
     </message>
+    <message>
+        <source>Choose a page from the list.</source>
+        <translation>Escolha uma página da lista.</translation>
+    </message>
 </context>
 <context>
     <name>ManualControl</name>
@@ -137,6 +165,81 @@
     <message>
         <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
         <translation>A partir de agora, o ângulo mostrado é contado a partir da posição atual do eixo.</translation>
+    </message>
+</context>
+<context>
+    <name>NavList</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografia</translation>
+    </message>
+    <message>
+        <source>Tracks the stars for long exposures</source>
+        <translation>Segue as estrelas em longas exposições</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Time-lapse astronômico</translation>
+    </message>
+    <message>
+        <source>A time-lapse that follows the sky</source>
+        <translation>Um time-lapse que segue o céu</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Time-lapse de exposição normal</translation>
+    </message>
+    <message>
+        <source>Turns a step between short exposures</source>
+        <translation>Gira um passo entre exposições curtas</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Time-lapse de longa exposição</translation>
+    </message>
+    <message>
+        <source>Turns slowly through long exposures</source>
+        <translation>Gira devagar durante exposições longas</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Controle manual</translation>
+    </message>
+    <message>
+        <source>Turn the mount by hand</source>
+        <translation>Girar a montagem à mão</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Relógio polar</translation>
+    </message>
+    <message>
+        <source>Where Polaris sits in the polar scope</source>
+        <translation>Onde está Polaris na luneta polar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Language, night, connection, mount</source>
+        <translation>Idioma, noite, ligação, montagem</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Mostrar registo</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Ocultar registo</translation>
+    </message>
+    <message>
+        <source>The console&apos;s journal under the page</source>
+        <translation>O registo da consola sob a página</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Em curso</translation>
     </message>
 </context>
 <context>
@@ -576,6 +679,10 @@
         <source>Connect at Launch</source>
         <translation>Conectar ao iniciar</translation>
     </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Ecrã inteiro</translation>
+    </message>
 </context>
 <context>
     <name>TaskProgressDialog</name>
@@ -721,10 +828,6 @@
 </context>
 <context>
     <name>mount</name>
-    <message>
-        <source>Velmora Console</source>
-        <translation>Console Velmora</translation>
-    </message>
     <message>
         <source>Successful</source>
         <translation>Sucesso</translation>

@@ -72,6 +72,30 @@
         <source>Click to stop reconnecting</source>
         <translation>Faceți clic pentru a opri reconectarea</translation>
     </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografie</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Timelapse astro</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse cu expunere normală</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse cu expunere lungă</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Read the voltage again</source>
+        <translation>Citește din nou tensiunea</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -111,6 +135,10 @@
         <source>Show Log</source>
         <translation>Afișează jurnalul</translation>
     </message>
+    <message>
+        <source>Choose a page from the list.</source>
+        <translation>Alegeți o pagină din listă.</translation>
+    </message>
 </context>
 <context>
     <name>ManualControl</name>
@@ -137,6 +165,81 @@
     <message>
         <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
         <translation>De acum, unghiul afișat se numără de la poziția actuală a axei.</translation>
+    </message>
+</context>
+<context>
+    <name>NavList</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Astrofotografie</translation>
+    </message>
+    <message>
+        <source>Tracks the stars for long exposures</source>
+        <translation>Urmărește stelele pentru expuneri lungi</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Timelapse astro</translation>
+    </message>
+    <message>
+        <source>A time-lapse that follows the sky</source>
+        <translation>Un time-lapse care urmărește cerul</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Timelapse cu expunere normală</translation>
+    </message>
+    <message>
+        <source>Turns a step between short exposures</source>
+        <translation>Se rotește un pas între expuneri scurte</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Timelapse cu expunere lungă</translation>
+    </message>
+    <message>
+        <source>Turns slowly through long exposures</source>
+        <translation>Se rotește încet în timpul expunerilor lungi</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Control manual</translation>
+    </message>
+    <message>
+        <source>Turn the mount by hand</source>
+        <translation>Rotiți montura manual</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Ceas polar</translation>
+    </message>
+    <message>
+        <source>Where Polaris sits in the polar scope</source>
+        <translation>Unde se află Polaris în luneta polară</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Setări</translation>
+    </message>
+    <message>
+        <source>Language, night, connection, mount</source>
+        <translation>Limbă, noapte, conexiune, montură</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Afișează jurnalul</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Ascunde jurnalul</translation>
+    </message>
+    <message>
+        <source>The console&apos;s journal under the page</source>
+        <translation>Jurnalul consolei sub pagină</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>În desfășurare</translation>
     </message>
 </context>
 <context>
@@ -576,6 +679,10 @@
         <source>Connect at Launch</source>
         <translation>Conectare la pornire</translation>
     </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Ecran complet</translation>
+    </message>
 </context>
 <context>
     <name>TaskProgressDialog</name>
@@ -721,10 +828,6 @@
 </context>
 <context>
     <name>mount</name>
-    <message>
-        <source>Velmora Console</source>
-        <translation>Consola Velmora</translation>
-    </message>
     <message>
         <source>Successful</source>
         <translation>Reușit</translation>

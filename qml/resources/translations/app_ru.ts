@@ -72,6 +72,30 @@
         <source>Click to stop reconnecting</source>
         <translation>Нажмите, чтобы прекратить переподключение</translation>
     </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Астрофотография</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Астро-таймлапс</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Таймлапс с обычной выдержкой</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Таймлапс с длинной выдержкой</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Read the voltage again</source>
+        <translation>Считать напряжение снова</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -111,6 +135,10 @@
         <source>Show Log</source>
         <translation>Показать журнал</translation>
     </message>
+    <message>
+        <source>Choose a page from the list.</source>
+        <translation>Выберите страницу в списке.</translation>
+    </message>
 </context>
 <context>
     <name>ManualControl</name>
@@ -137,6 +165,81 @@
     <message>
         <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
         <translation>Показываемый угол теперь отсчитывается от текущего положения оси.</translation>
+    </message>
+</context>
+<context>
+    <name>NavList</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>Астрофотография</translation>
+    </message>
+    <message>
+        <source>Tracks the stars for long exposures</source>
+        <translation>Ведёт звёзды для длинных выдержек</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>Астро-таймлапс</translation>
+    </message>
+    <message>
+        <source>A time-lapse that follows the sky</source>
+        <translation>Таймлапс, следующий за небом</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>Таймлапс с обычной выдержкой</translation>
+    </message>
+    <message>
+        <source>Turns a step between short exposures</source>
+        <translation>Поворот на шаг между короткими выдержками</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>Таймлапс с длинной выдержкой</translation>
+    </message>
+    <message>
+        <source>Turns slowly through long exposures</source>
+        <translation>Медленный поворот во время длинных выдержек</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>Ручное управление</translation>
+    </message>
+    <message>
+        <source>Turn the mount by hand</source>
+        <translation>Поворачивать монтировку вручную</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>Полярные часы</translation>
+    </message>
+    <message>
+        <source>Where Polaris sits in the polar scope</source>
+        <translation>Где Полярная в полярном искателе</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Language, night, connection, mount</source>
+        <translation>Язык, ночь, связь, монтировка</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Показать журнал</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>Скрыть журнал</translation>
+    </message>
+    <message>
+        <source>The console&apos;s journal under the page</source>
+        <translation>Журнал консоли под страницей</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Выполняется</translation>
     </message>
 </context>
 <context>
@@ -576,6 +679,10 @@
         <source>Connect at Launch</source>
         <translation>Подключаться при запуске</translation>
     </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Полный экран</translation>
+    </message>
 </context>
 <context>
     <name>TaskProgressDialog</name>
@@ -721,10 +828,6 @@
 </context>
 <context>
     <name>mount</name>
-    <message>
-        <source>Velmora Console</source>
-        <translation>Консоль Velmora</translation>
-    </message>
     <message>
         <source>Successful</source>
         <translation>Успешно</translation>

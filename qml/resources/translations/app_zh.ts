@@ -72,6 +72,30 @@
         <source>Click to stop reconnecting</source>
         <translation>点击停止重新连接</translation>
     </message>
+    <message>
+        <source>Astrophotography</source>
+        <translation>天文摄影</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>星空延时摄影</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>常规曝光延时摄影</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>长曝光延时摄影</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Read the voltage again</source>
+        <translation>重新读取电压</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -111,6 +135,10 @@
         <source>Show Log</source>
         <translation>显示日志</translation>
     </message>
+    <message>
+        <source>Choose a page from the list.</source>
+        <translation>从列表中选择一个页面。</translation>
+    </message>
 </context>
 <context>
     <name>ManualControl</name>
@@ -137,6 +165,81 @@
     <message>
         <source>The angle shown is counted from the axis&apos;s present position from now on.</source>
         <translation>从现在起，显示的角度从轴的当前位置开始计算。</translation>
+    </message>
+</context>
+<context>
+    <name>NavList</name>
+    <message>
+        <source>Astrophotography</source>
+        <translation>天文摄影</translation>
+    </message>
+    <message>
+        <source>Tracks the stars for long exposures</source>
+        <translation>跟踪星空以进行长曝光</translation>
+    </message>
+    <message>
+        <source>Astro Time-lapse</source>
+        <translation>星空延时摄影</translation>
+    </message>
+    <message>
+        <source>A time-lapse that follows the sky</source>
+        <translation>跟随星空的延时摄影</translation>
+    </message>
+    <message>
+        <source>Regular-Exposure Time-lapse</source>
+        <translation>常规曝光延时摄影</translation>
+    </message>
+    <message>
+        <source>Turns a step between short exposures</source>
+        <translation>在短曝光之间转动一步</translation>
+    </message>
+    <message>
+        <source>Long-Exposure Time-lapse</source>
+        <translation>长曝光延时摄影</translation>
+    </message>
+    <message>
+        <source>Turns slowly through long exposures</source>
+        <translation>在长曝光期间缓慢转动</translation>
+    </message>
+    <message>
+        <source>Manual Control</source>
+        <translation>手动控制</translation>
+    </message>
+    <message>
+        <source>Turn the mount by hand</source>
+        <translation>手动转动赤道仪</translation>
+    </message>
+    <message>
+        <source>Polar Clock Utility</source>
+        <translation>极轴时钟</translation>
+    </message>
+    <message>
+        <source>Where Polaris sits in the polar scope</source>
+        <translation>北极星在极轴镜中的位置</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Language, night, connection, mount</source>
+        <translation>语言、夜间、连接、赤道仪</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>显示日志</translation>
+    </message>
+    <message>
+        <source>Hide Log</source>
+        <translation>隐藏日志</translation>
+    </message>
+    <message>
+        <source>The console&apos;s journal under the page</source>
+        <translation>页面下方的控制台日志</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>运行中</translation>
     </message>
 </context>
 <context>
@@ -576,6 +679,10 @@
         <source>Connect at Launch</source>
         <translation>启动时连接</translation>
     </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全屏</translation>
+    </message>
 </context>
 <context>
     <name>TaskProgressDialog</name>
@@ -721,10 +828,6 @@
 </context>
 <context>
     <name>mount</name>
-    <message>
-        <source>Velmora Console</source>
-        <translation>Velmora 控制台</translation>
-    </message>
     <message>
         <source>Successful</source>
         <translation>成功</translation>
