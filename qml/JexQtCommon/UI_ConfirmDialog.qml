@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import QtQuick.Layouts
 import JexQtCommonBase
 
@@ -55,6 +56,8 @@ UI_Dialog {
                 objectName: "confirmAccept"
                 text: root.acceptText
                 highlighted: true
+                Material.accent: typeof inj_nightManager !== "undefined" ? inj_nightManager.fill
+                                                                         : Material.accent
                 Layout.fillWidth: true
                 Layout.preferredWidth: 1
                 onClicked: root.confirm()

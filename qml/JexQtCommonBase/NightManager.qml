@@ -18,12 +18,17 @@ QtObject {
 
     // Night colours keep green and blue at most a quarter of red (and never above 24), so
     // that nothing but red lights up: Material's red accent (#F44336) and brown primary
-    // (#3E2723) let too much green through.
+    // (#3E2723) let too much green through. In reds alone only brightness sets things apart:
+    // what the style marks with the accent (the chosen tab, a focused field) is brighter than
+    // text.
     readonly property int theme: night ? Material.Dark : Material.Light
-    readonly property color accent: night ? "#781008" : "#607D8B"
+    readonly property color accent: night ? "#FF2A10" : "#607D8B"
     readonly property color background: night ? "#000000" : "#fafafa"
-    readonly property color foreground: night ? "#F03020" : "#dd000000"
+    readonly property color foreground: night ? "#D82818" : "#dd000000"
     readonly property color primary: night ? "#4A0A00" : "#00c566"
+    // A fill under text of the window's brightest red (a default button's): dark enough at
+    // night that the text stands out in reds alone.
+    readonly property color fill: night ? "#781008" : accent
     // The frame around the control with the keyboard's focus.
     readonly property color focusRing: night ? "#FF2A10" : "#1565C0"
     // Text that should stand out (the connected mount's name): green by day only.

@@ -48,7 +48,7 @@ QString HelpFile::document(bool night) const {
     html.remove(picture);
     // The night palette of the window: red text, dark red rules, no light fill anywhere.
     const QString nightStyle = QStringLiteral(
-        "<style>body, p, li, td, th, h1, h2, h3, figcaption { color: #F03020; background: "
+        "<style>body, p, li, td, th, h1, h2, h3, figcaption { color: #D82818; background: "
         "#000000; } a { color: #FF3C00; } h2, td, th { border-color: #5A1000; } .note, code, "
         "kbd { background: #1A0000; border-color: #5A1000; }</style>");
     const qsizetype head = html.indexOf(QStringLiteral("</head>"), 0, Qt::CaseInsensitive);

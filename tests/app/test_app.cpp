@@ -394,7 +394,7 @@ private slots:
         const QString night = help.document(true);
         QVERIFY(night.contains(QStringLiteral("<h1>Velmora Console")));
         QVERIFY(!night.contains(QStringLiteral("<img"), Qt::CaseInsensitive));
-        QVERIFY(night.contains(QStringLiteral("color: #F03020")));
+        QVERIFY(night.contains(QStringLiteral("color: #D82818")));
 
         HelpFile missing(std::make_shared<QtFileUtil>("KD208"),
                          std::make_shared<LanguageManager>(store, nullptr),
