@@ -40,13 +40,17 @@ struct PageCase {
     const char* shownRow;  // the text that the edit recomputes
 };
 
+// Each page holds a program that can run, so that every edit also lays out and draws its
+// preview.
 const PageCase kCases[] = {
     {"Astrophotography", 1, "profile.input_photos = true", "exposureField", "totalTime"},
     {"Regular-Exposure Time-lapse", 2,
-     "profile.input_videoTimeSpanHour = true; profile.input_framePeriodSec = true",
+     "profile.input_videoTimeSpanHour = true; profile.input_framePeriodSec = true; "
+     "profile.input_swingRangeDeg = true; profile.swingCount = 2",
      "framePeriodField", "photosField"},
     {"Long-Exposure Time-lapse", 3,
-     "profile.input_videoTimeSpanHour = true; profile.input_framePeriodSec = true",
+     "profile.input_videoTimeSpanHour = true; profile.input_framePeriodSec = true; "
+     "profile.input_speedDph = true",
      "framePeriodField", "photosField"},
     {"Astro Time-lapse", 4, "profile.input_videoTimeSpanHour = true", "exposureField",
      "photosField"},

@@ -37,6 +37,19 @@ Page {
         id: numberEntries
     }
 
+    // The program laid out from now against the coming night, again as the user edits and
+    // once a minute while the page is open.
+    property real planNowMs: Date.now()
+    readonly property var plan: profile !== null && profile.paramSet !== undefined
+                                && typeof inj_programPlanner !== "undefined"
+                                ? inj_programPlanner.plan(profile.paramSet, planNowMs) : ({})
+    Timer {
+        interval: 60000
+        repeat: true
+        running: root.StackView.status === StackView.Active
+        onTriggered: root.planNowMs = Date.now()
+    }
+
     // Why Run is grey: no mount, the first number field that is not what the program uses,
     // the profile's message, or too few ticked values to work the program out.
     function bannerText() {
@@ -205,6 +218,9 @@ Page {
                 enabled: !root.ownTaskRuns && !root.sending
                 sourceComponent: root.mode === TAVOMode.AP ? apRows
                                  : root.mode === TAVOMode.ATL ? atlRows : regLongRows
+            }
+            Param_Preview {
+                plan: root.plan
             }
             Param_WiFiOffOnRun {
                 enabled: !root.ownTaskRuns && !root.sending

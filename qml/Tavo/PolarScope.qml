@@ -125,6 +125,103 @@ Page {
                 Layout.fillWidth: true
             }
         }
+        // How well the polar axis must point for the lens on the camera: the largest error
+        // that keeps a star's drift in the longest exposure under half a pixel. The three
+        // numbers are kept.
+        NumberEntryGroup {
+            id: budgetEntries
+        }
+        component BudgetEntry: NumberEntry {
+            required property string key
+            language: inj_languageManager.language
+            group: budgetEntries
+            minValue: 0
+            Component.onCompleted: value = inj_kvStore.loadDouble(key, value)
+            onEdited: function (v) {
+                value = v
+                inj_kvStore.saveDouble(key, v)
+            }
+        }
+        BudgetEntry {
+            id: focalEntry
+            key: "polar.budget.focalMm"
+            value: 50
+            maxValue: 5000
+            label: qsTr("Focal length (mm)")
+            editing: focalField.activeFocus
+        }
+        BudgetEntry {
+            id: pixelEntry
+            key: "polar.budget.pixelUm"
+            value: 4.3
+            maxValue: 100
+            label: qsTr("Pixel size (µm)")
+            editing: pixelField.activeFocus
+        }
+        BudgetEntry {
+            id: exposureEntry
+            key: "polar.budget.exposureSec"
+            value: 120
+            maxValue: 86400
+            label: qsTr("Longest exposure (s)")
+            editing: exposureField.activeFocus
+        }
+        component BudgetField: UI_TextField {
+            required property var entry
+            inputMethodHints: Qt.ImhFormattedNumbersOnly
+            text: entry.text
+            onTextEdited: entry.edit(text)
+            invalid: !entry.inStep
+            horizontalAlignment: Text.AlignRight
+            Layout.preferredWidth: 56
+        }
+        RowLayout {
+            objectName: "budgetRow"
+            spacing: 4
+            Layout.fillWidth: true
+            Layout.leftMargin: 12
+            Layout.rightMargin: 12
+            BudgetField {
+                id: focalField
+                objectName: "focalField"
+                entry: focalEntry
+            }
+            Label {
+                text: qsTr("mm")
+            }
+            BudgetField {
+                id: pixelField
+                objectName: "pixelField"
+                entry: pixelEntry
+            }
+            Label {
+                text: qsTr("µm")
+            }
+            BudgetField {
+                id: exposureField
+                objectName: "exposureField"
+                entry: exposureEntry
+            }
+            Label {
+                text: qsTr("s")
+                Layout.fillWidth: true
+            }
+        }
+        Label {
+            objectName: "budgetText"
+            readonly property real arcmin: inj_polarScopeInfo.polarBudgetArcmin(
+                                               focalEntry.value, pixelEntry.value,
+                                               exposureEntry.value)
+            text: !budgetEntries.allInStep ? budgetEntries.problem
+                  : arcmin > 0 ? qsTr("Polar axis within %1′ keeps the drift under half a pixel").arg(
+                                     arcmin.toLocaleString(Qt.locale(inj_languageManager.language), "f", 1))
+                               : qsTr("Give focal length, pixel size and exposure")
+            wrapMode: Text.Wrap
+            font.pixelSize: 13
+            Layout.fillWidth: true
+            Layout.leftMargin: 12
+            Layout.rightMargin: 12
+        }
         RowLayout {
             objectName: "lightRow"
             Layout.fillWidth: true

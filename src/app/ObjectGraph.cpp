@@ -24,6 +24,7 @@
 #include "PlatformUrl.h"
 #include "PolarScopeInfo.h"
 #include "PolarScopePaintedItem.h"
+#include "ProgramPlanner.h"
 #include "QAstroFormat.h"
 #include "QAstroRate.h"
 #include "QTAVOHelper.h"
@@ -182,6 +183,7 @@ void dependencyInjectToQml(QQmlEngine& engine, QList<std::shared_ptr<QObject>>& 
     publish("inj_iConnector", connector);
     publish("inj_iTaskState", taskState);
     publish("inj_iTaskEstimator", estimator);
+    publish("inj_programPlanner", std::make_shared<ProgramPlanner>(location, astroSideClock));
     publish("inj_iTaskProfileList_AP", lists.astrophotography);
     publish("inj_iTaskProfileList_ATL", lists.astroTimelapse);
     publish("inj_iTaskProfileList_Reg", lists.regularExposure);

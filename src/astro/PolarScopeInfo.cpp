@@ -1,5 +1,7 @@
 #include "PolarScopeInfo.h"
 
+#include "PolarBudget.h"
+
 #include <QVariantMap>
 
 #include <ctime>
@@ -66,6 +68,11 @@ void PolarScopeInfo::update() {
             entry(tr("Polaris Position "), format_->reticleClock(calc_->polarisPositionAngle())));
     infoList_ = std::move(list);
     emit infoListChanged();
+}
+
+double PolarScopeInfo::polarBudgetArcmin(double focalLengthMm, double pixelSizeUm,
+                                         double exposureSec) const {
+    return polarErrorBudgetArcmin(focalLengthMm, pixelSizeUm, exposureSec);
 }
 
 } // namespace JEX

@@ -36,6 +36,10 @@ public:
     QVariantList infoList() const { return infoList_; }
 
     Q_INVOKABLE void update();
+    // The largest polar-axis error, in arc-minutes, that keeps a star's drift in one exposure
+    // under half a pixel (0 for inputs that are not all positive).
+    Q_INVOKABLE double polarBudgetArcmin(double focalLengthMm, double pixelSizeUm,
+                                         double exposureSec) const;
 
 signals:
     void northChanged();

@@ -19,8 +19,8 @@ class ITaskProfile : public QObject {
     Q_PROPERTY(bool valid READ valid NOTIFY validChanged)
     // Empty, or a message key (translation context "tavo_profile") and its arguments.
     Q_PROPERTY(QStringList errorMessage READ errorMessage NOTIFY errorMessageChanged)
-    // The program when valid, otherwise an invalid variant.
-    Q_PROPERTY(QVariant paramSet READ paramSet NOTIFY validChanged)
+    // The program when valid, otherwise an invalid variant; announced whenever either changes.
+    Q_PROPERTY(QVariant paramSet READ paramSet NOTIFY paramSetChanged)
     Q_PROPERTY(QString name READ name WRITE setName NOTIFY nameChanged)
     // The quantities ticked as inputs that the solver did not take (the other inputs already
     // determine them, or they contradict them), by property name.
@@ -50,6 +50,7 @@ public:
 
 signals:
     void validChanged();
+    void paramSetChanged();
     void errorMessageChanged();
     void nameChanged();
     void refusedInputsChanged();

@@ -205,9 +205,11 @@ protected:
     // Keeps the program when valid, then announces: values, validity, message, refusals.
     void publish(bool valid, const QStringList& errors, const TAVOParamSet& paramSet,
                  const QStringList& refused = {}) {
+        const TAVOParamSet before = paramSet_;
         if (valid)
             paramSet_ = programFor(paramSet);
         const bool validChanged = valid != valid_;
+        const bool programChanged = validChanged || (valid && !(paramSet_ == before));
         const bool errorsChanged = errors != errors_;
         const bool refusedChanged = refused != refused_;
         valid_ = valid;
@@ -216,6 +218,8 @@ protected:
         emit this->valueChanged();
         if (validChanged)
             emit this->validChanged();
+        if (programChanged)
+            emit this->paramSetChanged();
         if (errorsChanged)
             emit this->errorMessageChanged();
         if (refusedChanged)

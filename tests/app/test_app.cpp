@@ -21,6 +21,7 @@
 #include "MemoryKVStore.h"
 #include "MotorController.h"
 #include "NightPixels.h"
+#include "NightPointer.h"
 #include "ObjectGraph.h"
 #include "PlatformUrl.h"
 #include "QmlModules.h"
@@ -221,7 +222,8 @@ private slots:
                 "inj_windowRect inj_nightPointer inj_astroFormat inj_astroRate inj_tavoHelper "
                 "inj_iTavoSettings "
                 "inj_connectSettings inj_iConnectable inj_iConnector inj_iTaskState "
-                "inj_iTaskEstimator inj_iTaskProfileList_AP inj_iTaskProfileList_ATL "
+                "inj_iTaskEstimator inj_programPlanner inj_iTaskProfileList_AP "
+                "inj_iTaskProfileList_ATL "
                 "inj_iTaskProfileList_Reg inj_iTaskProfileList_Long inj_polarScopePaintedItem "
                 "inj_polarScopeInfo inj_kvStore inj_languageManager inj_helpFile inj_location "
                 "inj_converserTimeoutForwarder inj_toastManagerUIStub inj_locationSensor "
@@ -481,6 +483,25 @@ private slots:
         QImage marks;
         QCOMPARE(countNightFailures(picture, &marks), qsizetype(fails ? 1 : 0));
         QCOMPARE(marks.pixel(0, 0) == qRgb(0, 255, 255), fails);
+    }
+
+    // At night the pointer over the console is a red arrow that passes the night rule; by
+    // day the desktop's own is back.
+    void nightPointerIsARedArrow() {
+        NightPointer pointer;
+        QVERIFY(!QGuiApplication::overrideCursor());
+        pointer.setRed(true);
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        QVERIFY(cursor);
+        const QImage arrow = cursor->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        int lit = 0;
+        for (int y = 0; y < arrow.height(); ++y)
+            for (int x = 0; x < arrow.width(); ++x)
+                lit += qAlpha(arrow.pixel(x, y)) == 255 && qRed(arrow.pixel(x, y)) > 128;
+        QVERIFY2(lit > 30, qPrintable(QString::number(lit)));
+        QCOMPARE(countNightFailures(arrow), qsizetype(0));
+        pointer.setRed(false);
+        QVERIFY(!QGuiApplication::overrideCursor());
     }
 
     // One value of each enumeration shows it is registered under its name; the numbers that

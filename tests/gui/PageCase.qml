@@ -31,6 +31,21 @@ TestCase {
         compare(page.objectName, pageName)
         return page
     }
+    // Scrolls the page so that the item shows, as a person would before clicking it.
+    function reveal(item) {
+        for (let p = item.parent; p; p = p.parent) {
+            if (p.flickableDirection === undefined)
+                continue
+            const y = item.mapToItem(p.contentItem, 0, 0).y
+            if (y < p.contentY || y + item.height > p.contentY + p.height)
+                p.contentY = Math.max(0, Math.min(y - 8, p.contentHeight - p.height))
+            return
+        }
+    }
+    function click(item) {
+        reveal(item)
+        mouseClick(item)
+    }
     // Types into the field as a person would, replacing its text.
     function type(field, text) {
         mouseClick(field)

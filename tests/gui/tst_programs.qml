@@ -38,7 +38,7 @@ PageCase {
                   10000)
     }
     function nameDialog(page) {
-        mouseClick(find("profileSave", page))
+        click(find("profileSave", page))
         const dialog = find("profileNameDialog", page)
         tryCompare(dialog, "opened", true)
         return dialog
@@ -165,6 +165,24 @@ PageCase {
         tryCompare(find("headerButton", page), "text", "Run", 10000)
     }
 
+    // The page draws the program it would run (500 photos of 1 s: 8 min 20 s), and a tap on
+    // the plot tells the time from the start and the angle there.
+    function test_previewDrawsTheProgram() {
+        const page = open("menuAP", "programPage")
+        setInput(page, "photos", true)
+        enter(page, "photos", "500")
+        enter(page, "exposure", "0.5")
+        enter(page, "interval", "0.5")
+        const plot = find("programPlot", page)
+        tryVerify(() => plot.plan.durationSec === 500, 5000, JSON.stringify(plot.plan.durationSec))
+        compare(plot.plan.photos, 500)
+        reveal(plot)
+        mouseClick(plot, plot.width - 10, plot.height / 2)
+        const picked = find("previewPicked", page)
+        tryVerify(() => picked.visible)
+        verify(/^At 0:08:20 from the start: \d+\.\d\d°$/.test(picked.text), picked.text)
+    }
+
     // Tab until the item has the keyboard's focus (at least once: a click may have given it
     // the focus without a ring), which its ring then shows.
     function tabTo(item) {
@@ -274,13 +292,13 @@ PageCase {
         compare(rate.currentText, "Lunar")
         // 4 s at 25 frames a second.
         tryCompare(find("photosField", page), "text", "100")
-        mouseClick(find("profileRowButton1", page)) // "Load"
+        click(find("profileRowButton1", page)) // "Load"
         tryCompare(find("exposureField", page), "text", "45")
         tryCompare(rate, "currentText", "Sidereal")
         compare(frames.currentText, "30 (NTSC)")
 
-        mouseClick(find("profileEdit", page))
-        mouseClick(find("profileRowButton0", page)) // "Delete" in edit mode
+        click(find("profileEdit", page))
+        click(find("profileRowButton0", page)) // "Delete" in edit mode
         const ask = find("deleteConfirm", page)
         tryCompare(ask, "opened", true)
         compare(find("confirmText", ask).text, "Delete the profile “Moonrise”?")

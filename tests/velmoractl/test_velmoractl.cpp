@@ -10,6 +10,7 @@
 #include "UdpServer.h"
 #include "Wire.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -130,10 +131,11 @@ private slots:
     void answeredWithoutTheMount_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("said"); // on standard output, or the error
+        QTest::addColumn<QString>("said");  // on standard output, or the error
+        QTest::addColumn<int>("reversals"); // lines of output naming one; -1: not counted
         const auto row = [](const char* name, const QStringList& args, int exitCode,
-                            const char* said) {
-            QTest::newRow(name) << args << exitCode << QString(said);
+                            const char* said, int reversals = -1) {
+            QTest::newRow(name) << args << exitCode << QString(said) << reversals;
         };
         row("help", {"--help"}, 0, "Usage: velmoractl");
         // Polaris at the epoch on the meridian 0, on the reticle's clock face.
@@ -144,6 +146,18 @@ private slots:
         row("plan that is not valid",
             {"plan", "long", "--framePeriodSec=10", "--exposureSec=9.6", "--speedDph=30"}, 1,
             "Valid: no\nError: Frame period must be at least 0.5 seconds longer than exposure\n");
+        // 720 photos 10 s apart, their 719 gaps spread over 3 × 20°: 60/719° a photo, three
+        // sweeps. The axis turns after 20° and 40° of travel; the turn at 60°, where the last
+        // photo is taken, only leads to the step after it: two reversals.
+        row("timeline of a swinging plan",
+            {"plan", "reg", "--videoTimeSpanHour", "2", "--framePeriodSec", "10", "--speedDph",
+             "30", "--swingRangeDeg", "20", "--swingCount", "3", "--timeline"},
+            0, "t_s,angle_deg,event\n0,0,start\n0,0,photo\n10,0.08344923505,photo\n", 2);
+        // Two photos from midnight at 60° N at midsummer: the Sun stays above −12°.
+        row("plan against a night that never comes",
+            {"--json", "plan", "ap", "--exposureSec", "60", "--photoIntervalSec", "65", "--photos",
+             "2", "--at", "2026-06-21T00:00:00Z", "--lat", "60", "--lon", "10"},
+            0, R"("dawnUnixMs":null,"duskUnixMs":null,"endUnixMs":1782000250000)");
         row("unknown command", {"launch"}, 2, "unknown command 'launch'");
         row("a device that never ends", {"run", "@/dev/zero"}, 2,
             "cannot read the program file '/dev/zero'");
@@ -156,10 +170,15 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
         QFETCH(QString, said);
+        QFETCH(int, reversals);
         const Run r = ctl(args);
         QVERIFY2(r.exitCode == exitCode && (r.out + r.err).contains(said) &&
                      r.err.contains("Try 'velmoractl --help'.") == (exitCode == 2),
                  qPrintable(r.describe()));
+        if (reversals >= 0) {
+            const QStringList lines = r.out.split('\n');
+            QCOMPARE(lines.filter(QRegularExpression(",[^,]*reversal[^,]*$")).size(), reversals);
+        }
         QCOMPARE(sim->requestCount(), uint64_t(0));
     }
 

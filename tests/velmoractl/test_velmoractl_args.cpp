@@ -78,6 +78,8 @@ private slots:
         row("plan", {"plan", "reg", "--videoTimeSpanHour", "2", "--framePeriodSec=10"}, "plan", "");
         row("plan without a kind", {"plan", "--photos", "3"}, "", "plan needs a program kind");
         row("plan of no kind", {"plan", "tracking"}, "", "plan needs a program kind");
+        row("timeline of another command", {"status", "--timeline"}, "",
+            "--timeline goes with plan");
         row("quantity without a value", {"plan", "ap", "--photos"}, "", "--photos needs a value");
         row("plan in a session", {"plan", "atl", "--photos", "9"}, "plan", "", true);
         row("run a kind", {"run", "long", "--framePeriodSec", "30"}, "run", "");

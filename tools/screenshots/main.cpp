@@ -158,17 +158,41 @@ private:
 // photo-number reminder and the progress of a running program; at night also the questions
 // before deleting a profile and before stopping, and the menu's grey buttons while it runs.
 void shootPrograms(Shooter& s, const QString& theme, bool night) {
+    // Each with a program that can run, so that its preview shows: the time-lapses over an
+    // hour, the regular one swinging twice over 30°.
     const struct {
         int mode;
         const char* name;
-    } programs[] = {{1, "astrophotography-"},
-                    {4, "astro-timelapse-"},
-                    {2, "regular-timelapse-"},
-                    {3, "long-timelapse-"}};
+        const char* setup;
+    } programs[] = {{1, "astrophotography-", ""},
+                    {4, "astro-timelapse-", "p.input_videoTimeSpanHour = true"},
+                    {2, "regular-timelapse-",
+                     "p.input_videoTimeSpanHour = true; p.input_framePeriodSec = true; "
+                     "p.input_swingRangeDeg = true; p.swingCount = 2"},
+                    {3, "long-timelapse-",
+                     "p.input_videoTimeSpanHour = true; p.input_framePeriodSec = true; "
+                     "p.input_speedDph = true"}};
     for (const auto& p : programs) {
         s.home();
         s.eval({}, QStringLiteral("inj_stackView.currentItem.openProgram(%1)").arg(p.mode));
+        if (*p.setup)
+            s.eval({}, QStringLiteral("(function (p) { %1 })(inj_stackView.currentItem.profile)")
+                           .arg(QLatin1String(p.setup)));
         s.shoot(QLatin1String(p.name) + theme);
+        // Scrolled down to the preview, which a narrow window shows under the rows.
+        s.eval({}, QStringLiteral("(function (page) {"
+                                  "  const f = page.contentItem.children[0];"
+                                  "  const preview = (function find(item) {"
+                                  "    if (!item) return null;"
+                                  "    if (item.objectName === 'programPreview') return item;"
+                                  "    for (let i = 0; i < item.children.length; ++i) {"
+                                  "      const found = find(item.children[i]);"
+                                  "      if (found) return found }"
+                                  "    return null })(f.contentItem);"
+                                  "  f.contentY = Math.max(0, Math.min(f.contentHeight - f.height,"
+                                  "    preview.mapToItem(f.contentItem, 0, 0).y - 8))"
+                                  "})(inj_stackView.currentItem)"));
+        s.shoot(QLatin1String(p.name) + QStringLiteral("preview-") + theme);
     }
     // A number the language does not read ("2,5" where the decimal separator is a point, or
     // "1.000" where the point groups thousands): the field, the reason and the grey Run.

@@ -43,7 +43,10 @@ QStringList valuedOptionsOf(const QString& command) {
         return kSlewValued;
     if (command == "polar")
         return kPolarValued;
-    if (command == "run" || command == "plan")
+    // A plan is laid out against the night of a start time and place.
+    if (command == "plan")
+        return kProgramValued + kPolarValued;
+    if (command == "run")
         return kProgramValued;
     return {};
 }
@@ -293,6 +296,10 @@ Parsed parseArguments(const QStringList& args, bool inSession) {
             o.json = true;
             continue;
         }
+        if (arg == "--timeline") {
+            o.timeline = true;
+            continue;
+        }
         if (!arg.startsWith("--") || arg == "--" || arg == "-") {
             if (arg.startsWith('-') && arg != "-" && !finiteNumber(arg))
                 return {std::nullopt, QString("unknown option '%1'").arg(arg)};
@@ -342,6 +349,8 @@ Parsed parseArguments(const QStringList& args, bool inSession) {
         return {std::nullopt, "no command given"};
     if (!kCommands.contains(o.command))
         return {std::nullopt, QString("unknown command '%1'").arg(o.command)};
+    if (o.timeline && o.command != "plan")
+        return {std::nullopt, "--timeline goes with plan"};
     if (inSession && (o.command == "session" || o.command == "discover"))
         return {std::nullopt, QString("%1 cannot run inside a session").arg(o.command)};
     for (const auto& [name, value] : commandOptions) {
@@ -573,10 +582,21 @@ Commands:
                            reg, long) would from the quantities given, or take a
                            profile the console saved ("<unnamed>": the page's last
                            state), then write and start it
-  plan KIND [--NAME=VALUE ...] | plan KIND --profile NAME
+  plan KIND [--NAME=VALUE ...] [--timeline] | plan KIND --profile NAME [--timeline]
+       [--at ISO8601] [--lat DEG] [--lon DEG_EAST]
                            show that program without a mount: every quantity, given
                            or calculated, whether it is valid, and the program (exit
-                           status 1 when it is not valid); the quantities are
+                           status 1 when it is not valid); --timeline shows instead
+                           how the axis moves through it, as CSV t_s,angle_deg,event:
+                           one line per start, photo, swing reversal and end (an
+                           unlimited program is drawn for 24 hours, to its horizon),
+                           angles from the start, clockwise positive; --json always
+                           adds it as timeline, with endUnixMs and the night after the
+                           start (--at ISO8601, else now) at the place (--lat DEG,
+                           --lon DEG_EAST, else the stored location): duskUnixMs and
+                           dawnUnixMs of the Sun's centre 18 degrees down (12 where it
+                           never gets that low: night "nautical"; "none": neither);
+                           the quantities are
                            ap: exposureSec, photoIntervalSec, photos,
                                trackingRateDegPerSec, ditheringRangeArcMin
                            atl: exposureSec, videoTimeSpanHour, videoLengthSec,

@@ -45,6 +45,7 @@ struct Options {
     QString command;
     bool help = false;
     bool json = false;
+    bool timeline = false; // plan: the program's timeline as CSV in place of the report
     // How to reach the mount; without ip and serial, the stored connection settings.
     QString ip;
     QString serial;

@@ -232,16 +232,21 @@ PlanReport describePlan(const ITaskProfile& profile, const QString& kind, const 
         r.text << QString("  %1 %2 %3").arg(name, -24).arg(valueText(value), -14).arg(source);
     }
     const QString message = messageText(profile);
-    r.json =
-        QJsonObject{{"kind", kind},
-                    {"name", profile.name()},
-                    {"quantities", quantities},
-                    {"ignored", ignored},
-                    {"valid", profile.valid()},
-                    {"errorMessage", QJsonArray::fromStringList(profile.errorMessage())},
-                    {"message", message},
-                    {"paramSet", profile.valid() ? QJsonValue(programJson(profile.paramSetValue()))
-                                                 : QJsonValue()}};
+    const bool valid = profile.valid();
+    const TaskTimeline timeline =
+        valid ? taskTimeline(profile.paramSetValue(), kPlanHorizonSec) : TaskTimeline();
+    r.json = QJsonObject{
+        {"kind", kind},
+        {"name", profile.name()},
+        {"quantities", quantities},
+        {"ignored", ignored},
+        {"valid", profile.valid()},
+        {"errorMessage", QJsonArray::fromStringList(profile.errorMessage())},
+        {"message", message},
+        {"paramSet", valid ? QJsonValue(programJson(profile.paramSetValue())) : QJsonValue()},
+        {"timeline", valid ? QJsonValue(timelineJson(timeline)) : QJsonValue()}};
+    if (valid)
+        r.timelineCsv = timelineCsv(timeline);
     for (const QJsonValue& name : ignored)
         r.text << QString("Not used: --%1 (the other inputs determine it or contradict it)")
                       .arg(name.toString());
@@ -266,6 +271,22 @@ QJsonObject programJson(const TAVOParamSet& p) {
                        {"swingRangeDeg", p.swingRangeDeg},
                        {"ditheringEnabled", p.ditheringEnabled},
                        {"ditheringRangeDeg", p.ditheringRangeDeg}};
+}
+
+QJsonArray timelineJson(const TaskTimeline& timeline) {
+    QJsonArray out;
+    for (const TimelineEvent& e : timeline.events)
+        out.append(QJsonObject{{"t_s", e.tSec}, {"angle_deg", e.angleDeg}, {"event", e.kind}});
+    return out;
+}
+
+QStringList timelineCsv(const TaskTimeline& timeline) {
+    QStringList out{"t_s,angle_deg,event"};
+    for (const TimelineEvent& e : timeline.events)
+        out << QString("%1,%2,%3")
+                   .arg(QString::number(e.tSec, 'g', 10), QString::number(e.angleDeg, 'g', 10),
+                        e.kind);
+    return out;
 }
 
 QString programText(const TAVOParamSet& p) {

@@ -6,7 +6,9 @@
 #include "IKVStore.h"
 #include "ILocation.h"
 #include "ITaskProfile.h"
+#include "TaskTimeline.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QPair>
@@ -47,13 +49,17 @@ QList<std::shared_ptr<ITaskProfile>> savedProfiles(const QString& kind,
 // without one, why no program could be made.
 QString messageText(const ITaskProfile& profile);
 
+// How far the timeline of an unlimited program is drawn.
+inline constexpr double kPlanHorizonSec = 24 * 3600;
+
 struct PlanReport {
     QJsonObject json;
     QStringList text;
+    QStringList timelineCsv; // header and one line per event; empty when not valid
 };
 // Every quantity with its value and where it came from ("given", "calculated", "not used"
 // for a given one the solver refused, which keeps the value given, or otherwise fallback),
-// what was given but not used, validity, message and program.
+// what was given but not used, validity, message, program and its timeline.
 PlanReport describePlan(const ITaskProfile& profile, const QString& kind, const QStringList& given,
                         const QString& fallback);
 
@@ -62,5 +68,9 @@ QString shortModeName(TAVOMode_::E mode);
 // A program as JSON with the keys run accepts.
 QJsonObject programJson(const TAVOParamSet& p);
 QString programText(const TAVOParamSet& p);
+// The timeline's events as {t_s, angle_deg, event} and as CSV lines under the header
+// t_s,angle_deg,event.
+QJsonArray timelineJson(const TaskTimeline& timeline);
+QStringList timelineCsv(const TaskTimeline& timeline);
 
 } // namespace JEX::Ctl

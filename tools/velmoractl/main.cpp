@@ -10,6 +10,7 @@
 #include "DeviceFactories.h"
 #include "Location.h"
 #include "MountStack.h"
+#include "ProgramPlanner.h"
 #include "QtFileUtil.h"
 #include "QtKVStore.h"
 #include "QtUDPBroadcaster.h"
@@ -493,7 +494,9 @@ private:
     int64_t ms_;
 };
 
-Result polar(const Options& o, const std::shared_ptr<IKVStore>& store) {
+// The place and time of --lat, --lon and --at, the stored location and now for what is not
+// given.
+std::shared_ptr<Location> placeOf(const Options& o, const std::shared_ptr<IKVStore>& store) {
     auto location = std::make_shared<Location>(nullptr);
     CLocation here = Location(store).location();
     if (o.lonEastDeg)
@@ -503,9 +506,17 @@ Result polar(const Options& o, const std::shared_ptr<IKVStore>& store) {
         here.mockLatitude = false;
     }
     location->setLocation(here);
-    std::shared_ptr<IClock> clock =
-        o.atMs ? std::shared_ptr<IClock>(std::make_shared<FixedClock>(*o.atMs))
-               : std::make_shared<CRealClock>();
+    return location;
+}
+std::shared_ptr<IClock> clockOf(const Options& o) {
+    return o.atMs ? std::shared_ptr<IClock>(std::make_shared<FixedClock>(*o.atMs))
+                  : std::make_shared<CRealClock>();
+}
+
+Result polar(const Options& o, const std::shared_ptr<IKVStore>& store) {
+    const auto location = placeOf(o, store);
+    const CLocation here = location->location();
+    const auto clock = clockOf(o);
     auto astroClock = std::make_shared<AstroClock>(clock);
     AstroCalc calc(location, astroClock);
 
@@ -687,7 +698,20 @@ Result plan(const Options& o, const std::shared_ptr<IKVStore>& store) {
     const PlanReport report =
         describePlan(*choice->profile, o.kind, choice->given, choice->fallback);
     out.json = report.json;
-    out.text = report.text;
+    if (choice->profile->valid()) {
+        const QVariantMap night =
+            ProgramPlanner(placeOf(o, store), clockOf(o)).plan(choice->profile->paramSetValue(), 0);
+        const auto ms = [&night](const char* key) {
+            const qint64 v = night.value(key).toLongLong();
+            return v != 0 ? QJsonValue(v) : QJsonValue();
+        };
+        out.json.insert("startUnixMs", ms("startMs"));
+        out.json.insert("endUnixMs", ms("endMs"));
+        out.json.insert("night", night.value("night").toString());
+        out.json.insert("duskUnixMs", ms("duskMs"));
+        out.json.insert("dawnUnixMs", ms("dawnMs"));
+    }
+    out.text = o.timeline && !report.timelineCsv.isEmpty() ? report.timelineCsv : report.text;
     if (!choice->profile->valid()) {
         out.code = kExitFailed;
         out.error = "the program is not valid: " + messageText(*choice->profile);

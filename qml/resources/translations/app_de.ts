@@ -436,6 +436,53 @@
     </message>
 </context>
 <context>
+    <name>Param_Preview</name>
+    <message>
+        <source>No end</source>
+        <translation>Kein Ende</translation>
+    </message>
+    <message>
+        <source>Ends %1</source>
+        <translation>Ende %1</translation>
+    </message>
+    <message>
+        <source>%1 · dawn %2</source>
+        <translation>%1 · Morgendämmerung %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical night; nautical dawn %2</source>
+        <translation>%1 · keine astronomische Nacht; nautische Dämmerung %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical or nautical night</source>
+        <translation>%1 · keine astronomische oder nautische Nacht</translation>
+    </message>
+    <message>
+        <source>%1 · set the location to compare with dawn</source>
+        <translation>%1 · Standort festlegen, um mit der Dämmerung zu vergleichen</translation>
+    </message>
+    <message>
+        <source>The run ends after dawn</source>
+        <translation>Der Lauf endet nach der Morgendämmerung</translation>
+    </message>
+    <message>
+        <source>Started now, it begins before dusk (%1)</source>
+        <translation>Jetzt gestartet, beginnt er vor der Abenddämmerung (%1)</translation>
+    </message>
+    <message>
+        <source>At %1 from the start: %2°</source>
+        <translation>Bei %1 nach dem Start: %2°</translation>
+    </message>
+    <message>
+        <source>Axis angle against time, photos along the bottom, reversals as rings; within a cycle the motion is a model</source>
+        <translation>Achswinkel über der Zeit, Fotos am unteren Rand, Umkehrpunkte als Ringe; innerhalb eines Zyklus ist die Bewegung ein Modell</translation>
+    </message>
+    <message>
+        <source>%1 · before dusk %2</source>
+        <translation>%1 · vor der Abenddämmerung %2</translation>
+    </message>
+</context>
+<context>
     <name>Param_ProfileNameDialog</name>
     <message>
         <source>Profile Name</source>
@@ -556,6 +603,38 @@
     <message>
         <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
         <translation>Kein Standort gesetzt: Die Uhr ist für 0° N 0° O gezeichnet. Legen Sie Ihren unter Standort fest.</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>Brennweite (mm)</translation>
+    </message>
+    <message>
+        <source>Pixel size (µm)</source>
+        <translation>Pixelgröße (µm)</translation>
+    </message>
+    <message>
+        <source>Longest exposure (s)</source>
+        <translation>Längste Belichtung (s)</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>µm</source>
+        <translation>µm</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Polar axis within %1′ keeps the drift under half a pixel</source>
+        <translation>Polachse auf %1′ genau hält die Drift unter einem halben Pixel</translation>
+    </message>
+    <message>
+        <source>Give focal length, pixel size and exposure</source>
+        <translation>Brennweite, Pixelgröße und Belichtung angeben</translation>
     </message>
 </context>
 <context>

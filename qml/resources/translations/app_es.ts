@@ -436,6 +436,53 @@
     </message>
 </context>
 <context>
+    <name>Param_Preview</name>
+    <message>
+        <source>No end</source>
+        <translation>Sin fin</translation>
+    </message>
+    <message>
+        <source>Ends %1</source>
+        <translation>Termina %1</translation>
+    </message>
+    <message>
+        <source>%1 · dawn %2</source>
+        <translation>%1 · amanecer %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical night; nautical dawn %2</source>
+        <translation>%1 · sin noche astronómica; alba náutica %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical or nautical night</source>
+        <translation>%1 · sin noche astronómica ni náutica</translation>
+    </message>
+    <message>
+        <source>%1 · set the location to compare with dawn</source>
+        <translation>%1 · indique la ubicación para comparar con el alba</translation>
+    </message>
+    <message>
+        <source>The run ends after dawn</source>
+        <translation>La sesión termina después del alba</translation>
+    </message>
+    <message>
+        <source>Started now, it begins before dusk (%1)</source>
+        <translation>Iniciada ahora, empieza antes del anochecer (%1)</translation>
+    </message>
+    <message>
+        <source>At %1 from the start: %2°</source>
+        <translation>A %1 del inicio: %2°</translation>
+    </message>
+    <message>
+        <source>Axis angle against time, photos along the bottom, reversals as rings; within a cycle the motion is a model</source>
+        <translation>Ángulo del eje en el tiempo, fotos abajo, inversiones como anillos; dentro de un ciclo el movimiento es un modelo</translation>
+    </message>
+    <message>
+        <source>%1 · before dusk %2</source>
+        <translation>%1 · antes del anochecer %2</translation>
+    </message>
+</context>
+<context>
     <name>Param_ProfileNameDialog</name>
     <message>
         <source>Profile Name</source>
@@ -556,6 +603,38 @@
     <message>
         <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
         <translation>Sin ubicación: el reloj se dibuja para 0° N 0° E. Indique la suya en Ubicación.</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>Distancia focal (mm)</translation>
+    </message>
+    <message>
+        <source>Pixel size (µm)</source>
+        <translation>Tamaño de píxel (µm)</translation>
+    </message>
+    <message>
+        <source>Longest exposure (s)</source>
+        <translation>Exposición más larga (s)</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>µm</source>
+        <translation>µm</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Polar axis within %1′ keeps the drift under half a pixel</source>
+        <translation>Un eje polar a menos de %1′ mantiene la deriva bajo medio píxel</translation>
+    </message>
+    <message>
+        <source>Give focal length, pixel size and exposure</source>
+        <translation>Indique distancia focal, tamaño de píxel y exposición</translation>
     </message>
 </context>
 <context>

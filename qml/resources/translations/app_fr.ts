@@ -436,6 +436,53 @@
     </message>
 </context>
 <context>
+    <name>Param_Preview</name>
+    <message>
+        <source>No end</source>
+        <translation>Sans fin</translation>
+    </message>
+    <message>
+        <source>Ends %1</source>
+        <translation>Fin %1</translation>
+    </message>
+    <message>
+        <source>%1 · dawn %2</source>
+        <translation>%1 · aube %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical night; nautical dawn %2</source>
+        <translation>%1 · pas de nuit astronomique ; aube nautique %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical or nautical night</source>
+        <translation>%1 · ni nuit astronomique ni nautique</translation>
+    </message>
+    <message>
+        <source>%1 · set the location to compare with dawn</source>
+        <translation>%1 · définissez le lieu pour comparer avec l&apos;aube</translation>
+    </message>
+    <message>
+        <source>The run ends after dawn</source>
+        <translation>La séance se termine après l&apos;aube</translation>
+    </message>
+    <message>
+        <source>Started now, it begins before dusk (%1)</source>
+        <translation>Lancée maintenant, elle commence avant le crépuscule (%1)</translation>
+    </message>
+    <message>
+        <source>At %1 from the start: %2°</source>
+        <translation>À %1 du début : %2°</translation>
+    </message>
+    <message>
+        <source>Axis angle against time, photos along the bottom, reversals as rings; within a cycle the motion is a model</source>
+        <translation>Angle de l&apos;axe dans le temps, photos en bas, inversions en anneaux ; dans un cycle le mouvement est un modèle</translation>
+    </message>
+    <message>
+        <source>%1 · before dusk %2</source>
+        <translation>%1 · avant le crépuscule %2</translation>
+    </message>
+</context>
+<context>
     <name>Param_ProfileNameDialog</name>
     <message>
         <source>Profile Name</source>
@@ -556,6 +603,38 @@
     <message>
         <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
         <translation>Aucun lieu défini : l&apos;horloge est tracée pour 0° N 0° E. Indiquez le vôtre dans Lieu.</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>Focale (mm)</translation>
+    </message>
+    <message>
+        <source>Pixel size (µm)</source>
+        <translation>Taille de pixel (µm)</translation>
+    </message>
+    <message>
+        <source>Longest exposure (s)</source>
+        <translation>Pose la plus longue (s)</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>µm</source>
+        <translation>µm</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Polar axis within %1′ keeps the drift under half a pixel</source>
+        <translation>Un axe polaire à moins de %1′ garde la dérive sous un demi-pixel</translation>
+    </message>
+    <message>
+        <source>Give focal length, pixel size and exposure</source>
+        <translation>Indiquez focale, taille de pixel et pose</translation>
     </message>
 </context>
 <context>

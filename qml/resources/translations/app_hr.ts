@@ -436,6 +436,53 @@
     </message>
 </context>
 <context>
+    <name>Param_Preview</name>
+    <message>
+        <source>No end</source>
+        <translation>Bez kraja</translation>
+    </message>
+    <message>
+        <source>Ends %1</source>
+        <translation>Završava %1</translation>
+    </message>
+    <message>
+        <source>%1 · dawn %2</source>
+        <translation>%1 · zora %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical night; nautical dawn %2</source>
+        <translation>%1 · nema astronomske noći; nautička zora %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical or nautical night</source>
+        <translation>%1 · nema astronomske ni nautičke noći</translation>
+    </message>
+    <message>
+        <source>%1 · set the location to compare with dawn</source>
+        <translation>%1 · postavite lokaciju za usporedbu sa zorom</translation>
+    </message>
+    <message>
+        <source>The run ends after dawn</source>
+        <translation>Snimanje završava nakon zore</translation>
+    </message>
+    <message>
+        <source>Started now, it begins before dusk (%1)</source>
+        <translation>Pokrenuto sada, počinje prije sumraka (%1)</translation>
+    </message>
+    <message>
+        <source>At %1 from the start: %2°</source>
+        <translation>Na %1 od početka: %2°</translation>
+    </message>
+    <message>
+        <source>Axis angle against time, photos along the bottom, reversals as rings; within a cycle the motion is a model</source>
+        <translation>Kut osi kroz vrijeme, fotografije pri dnu, okreti kao prstenovi; unutar ciklusa kretanje je model</translation>
+    </message>
+    <message>
+        <source>%1 · before dusk %2</source>
+        <translation>%1 · prije sumraka %2</translation>
+    </message>
+</context>
+<context>
     <name>Param_ProfileNameDialog</name>
     <message>
         <source>Profile Name</source>
@@ -556,6 +603,38 @@
     <message>
         <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
         <translation>Lokacija nije postavljena: sat je nacrtan za 0° S 0° I. Postavite svoju pod Lokacija.</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>Žarišna duljina (mm)</translation>
+    </message>
+    <message>
+        <source>Pixel size (µm)</source>
+        <translation>Veličina piksela (µm)</translation>
+    </message>
+    <message>
+        <source>Longest exposure (s)</source>
+        <translation>Najdulja ekspozicija (s)</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>µm</source>
+        <translation>µm</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Polar axis within %1′ keeps the drift under half a pixel</source>
+        <translation>Polarna os unutar %1′ drži pomak ispod pola piksela</translation>
+    </message>
+    <message>
+        <source>Give focal length, pixel size and exposure</source>
+        <translation>Unesite žarišnu duljinu, veličinu piksela i ekspoziciju</translation>
     </message>
 </context>
 <context>

@@ -436,6 +436,53 @@
     </message>
 </context>
 <context>
+    <name>Param_Preview</name>
+    <message>
+        <source>No end</source>
+        <translation>Nincs vége</translation>
+    </message>
+    <message>
+        <source>Ends %1</source>
+        <translation>Vége %1</translation>
+    </message>
+    <message>
+        <source>%1 · dawn %2</source>
+        <translation>%1 · hajnal %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical night; nautical dawn %2</source>
+        <translation>%1 · nincs csillagászati éjszaka; nautikai hajnal %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical or nautical night</source>
+        <translation>%1 · nincs csillagászati vagy nautikai éjszaka</translation>
+    </message>
+    <message>
+        <source>%1 · set the location to compare with dawn</source>
+        <translation>%1 · adja meg a helyet a hajnallal való összevetéshez</translation>
+    </message>
+    <message>
+        <source>The run ends after dawn</source>
+        <translation>A futás hajnal után ér véget</translation>
+    </message>
+    <message>
+        <source>Started now, it begins before dusk (%1)</source>
+        <translation>Most indítva a szürkület előtt kezdődik (%1)</translation>
+    </message>
+    <message>
+        <source>At %1 from the start: %2°</source>
+        <translation>%1 a kezdettől: %2°</translation>
+    </message>
+    <message>
+        <source>Axis angle against time, photos along the bottom, reversals as rings; within a cycle the motion is a model</source>
+        <translation>A tengely szöge az idő függvényében, fotók alul, fordulók gyűrűként; cikluson belül a mozgás modell</translation>
+    </message>
+    <message>
+        <source>%1 · before dusk %2</source>
+        <translation>%1 · szürkület előtt %2</translation>
+    </message>
+</context>
+<context>
     <name>Param_ProfileNameDialog</name>
     <message>
         <source>Profile Name</source>
@@ -556,6 +603,38 @@
     <message>
         <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
         <translation>Nincs helyszín megadva: az óra a 0° É 0° K pontra készült. Adja meg a sajátját a Helyszín gombbal.</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>Fókusztávolság (mm)</translation>
+    </message>
+    <message>
+        <source>Pixel size (µm)</source>
+        <translation>Pixelméret (µm)</translation>
+    </message>
+    <message>
+        <source>Longest exposure (s)</source>
+        <translation>Leghosszabb expozíció (s)</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>µm</source>
+        <translation>µm</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Polar axis within %1′ keeps the drift under half a pixel</source>
+        <translation>%1′-en belüli pólustengely fél pixel alatt tartja a sodródást</translation>
+    </message>
+    <message>
+        <source>Give focal length, pixel size and exposure</source>
+        <translation>Adja meg a fókusztávolságot, pixelméretet és expozíciót</translation>
     </message>
 </context>
 <context>

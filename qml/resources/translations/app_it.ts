@@ -436,6 +436,53 @@
     </message>
 </context>
 <context>
+    <name>Param_Preview</name>
+    <message>
+        <source>No end</source>
+        <translation>Senza fine</translation>
+    </message>
+    <message>
+        <source>Ends %1</source>
+        <translation>Termina %1</translation>
+    </message>
+    <message>
+        <source>%1 · dawn %2</source>
+        <translation>%1 · alba %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical night; nautical dawn %2</source>
+        <translation>%1 · nessuna notte astronomica; alba nautica %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical or nautical night</source>
+        <translation>%1 · nessuna notte astronomica né nautica</translation>
+    </message>
+    <message>
+        <source>%1 · set the location to compare with dawn</source>
+        <translation>%1 · imposta la posizione per confrontare con l&apos;alba</translation>
+    </message>
+    <message>
+        <source>The run ends after dawn</source>
+        <translation>L&apos;esecuzione termina dopo l&apos;alba</translation>
+    </message>
+    <message>
+        <source>Started now, it begins before dusk (%1)</source>
+        <translation>Avviata ora, inizia prima del crepuscolo (%1)</translation>
+    </message>
+    <message>
+        <source>At %1 from the start: %2°</source>
+        <translation>A %1 dall&apos;inizio: %2°</translation>
+    </message>
+    <message>
+        <source>Axis angle against time, photos along the bottom, reversals as rings; within a cycle the motion is a model</source>
+        <translation>Angolo dell&apos;asse nel tempo, foto in basso, inversioni come anelli; all&apos;interno di un ciclo il moto è un modello</translation>
+    </message>
+    <message>
+        <source>%1 · before dusk %2</source>
+        <translation>%1 · prima del crepuscolo %2</translation>
+    </message>
+</context>
+<context>
     <name>Param_ProfileNameDialog</name>
     <message>
         <source>Profile Name</source>
@@ -556,6 +603,38 @@
     <message>
         <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
         <translation>Nessuna località impostata: l&apos;orologio è disegnato per 0° N 0° E. Imposta la tua in Località.</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>Lunghezza focale (mm)</translation>
+    </message>
+    <message>
+        <source>Pixel size (µm)</source>
+        <translation>Dimensione pixel (µm)</translation>
+    </message>
+    <message>
+        <source>Longest exposure (s)</source>
+        <translation>Esposizione più lunga (s)</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>µm</source>
+        <translation>µm</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Polar axis within %1′ keeps the drift under half a pixel</source>
+        <translation>Un asse polare entro %1′ mantiene la deriva sotto mezzo pixel</translation>
+    </message>
+    <message>
+        <source>Give focal length, pixel size and exposure</source>
+        <translation>Indica focale, dimensione pixel ed esposizione</translation>
     </message>
 </context>
 <context>

@@ -436,6 +436,53 @@
     </message>
 </context>
 <context>
+    <name>Param_Preview</name>
+    <message>
+        <source>No end</source>
+        <translation>Geen einde</translation>
+    </message>
+    <message>
+        <source>Ends %1</source>
+        <translation>Eindigt %1</translation>
+    </message>
+    <message>
+        <source>%1 · dawn %2</source>
+        <translation>%1 · dageraad %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical night; nautical dawn %2</source>
+        <translation>%1 · geen astronomische nacht; nautische dageraad %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical or nautical night</source>
+        <translation>%1 · geen astronomische of nautische nacht</translation>
+    </message>
+    <message>
+        <source>%1 · set the location to compare with dawn</source>
+        <translation>%1 · stel de locatie in om met de dageraad te vergelijken</translation>
+    </message>
+    <message>
+        <source>The run ends after dawn</source>
+        <translation>De reeks eindigt na de dageraad</translation>
+    </message>
+    <message>
+        <source>Started now, it begins before dusk (%1)</source>
+        <translation>Nu gestart begint hij voor de schemering (%1)</translation>
+    </message>
+    <message>
+        <source>At %1 from the start: %2°</source>
+        <translation>Op %1 na de start: %2°</translation>
+    </message>
+    <message>
+        <source>Axis angle against time, photos along the bottom, reversals as rings; within a cycle the motion is a model</source>
+        <translation>Ashoek tegen de tijd, foto&apos;s onderaan, omkeringen als ringen; binnen een cyclus is de beweging een model</translation>
+    </message>
+    <message>
+        <source>%1 · before dusk %2</source>
+        <translation>%1 · voor de schemering %2</translation>
+    </message>
+</context>
+<context>
     <name>Param_ProfileNameDialog</name>
     <message>
         <source>Profile Name</source>
@@ -556,6 +603,38 @@
     <message>
         <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
         <translation>Geen locatie ingesteld: de klok is getekend voor 0° N 0° O. Stel de uwe in via Locatie.</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>Brandpuntsafstand (mm)</translation>
+    </message>
+    <message>
+        <source>Pixel size (µm)</source>
+        <translation>Pixelgrootte (µm)</translation>
+    </message>
+    <message>
+        <source>Longest exposure (s)</source>
+        <translation>Langste belichting (s)</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>µm</source>
+        <translation>µm</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Polar axis within %1′ keeps the drift under half a pixel</source>
+        <translation>Een poolas binnen %1′ houdt de drift onder een halve pixel</translation>
+    </message>
+    <message>
+        <source>Give focal length, pixel size and exposure</source>
+        <translation>Geef brandpuntsafstand, pixelgrootte en belichting</translation>
     </message>
 </context>
 <context>

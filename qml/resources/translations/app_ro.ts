@@ -436,6 +436,53 @@
     </message>
 </context>
 <context>
+    <name>Param_Preview</name>
+    <message>
+        <source>No end</source>
+        <translation>Fără sfârșit</translation>
+    </message>
+    <message>
+        <source>Ends %1</source>
+        <translation>Se termină %1</translation>
+    </message>
+    <message>
+        <source>%1 · dawn %2</source>
+        <translation>%1 · zori %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical night; nautical dawn %2</source>
+        <translation>%1 · fără noapte astronomică; zori nautice %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical or nautical night</source>
+        <translation>%1 · fără noapte astronomică sau nautică</translation>
+    </message>
+    <message>
+        <source>%1 · set the location to compare with dawn</source>
+        <translation>%1 · setați locația pentru a compara cu zorii</translation>
+    </message>
+    <message>
+        <source>The run ends after dawn</source>
+        <translation>Rularea se termină după zori</translation>
+    </message>
+    <message>
+        <source>Started now, it begins before dusk (%1)</source>
+        <translation>Pornită acum, începe înainte de amurg (%1)</translation>
+    </message>
+    <message>
+        <source>At %1 from the start: %2°</source>
+        <translation>La %1 de la pornire: %2°</translation>
+    </message>
+    <message>
+        <source>Axis angle against time, photos along the bottom, reversals as rings; within a cycle the motion is a model</source>
+        <translation>Unghiul axei în timp, fotografii jos, inversări ca inele; în cadrul unui ciclu mișcarea este un model</translation>
+    </message>
+    <message>
+        <source>%1 · before dusk %2</source>
+        <translation>%1 · înainte de amurg %2</translation>
+    </message>
+</context>
+<context>
     <name>Param_ProfileNameDialog</name>
     <message>
         <source>Profile Name</source>
@@ -556,6 +603,38 @@
     <message>
         <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
         <translation>Nicio locație setată: ceasul este desenat pentru 0° N 0° E. Setați-o pe a dumneavoastră la Locație.</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>Distanța focală (mm)</translation>
+    </message>
+    <message>
+        <source>Pixel size (µm)</source>
+        <translation>Dimensiunea pixelului (µm)</translation>
+    </message>
+    <message>
+        <source>Longest exposure (s)</source>
+        <translation>Cea mai lungă expunere (s)</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>µm</source>
+        <translation>µm</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Polar axis within %1′ keeps the drift under half a pixel</source>
+        <translation>O axă polară în limita a %1′ ține deriva sub jumătate de pixel</translation>
+    </message>
+    <message>
+        <source>Give focal length, pixel size and exposure</source>
+        <translation>Introduceți distanța focală, dimensiunea pixelului și expunerea</translation>
     </message>
 </context>
 <context>

@@ -436,6 +436,53 @@
     </message>
 </context>
 <context>
+    <name>Param_Preview</name>
+    <message>
+        <source>No end</source>
+        <translation>Без конца</translation>
+    </message>
+    <message>
+        <source>Ends %1</source>
+        <translation>Конец %1</translation>
+    </message>
+    <message>
+        <source>%1 · dawn %2</source>
+        <translation>%1 · рассвет %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical night; nautical dawn %2</source>
+        <translation>%1 · нет астрономической ночи; навигационный рассвет %2</translation>
+    </message>
+    <message>
+        <source>%1 · no astronomical or nautical night</source>
+        <translation>%1 · нет астрономической и навигационной ночи</translation>
+    </message>
+    <message>
+        <source>%1 · set the location to compare with dawn</source>
+        <translation>%1 · укажите место, чтобы сравнить с рассветом</translation>
+    </message>
+    <message>
+        <source>The run ends after dawn</source>
+        <translation>Съёмка закончится после рассвета</translation>
+    </message>
+    <message>
+        <source>Started now, it begins before dusk (%1)</source>
+        <translation>Если начать сейчас, съёмка начнётся до сумерек (%1)</translation>
+    </message>
+    <message>
+        <source>At %1 from the start: %2°</source>
+        <translation>Через %1 от начала: %2°</translation>
+    </message>
+    <message>
+        <source>Axis angle against time, photos along the bottom, reversals as rings; within a cycle the motion is a model</source>
+        <translation>Угол оси во времени, снимки внизу, развороты кольцами; внутри цикла движение — модель</translation>
+    </message>
+    <message>
+        <source>%1 · before dusk %2</source>
+        <translation>%1 · до сумерек %2</translation>
+    </message>
+</context>
+<context>
     <name>Param_ProfileNameDialog</name>
     <message>
         <source>Profile Name</source>
@@ -556,6 +603,38 @@
     <message>
         <source>No location set: the clock is drawn for 0° N 0° E. Set yours with Location.</source>
         <translation>Координаты не заданы: часы нарисованы для 0° с. ш. 0° в. д. Укажите свои в разделе Координаты.</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>Фокусное расстояние (мм)</translation>
+    </message>
+    <message>
+        <source>Pixel size (µm)</source>
+        <translation>Размер пикселя (мкм)</translation>
+    </message>
+    <message>
+        <source>Longest exposure (s)</source>
+        <translation>Самая длинная выдержка (с)</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>мм</translation>
+    </message>
+    <message>
+        <source>µm</source>
+        <translation>мкм</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>Polar axis within %1′ keeps the drift under half a pixel</source>
+        <translation>Полярная ось в пределах %1′ держит дрейф меньше половины пикселя</translation>
+    </message>
+    <message>
+        <source>Give focal length, pixel size and exposure</source>
+        <translation>Укажите фокусное расстояние, размер пикселя и выдержку</translation>
     </message>
 </context>
 <context>
