@@ -37,12 +37,20 @@ Page {
         id: numberEntries
     }
 
-    // The program laid out from now against the coming night, again as the user edits and
-    // once a minute while the page is open.
+    // The program laid out against the coming night, from now (from its start while it
+    // runs), again as the user edits and once a minute while the page is open.
     property real planNowMs: Date.now()
+    function planStartMs() {
+        if (ownTaskRuns) {
+            const e = inj_iTaskEstimator.estimate_q()
+            if (e !== undefined && e.in_StartTimeUnixMs > 0)
+                return e.in_StartTimeUnixMs
+        }
+        return planNowMs
+    }
     readonly property var plan: profile !== null && profile.paramSet !== undefined
                                 && typeof inj_programPlanner !== "undefined"
-                                ? inj_programPlanner.plan(profile.paramSet, planNowMs) : ({})
+                                ? inj_programPlanner.plan(profile.paramSet, planStartMs()) : ({})
     Timer {
         interval: 60000
         repeat: true

@@ -57,7 +57,7 @@ ColumnLayout {
         if (plan.endsAfterDawn)
             lines.push(qsTr("The run ends after dawn"))
         if (plan.startsBeforeDusk)
-            lines.push(qsTr("Started now, it begins before dusk (%1)").arg(time(plan.duskMs)))
+            lines.push(qsTr("It begins before dusk (%1)").arg(time(plan.duskMs)))
         return lines.join("\n")
     }
 

@@ -39,11 +39,13 @@ struct TaskTimeline {
     // (tSec, angleDeg) samples enough to draw the motion, at most 2000: a program with more
     // detail is drawn at its mean rate, and more reversals than fit as a band of them.
     std::vector<QPointF> path;
-    std::vector<TimelineEvent> events; // in time order; a reversal before a photo at its time
-    double durationSec = 0;            // to the end, or to the horizon when unlimited
-    double totalRotationDeg = 0;       // sum of |movement|, dithering included
-    bool unlimited = false;            // N_Cycles == 0: drawn to the horizon only
-    int photos = 0;                    // photo events listed
+    // In time order; a reversal before a photo at its time. A turn at or after the last photo
+    // of a program with an end only leads to its last step: drawn, but not listed.
+    std::vector<TimelineEvent> events;
+    double durationSec = 0;      // to the end, or to the horizon when unlimited
+    double totalRotationDeg = 0; // sum of |movement|, dithering included
+    bool unlimited = false;      // N_Cycles == 0: drawn to the horizon only
+    int photos = 0;              // photo events listed
 };
 
 // The timeline of a valid program; an unlimited one (N_Cycles 0) is drawn up to horizonSec,

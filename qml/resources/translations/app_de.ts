@@ -466,10 +466,6 @@
         <translation>Der Lauf endet nach der Morgendämmerung</translation>
     </message>
     <message>
-        <source>Started now, it begins before dusk (%1)</source>
-        <translation>Jetzt gestartet, beginnt er vor der Abenddämmerung (%1)</translation>
-    </message>
-    <message>
         <source>At %1 from the start: %2°</source>
         <translation>Bei %1 nach dem Start: %2°</translation>
     </message>
@@ -480,6 +476,10 @@
     <message>
         <source>%1 · before dusk %2</source>
         <translation>%1 · vor der Abenddämmerung %2</translation>
+    </message>
+    <message>
+        <source>It begins before dusk (%1)</source>
+        <translation>Er beginnt vor der Abenddämmerung (%1)</translation>
     </message>
 </context>
 <context>

@@ -466,10 +466,6 @@
         <translation>La sesión termina después del alba</translation>
     </message>
     <message>
-        <source>Started now, it begins before dusk (%1)</source>
-        <translation>Iniciada ahora, empieza antes del anochecer (%1)</translation>
-    </message>
-    <message>
         <source>At %1 from the start: %2°</source>
         <translation>A %1 del inicio: %2°</translation>
     </message>
@@ -480,6 +476,10 @@
     <message>
         <source>%1 · before dusk %2</source>
         <translation>%1 · antes del anochecer %2</translation>
+    </message>
+    <message>
+        <source>It begins before dusk (%1)</source>
+        <translation>Empieza antes del anochecer (%1)</translation>
     </message>
 </context>
 <context>

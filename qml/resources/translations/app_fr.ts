@@ -466,10 +466,6 @@
         <translation>La séance se termine après l&apos;aube</translation>
     </message>
     <message>
-        <source>Started now, it begins before dusk (%1)</source>
-        <translation>Lancée maintenant, elle commence avant le crépuscule (%1)</translation>
-    </message>
-    <message>
         <source>At %1 from the start: %2°</source>
         <translation>À %1 du début : %2°</translation>
     </message>
@@ -480,6 +476,10 @@
     <message>
         <source>%1 · before dusk %2</source>
         <translation>%1 · avant le crépuscule %2</translation>
+    </message>
+    <message>
+        <source>It begins before dusk (%1)</source>
+        <translation>Elle commence avant le crépuscule (%1)</translation>
     </message>
 </context>
 <context>

@@ -466,10 +466,6 @@
         <translation>Snimanje završava nakon zore</translation>
     </message>
     <message>
-        <source>Started now, it begins before dusk (%1)</source>
-        <translation>Pokrenuto sada, počinje prije sumraka (%1)</translation>
-    </message>
-    <message>
         <source>At %1 from the start: %2°</source>
         <translation>Na %1 od početka: %2°</translation>
     </message>
@@ -480,6 +476,10 @@
     <message>
         <source>%1 · before dusk %2</source>
         <translation>%1 · prije sumraka %2</translation>
+    </message>
+    <message>
+        <source>It begins before dusk (%1)</source>
+        <translation>Počinje prije sumraka (%1)</translation>
     </message>
 </context>
 <context>

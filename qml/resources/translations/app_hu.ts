@@ -466,10 +466,6 @@
         <translation>A futás hajnal után ér véget</translation>
     </message>
     <message>
-        <source>Started now, it begins before dusk (%1)</source>
-        <translation>Most indítva a szürkület előtt kezdődik (%1)</translation>
-    </message>
-    <message>
         <source>At %1 from the start: %2°</source>
         <translation>%1 a kezdettől: %2°</translation>
     </message>
@@ -480,6 +476,10 @@
     <message>
         <source>%1 · before dusk %2</source>
         <translation>%1 · szürkület előtt %2</translation>
+    </message>
+    <message>
+        <source>It begins before dusk (%1)</source>
+        <translation>A szürkület előtt kezdődik (%1)</translation>
     </message>
 </context>
 <context>

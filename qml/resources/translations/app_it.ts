@@ -466,10 +466,6 @@
         <translation>L&apos;esecuzione termina dopo l&apos;alba</translation>
     </message>
     <message>
-        <source>Started now, it begins before dusk (%1)</source>
-        <translation>Avviata ora, inizia prima del crepuscolo (%1)</translation>
-    </message>
-    <message>
         <source>At %1 from the start: %2°</source>
         <translation>A %1 dall&apos;inizio: %2°</translation>
     </message>
@@ -480,6 +476,10 @@
     <message>
         <source>%1 · before dusk %2</source>
         <translation>%1 · prima del crepuscolo %2</translation>
+    </message>
+    <message>
+        <source>It begins before dusk (%1)</source>
+        <translation>Inizia prima del crepuscolo (%1)</translation>
     </message>
 </context>
 <context>

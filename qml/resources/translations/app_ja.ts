@@ -466,10 +466,6 @@
         <translation>撮影は薄明開始後に終わります</translation>
     </message>
     <message>
-        <source>Started now, it begins before dusk (%1)</source>
-        <translation>今開始すると薄明終了前に始まります (%1)</translation>
-    </message>
-    <message>
         <source>At %1 from the start: %2°</source>
         <translation>開始から %1: %2°</translation>
     </message>
@@ -480,6 +476,10 @@
     <message>
         <source>%1 · before dusk %2</source>
         <translation>%1 · 薄明終了 %2 より前</translation>
+    </message>
+    <message>
+        <source>It begins before dusk (%1)</source>
+        <translation>薄明終了前に始まります (%1)</translation>
     </message>
 </context>
 <context>

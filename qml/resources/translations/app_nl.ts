@@ -466,10 +466,6 @@
         <translation>De reeks eindigt na de dageraad</translation>
     </message>
     <message>
-        <source>Started now, it begins before dusk (%1)</source>
-        <translation>Nu gestart begint hij voor de schemering (%1)</translation>
-    </message>
-    <message>
         <source>At %1 from the start: %2°</source>
         <translation>Op %1 na de start: %2°</translation>
     </message>
@@ -480,6 +476,10 @@
     <message>
         <source>%1 · before dusk %2</source>
         <translation>%1 · voor de schemering %2</translation>
+    </message>
+    <message>
+        <source>It begins before dusk (%1)</source>
+        <translation>Hij begint voor de schemering (%1)</translation>
     </message>
 </context>
 <context>

@@ -466,10 +466,6 @@
         <translation>A sessão termina depois da aurora</translation>
     </message>
     <message>
-        <source>Started now, it begins before dusk (%1)</source>
-        <translation>Iniciada agora, começa antes do crepúsculo (%1)</translation>
-    </message>
-    <message>
         <source>At %1 from the start: %2°</source>
         <translation>A %1 do início: %2°</translation>
     </message>
@@ -480,6 +476,10 @@
     <message>
         <source>%1 · before dusk %2</source>
         <translation>%1 · antes do crepúsculo %2</translation>
+    </message>
+    <message>
+        <source>It begins before dusk (%1)</source>
+        <translation>Começa antes do crepúsculo (%1)</translation>
     </message>
 </context>
 <context>

@@ -466,10 +466,6 @@
         <translation>Rularea se termină după zori</translation>
     </message>
     <message>
-        <source>Started now, it begins before dusk (%1)</source>
-        <translation>Pornită acum, începe înainte de amurg (%1)</translation>
-    </message>
-    <message>
         <source>At %1 from the start: %2°</source>
         <translation>La %1 de la pornire: %2°</translation>
     </message>
@@ -480,6 +476,10 @@
     <message>
         <source>%1 · before dusk %2</source>
         <translation>%1 · înainte de amurg %2</translation>
+    </message>
+    <message>
+        <source>It begins before dusk (%1)</source>
+        <translation>Începe înainte de amurg (%1)</translation>
     </message>
 </context>
 <context>

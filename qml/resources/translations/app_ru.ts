@@ -466,10 +466,6 @@
         <translation>Съёмка закончится после рассвета</translation>
     </message>
     <message>
-        <source>Started now, it begins before dusk (%1)</source>
-        <translation>Если начать сейчас, съёмка начнётся до сумерек (%1)</translation>
-    </message>
-    <message>
         <source>At %1 from the start: %2°</source>
         <translation>Через %1 от начала: %2°</translation>
     </message>
@@ -480,6 +476,10 @@
     <message>
         <source>%1 · before dusk %2</source>
         <translation>%1 · до сумерек %2</translation>
+    </message>
+    <message>
+        <source>It begins before dusk (%1)</source>
+        <translation>Начинается до сумерек (%1)</translation>
     </message>
 </context>
 <context>

@@ -466,10 +466,6 @@
         <translation>拍摄在黎明之后结束</translation>
     </message>
     <message>
-        <source>Started now, it begins before dusk (%1)</source>
-        <translation>现在开始将在黄昏前开始 (%1)</translation>
-    </message>
-    <message>
         <source>At %1 from the start: %2°</source>
         <translation>开始后 %1：%2°</translation>
     </message>
@@ -480,6 +476,10 @@
     <message>
         <source>%1 · before dusk %2</source>
         <translation>%1 · 黄昏 %2 之前</translation>
+    </message>
+    <message>
+        <source>It begins before dusk (%1)</source>
+        <translation>在黄昏前开始 (%1)</translation>
     </message>
 </context>
 <context>
