@@ -45,6 +45,9 @@ ToolBar {
         return inj_iConnectable.connectedEndpoint === "demo" ? qsTr("Demo") : tavo.deviceName
     }
 
+    readonly property string runningName: programName(inj_iTaskState.status !== undefined
+                                                      ? inj_iTaskState.status.mode
+                                                      : TAVOMode.Manual)
     function programName(mode) {
         switch (mode) {
         case TAVOMode.AP:
@@ -152,16 +155,12 @@ ToolBar {
             Layout.minimumWidth: 56
             onClicked: root.progressRequested()
             ToolTip.visible: hovered
-            ToolTip.text: root.programName(inj_iTaskState.status !== undefined
-                                           ? inj_iTaskState.status.mode : TAVOMode.Manual)
+            ToolTip.text: root.runningName
             contentItem: ColumnLayout {
                 spacing: 2
                 Label {
-                    text: root.width >= 560
-                          ? root.programName(inj_iTaskState.status !== undefined
-                                             ? inj_iTaskState.status.mode : TAVOMode.Manual)
-                            + "  " + progressButton.text
-                          : progressButton.text
+                    text: root.width >= 560 ? root.runningName + "  " + progressButton.text
+                                            : progressButton.text
                     font.underline: progressButton.hovered || progressButton.visualFocus
                     horizontalAlignment: Text.AlignHCenter
                     elide: Text.ElideRight

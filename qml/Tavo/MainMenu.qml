@@ -21,13 +21,20 @@ Page {
     // The entry whose page is in front, or under the pages in front ("" while this page is).
     readonly property string currentKey: inj_stackView.depth > 1 ? keyOf(inj_stackView.get(1)) : ""
 
+    // The program entries' modes.
+    readonly property var modes: ({
+                                      "ap": TAVOMode.AP,
+                                      "atl": TAVOMode.ATL,
+                                      "reg": TAVOMode.Reg,
+                                      "long": TAVOMode.Long
+                                  })
+
     function keyOf(page) {
         if (!page)
             return ""
         switch (page.objectName) {
         case "programPage":
-            return page.mode === TAVOMode.AP ? "ap" : page.mode === TAVOMode.ATL ? "atl"
-                 : page.mode === TAVOMode.Reg ? "reg" : "long"
+            return Object.keys(modes).find(key => modes[key] === page.mode) || ""
         case "manualControl":
             return "manual"
         case "polarScope":
@@ -49,12 +56,6 @@ Page {
     function openEntry(key) {
         if (inj_stackView.depth > 1)
             inj_stackView.pop(null)
-        const modes = {
-            "ap": TAVOMode.AP,
-            "atl": TAVOMode.ATL,
-            "reg": TAVOMode.Reg,
-            "long": TAVOMode.Long
-        }
         if (key in modes)
             openProgram(modes[key])
         else if (key === "manual")
@@ -63,6 +64,13 @@ Page {
             inj_stackView.push(polarScope)
         else if (key === "settings")
             inj_stackView.push(settings)
+    }
+
+    // While a program runs, only its own page and the pages that leave the axis alone open.
+    function entryEnabled(key) {
+        if (key in modes)
+            return !taskRunning || runningMode === modes[key]
+        return key !== "manual" || !taskRunning
     }
 
     header: UI_PageHeader {
@@ -95,7 +103,7 @@ Page {
         property int mode: TAVOMode.Manual
         property string key
         readonly property bool ownTaskRuns: root.taskRunning && root.runningMode === mode
-        enabled: !root.taskRunning || ownTaskRuns
+        enabled: root.entryEnabled(key)
         visible: !root.wide
         font.underline: ownTaskRuns
         Layout.fillWidth: true
@@ -170,7 +178,7 @@ Page {
             Button {
                 objectName: "menuManual"
                 text: qsTr("Manual Control")
-                enabled: !root.taskRunning
+                enabled: root.entryEnabled("manual")
                 visible: !root.wide
                 Layout.fillWidth: true
                 Layout.leftMargin: 24

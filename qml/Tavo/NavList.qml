@@ -16,9 +16,8 @@ Pane {
     property string current: ""
     padding: 0
 
-    readonly property bool taskRunning: inj_iTaskState.isRunningTask === true
-    readonly property int runningMode: taskRunning && inj_iTaskState.status !== undefined
-                                        ? inj_iTaskState.status.mode : TAVOMode.Manual
+    readonly property bool taskRunning: menu !== null && menu.taskRunning
+    readonly property int runningMode: menu !== null ? menu.runningMode : TAVOMode.Manual
 
     function entries() {
         // Read again when the language changes.
@@ -56,14 +55,6 @@ Pane {
             menu.openEntry(key)
     }
 
-    function entryEnabled(entry) {
-        if (entry.mode > 0)
-            return !taskRunning || runningMode === entry.mode
-        if (entry.key === "manual")
-            return !taskRunning
-        return true
-    }
-
     ListView {
         id: list
         anchors.fill: parent
@@ -78,7 +69,7 @@ Pane {
             readonly property bool runs: root.taskRunning && root.runningMode === modelData.mode
             objectName: "nav_" + modelData.key
             width: ListView.view.width
-            enabled: root.entryEnabled(modelData)
+            enabled: root.menu === null || root.menu.entryEnabled(modelData.key)
             highlighted: root.current === modelData.key
             focusPolicy: Qt.StrongFocus
             icon.name: modelData.icon

@@ -126,45 +126,38 @@ Page {
             }
         }
         // How well the polar axis must point for the lens on the camera: the largest error
-        // that keeps a star's drift in the longest exposure under half a pixel. The three
-        // numbers are kept.
+        // that keeps a star's drift in the longest exposure under half a pixel.
         NumberEntryGroup {
             id: budgetEntries
         }
         component BudgetEntry: NumberEntry {
-            required property string key
             language: inj_languageManager.language
             group: budgetEntries
             minValue: 0
-            Component.onCompleted: value = inj_kvStore.loadDouble(key, value)
-            onEdited: function (v) {
-                value = v
-                inj_kvStore.saveDouble(key, v)
-            }
         }
         BudgetEntry {
             id: focalEntry
-            key: "polar.budget.focalMm"
-            value: 50
+            value: inj_polarScopeInfo.focalLengthMm
             maxValue: 5000
             label: qsTr("Focal length (mm)")
             editing: focalField.activeFocus
+            onEdited: v => inj_polarScopeInfo.focalLengthMm = v
         }
         BudgetEntry {
             id: pixelEntry
-            key: "polar.budget.pixelUm"
-            value: 4.3
+            value: inj_polarScopeInfo.pixelSizeUm
             maxValue: 100
             label: qsTr("Pixel size (µm)")
             editing: pixelField.activeFocus
+            onEdited: v => inj_polarScopeInfo.pixelSizeUm = v
         }
         BudgetEntry {
             id: exposureEntry
-            key: "polar.budget.exposureSec"
-            value: 120
+            value: inj_polarScopeInfo.exposureSec
             maxValue: 86400
             label: qsTr("Longest exposure (s)")
             editing: exposureField.activeFocus
+            onEdited: v => inj_polarScopeInfo.exposureSec = v
         }
         component BudgetField: UI_TextField {
             required property var entry
@@ -209,9 +202,7 @@ Page {
         }
         Label {
             objectName: "budgetText"
-            readonly property real arcmin: inj_polarScopeInfo.polarBudgetArcmin(
-                                               focalEntry.value, pixelEntry.value,
-                                               exposureEntry.value)
+            readonly property real arcmin: inj_polarScopeInfo.budgetArcmin
             text: !budgetEntries.allInStep ? budgetEntries.problem
                   : arcmin > 0 ? qsTr("Polar axis within %1′ keeps the drift under half a pixel").arg(
                                      arcmin.toLocaleString(Qt.locale(inj_languageManager.language), "f", 1))

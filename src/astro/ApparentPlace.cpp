@@ -9,23 +9,12 @@
 namespace JEX::ApparentPlace {
 
 namespace {
-constexpr int64_t kMsPerDay = 86400000;
-constexpr double kJulianDateOfUnixEpoch = 2440587.5;
 constexpr double kMasToRad = kPi / (180.0 * 3600.0 * 1000.0);
 } // namespace
 
 std::optional<std::vector<EquatorialCoord>> hourAngleDec(const std::vector<CatalogueStar>& stars,
                                                          int64_t utcMs, const Observer& observer) {
-    // The date in two parts (midnight, fraction of the day) keeps the time to well below a
-    // millisecond, which one double Julian date would not.
-    int64_t days = utcMs / kMsPerDay;
-    int64_t msOfDay = utcMs % kMsPerDay;
-    if (msOfDay < 0) {
-        msOfDay += kMsPerDay;
-        --days;
-    }
-    const double utc1 = kJulianDateOfUnixEpoch + static_cast<double>(days);
-    const double utc2 = static_cast<double>(msOfDay) / static_cast<double>(kMsPerDay);
+    const auto [utc1, utc2] = splitJulianDate(utcMs);
 
     eraASTROM astrom;
     double equationOfOrigins = 0.0;

@@ -1,7 +1,8 @@
 #pragma once
-// Angle normalisation shared by the sky calculations and their users.
+// Angle normalisation and the split Julian date shared by the sky calculations and their users.
 
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 namespace JEX {
@@ -26,6 +27,25 @@ inline double normalizeMinusPiPi(double x) {
     if (r >= kPi)
         r -= kTwoPi;
     return r;
+}
+
+// A Unix ms moment as a Julian date in two parts (midnight, fraction of the day), as ERFA
+// takes it: the time stays far finer than one double Julian date would keep it.
+struct SplitJulianDate {
+    double day = 0.0;
+    double fraction = 0.0;
+};
+inline SplitJulianDate splitJulianDate(int64_t unixMs) {
+    constexpr int64_t kMsPerDay = 86400000;
+    constexpr double kJulianDateOfUnixEpoch = 2440587.5;
+    int64_t days = unixMs / kMsPerDay;
+    int64_t msOfDay = unixMs % kMsPerDay;
+    if (msOfDay < 0) {
+        msOfDay += kMsPerDay;
+        --days;
+    }
+    return {kJulianDateOfUnixEpoch + static_cast<double>(days),
+            static_cast<double>(msOfDay) / static_cast<double>(kMsPerDay)};
 }
 
 } // namespace JEX

@@ -2,6 +2,8 @@
 
 #include "PolarBudget.h"
 
+#include <cmath>
+
 #include <QVariantMap>
 
 #include <ctime>
@@ -24,7 +26,11 @@ PolarScopeInfo::PolarScopeInfo(std::shared_ptr<IAstroCalc> calc,
                                std::shared_ptr<ILocation> location,
                                std::shared_ptr<IAstroClock> clock, std::shared_ptr<IKVStore> store)
     : calc_(std::move(calc)), format_(std::move(format)), location_(std::move(location)),
-      clock_(std::move(clock)), precise_(std::move(store), "polar.precise", false) {
+      clock_(std::move(clock)), precise_(store, "polar.precise", false),
+      // A 50 mm lens on a sensor of 4.3 µm pixels, two minutes: a common wide-field start.
+      focalLengthMm_(store, "polar.budget.focalMm", 50.0),
+      pixelSizeUm_(store, "polar.budget.pixelUm", 4.3),
+      exposureSec_(std::move(store), "polar.budget.exposureSec", 120.0) {
     update();
 }
 
@@ -70,9 +76,14 @@ void PolarScopeInfo::update() {
     emit infoListChanged();
 }
 
-double PolarScopeInfo::polarBudgetArcmin(double focalLengthMm, double pixelSizeUm,
-                                         double exposureSec) const {
-    return polarErrorBudgetArcmin(focalLengthMm, pixelSizeUm, exposureSec);
+double PolarScopeInfo::budgetArcmin() const {
+    return polarErrorBudgetArcmin(focalLengthMm(), pixelSizeUm(), exposureSec());
+}
+
+void PolarScopeInfo::setBudgetInput(PersistedValue<double>& input, double value) {
+    if (!std::isfinite(value) || value < 0 || !input.set(value))
+        return;
+    emit budgetChanged();
 }
 
 } // namespace JEX

@@ -22,6 +22,14 @@ class PolarScopeInfo : public QObject {
     Q_PROPERTY(QVariantList infoList READ infoList NOTIFY infoListChanged)
     // Lists the rigorous apparent place instead of the simple formula; kept as "polar.precise".
     Q_PROPERTY(bool precise READ precise WRITE setPrecise NOTIFY preciseChanged)
+    // The camera the polar-alignment budget is for, kept as "polar.budget.*": a value that is
+    // not finite or below 0 is not taken.
+    Q_PROPERTY(double focalLengthMm READ focalLengthMm WRITE setFocalLengthMm NOTIFY budgetChanged)
+    Q_PROPERTY(double pixelSizeUm READ pixelSizeUm WRITE setPixelSizeUm NOTIFY budgetChanged)
+    Q_PROPERTY(double exposureSec READ exposureSec WRITE setExposureSec NOTIFY budgetChanged)
+    // The largest polar-axis error, in arc-minutes, that keeps a star's drift in one exposure
+    // under half a pixel (0 while an input is 0).
+    Q_PROPERTY(double budgetArcmin READ budgetArcmin NOTIFY budgetChanged)
 public:
     // The store may be absent; the precise switch then starts off and is not kept.
     PolarScopeInfo(std::shared_ptr<IAstroCalc> calc, std::shared_ptr<IAstroFormat> format,
@@ -36,22 +44,32 @@ public:
     QVariantList infoList() const { return infoList_; }
 
     Q_INVOKABLE void update();
-    // The largest polar-axis error, in arc-minutes, that keeps a star's drift in one exposure
-    // under half a pixel (0 for inputs that are not all positive).
-    Q_INVOKABLE double polarBudgetArcmin(double focalLengthMm, double pixelSizeUm,
-                                         double exposureSec) const;
+
+    double focalLengthMm() const { return focalLengthMm_.get(); }
+    void setFocalLengthMm(double mm) { setBudgetInput(focalLengthMm_, mm); }
+    double pixelSizeUm() const { return pixelSizeUm_.get(); }
+    void setPixelSizeUm(double um) { setBudgetInput(pixelSizeUm_, um); }
+    double exposureSec() const { return exposureSec_.get(); }
+    void setExposureSec(double sec) { setBudgetInput(exposureSec_, sec); }
+    double budgetArcmin() const;
 
 signals:
     void northChanged();
     void infoListChanged();
     void preciseChanged();
+    void budgetChanged();
 
 private:
+    void setBudgetInput(PersistedValue<double>& input, double value);
+
     std::shared_ptr<IAstroCalc> calc_;
     std::shared_ptr<IAstroFormat> format_;
     std::shared_ptr<ILocation> location_;
     std::shared_ptr<IAstroClock> clock_;
     PersistedValue<bool> precise_;
+    PersistedValue<double> focalLengthMm_;
+    PersistedValue<double> pixelSizeUm_;
+    PersistedValue<double> exposureSec_;
     bool north_ = true;
     QVariantList infoList_;
 };

@@ -15,30 +15,11 @@ namespace JEX {
 namespace {
 
 constexpr qint64 kMsPerDay = 86400000;
-constexpr double kJulianDateOfUnixEpoch = 2440587.5;
 constexpr double kRadToDeg = 180.0 / kPi;
 // Ten minutes: the Sun's altitude changes by at most 2.5° in a step, so only a dip below the
 // depth shorter than a step could be missed; bisection then takes about ten halvings to 1 s.
 constexpr qint64 kStepMs = 10 * 60 * 1000;
 constexpr qint64 kResolutionMs = 1000;
-
-// A Unix ms moment as a Julian date split in two (midnight, fraction of the day), which keeps the
-// time far finer than one double Julian date would.
-struct SplitJulianDate {
-    double day = 0.0;
-    double fraction = 0.0;
-};
-
-SplitJulianDate julianDate(qint64 unixMs) {
-    qint64 days = unixMs / kMsPerDay;
-    qint64 msOfDay = unixMs % kMsPerDay;
-    if (msOfDay < 0) {
-        msOfDay += kMsPerDay;
-        --days;
-    }
-    return {kJulianDateOfUnixEpoch + static_cast<double>(days),
-            static_cast<double>(msOfDay) / static_cast<double>(kMsPerDay)};
-}
 
 // The Sun's CIRS place (α, δ) for the observer, with the context that turns it into an
 // observed place.
@@ -55,7 +36,7 @@ struct SunPlace {
 // the bias-precession-nutation matrix takes it to CIRS. The Sun's own motion during the 8-minute
 // light time (a hundredth of an arc-second) is left out.
 std::optional<SunPlace> sunPlace(double latRad, double lonRad, qint64 unixMs) {
-    const SplitJulianDate utc = julianDate(unixMs);
+    const SplitJulianDate utc = splitJulianDate(unixMs);
     SunPlace place;
     double equationOfOrigins = 0.0;
     // Status +1 (a date beyond the leap-second table) still gives a usable place.
@@ -72,7 +53,7 @@ std::optional<SunPlace> sunPlace(double latRad, double lonRad, qint64 unixMs) {
 
 // The altitude of a CIRS place with the Earth rotated to the given moment (UT1 = UTC).
 double observedAltitudeDeg(double ri, double di, eraASTROM astrom, qint64 unixMs) {
-    const SplitJulianDate ut1 = julianDate(unixMs);
+    const SplitJulianDate ut1 = splitJulianDate(unixMs);
     eraAper13(ut1.day, ut1.fraction, &astrom);
     double azimuth = 0.0, zenithDistance = 0.0, hourAngle = 0.0, declination = 0.0,
            rightAscension = 0.0;

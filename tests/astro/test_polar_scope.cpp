@@ -148,6 +148,20 @@ private slots:
                  QStringLiteral("Polaris Position (precise) "));
     }
 
+    // The camera of the alignment budget is kept; a value that is not a size is not taken.
+    void budgetInputsAreKept() {
+        auto first = info();
+        first->setFocalLengthMm(200);
+        first->setPixelSizeUm(std::nan(""));
+        first->setExposureSec(-1);
+        QCOMPARE(store_->getDouble("polar.budget.focalMm", 0), 200.0);
+        const auto again = info();
+        QCOMPARE(again->focalLengthMm(), 200.0);
+        QCOMPARE(again->pixelSizeUm(), 4.3);
+        QCOMPARE(again->exposureSec(), 120.0);
+        QCOMPARE(std::round(again->budgetArcmin() * 10), 42.0); // 200 mm, 4.3 µm, 120 s: 4.2′
+    }
+
     void polarisDot_data() {
         QTest::addColumn<bool>("precise");
         QTest::addColumn<int64_t>("ms");
